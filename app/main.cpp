@@ -1,0 +1,16 @@
+#include <QApplication>
+
+#include "frmMain.h"
+#include "rename_layer.h"
+#include "settings_store.h"
+#include "work_state.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    morvane::WorkState ws;
+    SettingsStore store;
+    morvane::PosixRenamer renamer;
+    frmMain window(ws, store, renamer);
+    window.show();
+    return app.exec();
+}

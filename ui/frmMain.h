@@ -1,0 +1,65 @@
+#pragma once
+// The main window. Its controls are public members because the chooser and
+// the review dialog act on them directly (list, text boxes, workflow buttons,
+// option labels).
+#include <QMainWindow>
+#include <QPointer>
+
+#include "rename_layer.h"
+#include "work_state.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class SettingsStore;
+class frmDir;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRenamer& renamer,
+            QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    morvane::WorkState& workState() { return m_ws; }
+    SettingsStore& store() { return m_store; }
+    morvane::FileRenamer& renamer() { return m_renamer; }
+
+    // The chooser / review dialog: created (hidden) on first use, destroyed
+    // when it closes.
+    frmDir* dirDialog();
+
+    QPushButton* Command1 = nullptr;  // "Extract"
+    QPushButton* Command2 = nullptr;  // "Set Mask"
+    QPushButton* Command3 = nullptr;  // "Select "
+    QPushButton* Command4 = nullptr;  // "Rename"
+    QLineEdit* txtFile = nullptr;
+    QLineEdit* txtMask = nullptr;
+    QLineEdit* txtExample = nullptr;
+    QListWidget* List1 = nullptr;
+    QLabel* lblPrefix = nullptr;
+    QLabel* lblSufix = nullptr;
+    QLabel* lblStartNumber = nullptr;
+    QLabel* lblLetteringPosition = nullptr;
+
+public slots:
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void List1_DblClick();
+    void MnuFileExit_Click();
+    void mnuClearOptions_Click();
+    void mnuOptionsSetOptions_Click();
+    void MnuHelpHelp_Click();
+    void MnuHelpAbout_Click();
+
+private:
+    void Form_Load();
+
+    morvane::WorkState& m_ws;
+    SettingsStore& m_store;
+    morvane::FileRenamer& m_renamer;
+    QPointer<frmDir> m_dir;
+};
