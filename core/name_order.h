@@ -1,0 +1,12 @@
+#pragma once
+// The order in which the chooser lists names: case-insensitive for ASCII and
+// Latin-1 letters, and runs of digits compared as numbers, so "img2" comes
+// before "img10". Names equal under that rule fall back to exact order, which
+// keeps the order total and the same on every run.
+#include "text.h"
+
+namespace morvane {
+
+bool NameLess(const Text& a, const Text& b);
+
+}  // namespace morvane
