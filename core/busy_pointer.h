@@ -15,4 +15,22 @@ public:
     virtual void SetShape(std::int16_t shape) = 0;
 };
 
+// Shows the busy pointer for its lifetime and puts the shape it found back
+// on every way out, failures included.
+class BusyPointer {
+public:
+    // savedField receives the shape found, for those who keep it on record.
+    BusyPointer(PointerControl& pointer, std::int16_t& savedField) : pointer_(pointer), saved_(pointer.Shape()) {
+        savedField = saved_;
+        pointer_.SetShape(PointerBusy);
+    }
+    ~BusyPointer() { pointer_.SetShape(saved_); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    PointerControl& pointer_;
+    const std::int16_t saved_;
+};
+
 }  // namespace morvane

@@ -1,5 +1,10 @@
 #pragma once
 // Renaming one file within its directory, never replacing an existing file.
+#include <sys/stat.h>
+
+#include <functional>
+#include <string>
+
 #include "text.h"
 
 namespace morvane {
@@ -12,10 +17,37 @@ public:
     virtual int Rename(const Text& fromPath, const Text& toPath) = 0;
 };
 
-// The real file system.
+// The system calls the renamer is built on. Each returns 0 or the errno
+// value of its failure; tests replace single calls to force a fallback.
+struct RenameCalls {
+    std::function<int(const char* from, const char* to)> RenameNoReplace;  // renameat2, RENAME_NOREPLACE
+    std::function<int(const char* from, const char* to)> Link;
+    std::function<int(const char* path)> Unlink;
+    std::function<int(const char* from, const char* to)> Rename;  // plain rename, may replace
+    std::function<int(const char* path, struct stat& st)> Lstat;
+};
+
+// The calls of the running system.
+RenameCalls SystemRenameCalls();
+
+// The real file system. Tries an atomic rename that refuses to replace; where
+// the file system cannot do that, a hard link and unlink; where it has no
+// hard links either, a check for the target and a plain rename. A change of
+// case on a file system that ignores case goes through a temporary name.
 class PosixRenamer final : public FileRenamer {
 public:
+    PosixRenamer();
+    explicit PosixRenamer(RenameCalls calls);
     int Rename(const Text& fromPath, const Text& toPath) override;
+
+private:
+    int MoveNoReplace(const char* from, const char* to);
+    int MoveThroughTemporary(const std::string& from, const std::string& to);
+    bool SameFile(const char* a, const char* b);
+    int NumberFor(int err, const std::string& from);
+
+    RenameCalls calls_;
+    unsigned temporaries_ = 0;
 };
 
 }  // namespace morvane

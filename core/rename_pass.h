@@ -15,6 +15,10 @@ struct PassOutcome {
     Text ExampleText;        // new text of txtExample: "", "Some Files Were Skipped" or "Error # n"
 };
 
+// "Rename": journals the listed names (entries 0..1000), composes the new
+// names, renames the files in list order and reports. dirPath is the chosen
+// directory, exampleName the text of txtFile. The busy pointer is shown while
+// it works and always put back.
 PassOutcome RunRenamePass(WorkState& ws, const std::vector<Text>& listEntries, const Text& dirPath,
                           const OptionTexts& options, const Text& exampleName, FileRenamer& renamer,
                           PointerControl& pointer);
@@ -24,6 +28,10 @@ struct UndoOutcome {
     Text ExampleText;        // on failure "Error # n" for txtExample; empty otherwise
 };
 
+// "Undo": renames every file of the last pass back, taking a numbered name
+// where its old name is taken meanwhile. A file that cannot be renamed back
+// does not stop the others; its entry stays for the next "Undo", and the
+// first such failure is reported.
 UndoOutcome UndoLastPass(WorkState& ws, FileRenamer& renamer, PointerControl& pointer);
 
 }  // namespace morvane

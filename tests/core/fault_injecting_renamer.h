@@ -1,0 +1,28 @@
+#pragma once
+// Doubles of the rename layer and the pointer for the rename pass's tests.
+#include <functional>
+#include <vector>
+
+#include "busy_pointer.h"
+#include "rename_layer.h"
+
+// Renames on disk (or only pretends to) unless Fault answers an error number
+// for the call, which is then returned with the file untouched.
+struct FaultInjectingRenamer : morvane::FileRenamer {
+    morvane::PosixRenamer Real;
+    std::function<int(const morvane::Text& from)> Fault;
+    bool TouchDisk = true;
+    std::vector<morvane::Text> From;  // every call's source
+
+    int Rename(const morvane::Text& from, const morvane::Text& to) override {
+        From.push_back(from);
+        if (const int number = Fault ? Fault(from) : 0) return number;
+        return TouchDisk ? Real.Rename(from, to) : 0;
+    }
+};
+
+struct RecordingPointer : morvane::PointerControl {
+    std::int16_t Current = 3;
+    std::int16_t Shape() const override { return Current; }
+    void SetShape(std::int16_t shape) override { Current = shape; }
+};
