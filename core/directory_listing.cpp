@@ -4,7 +4,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <cstring>
 
 #include "name_order.h"
@@ -44,7 +43,7 @@ std::vector<Text> ListKind(const Text& dir, Kind wanted) {
         if (auto name = FromUtf8(entry->d_name)) names.push_back(std::move(*name));
     }
     closedir(d);
-    std::sort(names.begin(), names.end(), NameLess);
+    SortNames(names);
     return names;
 }
 

@@ -1,5 +1,8 @@
 #include "name_order.h"
 
+#include <algorithm>
+#include <string>
+
 namespace morvane {
 namespace {
 
@@ -9,46 +12,60 @@ char16_t Fold(char16_t c) {
     return c;
 }
 
-// Compares the digit runs starting at a[i] and b[j] by value; advances i and
-// j past them. Leading zeros do not count, so "007" equals "7" here.
-int CompareNumbers(const Text& a, std::size_t& i, const Text& b, std::size_t& j) {
-    while (i < a.size() && a[i] == u'0' && i + 1 < a.size() && IsDigit(a[i + 1])) ++i;
-    while (j < b.size() && b[j] == u'0' && j + 1 < b.size() && IsDigit(b[j + 1])) ++j;
-    std::size_t ei = i, ej = j;
-    while (ei < a.size() && IsDigit(a[ei])) ++ei;
-    while (ej < b.size() && IsDigit(b[ej])) ++ej;
-    int result = 0;
-    if (ei - i != ej - j) {
-        result = ei - i < ej - j ? -1 : 1;
-    } else {
-        for (std::size_t k = 0; k < ei - i; ++k) {
-            if (a[i + k] != b[j + k]) {
-                result = a[i + k] < b[j + k] ? -1 : 1;
-                break;
-            }
+// A text whose plain order is the name order: letters folded, and each run of
+// digits written as "0", its length without leading zeros, then its digits,
+// so that a longer number sorts after a shorter one. Digit runs keep their
+// place among the other characters, between "/" and ":".
+Text SortKey(const Text& name) {
+    Text key;
+    key.reserve(name.size() + 4);
+    for (std::size_t i = 0; i < name.size();) {
+        if (!IsDigit(name[i])) {
+            key.push_back(Fold(name[i++]));
+            continue;
         }
+        std::size_t end = i;
+        while (end < name.size() && IsDigit(name[end])) ++end;
+        while (i + 1 < end && name[i] == u'0') ++i;
+        key.push_back(u'0');
+        key.push_back(static_cast<char16_t>(std::min<std::size_t>(end - i, 0xFFFF)));
+        key.append(name, i, end - i);
+        i = end;
     }
-    i = ei;
-    j = ej;
-    return result;
+    return key;
 }
 
 }  // namespace
 
 bool NameLess(const Text& a, const Text& b) {
-    std::size_t i = 0, j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (IsDigit(a[i]) && IsDigit(b[j])) {
-            if (const int c = CompareNumbers(a, i, b, j); c != 0) return c < 0;
-            continue;
-        }
-        const char16_t ca = Fold(a[i]), cb = Fold(b[j]);
-        if (ca != cb) return ca < cb;
-        ++i;
-        ++j;
-    }
-    if ((i < a.size()) != (j < b.size())) return j < b.size();
+    const Text ka = SortKey(a), kb = SortKey(b);
+    if (ka != kb) return ka < kb;
     return a < b;
+}
+
+void SortNames(std::vector<Text>& names) {
+    // The keys as big-endian bytes compare with memcmp, and sorting small
+    // (key, index) pairs moves no names around.
+    std::vector<std::pair<std::string, std::size_t>> keyed;
+    keyed.reserve(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const Text key = SortKey(names[i]);
+        std::string bytes;
+        bytes.reserve(key.size() * 2 + 1);
+        for (const char16_t c : key) {
+            bytes.push_back(static_cast<char>(c >> 8));
+            bytes.push_back(static_cast<char>(c & 0xFF));
+        }
+        keyed.emplace_back(std::move(bytes), i);
+    }
+    std::sort(keyed.begin(), keyed.end(), [&names](const auto& a, const auto& b) {
+        if (const int c = a.first.compare(b.first); c != 0) return c < 0;
+        return names[a.second] < names[b.second];
+    });
+    std::vector<Text> sorted;
+    sorted.reserve(names.size());
+    for (const auto& entry : keyed) sorted.push_back(std::move(names[entry.second]));
+    names = std::move(sorted);
 }
 
 }  // namespace morvane

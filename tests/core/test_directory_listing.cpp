@@ -42,6 +42,8 @@ TEST(DirectoryListing, OffersOrdinaryFilesAndSubdirectoriesApart) {
     TempDir d;
     d.file("b.txt");
     d.file("A.jpg");
+    d.file("img10.jpg");
+    d.file("img9.jpg");
     d.file(".hidden");
     d.file("\xc3\xa9t\xc3\xa9.png");  // "été.png", valid UTF-8
     d.file("bad\xff.jpg");            // not UTF-8: never offered
@@ -53,7 +55,7 @@ TEST(DirectoryListing, OffersOrdinaryFilesAndSubdirectoriesApart) {
     ASSERT_EQ(symlink("missing", (d.path() + "/dangling").c_str()), 0);
     ASSERT_EQ(mkfifo((d.path() + "/pipe").c_str(), 0644), 0);
 
-    EXPECT_EQ(morvane::ListFiles(d.text()), Texts({u"A.jpg", u"b.txt", u"link-to-file", u"\u00e9t\u00e9.png"}));
+    EXPECT_EQ(morvane::ListFiles(d.text()), Texts({u"A.jpg", u"b.txt", u"img9.jpg", u"img10.jpg", u"link-to-file", u"\u00e9t\u00e9.png"}));
     EXPECT_EQ(morvane::ListSubdirectories(d.text()), Texts({u"link-to-dir", u"sub"}));
 }
 
