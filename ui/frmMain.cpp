@@ -1,22 +1,114 @@
 #include "frmMain.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+
+#include "app_icon.h"
+#include "frmAbout.h"
+#include "frmOptions.h"
+#include "help_window.h"
+#include "mask_preview.h"
+#include "options_logic.h"
+#include "qt_text.h"
 #include "settings_store.h"
 
 frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRenamer& renamer, QWidget* parent)
     : QMainWindow(parent), m_ws(ws), m_store(store), m_renamer(renamer) {
     setObjectName("frmMain");
     setWindowTitle("Morvane");
+    QApplication::setWindowIcon(AppIcon());
+    setWindowIcon(AppIcon());
+    BuildControls();
+    BuildMenus();
+    // F1 opens the help from this window and from its modeless dialogs.
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this, this, &frmMain::MnuHelpHelp_Click);
+    f1->setContext(Qt::ApplicationShortcut);
+
+    // A client area of 9015 x 5700 twips, centred on the screen; the frame
+    // stays resizable and the controls keep their places.
+    resize(9015 / 15, 5700 / 15 + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
     Form_Load();
 }
 
 frmMain::~frmMain() = default;
 
-void frmMain::Form_Load() {}
-void frmMain::Command1_Click() {}
-void frmMain::Command2_Click() {}
-void frmMain::List1_DblClick() {}
+void frmMain::Form_Load() {
+    // The separator is always added, whatever the directory ends with.
+    m_ws.HelpFilePath = ToText(QCoreApplication::applicationDirPath() + "/mvn.hlp");
+    ShowOptions(LoadOptions(m_store));
+    Command2->setEnabled(false);
+    Command1->setEnabled(false);
+    Command4->setEnabled(false);
+}
+
+void frmMain::ShowOptions(const OptionValues& values) {
+    lblPrefix->setText(values.Prefix);
+    lblSufix->setText(values.Sufix);
+    lblStartNumber->setText(values.StartingNumber);
+    lblLetteringPosition->setText(values.LetteringPosition);
+}
+
+// "Set Mask": the highlighted part of the example name becomes the mask, by
+// way of the clipboard, which keeps it afterwards. txtFile keeps its
+// selection while the button has the focus.
+void frmMain::Command2_Click() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(txtFile->selectedText());
+    txtMask->setText(clipboard->text());
+    Command1->setEnabled(true);
+}
+
+// "Extract": analyses the mask and previews the example's new name.
+void frmMain::Command1_Click() {
+    const morvane::OptionTexts options{ToText(lblPrefix->text()), ToText(lblSufix->text()),
+                                       ToText(lblStartNumber->text()), ToText(lblLetteringPosition->text())};
+    const QString point = QLocale().decimalPoint();
+    const char16_t separator = point.isEmpty() ? u'.' : point.at(0).unicode();
+    const morvane::ExtractResult result =
+        morvane::Extract(m_ws, ToText(txtFile->text()), ToText(txtMask->text()), options, separator);
+    if (result.EnableRename) Command4->setEnabled(true);
+    txtExample->setText(ToQString(result.Example));
+}
+
+void frmMain::List1_DblClick() {
+    std::vector<morvane::Text> entries;
+    std::vector<bool> selected;
+    for (int i = 0; i < List1->count(); ++i) {
+        entries.push_back(ToText(List1->item(i)->text()));
+        selected.push_back(List1->item(i)->isSelected());
+    }
+    if (const auto example = morvane::ChooseExample(m_ws, entries, selected)) txtFile->setText(ToQString(*example));
+}
+
 void frmMain::MnuFileExit_Click() { close(); }
-void frmMain::mnuClearOptions_Click() {}
-void frmMain::mnuOptionsSetOptions_Click() {}
-void frmMain::MnuHelpHelp_Click() {}
-void frmMain::MnuHelpAbout_Click() {}
+
+// The chooser is modeless and may still be open: it goes with the window,
+// and so does the help, so that closing this window ends the program.
+void frmMain::closeEvent(QCloseEvent* event) {
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isWindow() && child->isVisible()) child->close();
+    event->accept();
+}
+
+void frmMain::mnuClearOptions_Click() { ShowOptions(ClearOptions(m_store)); }
+
+void frmMain::mnuOptionsSetOptions_Click() { frmOptions::Open(*this); }
+
+// A missing or unreadable help file ends this quietly.
+void frmMain::MnuHelpHelp_Click() { HelpWindow::Open(ToQString(m_ws.HelpFilePath), this); }
+
+void frmMain::MnuHelpAbout_Click() { frmAbout::Open(this); }

@@ -14,6 +14,7 @@ class QListWidget;
 class QPushButton;
 class SettingsStore;
 class frmDir;
+struct OptionValues;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -42,6 +43,7 @@ public:
     QLabel* lblSufix = nullptr;
     QLabel* lblStartNumber = nullptr;
     QLabel* lblLetteringPosition = nullptr;
+    QLabel* Picture1 = nullptr;
 
 public slots:
     void Command1_Click();
@@ -55,8 +57,14 @@ public slots:
     void MnuHelpHelp_Click();
     void MnuHelpAbout_Click();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void BuildControls();
+    void BuildMenus();
     void Form_Load();
+    void ShowOptions(const OptionValues& values);
 
     morvane::WorkState& m_ws;
     SettingsStore& m_store;
