@@ -6,6 +6,8 @@
 #include "busy_pointer.h"
 #include "rename_layer.h"
 
+inline morvane::Text T(const std::string& utf8) { return *morvane::FromUtf8(utf8); }
+
 // Renames on disk (or only pretends to) unless Fault answers an error number
 // for the call, which is then returned with the file untouched.
 struct FaultInjectingRenamer : morvane::FileRenamer {

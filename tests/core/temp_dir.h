@@ -4,24 +4,22 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
-#include <sstream>
 #include <string>
 
 using Files = std::map<std::string, std::string>;  // name -> content
 
 struct TempDir {
-    std::string path;
-    TempDir() : path(mkdtemp(std::string("/tmp/morvane-test-XXXXXX").data())) {}
+    std::string path = mkdtemp(std::string("/tmp/morvane-test-XXXXXX").data());
     ~TempDir() { std::filesystem::remove_all(path); }
     std::string At(const std::string& name) const { return path + "/" + name; }
     void Write(const std::string& name, const std::string& content) const { std::ofstream(At(name)) << content; }
     Files List() const {
         Files files;
         for (const auto& entry : std::filesystem::directory_iterator(path)) {
-            std::ostringstream content;
-            content << std::ifstream(entry.path()).rdbuf();
-            files[entry.path().filename().string()] = content.str();
+            std::ifstream in(entry.path());
+            files[entry.path().filename().string()] = {std::istreambuf_iterator<char>(in), {}};
         }
         return files;
     }

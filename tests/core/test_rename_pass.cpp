@@ -9,16 +9,11 @@
 using namespace morvane;
 using Names = std::vector<std::string>;
 
-namespace {
-
-Text T(const std::string& s) { return *FromUtf8(s); }
-
 struct RenamePass : testing::Test {
     TempDir dir;
     WorkState ws;
     FaultInjectingRenamer renamer;
     RecordingPointer pointer;
-    OptionTexts options{u"P", u"", u"1", u"0"};
     std::string refused;  // the file whose renames answer 75
 
     RenamePass() {
@@ -27,115 +22,82 @@ struct RenamePass : testing::Test {
             return !refused.empty() && from.ends_with(T("/" + refused)) ? 75 : 0;
         };
     }
-    PassOutcome Pass(const Names& listed, int mode, const char* path = nullptr) {
-        std::vector<Text> entries;
-        for (const auto& name : listed) entries.push_back(T(name));
-        ws.MaskMode = static_cast<std::int16_t>(mode);
+    PassOutcome Pass(const std::vector<Text>& listed, int mode, const std::string& path) {
+        ws.MaskMode = std::int16_t(mode);
         ws.Mask = u"12";
-        const auto out = RunRenamePass(ws, entries, T(path ? path : dir.path), options, u"x12.txt", renamer, pointer);
-        EXPECT_EQ(pointer.Current, 3);
-        return out;
-    }
-    UndoOutcome Undo() {
-        const auto out = UndoLastPass(ws, renamer, pointer);
+        const auto out = RunRenamePass(ws, listed, T(path), {u"P", u"", u"1", u"0"}, u"x12.txt", renamer, pointer);
         EXPECT_EQ(pointer.Current, 3);
         return out;
     }
 };
 
-}  // namespace
-
 TEST_F(RenamePass, RenamesOnDiskAndUndoRestoresEveryName) {
-    const struct {
-        const char* Name;
-        Names OnDisk, Listed;
-        int Mode;
-        std::string Refused;
-        Text Example;
-        Files After;
-    } cases[] = {
-        {"numbers restart for every file", {"a.jpg", "b.jpg", "P0001.jpg", "P0001-1.jpg", "P0002.jpg"}, {"a.jpg", "b.jpg"}, 1, "", u"",
-         {{"P0001.jpg", "P0001.jpg"}, {"P0001-1.jpg", "P0001-1.jpg"}, {"P0001-2.jpg", "a.jpg"}, {"P0002.jpg", "P0002.jpg"}, {"P0002-1.jpg", "b.jpg"}}},
-        {"number before extensions of any length", {"x.jpeg", "readme", "P0001.jpeg", "P0002"}, {"x.jpeg", "readme"}, 1, "", u"",
-         {{"P0001.jpeg", "P0001.jpeg"}, {"P0001-1.jpeg", "x.jpeg"}, {"P0002", "P0002"}, {"P0002-1", "readme"}}},
-        {"a file that has its composed name stays", {"P0001.txt", "b.txt"}, {"P0001.txt", "b.txt"}, 1, "", u"",
-         {{"P0001.txt", "P0001.txt"}, {"P0002.txt", "b.txt"}}},
-        {"a name given up is taken by a later file", {"P0002.txt", "c.txt"}, {"P0002.txt", "c.txt"}, 1, "", u"",
-         {{"P0001.txt", "P0002.txt"}, {"P0002.txt", "c.txt"}}},
-        {"several dots and a leading dot", {".profile", "a.b.c"}, {".profile", "a.b.c"}, 1, "", u"",
-         {{"P0001.profile", ".profile"}, {"P0002.c", "a.b.c"}}},
-        {"two files compose the same name", {"a12.txt", "b12.txt", "c12.jpg"}, {"a12.txt", "b12.txt", "c12.jpg"}, 2, "", u"",
+    struct Case { Names onDisk; std::vector<Text> listed; int mode; std::string refused; Text example; Files after; };
+    const Case cases[] = {
+        // Clashes: the number goes before extensions of any length and restarts for every file.
+        {{"a.jpg", "x.jpeg", "readme", "P0001.jpg", "P0001-1.jpg", "P0002.jpeg", "P0003"}, {u"a.jpg", u"x.jpeg", u"readme"}, 1, "", u"",
+         {{"P0001.jpg", "P0001.jpg"}, {"P0001-1.jpg", "P0001-1.jpg"}, {"P0001-2.jpg", "a.jpg"}, {"P0002.jpeg", "P0002.jpeg"},
+          {"P0002-1.jpeg", "x.jpeg"}, {"P0003", "P0003"}, {"P0003-1", "readme"}}},
+        // A file that has its composed name stays; a name given up is taken by a later file.
+        {{"P0001.txt", "P0003.txt", "c.txt"}, {u"P0001.txt", u"P0003.txt", u"c.txt"}, 1, "", u"",
+         {{"P0001.txt", "P0001.txt"}, {"P0002.txt", "P0003.txt"}, {"P0003.txt", "c.txt"}}},
+        {{"a12.txt", "b12.txt", "c12.jpg"}, {u"a12.txt", u"b12.txt", u"c12.jpg"}, 2, "", u"",
          {{"P12.txt", "a12.txt"}, {"P12-1.txt", "b12.txt"}, {"P12.jpg", "c12.jpg"}}},
-        {"a file that refuses is skipped", {"a.txt", "b.txt", "c.txt"}, {"a.txt", "b.txt", "c.txt"}, 1, "b.txt", u"Some Files Were Skipped",
+        {{"a.txt", "b.txt", "c.txt"}, {u"a.txt", u"b.txt", u"c.txt"}, 1, "b.txt", u"Some Files Were Skipped",
          {{"P0001.txt", "a.txt"}, {"b.txt", "b.txt"}, {"P0003.txt", "c.txt"}}},
-        {"a file deleted after listing ends the pass", {"a.txt", "c.txt"}, {"a.txt", "b.txt", "c.txt"}, 1, "", u"Error # 53",
-         {{"P0001.txt", "a.txt"}, {"c.txt", "c.txt"}}},
+        // A file deleted after listing ends the pass.
+        {{"a.txt", "c.txt"}, {u"a.txt", u"b.txt", u"c.txt"}, 1, "", u"Error # 53", {{"P0001.txt", "a.txt"}, {"c.txt", "c.txt"}}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.Name);
+        SCOPED_TRACE(&c - cases);
         std::filesystem::remove_all(dir.path);
         std::filesystem::create_directory(dir.path);
-        for (const auto& name : c.OnDisk) dir.Write(name, name);
+        for (const auto& name : c.onDisk) dir.Write(name, name);
         const Files before = dir.List();
-        refused = c.Refused;
-        const auto pass = Pass(c.Listed, c.Mode);
-        EXPECT_EQ(pass.Completed, c.Example != u"Error # 53");
-        EXPECT_EQ(pass.ExampleText, c.Example);
-        EXPECT_EQ(dir.List(), c.After);
-        EXPECT_TRUE(Undo().Completed);
+        refused = c.refused;
+        const auto pass = Pass(c.listed, c.mode, dir.path);
+        EXPECT_EQ(std::pair(pass.Completed, pass.ExampleText), std::pair(c.example != u"Error # 53", c.example));
+        EXPECT_EQ(dir.List(), c.after);
+        EXPECT_TRUE(UndoLastPass(ws, renamer, pointer).Completed);
         EXPECT_EQ(dir.List(), before);
     }
 }
 
 TEST_F(RenamePass, UndoGoesOnPastFailuresAndASecondUndoRetriesTheRest) {
     for (const auto* name : {"a.txt", "b.txt", "c.txt"}) dir.Write(name, name);
-    ASSERT_TRUE(Pass({"a.txt", "b.txt", "c.txt"}, 1).Completed);
+    ASSERT_TRUE(Pass({u"a.txt", u"b.txt", u"c.txt"}, 1, dir.path).Completed);
     dir.Write("a.txt", "outsider");
     ws.LastIndex = -1;  // a double-click on the emptied list between pass and undo
     refused = "P0002.txt";
-    EXPECT_EQ(Undo().ExampleText, u"Error # 75");
+    EXPECT_EQ(UndoLastPass(ws, renamer, pointer).ExampleText, u"Error # 75");
     EXPECT_EQ(dir.List(), (Files{{"a.txt", "outsider"}, {"a-1.txt", "a.txt"}, {"P0002.txt", "b.txt"}, {"c.txt", "c.txt"}}));
     refused.clear();
     renamer.From.clear();
-    EXPECT_TRUE(Undo().Completed);
+    EXPECT_TRUE(UndoLastPass(ws, renamer, pointer).Completed);
     EXPECT_EQ(renamer.From, std::vector<Text>{T(dir.At("P0002.txt"))});
     EXPECT_EQ(dir.List(), (Files{{"a.txt", "outsider"}, {"a-1.txt", "a.txt"}, {"b.txt", "b.txt"}, {"c.txt", "c.txt"}}));
 }
 
 TEST_F(RenamePass, JoinsTheDirectoryOnceAndNeverActsOnUnsafeInput) {
     renamer.TouchDisk = false;
-    Names many;
-    for (int i = 0; i < 1002; ++i) many.push_back("f" + std::to_string(i));
-    const struct {
-        const char* Dir;
-        Names Listed;
-        Text Prefix, Start;
-        int Mode;
-        Text Example;
-        std::size_t Renames;
-        Text FirstSource;
-    } cases[] = {
-        {"/", many, u"P", u"1", 1, u"Some Files Were Skipped", 1001, u"/f0"},
-        {"/tmp/x/", {"f0"}, u"P", u"1", 1, u"", 1, u"/tmp/x/f0"},
-        {"/tmp/x", {"../up.txt", "a/b", ".", ".."}, u"P", u"1", 1, u"Some Files Were Skipped", 0, u""},
-        {"", {"a"}, u"P", u"1", 1, u"Error # 76", 0, u""},
-        {"/tmp/x", {"a"}, u"../", u"1", 1, u"Error # 52", 0, u""},
-        {"/tmp/x", {"a"}, u"P", u"x", 1, u"Error # 13", 0, u""},
-        {"/tmp/x", {"a"}, u"P", u"1", 0, u"", 0, u""},
+    std::vector<Text> many;
+    for (int i = 0; i < 1002; ++i) many.push_back(T("f" + std::to_string(i)));
+    struct Case { const char* dir; std::vector<Text> listed; Text example; std::size_t renames; Text firstSource; };
+    const Case cases[] = {
+        {"/", many, u"Some Files Were Skipped", 1001, u"/f0"},  // past the journal's end
+        {"/tmp/x/", {u"f0"}, u"", 1, u"/tmp/x/f0"},
+        {"/tmp/x", {u"../up.txt", u"a/b", u".", u".."}, u"Some Files Were Skipped", 0, u""},
+        {"", {u"a"}, u"Error # 76", 0, u""},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.Dir << " " << c.Listed[0]);
+        SCOPED_TRACE(c.dir);
         renamer.From.clear();
-        options.Prefix = c.Prefix;
-        options.StartNumber = c.Start;
-        const auto pass = Pass(c.Listed, c.Mode, c.Dir);
-        EXPECT_EQ(pass.Completed, !c.Example.starts_with(u"Error"));
-        EXPECT_EQ(pass.ExampleText, c.Example);
-        EXPECT_EQ(renamer.From.size(), c.Renames);
-        EXPECT_EQ(renamer.From.empty() ? u"" : renamer.From[0], c.FirstSource);
-        EXPECT_EQ(ws.JournalLastIndex, std::min<int>(c.Listed.size(), 1001) - 1);
+        const auto pass = Pass(c.listed, 1, c.dir);
+        EXPECT_EQ(std::pair(pass.Completed, pass.ExampleText), std::pair(!c.example.starts_with(u"Error"), c.example));
+        EXPECT_EQ(std::pair(renamer.From.size(), renamer.From.empty() ? u"" : renamer.From[0]), std::pair(c.renames, c.firstSource));
+        EXPECT_EQ(ws.JournalLastIndex, std::min<int>(c.listed.size(), 1001) - 1);
         renamer.From.clear();
-        Undo();
-        EXPECT_EQ(renamer.From.size(), c.Renames);
+        UndoLastPass(ws, renamer, pointer);
+        EXPECT_EQ(renamer.From.size(), c.renames);
     }
 }
