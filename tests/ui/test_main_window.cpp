@@ -1,212 +1,165 @@
 // The main window driven as the user drives it: start-up from the store, the
-// workflow buttons, the menus, help and what assistive technology sees.
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTextBrowser>
-#include <QTimer>
-#include <gtest/gtest.h>
-
-#include <map>
-#include <memory>
-
-#include "frmMain.h"
+// workflow buttons, the menus and their dialogs, help and what assistive
+// technology sees.
+#include "frmOptions.h"
 #include "help_window.h"
 #include "qt_text.h"
-#include "settings_store.h"
-
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+#include "window_test_support.h"
 
 namespace {
 
-const QString kAbsent = "<absent>";
-
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public UiTest {
 protected:
-    QString storeFile() const { return dir.filePath("Morvane.conf"); }
-
-    // A fresh window on the test's store, as the program starts it; shown and
-    // active when clicks must move the focus as they do for the user.
-    frmMain& Start(bool shown = false) {
-        window.reset();
-        ws = std::make_unique<morvane::WorkState>();
-        store = std::make_unique<SettingsStore>(storeFile());
-        window = std::make_unique<frmMain>(*ws, *store, renamer);
-        if (shown) {
-            window->show();
-            window->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        }
-        return *window;
+    // Opens the options dialog from the menu and runs `act` on it; returns whether `act` left it open.
+    bool WithOptions(const std::function<void(frmOptions&)>& act) {
+        return RunModal([this] { Trigger("mnuOptionsSetOptions"); },
+                        [&](QDialog& d) { act(*qobject_cast<frmOptions*>(&d)); });
     }
-
-    void SetLabels(const QStringList& values) {
-        QLabel* labels[] = {window->lblPrefix, window->lblSufix, window->lblStartNumber, window->lblLetteringPosition};
-        for (int i = 0; i < 4; ++i) labels[i]->setText(values[i]);
+    static int Checked(const frmOptions& d) {
+        for (int i = 0; i < 3; ++i)
+            if (d.opt1[i]->isChecked()) return i;
+        return -1;
     }
-
-    QStringList Labels() const {
-        return {window->lblPrefix->text(), window->lblSufix->text(), window->lblStartNumber->text(),
-                window->lblLetteringPosition->text()};
+    static QStringList Boxes(const frmOptions& d) {
+        return {d.txtPrefix->text(), d.txtSufix->text(), d.txtStartingNumber->text()};
     }
-
-    void Trigger(const char* action) { window->findChild<QAction*>(action)->trigger(); }
-
-    QTemporaryDir dir;
-    morvane::PosixRenamer renamer;
-    std::unique_ptr<morvane::WorkState> ws;
-    std::unique_ptr<SettingsStore> store;
-    std::unique_ptr<frmMain> window;
 };
 
-TEST_F(MainWindowTest, StartUpLoadsTheStoredOptionsAndDisablesTheWorkflow) {
-    struct Row {
-        std::map<QString, QString> stored;
-        QStringList labels;
-        QString letteringInStoreAfter;
-    };
-    const Row rows[] = {
-        {{}, {"", "", "", "0"}, kAbsent},
+TEST_F(MainWindowTest, StartUpLoadsTheStoredOptionsWithoutWritingAndDisablesTheWorkflow) {
+    const std::tuple<std::map<QString, QString>, QStringList, QString> rows[] = {  // stored, labels, lettering after
+        {{}, {"", "", "", "0"}, "absent"},
         {{{"LetteringPosition", ""}}, {"", "", "", "0"}, ""},
         {{{"Prefix", "Trip"}, {"Sufix", "_x, y"}, {"StartingNumber", "007"}, {"LetteringPosition", "7"}},
-         {"Trip", "_x, y", "007", "7"},
-         "7"},
+         {"Trip", "_x, y", "007", "7"}, "7"},
     };
-    for (const Row& row : rows) {
-        QFile::remove(storeFile());
-        SettingsStore writer(storeFile());
-        for (const auto& [key, value] : row.stored) writer.write(key, value);
-        frmMain& w = Start();
-        EXPECT_EQ(Labels(), row.labels);
-        EXPECT_EQ(SettingsStore(storeFile()).read("LetteringPosition", kAbsent), row.letteringInStoreAfter);
-        EXPECT_FALSE(w.Command1->isEnabled() || w.Command2->isEnabled() || w.Command4->isEnabled());
-        EXPECT_TRUE(ToQString(ws->HelpFilePath).endsWith("/mvn.hlp"));
+    for (const auto& [stored, labels, letteringAfter] : rows) {
+        QFile::remove(StoreFile());
+        for (const auto& [key, value] : stored) store->write(key, value);
+        OpenMain();
+        EXPECT_EQ(Labels(), labels);
+        EXPECT_EQ(store->read("LetteringPosition", "absent"), letteringAfter);
+        EXPECT_EQ(Workflow(), AllOff);
     }
 }
 
-TEST_F(MainWindowTest, SetMaskTakesWhatWasHighlightedBeforeTheClick) {
+TEST_F(MainWindowTest, SetMaskTakesWhatWasHighlightedBeforeTheClickAndExtractPreviews) {
     struct Row {
         int start, length;  // highlighted in txtFile; length 0: nothing
         bool replaceText;   // txtFile set again after highlighting
-        QString mask;
-    };
-    const Row rows[] = {{4, 4, false, "0042"}, {0, 12, false, "IMG_0042.JPG"}, {0, 0, false, ""}, {4, 4, true, ""}};
-    for (const Row& row : rows) {
-        frmMain& w = Start(true);
-        w.Command2->setEnabled(true);  // as the chooser leaves it
-        w.txtMask->setText("old mask");
-        w.txtFile->setFocus();
-        w.txtFile->setText("IMG_0042.JPG");
-        w.txtFile->setSelection(row.start, row.length);
-        if (row.replaceText) {
-            w.txtMask->setFocus();
-            w.txtFile->setText("IMG_0042.JPG");
-        }
-        QTest::mouseClick(w.Command2, Qt::LeftButton);
-        EXPECT_EQ(w.txtMask->text(), row.mask);
-        EXPECT_EQ(QGuiApplication::clipboard()->text(), row.mask);
-        EXPECT_TRUE(w.Command1->isEnabled());
-        EXPECT_FALSE(w.Command4->isEnabled());
-    }
-}
-
-TEST_F(MainWindowTest, ExtractPreviewsTheExampleAndEnablesRenameOnly) {
-    struct Row {
         QString mask, lettering, example;
     };
-    const Row rows[] = {{"", "0", "Trip0007_x.JPG"}, {"0042", "0", "Trip0042_x.JPG"},
-                        {"IMG", "1", "Trip!MG_x.JPG"}, {"G_0042", "2", "TripG_0042_x.JPG"}};
+    const Row rows[] = {{4, 4, false, "0042", "0", "Trip0042_x.JPG"}, {0, 3, false, "IMG", "1", "Trip!MG_x.JPG"},
+                        {2, 6, false, "G_0042", "2", "TripG_0042_x.JPG"}, {0, 0, false, "", "0", "Trip0007_x.JPG"},
+                        {4, 4, true, "", "0", "Trip0007_x.JPG"}};
     for (const Row& row : rows) {
-        frmMain& w = Start();
+        OpenMain();
         SetLabels({"Trip", "_x", "7", row.lettering});
-        w.txtFile->setText("IMG_0042.JPG");
-        w.txtMask->setText(row.mask);
-        w.Command1->setEnabled(true);
-        w.Command1->click();
-        EXPECT_EQ(w.txtExample->text(), row.example);
-        EXPECT_TRUE(w.Command4->isEnabled());
-        EXPECT_FALSE(w.Command2->isEnabled());
-        EXPECT_EQ(w.txtMask->text(), row.mask);  // shortening stays in the analysis
+        main->Command2->setEnabled(true);  // as the chooser leaves it
+        main->txtMask->setText("old mask");
+        main->txtFile->setFocus();
+        main->txtFile->setText("IMG_0042.JPG");
+        main->txtFile->setSelection(row.start, row.length);
+        if (row.replaceText) {
+            main->txtMask->setFocus();
+            main->txtFile->setText("IMG_0042.JPG");
+        }
+        Click(main->Command2);
+        EXPECT_EQ(main->txtMask->text(), row.mask);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), row.mask);
+        EXPECT_EQ(Workflow(), MaskAndExtract);
+        Click(main->Command1);
+        EXPECT_EQ(main->txtExample->text(), row.example);
+        EXPECT_EQ(main->txtMask->text(), row.mask);  // shortening stays in the analysis
+        EXPECT_EQ(Workflow(), AllOn);
     }
 }
 
-TEST_F(MainWindowTest, ClearOptionsWritesStoreAndLabelsButNotThePreview) {
-    SettingsStore(storeFile()).write("Dir", "/data/photos");
-    frmMain& w = Start();
-    SetLabels({"Trip", "_x", "7", "2"});
-    w.txtExample->setText("Trip0007_x.JPG");
-    w.Command4->setEnabled(true);
+TEST_F(MainWindowTest, OptionsFromTheDialogAndClearOptionsSurviveARestart) {
+    // Lettering label, the button checked on opening and the one clicked (-1: none), the lettering after.
+    const std::tuple<QString, int, int, QString> rows[] = {
+        {"2", 2, 0, "0"}, {"0", 0, 1, "1"}, {"7", -1, -1, "7"}, {"", -1, 2, "2"}};
+    store->write("Dir", "/kept");
+    for (const auto& [lettering, shown, clicked, result] : rows) {
+        store->write("Prefix", "stored");  // the dialog shows the labels, not the store
+        store->write("LetteringPosition", "7");
+        SetLabels({"pre", "suf", "0012", lettering});
+        EXPECT_FALSE(WithOptions([&](frmOptions& dialog) {
+            EXPECT_EQ(Boxes(dialog), QStringList({"pre", "suf", "0012"}));
+            EXPECT_EQ(Checked(dialog), shown);
+            dialog.txtPrefix->setText("Trip ");
+            dialog.txtSufix->setText(", day");
+            dialog.txtStartingNumber->setText("");
+            if (clicked >= 0) Click(dialog.opt1[clicked]);
+            Click(dialog.cmdOk);
+        }));
+        EXPECT_EQ(Labels(), QStringList({"Trip ", ", day", "", result}));
+        OpenMain();
+        EXPECT_EQ(Labels(), QStringList({"Trip ", ", day", "", result}));
+    }
+    main->txtExample->setText("Trip0007_x.JPG");
     Trigger("mnuClearOptions");
     EXPECT_EQ(Labels(), (QStringList{"", "", "", "0"}));
-    EXPECT_EQ(w.txtExample->text(), "Trip0007_x.JPG");
-    EXPECT_TRUE(w.Command4->isEnabled());
-    Start();  // the cleared values are what the next start reads
+    EXPECT_EQ(main->txtExample->text(), "Trip0007_x.JPG");
+    OpenMain();
     EXPECT_EQ(Labels(), (QStringList{"", "", "", "0"}));
-    EXPECT_EQ(SettingsStore(storeFile()).read("Dir", kAbsent), "/data/photos");
+    EXPECT_EQ(store->read("Dir", "absent"), "/kept");
 }
 
-TEST_F(MainWindowTest, OptionsSetFromTheMenuSurviveARestart) {
-    Start();
-    bool dialogSeen = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog || dialog->objectName() != "frmOptions") return;
-        dialogSeen = true;
-        dialog->findChild<QLineEdit*>("txtPrefix")->setText("Trip");
-        dialog->findChild<QLineEdit*>("txtStartingNumber")->setText("25");
-        QTest::mouseClick(dialog->findChild<QAbstractButton*>("opt1_1"), Qt::LeftButton);
-        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOk"), Qt::LeftButton);
-    });
-    Trigger("mnuOptionsSetOptions");
-    ASSERT_TRUE(dialogSeen);
-    EXPECT_EQ(Labels(), (QStringList{"Trip", "", "25", "1"}));
-    Start();
-    EXPECT_EQ(Labels(), (QStringList{"Trip", "", "25", "1"}));
+TEST_F(MainWindowTest, OptionsDialogIgnoresEnterAndEscapeAndItsClearOptionsWritesNothing) {
+    SetLabels({"p", "s", "9", "1"});
+    EXPECT_TRUE(WithOptions([](frmOptions& dialog) {
+        for (QWidget* target : std::initializer_list<QWidget*>{dialog.cmdClearOptions, dialog.cmdOk, dialog.txtPrefix,
+                                                               dialog.txtStartingNumber, dialog.opt1[1], &dialog})
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+                target->setFocus();
+                QTest::keyClick(target, key);
+                EXPECT_TRUE(dialog.isVisible()) << target->objectName().toStdString() << " key " << key;
+            }
+        EXPECT_EQ(Boxes(dialog), QStringList({"p", "s", "9"}));
+        Click(dialog.cmdClearOptions);
+        EXPECT_EQ(Boxes(dialog), QStringList({"", "", ""}));
+        EXPECT_EQ(Checked(dialog), 0);
+    }));  // then closed without "Ok"
+    EXPECT_EQ(Labels(), QStringList({"p", "s", "9", "1"}));
+    EXPECT_FALSE(QFile::exists(StoreFile()));
 }
 
 TEST_F(MainWindowTest, HelpOpensTheFileAtItsStartAndIsQuietWithoutIt) {
-    frmMain& w = Start();
-    ws->HelpFilePath = ToText(dir.filePath("missing.hlp"));
+    ws->HelpFilePath = ToText(root.filePath("missing.hlp"));
     Trigger("MnuHelpHelp");
-    EXPECT_EQ(w.findChild<HelpWindow*>(), nullptr);
+    EXPECT_EQ(main->findChild<HelpWindow*>(), nullptr);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // no message either
 
-    QFile file(dir.filePath("mvn.hlp"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<h1>Morvane Help</h1>" + QByteArray("<p>more</p>").repeated(200));
-    file.close();
-    ws->HelpFilePath = ToText(file.fileName());
+    std::ofstream(Raw(root.filePath("mvn.hlp"))) << "<h1>Morvane Help</h1><p>more</p>";
+    ws->HelpFilePath = ToText(root.filePath("mvn.hlp"));
     Trigger("MnuHelpHelp");
     Trigger("MnuHelpHelp");  // a second request reuses the window
-    ASSERT_EQ(w.findChildren<HelpWindow*>().size(), 1);
-    QTextBrowser* text = w.findChild<HelpWindow*>()->browser();
-    EXPECT_TRUE(text->toPlainText().startsWith("Morvane Help"));
-    EXPECT_EQ(text->verticalScrollBar()->value(), 0);
+    ASSERT_EQ(main->findChildren<HelpWindow*>().size(), 1);
+    EXPECT_EQ(main->findChild<HelpWindow*>()->browser()->toPlainText(), "Morvane Help\nmore");
 }
 
-TEST_F(MainWindowTest, ExitClosesEveryWindowAlsoWithTheChooserOpen) {
-    frmMain& w = Start(true);
-    auto* chooser = new QDialog(&w);  // modeless, like the chooser
-    chooser->show();
+TEST_F(MainWindowTest, ExitClosesEveryWindowAlsoWithAModelessDialogOpen) {
+    (new QDialog(main.get()))->show();
     Trigger("MnuFileExit");
-    // No window left open keeps the program alive.
     for (QWidget* top : QApplication::topLevelWidgets()) EXPECT_FALSE(top->isVisible());
 }
 
+TEST_F(MainWindowTest, AboutBoxIsModalAndOkEnterAndEscapeCloseIt) {
+    for (const Qt::Key key : {Qt::Key_unknown, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})  // unknown: a click
+        EXPECT_FALSE(RunModal([&] { Trigger("MnuHelpAbout"); }, [&](QDialog& box) {
+            EXPECT_EQ(box.parentWidget(), main.get());
+            auto* ok = box.findChild<QPushButton*>("cmdOK");
+            ASSERT_EQ(box.focusWidget(), ok);
+            key == Qt::Key_unknown ? Click(ok) : QTest::keyClick(ok, key);
+        }));
+}
+
 TEST_F(MainWindowTest, EveryControlHasANameForAssistiveTechnology) {
-    frmMain& w = Start();
     QStringList unnamed;
-    for (QWidget* control : w.centralWidget()->findChildren<QWidget*>())
+    for (QWidget* control : main->centralWidget()->findChildren<QWidget*>())
         if (control->focusPolicy() != Qt::NoFocus && control->accessibleName().trimmed().isEmpty())
             unnamed += control->objectName();
-    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
+    EXPECT_EQ(unnamed, QStringList());
 }
 
 }  // namespace

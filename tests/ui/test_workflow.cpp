@@ -1,32 +1,31 @@
-// The road of one rename through the real windows on a real directory:
-// choose, mask, extract, rename, then review with Accept or Undo.
-#include <functional>
-
-#include "chooser_test_support.h"
+// The file chooser and the road of one rename through the real windows on a
+// real directory: choose, mask, extract, rename, then review with Accept or Undo.
+#include "dir_list_box.h"
 #include "error_numbers.h"
+#include "file_list_box.h"
 #include "qt_text.h"
+#include "window_test_support.h"
 
 namespace {
 
-// The real rename layer, except for the sources Fault answers with a number.
+// The real rename layer, except for one source it refuses.
 struct FaultyRenamer : morvane::FileRenamer {
     morvane::PosixRenamer Real;
-    std::function<int(const QString& from)> Fault;
+    QString Failing;  // a source whose path ends so is refused
     int Rename(const morvane::Text& from, const morvane::Text& to) override {
-        if (const int number = Fault ? Fault(ToQString(from)) : 0) return number;
+        if (!Failing.isEmpty() && ToQString(from).endsWith(Failing)) return morvane::ErrCannotAccess;
         return Real.Rename(from, to);
     }
 };
 
-class WorkflowTest : public ChooserTest {
+class WorkflowTest : public UiTest {
 protected:
     void SetUp() override {
-        ChooserTest::SetUp();
+        UiTest::SetUp();
         for (const QByteArray name : {"IMG_0041.JPG", "IMG_0042.JPG", "IMG_0043.JPG", "notes.txt"})
             MakeFile(Files(), name);
-        store->write("Dir", Files());
-        const char* options[][2] = {
-            {"Prefix", "Trip"}, {"Sufix", "_x"}, {"StartingNumber", "7"}, {"LetteringPosition", "0"}};
+        const std::pair<QString, QString> options[] = {
+            {"Prefix", "Trip"}, {"Sufix", "_x"}, {"StartingNumber", "7"}, {"Dir", Files()}};
         for (const auto& [key, value] : options) store->write(key, value);
         OpenMain();
     }
@@ -46,7 +45,78 @@ protected:
                              {"IMG_0043.JPG", "IMG_0043.JPG"}, {"notes.txt", "notes.txt"}};
 };
 
-}  // namespace
+TEST_F(WorkflowTest, ChooserOpensOnTheStoredDirectoryOrFallsBackSilently) {
+    QFile::remove(StoreFile());
+    const std::tuple<QString, QString, QString> cases[] = {  // stored "Dir", home, opens
+        {QString(), Home(), Home()},  // first run: nothing stored
+        {Files() + "/", Home(), Files()},
+        {Files() + "/gone", Home(), Home()},
+        {Files() + "/notes.txt", Home(), Home()},
+        {Files() + "/gone", Files() + "/nowhere", "/"},
+    };
+    for (const auto& [stored, home, opens] : cases) {
+        if (!stored.isNull()) store->write("Dir", stored);
+        qputenv("HOME", QFile::encodeName(home));
+        Click(main->Command3);
+        frmDir* chooser = Chooser();
+        ASSERT_NE(chooser, nullptr);
+        EXPECT_TRUE(chooser->isVisible() && !chooser->isModal());
+        EXPECT_EQ(chooser->Dir1->path(), opens);
+        Click(chooser->Command2);
+    }
+}
+
+TEST_F(WorkflowTest, ChooserOffersOrdinaryFilesAndItsButtonsDecideTheListAndStoredDirectory) {
+    MakeFile(Files(), ".hidden");
+    for (const char* name : {".cache", "sub"}) std::filesystem::create_directory(Raw(Files() + "/" + name));
+    MakeFile(Files() + "/sub", "inner.txt");
+    main->txtExample->setText("old");
+    main->List1->addItem("old");
+    Click(main->Command3);
+    EXPECT_EQ(main->List1->count() + main->txtExample->text().size(), 0);
+    frmDir* chooser = Chooser();
+    EXPECT_EQ(Items(chooser->File1), QStringList({"IMG_0041.JPG", "IMG_0042.JPG", "IMG_0043.JPG", "notes.txt"}));
+    const QStringList dirs = Items(chooser->Dir1);  // ancestors from the root down, then subdirectories
+    EXPECT_EQ(dirs.mid(dirs.size() - 2), QStringList({"files", "sub"}));
+    ClickRow(chooser->File1, 2);
+    ClickRow(chooser->File1, 0, Qt::ControlModifier);
+    for (QWidget* w : std::initializer_list<QWidget*>{chooser->File1, chooser->Command1})
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(w, key);
+    ASSERT_EQ(Chooser(), chooser);
+    Click(chooser->Command1);
+    EXPECT_EQ(Chooser(), nullptr);
+    EXPECT_EQ(Items(main->List1), QStringList({"IMG_0041.JPG", "IMG_0043.JPG"}));  // list order, not click order
+    EXPECT_EQ(main->txtFile->text(), "IMG_0041.JPG");
+    EXPECT_EQ(Workflow(), MaskAndExtract);
+
+    Click(main->Command3);  // empties the list, leaves the buttons
+    EXPECT_EQ(Workflow(), MaskAndExtract);
+    DoubleClickRow(Chooser()->File1, 3);
+    EXPECT_EQ(Items(main->List1), QStringList({"notes.txt"}));
+
+    Click(main->Command3);  // OK with nothing selected, in another directory
+    DoubleClickRow(Chooser()->Dir1, Chooser()->Dir1->count() - 1);
+    EXPECT_EQ(Items(Chooser()->File1), QStringList({"inner.txt"}));
+    Click(Chooser()->Command1);
+    EXPECT_EQ(main->List1->count(), 0);
+    EXPECT_EQ(Workflow(), AllOff);
+    EXPECT_EQ(store->read("Dir", "none"), Files() + "/sub");
+
+    for (const bool cancel : {true, false}) {  // Cancel and the close control store nothing
+        Click(main->Command3);
+        Chooser()->Dir1->setPath(Home());
+        cancel ? Click(Chooser()->Command2) : void(Chooser()->close());
+        EXPECT_EQ(store->read("Dir", "none"), Files() + "/sub");
+    }
+    OpenMain();  // a restart
+    Click(main->Command3);
+    chooser = Chooser();
+    EXPECT_EQ(chooser->Dir1->path(), Files() + "/sub");
+    chooser->Dir1->setCurrentRow(chooser->Dir1->count() - 2);
+    QTest::keyClick(chooser->Dir1, Qt::Key_Return);  // opens the parent, presses no button
+    EXPECT_EQ(chooser->Dir1->path(), Files());
+    EXPECT_TRUE(chooser->isVisible());
+}
 
 TEST_F(WorkflowTest, RoadOfOneRenameThenUndoOrAccept) {
     const DiskFiles renamed{{"TripIMG-0007_x.JPG", "IMG_0041.JPG"}, {"TripIMG-0008_x.JPG", "IMG_0042.JPG"},
@@ -75,8 +145,6 @@ TEST_F(WorkflowTest, RoadOfOneRenameThenUndoOrAccept) {
         EXPECT_EQ(Workflow(), AllOn);
         frmDir* review = Chooser();
         ASSERT_NE(review, nullptr);
-        EXPECT_TRUE(review->isVisible());
-        EXPECT_EQ(review->windowTitle(), "Accept the new names, or Undo the changes");
         EXPECT_EQ(review->Command1->text() + "|" + review->Command2->text(), "Accept|Undo");
         EXPECT_EQ(Items(review->File1),
                   QStringList({"notes.txt", "TripIMG-0007_x.JPG", "TripIMG-0008_x.JPG", "TripIMG-0009_x.JPG"}));
@@ -96,7 +164,7 @@ TEST_F(WorkflowTest, ClashAndRefusalAreHandledAndAFailedUndoCanBeRepeated) {
     renamer = &faulty;
     OpenMain();
     MakeFile(Files(), "TripIMG-0009_x.JPG");
-    faulty.Fault = [](const QString& from) { return from.endsWith("/IMG_0042.JPG") ? morvane::ErrCannotAccess : 0; };
+    faulty.Failing = "/IMG_0042.JPG";
     ChooseAndExtract(2, 3);
     Click(main->Command4);
     EXPECT_EQ(main->txtExample->text(), "Some Files Were Skipped");
@@ -105,17 +173,15 @@ TEST_F(WorkflowTest, ClashAndRefusalAreHandledAndAFailedUndoCanBeRepeated) {
                        {"notes.txt", "notes.txt"}};
     EXPECT_EQ(Disk(Files()), expected);
 
-    faulty.Fault = [](const QString& from) {
-        return from.endsWith("/TripIMG-0007_x.JPG") ? morvane::ErrCannotAccess : 0;
-    };
+    faulty.Failing = "/TripIMG-0007_x.JPG";
     frmDir* review = Chooser();
     Click(review->Command2);
-    EXPECT_EQ(Chooser(), review);  // still open for another try
-    EXPECT_TRUE(review->isVisible() && review->Command2->isEnabled());
+    ASSERT_EQ(Chooser(), review);  // still open for another try
+    EXPECT_TRUE(review->isVisible());
     EXPECT_EQ(main->txtExample->text(), "Error # 75");
     EXPECT_EQ(Workflow(), AllOn);
 
-    faulty.Fault = nullptr;
+    faulty.Failing.clear();
     Click(review->Command2);
     EXPECT_EQ(Chooser(), nullptr);
     expected = Original;
@@ -124,16 +190,15 @@ TEST_F(WorkflowTest, ClashAndRefusalAreHandledAndAFailedUndoCanBeRepeated) {
 }
 
 TEST_F(WorkflowTest, SelectWhileReviewingAndRenameWhileChoosingShareOneDialog) {
-    MakeDir(Files(), "other");
+    std::filesystem::create_directory(Raw(Files() + "/other"));
     MakeFile(Files() + "/other", "IMG_0099.JPG");
     ChooseAndExtract(2, 3);
     Click(main->Command3);  // the chooser opens; "Rename" stays enabled
     frmDir* dialog = Chooser();
     DoubleClickRow(dialog->Dir1, dialog->Dir1->count() - 1);
     Click(main->Command4);  // works where the open chooser is, with the emptied list
-    EXPECT_EQ(Chooser(), dialog);
-    EXPECT_EQ(ToQString(ws.DirPath), Files() + "/other");
-    EXPECT_EQ(dialog->windowTitle(), "Accept the new names, or Undo the changes");
+    ASSERT_EQ(Chooser(), dialog);
+    EXPECT_EQ(dialog->Command1->text() + "|" + dialog->Command2->text(), "Accept|Undo");
     EXPECT_EQ(Items(dialog->File1), QStringList({"IMG_0099.JPG"}));
     Click(dialog->Command1);
 
@@ -141,7 +206,7 @@ TEST_F(WorkflowTest, SelectWhileReviewingAndRenameWhileChoosingShareOneDialog) {
     Click(main->Command4);
     dialog = Chooser();
     Click(main->Command3);  // re-captions the review dialog, which still undoes
-    EXPECT_EQ(Chooser(), dialog);
+    ASSERT_EQ(Chooser(), dialog);
     EXPECT_EQ(dialog->windowTitle(), "Select the files to rename");
     EXPECT_EQ(dialog->Command1->text() + "|" + dialog->Command2->text(), "Accept|Undo");
     Click(dialog->Command2);
@@ -152,8 +217,7 @@ TEST_F(WorkflowTest, NamesThatAreNotUtf8AreNeverOfferedNorTouched) {
     MakeFile(Files(), "IMG_\xff.JPG");
     MakeFile(Files(), "\xef\xbb\xbfIMG_0044.JPG");  // begins with U+FEFF
     DiskFiles before = Original;
-    before["IMG_\xff.JPG"] = "IMG_\xff.JPG";
-    before["\xef\xbb\xbfIMG_0044.JPG"] = "\xef\xbb\xbfIMG_0044.JPG";
+    before.insert({{"IMG_\xff.JPG", "IMG_\xff.JPG"}, {"\xef\xbb\xbfIMG_0044.JPG", "\xef\xbb\xbfIMG_0044.JPG"}});
     ChooseAndExtract(4, 0);  // every file offered, empty mask: all are numbered
     EXPECT_EQ(main->List1->count(), 5);
     Click(main->Command4);
@@ -164,3 +228,5 @@ TEST_F(WorkflowTest, NamesThatAreNotUtf8AreNeverOfferedNorTouched) {
     Click(Chooser()->Command2);
     EXPECT_EQ(Disk(Files()), before);
 }
+
+}  // namespace
