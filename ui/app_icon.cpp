@@ -1,5 +1,6 @@
 #include "app_icon.h"
 
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -62,8 +63,22 @@ QPixmap AppIconPixmap(int size) {
     return pixmap;
 }
 
-QIcon AppIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(AppIconPixmap(size));
-    return icon;
-}
+namespace {
+
+// Paints the icon only at the sizes actually asked for, when they are asked
+// for: painting every size up front cost the main window several
+// milliseconds of its start-up.
+class PaintedIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->drawPixmap(rect, AppIconPixmap(std::min(rect.width(), rect.height())));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return AppIconPixmap(std::min(size.width(), size.height()));
+    }
+    QIconEngine* clone() const override { return new PaintedIconEngine; }
+};
+
+}  // namespace
+
+QIcon AppIcon() { return QIcon(new PaintedIconEngine); }

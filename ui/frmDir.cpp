@@ -147,9 +147,6 @@ void frmDir::Command1_Click() {
         QStringList chosen;
         chosen.reserve(static_cast<qsizetype>(rows.size()));
         for (const int row : rows) chosen << File1->item(row)->text();
-        // Plain text rows of one height: with that known, a list of 100,000
-        // names is laid out in a fraction of the time.
-        m_main.List1->setUniformItemSizes(true);
         m_main.List1->addItems(chosen);
         if (m_main.List1->count() > 0 && !m_main.List1->item(0)->text().isEmpty()) {
             m_main.txtFile->setText(m_main.List1->item(0)->text());

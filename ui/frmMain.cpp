@@ -26,7 +26,7 @@ frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRena
     setObjectName("frmMain");
     setWindowTitle("Morvane");
     QApplication::setWindowIcon(AppIcon());
-    setWindowIcon(AppIcon());
+    setWindowIcon(QApplication::windowIcon());
     BuildControls();
     BuildMenus();
     // F1 opens the help from this window and from its modeless dialogs.
