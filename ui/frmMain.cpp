@@ -9,10 +9,10 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 
 #include "app_icon.h"
+#include "dialog_placement.h"
 #include "frmAbout.h"
 #include "frmOptions.h"
 #include "help_window.h"
@@ -35,11 +35,8 @@ frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRena
 
     // A client area of 9015 x 5700 twips, centred on the screen; the frame
     // stays resizable and the controls keep their places.
-    resize(9015 / 15, 5700 / 15 + menuBar()->sizeHint().height());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    resize(Twips(9015), Twips(5700) + menuBar()->sizeHint().height());
+    CentreOnScreen(*this);
     Form_Load();
 }
 

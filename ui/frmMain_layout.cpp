@@ -13,14 +13,10 @@
 #include <cmath>
 
 #include "app_icon.h"
+#include "dialog_placement.h"
 #include "frmMain.h"
 
 namespace {
-
-// Positions are designed in twips; 15 twips make one pixel at 96 dots per inch.
-QRect Twips(int left, int top, int width, int height) {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
 
 QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
     auto* button = new QPushButton(caption, parent);
@@ -110,49 +106,49 @@ void frmMain::BuildControls() {
 
     Picture1 = new QLabel(client);
     Picture1->setObjectName("Picture1");
-    Picture1->setGeometry(Twips(120, 240, 540, 540));
+    Picture1->setGeometry(TwipsRect(120, 240, 540, 540));
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setPixmap(AppIconPixmap(32));
     Picture1->setAccessibleName("Morvane");
 
-    QLabel* title = AddLabel(client, "Label5", "Morvane Version 2.01", Twips(960, 360, 4065, 360));
+    QLabel* title = AddLabel(client, "Label5", "Morvane Version 2.01", TwipsRect(960, 360, 4065, 360));
     QFont titleFont("Sans Serif");
     titleFont.setStyleHint(QFont::SansSerif);
     titleFont.setPointSizeF(13.5);
     title->setFont(titleFont);
 
-    Command3 = AddButton(client, "Command3", "Select ", Twips(120, 1440, 1215, 375));
-    AddLabel(client, "Label8", "Select the directory where you have files", Twips(1440, 1440, 2865, 195));
-    AddLabel(client, "Label1", "to rename and select the files to rename.", Twips(1440, 1680, 2865, 195));
+    Command3 = AddButton(client, "Command3", "Select ", TwipsRect(120, 1440, 1215, 375));
+    AddLabel(client, "Label8", "Select the directory where you have files", TwipsRect(1440, 1440, 2865, 195));
+    AddLabel(client, "Label1", "to rename and select the files to rename.", TwipsRect(1440, 1680, 2865, 195));
     txtFile = AddTextBox<SelectionKeepingLineEdit>(client, "txtFile", "Do not include the extension", "Filename",
-                         Twips(120, 1920, 5415, 375));
+                         TwipsRect(120, 1920, 5415, 375));
 
-    Command2 = AddButton(client, "Command2", "Set Mask", Twips(120, 2640, 1215, 375));
+    Command2 = AddButton(client, "Command2", "Set Mask", TwipsRect(120, 2640, 1215, 375));
     AddLabel(client, "Label2", "Highlight one part of the above filename to keep and press",
-             Twips(1440, 2640, 4140, 195));
+             TwipsRect(1440, 2640, 4140, 195));
     AddLabel(client, "Label7", "Set mask button, or skip this button to number all the files.",
-             Twips(1440, 2880, 4065, 195));
+             TwipsRect(1440, 2880, 4065, 195));
     txtMask = AddTextBox(client, "txtMask", "If you missed a letter please add it", "Mask",
-                         Twips(120, 3120, 5415, 375));
+                         TwipsRect(120, 3120, 5415, 375));
 
-    Command1 = AddButton(client, "Command1", "Extract", Twips(120, 3840, 1215, 375));
+    Command1 = AddButton(client, "Command1", "Extract", TwipsRect(120, 3840, 1215, 375));
     AddLabel(client, "Label4", "Edit the above mask if you missed a letter or two, then",
-             Twips(1440, 3840, 3810, 195));
+             TwipsRect(1440, 3840, 3810, 195));
     AddLabel(client, "Label9", "press extract to see what the new name will look like.",
-             Twips(1440, 4080, 3750, 195));
+             TwipsRect(1440, 4080, 3750, 195));
     txtExample = AddTextBox(client, "txtExample", "Example Filename", "Example new filename",
-                            Twips(120, 4320, 5415, 375));
+                            TwipsRect(120, 4320, 5415, 375));
 
-    Command4 = AddButton(client, "Command4", "Rename", Twips(120, 5040, 1215, 375));
+    Command4 = AddButton(client, "Command4", "Rename", TwipsRect(120, 5040, 1215, 375));
     AddLabel(client, "Label3", "Example new filename above, if you like it press rename to",
-             Twips(1440, 5040, 4110, 195));
+             TwipsRect(1440, 5040, 4110, 195));
     AddLabel(client, "Label6", "rename all of the files that have the mask text in their name.",
-             Twips(1440, 5280, 4185, 195));
+             TwipsRect(1440, 5280, 4185, 195));
 
     List1 = new QListWidget(client);
     List1->setObjectName("List1");
-    List1->setGeometry(Twips(5640, 840, 3255, 4740));
+    List1->setGeometry(TwipsRect(5640, 840, 3255, 4740));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setSortingEnabled(false);
     // Plain text rows of one height: with that known, a list of 100,000
