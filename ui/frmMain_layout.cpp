@@ -113,8 +113,7 @@ void frmMain::BuildControls() {
     Picture1->setAccessibleName("Morvane");
 
     QLabel* title = AddLabel(client, "Label5", "Morvane Version 2.01", TwipsRect(960, 360, 4065, 360));
-    QFont titleFont("Sans Serif");
-    titleFont.setStyleHint(QFont::SansSerif);
+    QFont titleFont = title->font();
     titleFont.setPointSizeF(13.5);
     title->setFont(titleFont);
 
