@@ -10,17 +10,21 @@
 
 using Files = std::map<std::string, std::string>;  // name -> content
 
+// The ordinary files of a directory, each with its content.
+inline Files FilesIn(const std::string& dir) {
+    Files files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        if (!entry.is_regular_file()) continue;
+        std::ifstream in(entry.path());
+        files[entry.path().filename().string()] = {std::istreambuf_iterator<char>(in), {}};
+    }
+    return files;
+}
+
 struct TempDir {
     std::string path = mkdtemp(std::string("/tmp/morvane-test-XXXXXX").data());
     ~TempDir() { std::filesystem::remove_all(path); }
     std::string At(const std::string& name) const { return path + "/" + name; }
     void Write(const std::string& name, const std::string& content) const { std::ofstream(At(name)) << content; }
-    Files List() const {
-        Files files;
-        for (const auto& entry : std::filesystem::directory_iterator(path)) {
-            std::ifstream in(entry.path());
-            files[entry.path().filename().string()] = {std::istreambuf_iterator<char>(in), {}};
-        }
-        return files;
-    }
+    Files List() const { return FilesIn(path); }
 };

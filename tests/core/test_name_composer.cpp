@@ -63,7 +63,6 @@ TEST(ComposeNewNames, FailsByNumberBeforeAnyFileIsTouched) {
         {Compose(u"IMG", "0", u"IMG", {u"b"}, {u"", u"", u"-1", u""}).first, 13},
         {Compose(u"IMG_0042", "0", u"IMG_0042.JPG", {u"a"}, {u"", u"", u"x", u""}).first, 0},
         {Compose(u"", "0", u"a", {u"a.jpg"}, {u"../", u"", u"", u""}).first, 52},
-        {Compose(u"", "0", u"a", {u"a.jpg"}, {u"", u"/x", u"", u""}).first, 52},
         {Compose(u"", "0", u"a", {u"a.jpg"}, {u"", Text(1, u'\0'), u"", u""}).first, 52},
         {Compose(u"", "0", u"a", {u"a.jpg"}, {Text(123, u'\u00e9'), u"", u"", u""}).first, 0},  // 254 bytes
         {Compose(u"", "0", u"a", {u"a.jpg"}, {Text(124, u'\u00e9'), u"", u"", u""}).first, 52},  // 256 bytes
@@ -73,8 +72,7 @@ TEST(ComposeNewNames, FailsByNumberBeforeAnyFileIsTouched) {
 }
 
 TEST(RunningNumber, PadsByValueAndStepsAnyLength) {
-    const Text rows[][3] = {{u"0", u"000", u"1"}, {u"9", u"000", u"10"}, {u"10", u"00", u"11"}, {u"99", u"00", u"100"},
-                            {u"100", u"0", u"101"}, {u"999", u"0", u"1000"}, {u"1000", u"", u"1001"}, {u"007", u"000", u"8"},
-                            {u"99999999999999999999", u"", u"100000000000000000000"}};
+    const Text rows[][3] = {{u"0", u"000", u"1"}, {u"9", u"000", u"10"}, {u"99", u"00", u"100"}, {u"999", u"0", u"1000"},
+                            {u"1000", u"", u"1001"}, {u"007", u"000", u"8"}, {u"99999999999999999999", u"", u"100000000000000000000"}};
     for (const auto& [number, pad, next] : rows) EXPECT_EQ(std::pair(ZeroPadFor(number), NextNumber(number)), std::pair(pad, next));
 }

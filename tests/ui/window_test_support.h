@@ -10,18 +10,17 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
-#include <map>
 #include <memory>
 
+#include "../core/fault_injecting_renamer.h"
+#include "../core/temp_dir.h"
 #include "frmDir.h"
 #include "frmMain.h"
 #include "settings_store.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(const QByteArray& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
-using DiskFiles = std::map<QByteArray, QByteArray>;  // raw name -> content
+using DiskFiles = Files;  // raw name -> content
 using Buttons = std::array<bool, 3>;                 // "Set Mask", "Extract", "Rename" enabled
 inline constexpr Buttons AllOff{false, false, false}, MaskAndExtract{true, true, false}, AllOn{true, true, true};
 
@@ -65,7 +64,7 @@ protected:
         Flush();
         ws = std::make_unique<morvane::WorkState>();
         store = std::make_unique<SettingsStore>(StoreFile());
-        main = std::make_unique<frmMain>(*ws, *store, *renamer);
+        main = std::make_unique<frmMain>(*ws, *store, renamer);
         main->show();
         main->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
@@ -78,13 +77,7 @@ protected:
     static void MakeFile(const QString& dir, const QByteArray& name) {
         std::ofstream(Raw(dir) + "/" + name.toStdString()) << name.toStdString();
     }
-    static DiskFiles Disk(const QString& dir) {
-        DiskFiles files;
-        for (const auto& entry : std::filesystem::directory_iterator(Raw(dir)))
-            if (std::ifstream in(entry.path()); entry.is_regular_file())
-                files[entry.path().filename().c_str()] = QByteArray::fromStdString({std::istreambuf_iterator(in), {}});
-        return files;
-    }
+    static DiskFiles Disk(const QString& dir) { return FilesIn(Raw(dir)); }
 
     void SetLabels(const QStringList& texts) {
         QLabel* labels[] = {main->lblPrefix, main->lblSufix, main->lblStartNumber, main->lblLetteringPosition};
@@ -121,8 +114,7 @@ protected:
 
     QTemporaryDir root;
     QByteArray savedHome;
-    morvane::PosixRenamer posix;
-    morvane::FileRenamer* renamer = &posix;
+    FaultInjectingRenamer renamer;  // the real rename layer until a test sets its Fault
     std::unique_ptr<morvane::WorkState> ws;
     std::unique_ptr<SettingsStore> store;
     std::unique_ptr<frmMain> main;
