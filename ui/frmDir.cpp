@@ -20,9 +20,10 @@
 #include "directory_path.h"
 #include "file_list_box.h"
 #include "frmMain.h"
-#include "override_pointer.h"
+#include "busy_cursor.h"
 #include "qt_text.h"
 #include "rename_pass.h"
+#include "report_text.h"
 #include "settings_store.h"
 
 namespace {
@@ -164,12 +165,15 @@ void frmDir::Command1_Click() {
 
 void frmDir::Command2_Click() {
     if (Command2->text() == "Undo") {
-        OverridePointer pointer;
-        const morvane::UndoOutcome outcome = morvane::UndoLastPass(m_main.workState(), m_main.renamer(), pointer);
+        morvane::UndoOutcome outcome;
+        {
+            BusyCursor busy;
+            outcome = morvane::UndoLastPass(m_main.workState().Journal, m_main.renamer());
+        }
         File1->Refresh();
-        if (!outcome.Completed) {
+        if (outcome.FirstError != morvane::ErrNone) {
             // Stays open in review mode, so that "Undo" can be pressed again.
-            m_main.txtExample->setText(ToQString(outcome.ExampleText));
+            m_main.txtExample->setText(ErrorText(outcome.FirstError));
             return;
         }
         Command2->setEnabled(false);

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "options.h"
 #include "rename_layer.h"
 #include "work_state.h"
 
@@ -14,7 +15,6 @@ class QListWidget;
 class QPushButton;
 class SettingsStore;
 class frmDir;
-struct OptionValues;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -26,6 +26,10 @@ public:
     morvane::WorkState& workState() { return m_ws; }
     SettingsStore& store() { return m_store; }
     morvane::FileRenamer& renamer() { return m_renamer; }
+
+    // The options as the option labels hold them.
+    morvane::Options Options() const;
+    void ShowOptions(const morvane::Options& options);
 
     // The chooser / review dialog: created (hidden) on first use, destroyed
     // when it closes.
@@ -64,7 +68,6 @@ private:
     void BuildControls();
     void BuildMenus();
     void Form_Load();
-    void ShowOptions(const OptionValues& values);
 
     morvane::WorkState& m_ws;
     SettingsStore& m_store;

@@ -8,9 +8,10 @@
 #include "file_list_box.h"
 #include "frmDir.h"
 #include "frmMain.h"
-#include "override_pointer.h"
+#include "busy_cursor.h"
 #include "qt_text.h"
 #include "rename_pass.h"
+#include "report_text.h"
 
 frmDir* frmMain::dirDialog() {
     // A dialog that has been closed is only waiting to be destroyed.
@@ -42,13 +43,14 @@ void frmMain::Command4_Click() {
     // The directory the open chooser shows, or the one stored under "Dir"
     // when the chooser is closed (creating it restores that directory).
     frmDir* dialog = dirDialog();
-    const morvane::OptionTexts options{ToText(lblPrefix->text()), ToText(lblSufix->text()),
-                                       ToText(lblStartNumber->text()), ToText(lblLetteringPosition->text())};
-    OverridePointer pointer;
-    const morvane::PassOutcome outcome = morvane::RunRenamePass(m_ws, entries, ToText(dialog->Dir1->path()), options,
-                                                                ToText(txtFile->text()), m_renamer, pointer);
-    txtExample->setText(ToQString(outcome.ExampleText));
-    if (!outcome.Completed) return;
+    morvane::PassOutcome outcome;
+    {
+        BusyCursor busy;
+        outcome = morvane::RunRenamePass(m_ws, entries, ToText(dialog->Dir1->path()), Options(),
+                                         ToText(txtFile->text()), m_renamer);
+    }
+    txtExample->setText(PassReport(outcome.Error, outcome.FilesSkipped));
+    if (outcome.Error != morvane::ErrNone) return;
     txtMask->setText("");
     List1->clear();
     txtFile->setText("");

@@ -11,7 +11,8 @@
 #include "filters.h"
 #include "frmMain.h"
 #include "key_press_filter.h"
-#include "options_dialog_logic.h"
+#include "options_logic.h"
+#include "qt_text.h"
 
 namespace {
 
@@ -108,36 +109,30 @@ void frmOptions::Open(frmMain& main) {
     dialog.exec();
 }
 
-void frmOptions::FillFromLabels() {
-    const OptionValues labels{m_main.lblPrefix->text(), m_main.lblSufix->text(), m_main.lblStartNumber->text(),
-                              m_main.lblLetteringPosition->text()};
-    ShowValues(FillOptionsDialog(labels));
+void frmOptions::FillFromLabels() { ShowValues(m_main.Options()); }
+
+// The boxes and the lettering button selected (no lettering when none is).
+morvane::Options frmOptions::Values() const {
+    return {ToText(txtPrefix->text()), ToText(txtSufix->text()), ToText(txtStartingNumber->text()),
+            LetteringOfButton(m_lettering->checkedId())};
 }
 
-OptionsDialogValues frmOptions::Values() const {
-    return {txtPrefix->text(), txtSufix->text(), txtStartingNumber->text(), m_lettering->checkedId()};
-}
-
-void frmOptions::ShowValues(const OptionsDialogValues& values) {
-    txtPrefix->setText(values.Prefix);
-    txtSufix->setText(values.Sufix);
-    txtStartingNumber->setText(values.StartingNumber);
-    if (values.LetteringButton >= 0) opt1[values.LetteringButton]->setChecked(true);
+void frmOptions::ShowValues(const morvane::Options& options) {
+    txtPrefix->setText(ToQString(options.Prefix));
+    txtSufix->setText(ToQString(options.Sufix));
+    txtStartingNumber->setText(ToQString(options.StartNumber));
+    const int button = LetteringButtonIndex(options.LetteringPosition);
+    if (button >= 0) opt1[button]->setChecked(true);
 }
 
 void frmOptions::cmdOk_Click() {
-    const OptionValues labels{m_main.lblPrefix->text(), m_main.lblSufix->text(), m_main.lblStartNumber->text(),
-                              m_main.lblLetteringPosition->text()};
-    const OptionValues result = ConfirmOptionsDialog(m_main.store(), Values(), labels);
-    m_main.lblLetteringPosition->setText(result.LetteringPosition);
+    const morvane::Options result = ConfirmOptions(m_main.store(), Values(), m_main.Options());
     hide();
-    m_main.lblPrefix->setText(result.Prefix);
-    m_main.lblSufix->setText(result.Sufix);
-    m_main.lblStartNumber->setText(result.StartingNumber);
+    m_main.ShowOptions(result);
     accept();
 }
 
-void frmOptions::cmdClearOptions_Click() { ShowValues(ClearedOptionsDialog()); }
+void frmOptions::cmdClearOptions_Click() { ShowValues(ClearedOptions()); }
 
 void frmOptions::keyPressEvent(QKeyEvent* event) {
     // Enter and Escape press nothing and do not close the dialog.

@@ -4,13 +4,14 @@
 // labels. Modal, owned by the main window, created afresh for each opening.
 #include <QDialog>
 
+#include "options.h"
+
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class frmMain;
-struct OptionsDialogValues;
 
 class frmOptions : public QDialog {
     Q_OBJECT
@@ -43,8 +44,8 @@ private:
     void BuildControls();
     void Form_Load();
     void FillFromLabels();
-    OptionsDialogValues Values() const;
-    void ShowValues(const OptionsDialogValues& values);
+    morvane::Options Values() const;
+    void ShowValues(const morvane::Options& options);
 
     static void txtPrefix_KeyPress(qint16& KeyAscii);
     static void txtSufix_KeyPress(qint16& KeyAscii);
