@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <random>
+
 #include "directory_listing.h"
 #include "directory_path.h"
 #include "name_order.h"
@@ -25,24 +28,76 @@ TEST(DirectoryListing, OffersOrdinaryFilesAndSubdirectoriesApartAndNothingUnread
     mkfifo((at + "pipe").c_str(), 0644);
     const Text dir = *morvane::FromUtf8(d.path);
 
-    EXPECT_EQ(morvane::ListFiles(dir),
-              Texts({u"A.jpg", u"b.txt", u"img9.jpg", u"img10.jpg", u"link-to-file", u"\u00e9t\u00e9.png"}));
-    EXPECT_EQ(morvane::ListSubdirectories(dir), Texts({u"link-to-dir", u"sub"}));
+    const Texts files{u"A.jpg", u"b.txt", u"img9.jpg", u"img10.jpg", u"link-to-file", u"\u00e9t\u00e9.png"};
+    const Texts subdirectories{u"link-to-dir", u"sub"};
+    const auto both = morvane::ListDirectory(dir);
+    EXPECT_EQ(both.Files, files);
+    EXPECT_EQ(both.Subdirectories, subdirectories);
+    EXPECT_EQ(morvane::ListFiles(dir), files);
+    EXPECT_EQ(morvane::ListSubdirectories(dir), subdirectories);
     for (const Text& bad : {dir + u"/gone", dir + u"/b.txt", dir + u"/\xDC00", Text()}) {
         EXPECT_FALSE(morvane::CanOpenDirectory(bad));
+        const auto none = morvane::ListDirectory(bad);
+        EXPECT_TRUE(none.Files.empty() && none.Subdirectories.empty());
         EXPECT_TRUE(morvane::ListFiles(bad).empty() && morvane::ListSubdirectories(bad).empty());
     }
 }
 
 TEST(NameOrder, NaturalAndCaseInsensitiveWithExactTieBreak) {
-    const std::pair<Text, Text> ordered[] = {
-        {u"img9", u"IMG10"}, {u"apple", u"Banana"}, {u"Apple", u"apple"}, {u"a7", u"a07b"},
-        {u"a07", u"a7"}, {u"file", u"file1"}, {u"x 1", u"x1"}, {u"\u00c9t\u00e9", u"\u00e9t\u00e9s"},
-        {u"z99999999999999999999", u"z100000000000000000000"},
+    const Text nines255(255, u'9'), one256 = u"1" + Text(255, u'0');
+    const struct {
+        const char* Name;
+        Text Before, After;
+    } ordered[] = {
+        {"numbers by value", u"img9", u"IMG10"},
+        {"case folded", u"apple", u"Banana"},
+        {"a shorter number first", u"a7", u"a07b"},
+        {"a name first before its extensions", u"file", u"file1"},
+        {"space before digits", u"x 1", u"x1"},
+        {"digits after slash", u"a/", u"a0"},
+        {"digits before colon", u"a99", u"a:"},
+        {"Latin-1 folded", u"\u00c9t\u00e9", u"\u00e9t\u00e9s"},
+        {"Latin-1 after ASCII", u"z", u"\u00c9a"},
+        {"multiplication sign not folded", u"\u00d7b", u"\u00f7a"},
+        {"sharp s not folded", u"\u00dfb", u"\u00ffa"},
+        {"twenty-one digits after twenty", u"z99999999999999999999", u"z100000000000000000000"},
+        {"leading zeros do not count", u"z" + Text(300, u'0') + u"9", u"z10"},
+        {"256 digits after 255", nines255, one256},
+        // Equal but for case or leading zeros: the exact text decides.
+        {"tie: capital first", u"Apple", u"apple"},
+        {"tie: Latin-1 capital first", u"\u00dearn", u"\u00fearn"},
+        {"tie: more leading zeros first", u"a001", u"a01"},
+        {"tie: leading zero first", u"a07", u"a7"},
+        {"tie: zero runs", u"a0", u"a00"},
+        {"tie: decided after the digits", u"x01b", u"x1B"},
     };
-    for (const auto& [before, after] : ordered) {
-        EXPECT_TRUE(morvane::NameLess(before, after));
-        EXPECT_FALSE(morvane::NameLess(after, before));
+    for (const auto& row : ordered) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_TRUE(morvane::NameLess(row.Before, row.After));
+        EXPECT_FALSE(morvane::NameLess(row.After, row.Before));
+        Texts names{row.After, row.Before, row.After};
+        morvane::SortNames(names);
+        EXPECT_EQ(names, Texts({row.Before, row.After, row.After}));
+    }
+}
+
+// SortNames, which sorts through one buffer of keys, agrees with NameLess
+// on lists full of ties, digit runs and folded letters.
+TEST(NameOrder, SortNamesRandomizedAgainstNameLess) {
+    const unsigned seed = 1207;
+    std::printf("seed %u\n", seed);
+    std::mt19937 random(seed);
+    const char16_t alphabet[] = u"aAbB0019 ._\u00e9\u00c9\u00d7\u00f7";
+    for (int round = 0; round < 200; ++round) {
+        SCOPED_TRACE(round);
+        Texts names(std::uniform_int_distribution<int>(0, 60)(random));
+        for (Text& name : names)
+            for (int k = std::uniform_int_distribution<int>(0, 8)(random); k > 0; --k)
+                name.push_back(alphabet[std::uniform_int_distribution<std::size_t>(0, std::size(alphabet) - 2)(random)]);
+        Texts sorted = names;
+        morvane::SortNames(sorted);
+        std::sort(names.begin(), names.end(), morvane::NameLess);
+        ASSERT_EQ(sorted, names);
     }
 }
 
