@@ -1,5 +1,6 @@
 #include "text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -42,12 +43,18 @@ constexpr std::uint64_t NonAsciiBitsOfEachUnit = 0xFF80FF80FF80FF80;
 std::optional<Text> FromUtf8(std::string_view utf8) {
     const auto* in = reinterpret_cast<const unsigned char*>(utf8.data());
     const std::size_t n = utf8.size();
+    // Most names are ASCII through and through: then they are widened as
+    // they are, into a text of their exact size.
+    std::size_t ascii = 0;
+    while (n - ascii >= 8 && NoHighBits(in + ascii, HighBitOfEachByte)) ascii += 8;
+    while (ascii < n && in[ascii] < 0x80) ++ascii;
+    if (ascii == n) return Text(in, in + n);
     // Never more UTF-16 units than bytes; trimmed at the end.
     Text out(n, u'\0');
-    char16_t* o = out.data();
-    std::size_t i = 0;
+    char16_t* o = std::copy(in, in + ascii, out.data());
+    std::size_t i = ascii;
     while (i < n) {
-        // Most names are ASCII: eight bytes at a time while they are.
+        // Runs of ASCII further on: eight bytes at a time too.
         if (n - i >= 8 && NoHighBits(in + i, HighBitOfEachByte)) {
             for (std::size_t k = 0; k < 8; ++k) o[k] = in[i + k];
             o += 8;
@@ -88,52 +95,54 @@ std::optional<Text> FromUtf8(std::string_view utf8) {
 std::optional<std::string> ToUtf8(const Text& text) {
     const char16_t* in = text.data();
     const std::size_t n = text.size();
-    // One byte per unit while the text is ASCII; room for three per unit
-    // left once it is not. Trimmed at the end.
-    std::string out(n, '\0');
-    std::size_t j = 0;
-    bool widened = false;
-    std::size_t i = 0;
-    while (i < n) {
+    // First the length, which also finds lone surrogates, so that the bytes
+    // go into a string of their exact size.
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < n;) {
         if (n - i >= 4 && NoHighBits(in + i, NonAsciiBitsOfEachUnit)) {
-            for (std::size_t k = 0; k < 4; ++k) out[j + k] = static_cast<char>(in[i + k]);
-            j += 4;
+            length += 4;
             i += 4;
             continue;
         }
-        char32_t cp = in[i];
-        if (cp < 0x80) {
-            out[j++] = static_cast<char>(cp);
-            ++i;
+        const char16_t c = in[i];
+        if (c >= 0xD800 && c <= 0xDBFF) {
+            if (i + 1 >= n || in[i + 1] < 0xDC00 || in[i + 1] > 0xDFFF) return std::nullopt;
+            length += 4;
+            i += 2;
             continue;
         }
-        if (!widened) {
-            out.resize(j + 3 * (n - i));
-            widened = true;
-        }
+        if (c >= 0xDC00 && c <= 0xDFFF) return std::nullopt;
+        length += c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
+        ++i;
+    }
+    std::string out(length, '\0');
+    char* o = out.data();
+    if (length == n) {  // all ASCII
+        for (std::size_t i = 0; i < n; ++i) o[i] = static_cast<char>(in[i]);
+        return out;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        char32_t cp = in[i];
         if (cp >= 0xD800 && cp <= 0xDBFF) {
-            if (i + 1 >= n || in[i + 1] < 0xDC00 || in[i + 1] > 0xDFFF) return std::nullopt;
             cp = 0x10000 + ((cp - 0xD800) << 10) + (in[i + 1] - 0xDC00);
             ++i;
-        } else if (cp >= 0xDC00 && cp <= 0xDFFF) {
-            return std::nullopt;
         }
-        ++i;
-        if (cp < 0x800) {
-            out[j++] = static_cast<char>(0xC0 | (cp >> 6));
-            out[j++] = static_cast<char>(0x80 | (cp & 0x3F));
+        if (cp < 0x80) {
+            *o++ = static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            *o++ = static_cast<char>(0xC0 | (cp >> 6));
+            *o++ = static_cast<char>(0x80 | (cp & 0x3F));
         } else if (cp < 0x10000) {
-            out[j++] = static_cast<char>(0xE0 | (cp >> 12));
-            out[j++] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out[j++] = static_cast<char>(0x80 | (cp & 0x3F));
+            *o++ = static_cast<char>(0xE0 | (cp >> 12));
+            *o++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            *o++ = static_cast<char>(0x80 | (cp & 0x3F));
         } else {
-            out[j++] = static_cast<char>(0xF0 | (cp >> 18));
-            out[j++] = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            out[j++] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out[j++] = static_cast<char>(0x80 | (cp & 0x3F));
+            *o++ = static_cast<char>(0xF0 | (cp >> 18));
+            *o++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+            *o++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            *o++ = static_cast<char>(0x80 | (cp & 0x3F));
         }
     }
-    out.resize(j);
     return out;
 }
 

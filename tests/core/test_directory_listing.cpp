@@ -44,7 +44,8 @@ TEST(DirectoryListing, OffersOrdinaryFilesAndSubdirectoriesApartAndNothingUnread
 }
 
 TEST(NameOrder, NaturalAndCaseInsensitiveWithExactTieBreak) {
-    const Text nines255(255, u'9'), one256 = u"1" + Text(255, u'0');
+    const Text nines254(254, u'9'), one255 = u"1" + Text(254, u'0'), nines255(255, u'9'),
+        one256 = u"1" + Text(255, u'0');
     const struct {
         const char* Name;
         Text Before, After;
@@ -62,7 +63,11 @@ TEST(NameOrder, NaturalAndCaseInsensitiveWithExactTieBreak) {
         {"sharp s not folded", u"\u00dfb", u"\u00ffa"},
         {"twenty-one digits after twenty", u"z99999999999999999999", u"z100000000000000000000"},
         {"leading zeros do not count", u"z" + Text(300, u'0') + u"9", u"z10"},
+        {"255 digits after 254", nines254, one255},
         {"256 digits after 255", nines255, one256},
+        {"thorn before y with diaeresis", u"\u00fez", u"\u00ff"},
+        {"y with diaeresis before A with macron", u"\u00ffz", u"\u0100"},
+        {"A with macron before CJK", u"\u0100z", u"\u4e00"},
         // Equal but for case or leading zeros: the exact text decides.
         {"tie: capital first", u"Apple", u"apple"},
         {"tie: Latin-1 capital first", u"\u00dearn", u"\u00fearn"},
@@ -81,23 +86,57 @@ TEST(NameOrder, NaturalAndCaseInsensitiveWithExactTieBreak) {
     }
 }
 
-// SortNames, which sorts through one buffer of keys, agrees with NameLess
-// on lists full of ties, digit runs and folded letters.
-TEST(NameOrder, SortNamesRandomizedAgainstNameLess) {
+namespace {
+
+// The name order written out plainly, one 16-bit text per key: folded
+// letters, and each digit run as "0", its length without leading zeros and
+// its digits.
+Text PlainKey(const Text& name) {
+    Text key;
+    for (std::size_t i = 0; i < name.size();) {
+        if (!morvane::IsDigit(name[i])) {
+            const char16_t c = name[i++];
+            const bool upper = (c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
+            key.push_back(upper ? static_cast<char16_t>(c + 32) : c);
+            continue;
+        }
+        std::size_t end = i;
+        while (end < name.size() && morvane::IsDigit(name[end])) ++end;
+        while (i + 1 < end && name[i] == u'0') ++i;
+        key += u'0';
+        key += static_cast<char16_t>(end - i);
+        key.append(name, i, end - i);
+        i = end;
+    }
+    return key;
+}
+
+}  // namespace
+
+// SortNames and NameLess, which go through compact byte keys, give the order
+// of the plain keys on lists full of ties, digit runs, shared beginnings and
+// characters on both sides of U+00FF.
+TEST(NameOrder, RandomizedAgainstPlainKeys) {
     const unsigned seed = 1207;
     std::printf("seed %u\n", seed);
     std::mt19937 random(seed);
-    const char16_t alphabet[] = u"aAbB0019 ._\u00e9\u00c9\u00d7\u00f7";
-    for (int round = 0; round < 200; ++round) {
+    const char16_t alphabet[] = u"aAbB00019 ._\u00e9\u00c9\u00d7\u00f7\u00fe\u00ff\u0100\u4e00";
+    for (int round = 0; round < 300; ++round) {
         SCOPED_TRACE(round);
-        Texts names(std::uniform_int_distribution<int>(0, 60)(random));
+        // Every other round the names share a beginning, as in a camera's folder.
+        Texts names(std::uniform_int_distribution<int>(0, 60)(random), round % 2 ? u"IMG_0" : u"");
         for (Text& name : names)
-            for (int k = std::uniform_int_distribution<int>(0, 8)(random); k > 0; --k)
+            for (int k = std::uniform_int_distribution<int>(0, 10)(random); k > 0; --k)
                 name.push_back(alphabet[std::uniform_int_distribution<std::size_t>(0, std::size(alphabet) - 2)(random)]);
-        Texts sorted = names;
+        Texts sorted = names, byNameLess = names;
         morvane::SortNames(sorted);
-        std::sort(names.begin(), names.end(), morvane::NameLess);
+        std::sort(byNameLess.begin(), byNameLess.end(), morvane::NameLess);
+        std::sort(names.begin(), names.end(), [](const Text& a, const Text& b) {
+            const Text ka = PlainKey(a), kb = PlainKey(b);
+            return ka != kb ? ka < kb : a < b;
+        });
         ASSERT_EQ(sorted, names);
+        ASSERT_EQ(byNameLess, names);
     }
 }
 
