@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <cstring>
+#include <string>
 
 #include "name_order.h"
 
@@ -12,6 +13,14 @@ namespace morvane {
 namespace {
 
 enum class Kind { File, Directory };
+
+// The path as the system calls take it. A NUL would cut it short there and
+// name another directory (its parent, say), so such a path names none.
+std::optional<std::string> SystemPath(const Text& dir) {
+    auto path = ToUtf8(dir);
+    if (!path || path->find('\0') != std::string::npos) return std::nullopt;
+    return path;
+}
 
 // What an entry is, from the directory's own record when it tells us and
 // from the inode (following links) otherwise.
@@ -35,7 +44,7 @@ std::optional<Kind> KindOf(int dirFd, const dirent& entry) {
 // files.
 DirectoryListing Read(const Text& dir, bool files, bool subdirectories) {
     DirectoryListing listing;
-    const auto path = ToUtf8(dir);
+    const auto path = SystemPath(dir);
     if (!path) return listing;
     DIR* d = opendir(path->c_str());
     if (!d) return listing;
@@ -64,7 +73,7 @@ std::vector<Text> ListFiles(const Text& dir) { return Read(dir, true, false).Fil
 std::vector<Text> ListSubdirectories(const Text& dir) { return Read(dir, false, true).Subdirectories; }
 
 bool CanOpenDirectory(const Text& dir) {
-    const auto path = ToUtf8(dir);
+    const auto path = SystemPath(dir);
     if (!path || path->empty()) return false;
     DIR* d = opendir(path->c_str());
     if (!d) return false;

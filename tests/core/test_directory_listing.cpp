@@ -35,7 +35,9 @@ TEST(DirectoryListing, OffersOrdinaryFilesAndSubdirectoriesApartAndNothingUnread
     EXPECT_EQ(both.Subdirectories, subdirectories);
     EXPECT_EQ(morvane::ListFiles(dir), files);
     EXPECT_EQ(morvane::ListSubdirectories(dir), subdirectories);
-    for (const Text& bad : {dir + u"/gone", dir + u"/b.txt", dir + u"/\xDC00", Text()}) {
+    // A NUL would end the path early, at the directory itself here.
+    const Text nulInside = dir + Text(1, u'\0') + u"/sub";
+    for (const Text& bad : {dir + u"/gone", dir + u"/b.txt", dir + u"/\xDC00", Text(), nulInside}) {
         EXPECT_FALSE(morvane::CanOpenDirectory(bad));
         const auto none = morvane::ListDirectory(bad);
         EXPECT_TRUE(none.Files.empty() && none.Subdirectories.empty());
@@ -127,7 +129,8 @@ TEST(NameOrder, RandomizedAgainstPlainKeys) {
         Texts names(std::uniform_int_distribution<int>(0, 60)(random), round % 2 ? u"IMG_0" : u"");
         for (Text& name : names)
             for (int k = std::uniform_int_distribution<int>(0, 10)(random); k > 0; --k)
-                name.push_back(alphabet[std::uniform_int_distribution<std::size_t>(0, std::size(alphabet) - 2)(random)]);
+                name.push_back(
+                    alphabet[std::uniform_int_distribution<std::size_t>(0, std::size(alphabet) - 2)(random)]);
         Texts sorted = names, byNameLess = names;
         morvane::SortNames(sorted);
         std::sort(byNameLess.begin(), byNameLess.end(), morvane::NameLess);
