@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::string_view kMagic = "MORVANE-JOURNAL ";
 constexpr std::size_t kChecksumLineBytes = 9;  // 8 hex digits and "\n"
-constexpr int kMaxVersionDigits = 9;
+constexpr std::uint64_t kMaxVersion = 999999999;  // a longer version line is damage, not a newer program
 
 bool StorableDirectory(const Text& dir) {
     const auto bytes = ToUtf8(dir);
@@ -146,12 +146,12 @@ bool ReadBody(std::string_view body, StoredJournal& journal) {
         !StorableDirectory(journal.Directory))
         return false;
     if (in.Literal("entries ") != Read::Ok || in.Number(MaxJournalEntries, '\n', count) != Read::Ok) return false;
-    // Every entry line takes more than 16 bytes: a count the body cannot hold
-    // is refused before anything is reserved for it.
-    if (count > in.Left() / 16) return false;
-    journal.Entries.resize(count);
-    for (auto& e : journal.Entries) {
+    // Entries are kept as they are read, never reserved by the count: a
+    // damaged count costs no memory that the body does not hold.
+    for (std::uint64_t i = 0; i < count; ++i) {
+        StoredEntry e;
         if (!ReadEntry(in, e)) return false;
+        journal.Entries.push_back(std::move(e));
     }
     return in.Left() == 0;
 }
@@ -194,7 +194,7 @@ DecodedJournal DecodeJournal(std::string_view bytes) {
     std::uint64_t version = 0;
     std::uint64_t bodySize = 0;
     Read r = in.Literal(kMagic);
-    if (r == Read::Ok) r = in.Number(999999999, '\n', version);
+    if (r == Read::Ok) r = in.Number(kMaxVersion, '\n', version);
     if (r == Read::Ok && version == 0) r = Read::Bad;
     if (r != Read::Ok) return {ProblemOf(r), {}};
     // A newer layout may differ in everything after its version line.

@@ -44,29 +44,24 @@ int WriteAll(int fd, std::string_view bytes) {
     return 0;
 }
 
-// The whole file, or nothing when it is not a regular file or larger than
-// any journal can be.
-std::optional<std::string> ReadAll(int fd, int& error) {
+// The whole file into bytes: Unreadable when reading fails, Garbled when it
+// is not a regular file or larger than any journal can be.
+JournalProblem ReadAll(int fd, std::string& bytes) {
     struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        error = errno;
-        return std::nullopt;
-    }
-    if (!S_ISREG(st.st_mode) || static_cast<std::uint64_t>(st.st_size) > kMaxFileBytes) return std::string(1, '\0');
-    std::string bytes(static_cast<std::size_t>(st.st_size) + 1, '\0');
+    if (::fstat(fd, &st) != 0) return JournalProblem::Unreadable;
+    if (!S_ISREG(st.st_mode) || static_cast<std::uint64_t>(st.st_size) > kMaxFileBytes) return JournalProblem::Garbled;
+    // One byte more than its size: a file that grows meanwhile is read as one that does not match its length.
+    bytes.assign(static_cast<std::size_t>(st.st_size) + 1, '\0');
     std::size_t got = 0;
     while (got < bytes.size()) {
         const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            error = errno;
-            return std::nullopt;
-        }
+        if (n < 0) return JournalProblem::Unreadable;
         if (n == 0) break;
         got += static_cast<std::size_t>(n);
     }
     bytes.resize(got);
-    return bytes;
+    return JournalProblem::None;
 }
 
 // Makes dir and its missing parents, each 0700 as the XDG layout asks, and
@@ -259,8 +254,10 @@ FoundJournal JournalStore::Read(const std::string& name, bool& vanished) const {
         found.Problem = JournalProblem::Unreadable;
         return found;
     }
-    const auto bytes = ReadAll(fd, err);
-    const DecodedJournal decoded = bytes ? DecodeJournal(*bytes) : DecodedJournal{JournalProblem::Unreadable, {}};
+    std::string bytes;
+    const JournalProblem readProblem = ReadAll(fd, bytes);
+    const DecodedJournal decoded =
+        readProblem == JournalProblem::None ? DecodeJournal(bytes) : DecodedJournal{readProblem, {}};
     if (decoded.Problem == JournalProblem::None) found.Journal = decoded.Journal;
     if (attempt == LockAttempt::HeldElsewhere) {
         ::close(fd);

@@ -20,6 +20,7 @@ inline morvane::StoredJournal RunningJournal(morvane::Text dir) {
 // The same pass once it has ended: one clash, one change of case.
 inline morvane::StoredJournal FinishedJournal(morvane::Text dir) {
     return {std::move(dir), morvane::JournalState::Finished,
-            {JournalEntry(11, u"a.jpg", u"P0001.jpg", u"P0001-1.jpg"), JournalEntry(12, u"b.jpg", u"P0002.jpg", u"P0002.jpg"),
+            {JournalEntry(11, u"a.jpg", u"P0001.jpg", u"P0001-1.jpg"),
+             JournalEntry(12, u"b.jpg", u"P0002.jpg", u"P0002.jpg"),
              JournalEntry(13, u"photo", u"Photo", u"Photo", u".morvane-7-1")}};
 }

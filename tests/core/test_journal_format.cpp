@@ -11,7 +11,8 @@
 using namespace morvane;
 
 static const char* ProblemName(JournalProblem p) {
-    static const char* names[] = {"None", "Unreadable", "Truncated", "Garbled", "FutureVersion", "DirectoryMissing", "InUse"};
+    static const char* names[] = {"None",          "Unreadable",       "Truncated", "Garbled",
+                                  "FutureVersion", "DirectoryMissing", "InUse"};
     return names[static_cast<int>(p)];
 }
 
@@ -46,7 +47,8 @@ TEST(JournalFormat, WhatIsWrittenReadsBackEqual) {
 TEST(JournalFormat, EveryTruncationIsReportedAsTruncated) {
     const std::string whole = *EncodeJournal(FinishedJournal(u"/home/me/Photos"));
     for (std::size_t size = 0; size < whole.size(); ++size)
-        EXPECT_STREQ(ProblemName(DecodeJournal(whole.substr(0, size)).Problem), "Truncated") << "first " << size << " bytes";
+        EXPECT_STREQ(ProblemName(DecodeJournal(whole.substr(0, size)).Problem), "Truncated")
+            << "first " << size << " bytes";
 }
 
 TEST(JournalFormat, EveryChangedByteIsRejected) {
@@ -85,7 +87,8 @@ TEST(JournalFormat, ReadsNothingButWhatTheWriterWrites) {
         {"name \"..\"", withBody(body, "1:b ", "2:.. "), JournalProblem::Garbled},
         {"empty old name", withBody(body, "1:a ", "0: "), JournalProblem::Garbled},
         {"name not UTF-8", withBody(body, "1:a ", "2:\xC3\x28 "), JournalProblem::Garbled},
-        {"name longer than a file system allows", withBody(body, "1:a ", "256:" + std::string(256, 'a') + " "), JournalProblem::Garbled},
+        {"name longer than a file system allows", withBody(body, "1:a ", "256:" + std::string(256, 'a') + " "),
+         JournalProblem::Garbled},
         {"fewer entries than counted", withBody(body, "entries 1", "entries 2"), JournalProblem::Garbled},
         {"more entries than counted", withBody(body, "entries 1", "entries 0"), JournalProblem::Garbled},
         {"count past what the body holds", withBody(body, "entries 1", "entries 999999"), JournalProblem::Garbled},
