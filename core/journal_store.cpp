@@ -154,7 +154,7 @@ int JournalStore::Create(const StoredJournal& journal, LockedJournal& lock) {
     if (err != 0) return err;
     const std::string name = NewName();
     int fd = -1;
-    err = Store(name, journal, fd);
+    err = Store(name, journal, Durability::Synced, fd);
     if (err != 0) {
         // Stored but maybe not durable: the pass will not start, so the
         // journal must not be found later either.
@@ -168,10 +168,10 @@ int JournalStore::Create(const StoredJournal& journal, LockedJournal& lock) {
     return 0;
 }
 
-int JournalStore::Write(LockedJournal& lock, const StoredJournal& journal) {
+int JournalStore::Write(LockedJournal& lock, const StoredJournal& journal, Durability durability) {
     if (!lock.Held()) return EBADF;
     int fd = -1;
-    const int err = Store(lock.FileName(), journal, fd);
+    const int err = Store(lock.FileName(), journal, durability, fd);
     if (fd >= 0) lock.Replace(fd);
     if (err != 0) return err;
     if (journal.State != JournalState::Running) {
@@ -271,7 +271,7 @@ FoundJournal JournalStore::Read(const std::string& name, bool& vanished) const {
     return found;
 }
 
-int JournalStore::Store(const std::string& name, const StoredJournal& journal, int& fd) {
+int JournalStore::Store(const std::string& name, const StoredJournal& journal, Durability durability, int& fd) {
     fd = -1;
     const auto bytes = EncodeJournal(journal);
     if (!bytes) return EINVAL;
@@ -285,7 +285,8 @@ int JournalStore::Store(const std::string& name, const StoredJournal& journal, i
     // under that name unlocked.
     if (::flock(tfd, LOCK_EX | LOCK_NB) != 0 || ::fchmod(tfd, 0600) != 0) err = errno;
     if (err == 0) err = WriteAll(tfd, *bytes);
-    if (err == 0) err = sync_(tfd);
+    const bool synced = durability == Durability::Synced;
+    if (err == 0 && synced) err = sync_(tfd);
     if (err == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) err = errno;
     if (err != 0) {
         ::unlink(temporary.c_str());
@@ -293,7 +294,7 @@ int JournalStore::Store(const std::string& name, const StoredJournal& journal, i
         return err;
     }
     fd = tfd;
-    return SyncDirectory();
+    return synced ? SyncDirectory() : 0;
 }
 
 int JournalStore::SyncDirectory() const { return SyncPath(dir_, sync_); }

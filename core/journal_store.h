@@ -34,6 +34,18 @@ struct FoundJournal {
     LockedJournal Lock;
 };
 
+// Whether a write waits until its bytes are on the disk.
+enum class Durability {
+    // fsync of the file and of the directory: the new version survives a
+    // power failure that comes after the call returns.
+    Synced,
+    // No fsync: still atomic against a crash of the program, which is all the
+    // journal of an ended pass needs if it should cost nothing. After a power
+    // failure soon after, the file may hold the old version or read as damaged
+    // (reported, never acted on); the renamed files themselves are not at risk.
+    Lazy,
+};
+
 struct JournalScan {
     int Error = 0;  // errno of listing the directory; a directory not made yet is no error
     std::vector<FoundJournal> Journals;
@@ -56,10 +68,11 @@ public:
     // failure nothing is stored and the pass must not start.
     int Create(const StoredJournal& journal, LockedJournal& lock);
 
-    // Replaces the content of a journal this process holds, at the same cost.
-    // On failure the previous content stays, still locked. A journal that is
-    // no longer running makes every older one that is not running go.
-    int Write(LockedJournal& lock, const StoredJournal& journal);
+    // Replaces the content of a journal this process holds, at the same cost
+    // when Synced and without fsync when Lazy. On failure the previous content
+    // stays, still locked. A journal that is no longer running makes every
+    // older one that is not running go.
+    int Write(LockedJournal& lock, const StoredJournal& journal, Durability durability = Durability::Synced);
 
     // Deletes a journal this process holds (a damaged one included).
     int Remove(LockedJournal& lock);
@@ -79,7 +92,7 @@ private:
     std::vector<std::string> Names(const std::string& suffix, int& error) const;
     std::string NewName() const;
     FoundJournal Read(const std::string& name, bool& vanished) const;
-    int Store(const std::string& name, const StoredJournal& journal, int& fd);
+    int Store(const std::string& name, const StoredJournal& journal, Durability durability, int& fd);
     int SyncDirectory() const;
     void RemoveOlderEnded(const std::string& name);
     void RemoveStrayTemporaries();

@@ -81,7 +81,7 @@ TEST(JournalDirectory, FollowsTheEnvironment) {
     for (const auto& row : rows) EXPECT_EQ(JournalDirectoryFor(row.xdg, row.home), row.dir) << row.name;
 }
 
-TEST_F(JournalStoreTest, KeepsItsFilesPrivateAndEachRecordCostsTwoFsyncs) {
+TEST_F(JournalStoreTest, KeepsItsFilesPrivateAndEachSyncedRecordCostsTwoFsyncs) {
     for (const bool existedOpen : {false, true}) {
         SCOPED_TRACE(existedOpen ? "directory there, open to all" : "no directory yet");
         std::filesystem::remove_all(root.At("state"));
@@ -102,7 +102,17 @@ TEST_F(JournalStoreTest, KeepsItsFilesPrivateAndEachRecordCostsTwoFsyncs) {
         ASSERT_EQ(store.Write(lock, FinishedJournal(here)), 0);
         EXPECT_EQ(syncs, 2);
         EXPECT_EQ(ModeOf(dir + "/" + lock.FileName()), 0600u);
-        EXPECT_EQ(NamesIn(dir), std::vector<std::string>{lock.FileName()});
+        syncs = 0;
+        StoredJournal undone = FinishedJournal(here);
+        undone.State = JournalState::Undone;
+        ASSERT_EQ(store.Write(lock, undone, Durability::Lazy), 0);
+        EXPECT_EQ(syncs, 0);
+        lock.Release();
+        int error = 0;
+        const auto ended = store.FindLatestEnded(error);
+        ASSERT_TRUE(ended);
+        EXPECT_EQ(ended->Journal, undone);
+        EXPECT_EQ(NamesIn(dir), std::vector<std::string>{ended->FileName});
     }
 }
 
