@@ -65,20 +65,20 @@ JournalProblem ReadAll(int fd, std::string& bytes) {
 }
 
 // Makes dir and its missing parents, each 0700 as the XDG layout asks, and
-// narrows dir itself to 0700. created tells whether dir is new.
-int MakeDirectory(const std::string& dir, bool& created) {
-    created = false;
+// narrows dir itself to 0700. created receives the directories made.
+int MakeDirectory(const std::string& dir, std::vector<std::string>& created) {
     for (std::size_t at = 1; at <= dir.size(); ++at) {
         if (at < dir.size() && dir[at] != '/') continue;
-        const std::string part = dir.substr(0, at);
+        std::string part = dir.substr(0, at);
         if (::mkdir(part.c_str(), 0700) == 0) {
-            created = at == dir.size();
+            created.push_back(std::move(part));
         } else if (errno != EEXIST) {
             return errno;
         }
     }
+    // A directory the user made a symbolic link to another disk is followed.
     struct stat st {};
-    if (::lstat(dir.c_str(), &st) != 0) return errno;
+    if (::stat(dir.c_str(), &st) != 0) return errno;
     if (!S_ISDIR(st.st_mode)) return ENOTDIR;
     if ((st.st_mode & 07777) != 0700 && ::chmod(dir.c_str(), 0700) != 0) return errno;
     return 0;
@@ -147,10 +147,12 @@ JournalStore::JournalStore(std::string directory, SyncCall sync)
     : dir_(std::move(directory)), sync_(sync ? std::move(sync) : SyncCall(Fsync)) {}
 
 int JournalStore::Create(const StoredJournal& journal, LockedJournal& lock) {
-    bool created = false;
+    std::vector<std::string> created;
     int err = MakeDirectory(dir_, created);
-    // A new directory's own entry must reach the disk too, once.
-    if (err == 0 && created) err = SyncPath(ParentOf(dir_), sync_);
+    // The entry of a new directory must reach the disk too, once.
+    for (const auto& made : created) {
+        if (err == 0) err = SyncPath(ParentOf(made), sync_);
+    }
     if (err != 0) return err;
     const std::string name = NewName();
     int fd = -1;

@@ -92,7 +92,7 @@ TEST_F(JournalStoreTest, KeepsItsFilesPrivateAndEachSyncedRecordCostsTwoFsyncs) 
         LockedJournal lock;
         syncs = 0;
         ASSERT_EQ(store.Create(RunningJournal(here), lock), 0);
-        EXPECT_EQ(syncs, existedOpen ? 2 : 3);  // a new directory's entry is synced once
+        EXPECT_EQ(syncs, existedOpen ? 2 : 4);  // the entries of the two new directories are synced once
         EXPECT_EQ(ModeOf(dir), 0700u);
         if (!existedOpen) {
             EXPECT_EQ(ModeOf(root.At("state")), 0700u);
