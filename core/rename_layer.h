@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "file_identity.h"
 #include "text.h"
 
 namespace morvane {
@@ -18,6 +19,14 @@ public:
     // After Rename returned ErrLeftUnderTemporaryName: the full path the file
     // now has. Empty after any other outcome.
     virtual Text LastTemporaryName() const { return {}; }
+
+    // Which file path names now (see file_identity.h); doubles that keep
+    // names elsewhere answer for them.
+    virtual std::optional<FileIdentity> Identify(const Text& path) { return IdentityOf(path); }
+    // The name the file with that identity has in dir now.
+    virtual std::optional<Text> Find(const Text& dir, const FileIdentity& identity) {
+        return FindInDirectory(dir, identity);
+    }
 };
 
 // The system calls the renamer is built on. Each returns 0 or the errno
