@@ -78,7 +78,9 @@ void StoredPassRecorder::End(const RenameJournal& done) {
 
 int StoreAfterUndo(JournalStore& store, LockedJournal& lock, const RenameJournal& journal) {
     const JournalState state = HasRenamed(journal) ? JournalState::Finished : JournalState::Undone;
-    const int err = store.Write(lock, ToStored(journal, state), Durability::Synced);
+    // Not synced: a journal that still shows a restored file as renamed only
+    // makes a later undo find it already back.
+    const int err = store.Write(lock, ToStored(journal, state), Durability::Lazy);
     return err == 0 ? ErrNone : ErrorNumberForErrno(err, false);
 }
 
