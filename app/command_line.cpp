@@ -22,14 +22,17 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
         "Renames a batch of files in one directory in one pass, with a preview and undo.\n"
         "Files named here start out chosen, as if selected with \"Select \"; one directory\n"
         "named alone is where \"Select \" opens.");
-    const QCommandLineOption help = parser.addHelpOption();
+    // Not addHelpOption(): its --help-all offers the toolkit's own options,
+    // which this program does not take.
+    const QCommandLineOption help({"h", "help"}, "Displays help on commandline options.");
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument("FILE", "Files of one directory to rename, or one directory.", "[FILE...]");
     if (!parser.parse(arguments)) {
         Print(stderr, QCoreApplication::applicationName() + ": " + parser.errorText() + "\n" + parser.helpText());
         return {2, {}};
     }
-    if (parser.isSet(help) || parser.isSet("help-all")) {
+    if (parser.isSet(help)) {
         Print(stdout, parser.helpText());
         return {0, {}};
     }
