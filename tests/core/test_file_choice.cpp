@@ -44,9 +44,9 @@ TEST(FileChoice, TakesWhatTheChooserOffersFromTheFirstFilesDirectory) {
     for (const char* name : {"files/IMG_10.JPG", "files/IMG_9.JPG", "files/img_2.jpg", "files/.hidden",
                              "files/bad\xff.jpg", "files/sub/inner.txt", "other/x.jpg"})
         d.Write(name, name);
-    symlink("../other/x.jpg", d.At("files/link.jpg").c_str());
-    symlink("gone", d.At("files/dangling.jpg").c_str());
-    symlink("files", d.At("files-link").c_str());
+    ASSERT_EQ(symlink("../other/x.jpg", d.At("files/link.jpg").c_str()), 0);
+    ASSERT_EQ(symlink("gone", d.At("files/dangling.jpg").c_str()), 0);
+    ASSERT_EQ(symlink("files", d.At("files-link").c_str()), 0);
     mkfifo(d.At("files/pipe").c_str(), 0644);
     const Files before = FilesIn(d.At("files"));
     const Text files = *morvane::FromUtf8(root + "/files");

@@ -81,7 +81,7 @@ TEST_F(RenamePass, UndoGoesOnPastFailuresAndASecondUndoRetriesTheRest) {
 TEST_F(RenamePass, JoinsTheDirectoryOnceAndNeverActsOnUnsafeInput) {
     renamer.TouchDisk = false;
     std::vector<Text> many;
-    for (int i = 0; i < 1002; ++i) many.push_back(T("f" + std::to_string(i)));
+    for (int i = 0; i < 1002; ++i) many.push_back(T(std::string("f").append(std::to_string(i))));
     struct Case { const char* dir; std::vector<Text> listed; Text example; std::size_t renames; Text firstSource; };
     const Case cases[] = {
         {"/", many, u"Some Files Were Skipped", 1001, u"/f0"},  // past the journal's end
