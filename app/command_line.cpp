@@ -4,9 +4,11 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include "file_choice.h"
 #include "frmMain.h"
+#include "help_file_location.h"
 
 namespace {
 
@@ -34,6 +36,8 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     }
     if (parser.isSet(help)) {
         Print(stdout, parser.helpText());
+        const QString helpFile = HelpFileFor(QCoreApplication::applicationDirPath());
+        if (QFileInfo(helpFile).isFile()) Print(stdout, "\nThe full help (HTML, also on F1): " + helpFile + "\n");
         return {0, {}};
     }
     if (parser.isSet(version)) {
