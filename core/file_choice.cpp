@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "directory_listing.h"
@@ -29,6 +30,34 @@ std::string Join(const std::string& dir, const std::string& name) {
     return dir == "/" ? dir + name : dir + "/" + name;
 }
 
+// A directory the chooser can show and list, by its real path.
+struct ListableDir {
+    std::string Bytes;
+    Text Path;
+};
+
+// Looks each directory up once: a drop of many files names the same one
+// many times.
+class DirectoryLookup {
+public:
+    const std::optional<ListableDir>& operator()(const std::string& dir) {
+        auto found = m_seen.find(dir);
+        if (found == m_seen.end()) found = m_seen.emplace(dir, Find(dir)).first;
+        return found->second;
+    }
+
+private:
+    static std::optional<ListableDir> Find(const std::string& dir) {
+        auto real = RealPath(dir);
+        auto path = real ? FromUtf8(*real) : std::nullopt;
+        // A file the chooser cannot list is unreadable.
+        if (!path || !CanOpenDirectory(*path)) return std::nullopt;
+        return ListableDir{std::move(*real), std::move(*path)};
+    }
+
+    std::unordered_map<std::string, std::optional<ListableDir>> m_seen;
+};
+
 struct Offer {
     Text Dir;
     Text Name;
@@ -36,20 +65,18 @@ struct Offer {
 
 // The directory and name under which the chooser would offer the file that
 // path names, or nothing when it would not offer it.
-std::optional<Offer> OfferOf(const std::string& path) {
+std::optional<Offer> OfferOf(const std::string& path, DirectoryLookup& lookup) {
     const auto slash = path.rfind('/');
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     const std::string parent = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
     // An empty name (a trailing "/") names a directory; "." and ".." are hidden too.
     if (name.empty() || name[0] == '.') return std::nullopt;
     auto text = FromUtf8(name);
-    const auto real = RealPath(parent);
-    auto dir = real ? FromUtf8(*real) : std::nullopt;
+    const auto& dir = lookup(parent);
     if (!text || !dir) return std::nullopt;
     struct stat st {};
-    if (stat(Join(*real, name).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-    if (!CanOpenDirectory(*dir)) return std::nullopt;  // a file the chooser cannot list is unreadable
-    return Offer{std::move(*dir), std::move(*text)};
+    if (stat(Join(dir->Bytes, name).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    return Offer{dir->Path, std::move(*text)};
 }
 
 bool IsDirectory(const std::string& path) {
@@ -75,8 +102,9 @@ FileChoice ChooseFiles(const std::vector<std::string>& paths) {
     }
     // The first file the chooser would offer decides the directory.
     std::unordered_set<Text> wanted;
+    DirectoryLookup lookup;
     for (const std::string& path : paths) {
-        auto offer = OfferOf(path);
+        auto offer = OfferOf(path, lookup);
         if (!offer || (!wanted.empty() && offer->Dir != choice.Dir)) {
             choice.Skipped = true;
             continue;
