@@ -148,15 +148,7 @@ void frmDir::Command1_Click() {
         QStringList chosen;
         chosen.reserve(static_cast<qsizetype>(rows.size()));
         for (const int row : rows) chosen << File1->item(row)->text();
-        m_main.List1->addItems(chosen);
-        if (m_main.List1->count() > 0 && !m_main.List1->item(0)->text().isEmpty()) {
-            m_main.txtFile->setText(m_main.List1->item(0)->text());
-            m_main.Command2->setEnabled(true);
-            m_main.Command1->setEnabled(true);
-            m_main.Command4->setEnabled(false);
-        } else {
-            DisableWorkflowButtons();
-        }
+        m_main.TakeChosenFiles(chosen);
     } else {
         DisableWorkflowButtons();
     }

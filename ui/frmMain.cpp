@@ -15,6 +15,7 @@
 #include "dialog_placement.h"
 #include "frmAbout.h"
 #include "frmOptions.h"
+#include "help_file_location.h"
 #include "help_window.h"
 #include "mask_preview.h"
 #include "options_logic.h"
@@ -33,6 +34,7 @@ frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRena
     // F1 opens the help from this window and from its modeless dialogs.
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this, this, &frmMain::MnuHelpHelp_Click);
     f1->setContext(Qt::ApplicationShortcut);
+    EnableFileDrops();
 
     // A client area of 9015 x 5700 twips, centred on the screen; the frame
     // stays resizable and the controls keep their places.
@@ -44,8 +46,7 @@ frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRena
 frmMain::~frmMain() = default;
 
 void frmMain::Form_Load() {
-    // The separator is always added, whatever the directory ends with.
-    m_ws.HelpFilePath = ToText(QCoreApplication::applicationDirPath() + "/mvn.hlp");
+    m_ws.HelpFilePath = ToText(HelpFileFor(QCoreApplication::applicationDirPath()));
     ShowOptions(LoadOptions(m_store));
     Command2->setEnabled(false);
     Command1->setEnabled(false);
@@ -115,3 +116,14 @@ void frmMain::mnuOptionsSetOptions_Click() { frmOptions::Open(*this); }
 void frmMain::MnuHelpHelp_Click() { HelpWindow::Open(ToQString(m_ws.HelpFilePath), this); }
 
 void frmMain::MnuHelpAbout_Click() { frmAbout::Open(this); }
+
+void frmMain::TakeChosenFiles(const QStringList& names) {
+    List1->addItems(names);
+    const bool taken = List1->count() > 0 && !List1->item(0)->text().isEmpty();
+    if (taken) txtFile->setText(List1->item(0)->text());
+    Command2->setEnabled(taken);
+    Command1->setEnabled(taken);
+    Command4->setEnabled(false);
+}
+
+void frmMain::ShowExampleText(const QString& text) { txtExample->setText(text); }

@@ -9,12 +9,18 @@
 #include "rename_layer.h"
 #include "work_state.h"
 
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class SettingsStore;
 class frmDir;
+namespace morvane {
+struct FileChoice;
+}
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -49,6 +55,16 @@ public:
     QLabel* lblLetteringPosition = nullptr;
     QLabel* Picture1 = nullptr;
 
+    // What "&OK" in choosing mode does to this window once the chooser's list
+    // has been walked: the names are appended to List1, the first becomes the
+    // example and "Set Mask" and "Extract" are enabled, "Rename" is not; with
+    // no name, all three are disabled.
+    void TakeChosenFiles(const QStringList& names);
+    void ShowExampleText(const QString& text);
+    // Files named on the command line or dropped, taken as a choice made in
+    // the chooser; does nothing while the review dialog shows a pass.
+    void TakeFileChoice(const morvane::FileChoice& choice);
+
 public slots:
     void Command1_Click();
     void Command2_Click();
@@ -63,11 +79,16 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildControls();
     void BuildMenus();
     void Form_Load();
+    void EnableFileDrops();
+    bool ReviewShowing() const;
 
     morvane::WorkState& m_ws;
     SettingsStore& m_store;
