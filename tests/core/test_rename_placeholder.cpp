@@ -142,11 +142,15 @@ TEST(RenamePlaceholder, RandomizedCreatorAndFailuresLoseNothing) {
             std::advance(source, rng() % mine.size());
             const std::string from = source->first, to = pool[rng() % std::size(pool)];
             const int number = renamer.Rename(T(dir.At(from)), T(dir.At(to)));
-            ASSERT_TRUE(number == 0 || number == ErrTargetExists || number == ErrIoError) << from << " -> " << to << ": " << number;
-            if (number != 0) continue;
+            ASSERT_TRUE(number == 0 || number == ErrTargetExists || number == ErrIoError || number == ErrLeftUnderTemporaryName)
+                << from << " -> " << to << ": " << number;
+            if (number != 0 && number != ErrLeftUnderTemporaryName) continue;
+            // "T0" and "t0" look alike when made in one clock tick: a failed put-back leaves a temporary name.
+            const Text temporary = renamer.LastTemporaryName();
+            const std::string taken = number == 0 ? to : *ToUtf8(temporary.substr(temporary.rfind(u'/') + 1));
             const auto content = source->second;
             mine.erase(source);
-            mine[to] = content;
+            mine[taken] = content;
         }
         Files expected = creator.made;
         for (const auto& [name, content] : mine) ASSERT_TRUE(expected.emplace(name, content).second) << name;
