@@ -12,8 +12,10 @@
 
 #include <atomic>
 #include <cstdio>
-#include <filesystem>
+#include <fstream>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "error_numbers.h"
 #include "fault_injecting_renamer.h"
