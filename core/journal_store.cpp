@@ -28,6 +28,13 @@ constexpr std::size_t kSequenceDigits = 20;
 // Room for the header and checksum lines around the largest body.
 constexpr std::size_t kMaxFileBytes = MaxJournalBytes + 64;
 
+// Numbers that keep the names of journals and temporary files made by this
+// process apart, whichever store makes them.
+unsigned NextNumber() {
+    static std::atomic<unsigned> counter{0};
+    return ++counter;
+}
+
 bool IsAbsolute(const char* path) { return path != nullptr && path[0] == '/'; }
 
 int Fsync(int fd) { return ::fsync(fd) == 0 ? 0 : errno; }
@@ -232,7 +239,6 @@ std::vector<std::string> JournalStore::Names(const std::string& suffix, int& err
 }
 
 std::string JournalStore::NewName() const {
-    static std::atomic<unsigned> counter{0};
     timespec now {};
     ::clock_gettime(CLOCK_REALTIME, &now);
     std::uint64_t seq = static_cast<std::uint64_t>(now.tv_sec) * 1000000000u + static_cast<std::uint64_t>(now.tv_nsec);
@@ -241,7 +247,7 @@ std::string JournalStore::NewName() const {
     for (const auto& name : Names(std::string(kJournalSuffix), ignored)) seq = std::max(seq, SequenceOf(name) + 1);
     std::string digits = std::to_string(seq);
     digits.insert(0, kSequenceDigits - std::min(kSequenceDigits, digits.size()), '0');
-    return std::string(kPrefix) + digits + "-" + std::to_string(::getpid()) + "-" + std::to_string(++counter) +
+    return std::string(kPrefix) + digits + "-" + std::to_string(::getpid()) + "-" + std::to_string(NextNumber()) +
            std::string(kJournalSuffix);
 }
 
@@ -279,7 +285,7 @@ int JournalStore::Store(const std::string& name, const StoredJournal& journal, D
     if (!bytes) return EINVAL;
     const std::string path = dir_ + "/" + name;
     const std::string temporary =
-        path + "." + std::to_string(::getpid()) + "." + std::to_string(++temporaries_) + std::string(kTemporarySuffix);
+        path + "." + std::to_string(::getpid()) + "." + std::to_string(NextNumber()) + std::string(kTemporarySuffix);
     const int tfd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (tfd < 0) return errno;
     int err = 0;

@@ -99,7 +99,6 @@ private:
 
     std::string dir_;
     SyncCall sync_;
-    unsigned temporaries_ = 0;
 };
 
 }  // namespace morvane

@@ -3,6 +3,7 @@
 // tells a running copy of the program from a dead one (real processes,
 // killed with SIGKILL).
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -30,6 +31,23 @@ std::vector<std::string> NamesIn(const std::string& dir) {
     return names;
 }
 
+// A child process, killed and reaped at the latest when the test ends, even
+// by a failed assertion: a child left running would hold the test's output
+// open. It dies with its parent too.
+struct Child {
+    pid_t pid = -1;
+    explicit Child(pid_t p) : pid(p) {}
+    Child(const Child&) = delete;
+    ~Child() { Kill(); }
+    void Kill() {
+        if (pid > 0) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+        pid = -1;
+    }
+};
+
 struct JournalStoreTest : testing::Test {
     TempDir root;
     std::string dir = root.At("state/Morvane");
@@ -47,18 +65,18 @@ struct JournalStoreTest : testing::Test {
         EXPECT_EQ(store.Write(lock, ended), 0);
         return lock.FileName();
     }
-    // Runs body in a child process that has stored a running journal; the
-    // child tells the parent when the journal is stored, then waits.
-    pid_t ChildHolding(const std::function<void(LockedJournal&)>& body) {
+    // A child process that stores a running journal, tells the parent, and
+    // then waits, or writes it again and again when rewriting.
+    pid_t ChildHolding(bool rewriting) {
         int ready[2];
         EXPECT_EQ(::pipe(ready), 0);
         const pid_t child = ::fork();
         if (child == 0) {
+            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
             LockedJournal lock;
             if (store.Create(RunningJournal(here), lock) != 0) ::_exit(1);
-            body(lock);
             (void)!::write(ready[1], "x", 1);
-            for (;;) ::pause();
+            for (;;) rewriting ? (void)store.Write(lock, RunningJournal(here), Durability::Lazy) : (void)::pause();
         }
         ::close(ready[1]);
         char c = 0;
@@ -198,10 +216,16 @@ TEST_F(JournalStoreTest, ADamagedJournalIsReportedAndNeverOffered) {
 }
 
 TEST_F(JournalStoreTest, AJournalOfARunningCopyIsNeverTakenForDeadOne) {
-    const pid_t child = ChildHolding([](LockedJournal&) {});
-    EXPECT_TRUE(store.FindUnfinished().Journals.empty()) << "taken while its pass runs";
-    ::kill(child, SIGKILL);
-    ::waitpid(child, nullptr, 0);
+    // Each write puts a new file under the journal's name; a lock taken on
+    // the one just replaced must not pass for the journal's.
+    for (const bool rewriting : {false, true}) {
+        SCOPED_TRACE(rewriting ? "owner writing it again and again" : "owner waiting");
+        Child child(ChildHolding(rewriting));
+        for (int round = 0; round < (rewriting ? 1000 : 1); ++round)
+            ASSERT_TRUE(store.FindUnfinished().Journals.empty()) << "taken while its pass runs, round " << round;
+        child.Kill();
+        if (!rewriting) std::filesystem::remove_all(dir);
+    }
 
     auto found = store.FindUnfinished().Journals;
     ASSERT_EQ(found.size(), 1u);
