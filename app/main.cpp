@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "frmMain.h"
+#include "mount_table_source.h"
 #include "rename_layer.h"
 #include "settings_store.h"
 #include "work_state.h"
@@ -10,7 +11,7 @@ int main(int argc, char* argv[]) {
     morvane::WorkState ws;
     SettingsStore store;
     morvane::PosixRenamer renamer;
-    frmMain window(ws, store, renamer);
+    frmMain window(ws, store, renamer, SystemMountTable());
     window.show();
     return app.exec();
 }

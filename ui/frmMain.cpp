@@ -13,6 +13,7 @@
 
 #include "app_icon.h"
 #include "dialog_placement.h"
+#include "form_builder.h"
 #include "frmAbout.h"
 #include "frmOptions.h"
 #include "help_window.h"
@@ -21,8 +22,9 @@
 #include "qt_text.h"
 #include "settings_store.h"
 
-frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRenamer& renamer, QWidget* parent)
-    : QMainWindow(parent), m_ws(ws), m_store(store), m_renamer(renamer) {
+frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRenamer& renamer,
+                 const MountTableSource& mounts, QWidget* parent)
+    : QMainWindow(parent), m_ws(ws), m_store(store), m_renamer(renamer), m_mounts(mounts) {
     setObjectName("frmMain");
     setWindowTitle("Morvane");
     QApplication::setWindowIcon(AppIcon());
@@ -45,17 +47,39 @@ frmMain::~frmMain() = default;
 void frmMain::Form_Load() {
     // The separator is always added, whatever the directory ends with.
     m_ws.HelpFilePath = ToText(QCoreApplication::applicationDirPath() + "/mvn.hlp");
-    ShowOptions(LoadOptions(m_store));
+    SetOptions(LoadOptions(m_store));
+    DisableWorkflowButtons();
+}
+
+void frmMain::TakeChosenFiles(const QStringList& names) {
+    List1->addItems(names);
+    if (List1->count() > 0 && !List1->item(0)->text().isEmpty()) {
+        txtFile->setText(List1->item(0)->text());
+        Command2->setEnabled(true);
+        Command1->setEnabled(true);
+        Command4->setEnabled(false);
+    } else {
+        DisableWorkflowButtons();
+    }
+}
+
+void frmMain::ShowExampleText(const QString& text) { txtExample->setText(text); }
+
+void frmMain::DisableWorkflowButtons() {
     Command2->setEnabled(false);
     Command1->setEnabled(false);
     Command4->setEnabled(false);
 }
 
-void frmMain::ShowOptions(const OptionValues& values) {
-    lblPrefix->setText(values.Prefix);
-    lblSufix->setText(values.Sufix);
-    lblStartNumber->setText(values.StartingNumber);
-    lblLetteringPosition->setText(values.LetteringPosition);
+OptionValues frmMain::Options() const {
+    return {lblPrefix->text(), lblSufix->text(), lblStartNumber->text(), lblLetteringPosition->text()};
+}
+
+void frmMain::SetOptions(const OptionValues& options) {
+    lblPrefix->setText(options.Prefix);
+    lblSufix->setText(options.Sufix);
+    lblStartNumber->setText(options.StartingNumber);
+    lblLetteringPosition->setText(options.LetteringPosition);
 }
 
 // "Set Mask": the highlighted part of the example name becomes the mask, by
@@ -71,8 +95,9 @@ void frmMain::Command2_Click() {
 
 // "Extract": analyses the mask and previews the example's new name.
 void frmMain::Command1_Click() {
-    const morvane::OptionTexts options{ToText(lblPrefix->text()), ToText(lblSufix->text()),
-                                       ToText(lblStartNumber->text()), ToText(lblLetteringPosition->text())};
+    const OptionValues labels = Options();
+    const morvane::OptionTexts options{ToText(labels.Prefix), ToText(labels.Sufix), ToText(labels.StartingNumber),
+                                       ToText(labels.LetteringPosition)};
     const QString point = QLocale().decimalPoint();
     const char16_t separator = point.isEmpty() ? u'.' : point.at(0).unicode();
     const morvane::ExtractResult result =
@@ -101,9 +126,12 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frmMain::mnuClearOptions_Click() { ShowOptions(ClearOptions(m_store)); }
+void frmMain::mnuClearOptions_Click() { SetOptions(ClearOptions(m_store)); }
 
-void frmMain::mnuOptionsSetOptions_Click() { frmOptions::Open(*this); }
+void frmMain::mnuOptionsSetOptions_Click() {
+    frmOptions dialog(*this, m_store);
+    dialog.exec();
+}
 
 // A missing or unreadable help file ends this quietly.
 void frmMain::MnuHelpHelp_Click() { HelpWindow::Open(ToQString(m_ws.HelpFilePath), this); }

@@ -4,10 +4,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "dir_list_box.h"
-#include "file_list_box.h"
 #include "frmDir.h"
 #include "frmMain.h"
+#include "options_logic.h"
 #include "override_pointer.h"
 #include "qt_text.h"
 #include "rename_pass.h"
@@ -15,7 +14,7 @@
 frmDir* frmMain::dirDialog() {
     // A dialog that has been closed is only waiting to be destroyed.
     if (m_dir && m_dir->isClosed()) m_dir = nullptr;
-    if (!m_dir) m_dir = new frmDir(*this);
+    if (!m_dir) m_dir = new frmDir(*this, m_ws, m_store, m_renamer, m_mounts);
     return m_dir;
 }
 
@@ -26,13 +25,10 @@ void frmMain::Command3_Click() {
     txtExample->setText("");
     const bool wasOpen = m_dir && !m_dir->isClosed();
     frmDir* dialog = dirDialog();
-    m_ws.DirPath = ToText(dialog->Dir1->path());
-    dialog->setWindowTitle("Select the files to rename");
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    m_ws.DirPath = ToText(dialog->DirectoryPath());
+    dialog->OpenChooser();
     // A dialog created just now has read its directory a moment ago.
-    if (wasOpen) dialog->File1->Refresh();
+    if (wasOpen) dialog->RefreshFiles();
 }
 
 void frmMain::Command4_Click() {
@@ -42,10 +38,11 @@ void frmMain::Command4_Click() {
     // The directory the open chooser shows, or the one stored under "Dir"
     // when the chooser is closed (creating it restores that directory).
     frmDir* dialog = dirDialog();
-    const morvane::OptionTexts options{ToText(lblPrefix->text()), ToText(lblSufix->text()),
-                                       ToText(lblStartNumber->text()), ToText(lblLetteringPosition->text())};
+    const OptionValues labels = Options();
+    const morvane::OptionTexts options{ToText(labels.Prefix), ToText(labels.Sufix), ToText(labels.StartingNumber),
+                                       ToText(labels.LetteringPosition)};
     OverridePointer pointer;
-    const morvane::PassOutcome outcome = morvane::RunRenamePass(m_ws, entries, ToText(dialog->Dir1->path()), options,
+    const morvane::PassOutcome outcome = morvane::RunRenamePass(m_ws, entries, ToText(dialog->DirectoryPath()), options,
                                                                 ToText(txtFile->text()), m_renamer, pointer);
     txtExample->setText(ToQString(outcome.ExampleText));
     if (!outcome.Completed) return;
