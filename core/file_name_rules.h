@@ -17,6 +17,10 @@ Text ExtensionOf(const Text& name);
 // The name without its extension. (.profile -> empty)
 Text BaseNameOf(const Text& name);
 
+// Whether text can stand inside a file name: it holds no "/" and no NUL, so
+// it can never reach out of the directory or cut the name short.
+bool IsNameFragment(const Text& text);
+
 // Whether name can be given to a file without moving it out of its directory
 // or being refused: not empty, not "." or "..", no "/" and no NUL, valid as
 // UTF-8 and at most MaxFileNameBytes long in it.

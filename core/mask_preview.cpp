@@ -6,23 +6,23 @@
 #include "file_name_rules.h"
 #include "numeric_mask.h"
 #include "running_number.h"
+#include "work_state.h"
 
 namespace morvane {
 
 namespace {
 
 const Text LetteringMark = u"!";
-const Text NumberEntry = u"Number";
 
-// The lettering position option as 0, 1 or 2; nothing for any other text.
-std::optional<int> ReadLetteringPosition(const Text& option) {
+// The lettering position option as a number 0, 1 or 2; nothing for any other text.
+std::optional<LetteringPosition> ReadLetteringPosition(const Text& option) {
     const auto digits = DecimalDigits(option);
     if (!digits) return std::nullopt;
     const auto first = digits->find_first_not_of(u'0');
-    if (first == Text::npos) return 0;
+    if (first == Text::npos) return LetteringPosition::None;
     const Text value = digits->substr(first);
-    if (value == u"1") return 1;
-    if (value == u"2") return 2;
+    if (value == u"1") return LetteringPosition::First;
+    if (value == u"2") return LetteringPosition::Last;
     return std::nullopt;
 }
 
@@ -45,91 +45,67 @@ int FirstDigitPosition(const Text& mask, int maskLength) {
 
 }  // namespace
 
-ExtractResult Extract(WorkState& ws, const Text& exampleName, const Text& maskText,
-                      const OptionTexts& options, char16_t decimalSeparator) {
-    const ExtractResult notANumber{u"Error # " + DecimalText(ErrNotANumber), false};
+ExtractResult Extract(const MaskAnalysis& previous, const Text& exampleName, const Text& maskText,
+                      const Options& options, char16_t decimalSeparator) {
+    ExtractResult failed{ErrNotANumber, previous, {}};
 
-    // Everything is decided before the work state is touched, so that an
-    // option that does not read leaves the last analysis as it was.
+    // Everything is decided before the analysis changes, so that an option
+    // that does not read leaves the last analysis as it was.
     const auto lettering = ReadLetteringPosition(options.LetteringPosition);
-    if (!lettering) return notANumber;
+    if (!lettering) return failed;
 
     const int maskLength = std::min(static_cast<int>(maskText.size()), MaxMaskLength);
     const bool empty = maskText.empty();
     const bool numeric = !empty && IsNumericMask(maskText, decimalSeparator);
     const int firstDigitPos = FirstDigitPosition(maskText, maskLength);
     const bool textWithoutDigits = !empty && !numeric && firstDigitPos == maskLength + 1;
-    const bool numbered = empty || (textWithoutDigits && (*lettering == 0 || maskText.size() == 1));
+    const bool numbered = empty || (textWithoutDigits && (*lettering == LetteringPosition::None || maskText.size() == 1));
 
     const auto startNumber = ReadStartNumber(options.StartNumber);
-    if (numbered && !startNumber) return notANumber;
+    if (numbered && !startNumber) return failed;
 
-    const Text extension = ExtensionOf(exampleName);
-    ws.MaskPos = Position(exampleName, maskText);
-    ws.LetteringPos = *lettering;
-    ws.Extensions[0] = extension;
-    ws.CurrentName = extension.empty() ? exampleName : extension.substr(1);
-    ws.StartNumber = startNumber.value_or(options.StartNumber);
-    ws.ZeroPad = startNumber ? ZeroPadFor(*startNumber) : Text();
-    ws.Mask = maskText;
-
+    MaskAnalysis a = previous;
+    a.MaskPos = Position(exampleName, maskText);
+    a.LetteringPos = *lettering;
+    a.Mask = maskText;
     const Text& prefix = options.Prefix;
-    const Text suffix = options.Sufix + extension;
-    const Text numberPart = ws.ZeroPad + ws.StartNumber;
+    const Text suffix = options.Sufix + ExtensionOf(exampleName);
+    const Text numberPart = startNumber ? ZeroPadFor(*startNumber) + *startNumber : Text();
+    auto done = [&a](MaskMode mode, Text example) {
+        a.MaskMode = mode;
+        return ExtractResult{ErrNone, a, std::move(example)};
+    };
 
-    if (empty) {
-        ws.MaskMode = 1;
-        return {prefix + numberPart + suffix, true};
-    }
+    if (empty) return done(MaskMode::Empty, prefix + numberPart + suffix);
 
-    ws.MaskLength = maskLength;
-    ws.FirstDigitPos = firstDigitPos;
-    if (numeric) {
-        ws.MaskMode = 2;
-        return {prefix + ws.Mask + suffix, true};
-    }
+    a.MaskLength = maskLength;
+    if (numeric) return done(MaskMode::Numeric, prefix + a.Mask + suffix);
 
     if (textWithoutDigits) {
-        if (numbered) {
-            ws.MaskMode = 3;
-            return {prefix + ws.Mask + u"-" + numberPart + suffix, true};
+        if (numbered) return done(MaskMode::TextNumbered, prefix + a.Mask + u"-" + numberPart + suffix);
+        if (*lettering == LetteringPosition::First) {
+            a.Mask = LastChars(maskText, maskLength - 1);
+            return done(MaskMode::TextLettering, prefix + LetteringMark + a.Mask + suffix);
         }
-        ws.MaskMode = 4;
-        if (*lettering == 1) {
-            ws.Mask = LastChars(maskText, maskLength - 1);
-            return {prefix + LetteringMark + ws.Mask + suffix, true};
-        }
-        ws.Mask = FirstChars(maskText, maskLength - 1);
-        return {prefix + ws.Mask + LetteringMark + suffix, true};
+        a.Mask = FirstChars(maskText, maskLength - 1);
+        return done(MaskMode::TextLettering, prefix + a.Mask + LetteringMark + suffix);
     }
 
     for (int i = 1; i <= maskLength; ++i) {
         const char16_t c = *CharAt(maskText, i);
-        ws.MaskChars[static_cast<std::size_t>(i)] = IsDigit(c) ? NumberEntry : Text(1, c);
+        a.MaskChars[static_cast<std::size_t>(i)] = IsDigit(c) ? NumberEntry : Text(1, c);
     }
-    if (*lettering == 1 && ws.MaskChars[1] != NumberEntry) {
-        ws.MaskMode = 6;
-        ws.Mask = LastChars(maskText, maskLength - 1);
-        return {prefix + LetteringMark + ws.Mask + suffix, true};
+    if (*lettering == LetteringPosition::First && a.MaskChars[1] != NumberEntry) {
+        a.Mask = LastChars(maskText, maskLength - 1);
+        return done(MaskMode::PatternLettering, prefix + LetteringMark + a.Mask + suffix);
     }
-    if (*lettering == 2 && ws.MaskChars[static_cast<std::size_t>(maskLength)] != NumberEntry) {
-        ws.MaskMode = 6;
-        ws.Mask = FirstChars(maskText, maskLength - 1);
-        return {prefix + ws.Mask + LetteringMark + suffix, true};
+    if (*lettering == LetteringPosition::Last && a.MaskChars[static_cast<std::size_t>(maskLength)] != NumberEntry) {
+        a.Mask = FirstChars(maskText, maskLength - 1);
+        return done(MaskMode::PatternLettering, prefix + a.Mask + LetteringMark + suffix);
     }
-    ws.MaskMode = 5;
-    return {prefix + ws.Mask + suffix, true};
+    return done(MaskMode::Pattern, prefix + a.Mask + suffix);
 }
 
-std::optional<Text> ChooseExample(WorkState& ws, const std::vector<Text>& entries,
-                                  const std::vector<bool>& selected) {
-    // The bound is capped like a pass's so that no one walks the tables past
-    // their end with it; the search for the selection covers the whole list.
-    ws.LastIndex = std::min(static_cast<int>(entries.size()) - 1, MaxJournalIndex);
-    const std::size_t count = std::min(entries.size(), selected.size());
-    for (std::size_t i = 0; i < count; ++i)
-        if (selected[i]) return entries[i];
-    return std::nullopt;
-}
+int ListBound(int entryCount) { return std::min(entryCount - 1, MaxJournalIndex); }
 
 }  // namespace morvane

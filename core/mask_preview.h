@@ -1,26 +1,25 @@
 #pragma once
-// "Set Mask", the list's double-click and "Extract", free of any window.
-#include <vector>
-
+// "Extract" and the list bound, free of any window.
+#include "error_numbers.h"
+#include "mask_analysis.h"
 #include "options.h"
-#include "work_state.h"
 
 namespace morvane {
 
 struct ExtractResult {
-    Text Example;         // the new text of txtExample
-    bool EnableRename;    // whether this press enables "Rename"
+    int Error = ErrNone;    // ErrNotANumber when an option the mode needs does not read
+    MaskAnalysis Analysis;  // the new analysis; the previous one, unchanged, on failure
+    Text Example;           // the example's new name, "!" standing for its lettering character
 };
 
-// "Extract": analyses maskText against exampleName (the texts of txtMask and
-// txtFile), leaves the analysis in the work state and returns the example's
-// new name. decimalSeparator is the user's locale's, used by the numeric test.
-ExtractResult Extract(WorkState& ws, const Text& exampleName, const Text& maskText,
-                      const OptionTexts& options, char16_t decimalSeparator);
+// "Extract": analyses maskText against exampleName (the texts of the mask and
+// example boxes). Fields that the mask's kind does not set keep the values of
+// previous. decimalSeparator is the user's locale's, used by the numeric test.
+ExtractResult Extract(const MaskAnalysis& previous, const Text& exampleName, const Text& maskText,
+                      const Options& options, char16_t decimalSeparator);
 
-// The list's double-click: sets LastIndex from the entry count and returns
-// the first selected entry, or nothing when none is selected.
-std::optional<Text> ChooseExample(WorkState& ws, const std::vector<Text>& entries,
-                                  const std::vector<bool>& selected);
+// The bound a list walk leaves in LastIndex: the entry count minus 1, capped
+// at the last entry a pass covers.
+int ListBound(int entryCount);
 
 }  // namespace morvane

@@ -1,44 +1,56 @@
 #include "name_composer.h"
 
 #include <algorithm>
-#include <vector>
 
-#include "error_numbers.h"
 #include "file_name_rules.h"
 #include "running_number.h"
+#include "work_state.h"
 
 namespace morvane {
 
 namespace {
 
-const Text NumberEntry = u"Number";
+class Composition {
+public:
+    Composition(const std::vector<Text>& listed, const MaskAnalysis& analysis, const Options& options)
+        : listed_(listed), a_(analysis), options_(options), composed_(listed.size()), given_(listed.size(), false) {}
 
-struct Composition {
-    WorkState& ws;
-    int count;
-    const OptionTexts& options;
-    std::vector<bool> composed;  // false: the file keeps its name
-
-    const Text& Name(int i) const { return ws.OldNames[static_cast<std::size_t>(i)]; }
-
-    void Give(int i, const Text& middle) {
-        ws.NewNames[static_cast<std::size_t>(i)] = options.Prefix + middle + options.Sufix;
-        composed[static_cast<std::size_t>(i)] = true;
+    int Compose(const Text& exampleName) {
+        switch (a_.MaskMode) {
+            case MaskMode::Empty: return NumberAll();
+            case MaskMode::Numeric: return NumericWindows(exampleName);
+            case MaskMode::TextNumbered: return NumberThoseWithMask();
+            case MaskMode::TextLettering: return KeepLettering();
+            case MaskMode::Pattern:
+            case MaskMode::PatternLettering: return PatternWindows();
+            case MaskMode::NotAnalysed: break;
+        }
+        return ErrNone;  // no "Extract" yet: every file keeps its name
     }
 
-    // Takes the first running number from the option; false when the option
-    // does not read as a number.
+    // The composed name of file i without extension, or nothing when the rule leaves it alone.
+    const Text* ComposedName(std::size_t i) const { return given_[i] ? &composed_[i] : nullptr; }
+
+private:
+    int Count() const { return static_cast<int>(listed_.size()); }
+    const Text& Name(int i) const { return listed_[static_cast<std::size_t>(i)]; }
+
+    void Give(int i, const Text& middle) {
+        composed_[static_cast<std::size_t>(i)] = options_.Prefix + middle + options_.Sufix;
+        given_[static_cast<std::size_t>(i)] = true;
+    }
+
+    // Takes the first running number from the option; false when it does not read.
     bool StartNumbering() {
-        const auto start = ReadStartNumber(options.StartNumber);
+        const auto start = ReadStartNumber(options_.StartNumber);
         if (!start) return false;
-        ws.StartNumber = *start;
+        number_ = *start;
         return true;
     }
 
     Text TakeNumber() {
-        ws.ZeroPad = ZeroPadFor(ws.StartNumber);
-        Text part = ws.ZeroPad + ws.StartNumber;
-        ws.StartNumber = NextNumber(ws.StartNumber);
+        Text part = ZeroPadFor(number_) + number_;
+        number_ = NextNumber(number_);
         return part;
     }
 
@@ -47,7 +59,7 @@ struct Composition {
     // skipped is the pattern position left untested (0 for none).
     template <typename Fits>
     int ComposeFromWindows(int start, int length, int skipped, Fits fits) {
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < Count(); ++i) {
             const int baseLength = static_cast<int>(BaseNameOf(Name(i)).size());
             if (start + length - 1 > baseLength) continue;
             // The mask was not where the example said: no window to take.
@@ -61,91 +73,100 @@ struct Composition {
     }
 
     int NumberAll() {
-        if (count > 0 && !StartNumbering()) return ErrNotANumber;
-        for (int i = 0; i < count; ++i) Give(i, TakeNumber());
+        if (Count() > 0 && !StartNumbering()) return ErrNotANumber;
+        for (int i = 0; i < Count(); ++i) Give(i, TakeNumber());
         return ErrNone;
     }
 
+    // The numeric mask is looked for in the example as it reads now, and the
+    // window is as long as the whole mask.
     int NumericWindows(const Text& exampleName) {
-        const int start = Position(exampleName, ws.Mask);
-        ws.MaskLength = static_cast<int>(ws.Mask.size());
-        return ComposeFromWindows(start, ws.MaskLength, 0, [](int, char16_t c) { return IsDigit(c); });
+        const int length = static_cast<int>(a_.Mask.size());
+        return ComposeFromWindows(Position(exampleName, a_.Mask), length, 0,
+                                  [](int, char16_t c) { return IsDigit(c); });
     }
 
     int NumberThoseWithMask() {
-        if (count > 0 && !StartNumbering()) return ErrNotANumber;
-        for (int i = 0; i < count; ++i)
-            if (Position(Name(i), ws.Mask) != 0) Give(i, ws.Mask + u"-" + TakeNumber());
+        if (Count() > 0 && !StartNumbering()) return ErrNotANumber;
+        for (int i = 0; i < Count(); ++i)
+            if (Position(Name(i), a_.Mask) != 0) Give(i, a_.Mask + u"-" + TakeNumber());
         return ErrNone;
     }
 
     int KeepLettering() {
-        const bool first = ws.LetteringPos == 1;
-        for (int i = 0; i < count; ++i) {
-            const int q = Position(Name(i), ws.Mask);
+        const bool first = a_.LetteringPos == LetteringPosition::First;
+        for (int i = 0; i < Count(); ++i) {
+            const int q = Position(Name(i), a_.Mask);
             if (q == 0) continue;
             if (first) {
                 const auto lettering = CharAt(Name(i), q - 1);
                 if (!lettering) return ErrInvalidPosition;
-                Give(i, *lettering + ws.Mask);
+                Give(i, *lettering + a_.Mask);
             } else {
                 // Empty when the mask ends the name.
-                const auto lettering = CharAt(Name(i), q + ws.MaskLength - 1);
-                Give(i, lettering ? ws.Mask + *lettering : ws.Mask);
+                const auto lettering = CharAt(Name(i), q + a_.MaskLength - 1);
+                Give(i, lettering ? a_.Mask + *lettering : a_.Mask);
             }
         }
         return ErrNone;
     }
 
     int PatternWindows() {
-        const int length = ws.MaskLength;
+        const int length = a_.MaskLength;
         int skipped = 0;
-        if (ws.MaskMode == 6) skipped = ws.LetteringPos == 1 ? 1 : ws.LetteringPos == 2 ? length : 0;
-        return ComposeFromWindows(ws.MaskPos, length, skipped, [this](int j, char16_t c) {
-            const Text& entry = ws.MaskChars[static_cast<std::size_t>(j)];
+        if (a_.MaskMode == MaskMode::PatternLettering)
+            skipped = a_.LetteringPos == LetteringPosition::First ? 1
+                      : a_.LetteringPos == LetteringPosition::Last ? length
+                                                                   : 0;
+        return ComposeFromWindows(a_.MaskPos, length, skipped, [this](int j, char16_t c) {
+            const Text& entry = a_.MaskChars[static_cast<std::size_t>(j)];
             return entry == NumberEntry ? IsDigit(c) : entry == Text(1, c);
         });
     }
 
-    int Compose(const Text& exampleName) {
-        switch (ws.MaskMode) {
-            case 1: return NumberAll();
-            case 2: return NumericWindows(exampleName);
-            case 3: return NumberThoseWithMask();
-            case 4: return KeepLettering();
-            case 5:
-            case 6: return PatternWindows();
-            default: return ErrNone;  // no "Extract" yet: nothing is renamed
-        }
-    }
+    const std::vector<Text>& listed_;
+    const MaskAnalysis& a_;
+    const Options& options_;
+    std::vector<Text> composed_;
+    std::vector<bool> given_;
+    Text number_;
 };
 
 }  // namespace
 
-int ComposeNewNames(WorkState& ws, int count, const OptionTexts& options, const Text& exampleName) {
-    count = std::clamp(count, 0, MaxJournalIndex + 1);
-    for (int i = 0; i < count; ++i) {
-        const Text& name = ws.OldNames[static_cast<std::size_t>(i)];
-        const Text extension = ExtensionOf(name);
-        ws.Extensions[static_cast<std::size_t>(i)] = extension;
-        ws.NewNames[static_cast<std::size_t>(i)].clear();
-        ws.CurrentName = extension.empty() ? name : extension.substr(1);
+NamePlan ComposeNewNames(const std::vector<Text>& listed, const MaskAnalysis& analysis, const Options& options,
+                         const Text& exampleName) {
+    NamePlan plan;
+    const std::size_t covered = std::min<std::size_t>(listed.size(), MaxJournalIndex + 1);
+    plan.Uncovered = listed.size() - covered;
+    if (covered == 0) return plan;
+    // A prefix or suffix that could reach out of the directory is refused
+    // whatever the rule makes of the files.
+    if (!IsNameFragment(options.Prefix) || !IsNameFragment(options.Sufix)) {
+        plan.Error = ErrBadFileName;
+        return plan;
     }
-
-    Composition composition{ws, count, options, std::vector<bool>(static_cast<std::size_t>(count), false)};
-    if (const int error = composition.Compose(exampleName); error != ErrNone) return error;
-
-    for (int i = 0; i < count; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        if (!composition.composed[at]) {
-            ws.NewNames[at] = ws.OldNames[at];
-        } else if (!IsPlainFileName(ws.NewNames[at] + ws.Extensions[at])) {
-            // A prefix such as "../" or an overlong name would move or lose
-            // the file: refuse the whole pass before any file is touched.
-            return ErrBadFileName;
+    const std::vector<Text> names(listed.begin(), listed.begin() + static_cast<std::ptrdiff_t>(covered));
+    Composition composition(names, analysis, options);
+    if (const int error = composition.Compose(exampleName); error != ErrNone) {
+        plan.Error = error;
+        return plan;
+    }
+    plan.Entries.reserve(covered);
+    for (std::size_t i = 0; i < covered; ++i) {
+        PlannedName entry{names[i], ExtensionOf(names[i]), {}, PlanAction::Keep};
+        if (const Text* composed = composition.ComposedName(i)) {
+            // A composed name that is not one plain file name ("../", too
+            // long) would move or lose the file: no file is touched at all.
+            if (!IsPlainFileName(*composed + entry.Extension)) return NamePlan{ErrBadFileName, {}, plan.Uncovered};
+            if (*composed + entry.Extension != entry.Listed) {
+                entry.Composed = *composed;
+                entry.Action = IsPlainFileName(entry.Listed) ? PlanAction::Rename : PlanAction::SkipUnsafe;
+            }
         }
+        plan.Entries.push_back(std::move(entry));
     }
-    return ErrNone;
+    return plan;
 }
 
 }  // namespace morvane

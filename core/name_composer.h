@@ -1,15 +1,19 @@
 #pragma once
 // The first phase of the rename pass: decides every listed file's new name by
-// the rule of the mask mode. It touches no file.
+// the rule of the mask mode. It touches no file and reads no window.
+#include <vector>
+
+#include "mask_analysis.h"
+#include "name_plan.h"
 #include "options.h"
-#include "work_state.h"
 
 namespace morvane {
 
-// Expects OldNames[0..count-1] to hold the listed bare names (count at most
-// MaxJournalIndex + 1); fills Extensions and NewNames for those entries.
-// exampleName is the current text of txtFile (used by the numeric mask).
-// Returns ErrNone, or the error number that ends the pass.
-int ComposeNewNames(WorkState& ws, int count, const OptionTexts& options, const Text& exampleName);
+// The plan for listed (the list's entries in order; entries past the last one
+// a pass covers are only counted). exampleName is the current text of the
+// example box, where the numeric mask is looked for again. A failure leaves
+// the plan's Error set and no entries.
+NamePlan ComposeNewNames(const std::vector<Text>& listed, const MaskAnalysis& analysis, const Options& options,
+                         const Text& exampleName);
 
 }  // namespace morvane

@@ -1,37 +1,49 @@
 #pragma once
 // "Rename" and "Undo" as core logic: the window's handler reads its controls,
-// calls these, and writes back what they return.
+// calls these, and shows what they return.
 #include <vector>
 
-#include "busy_pointer.h"
+#include "free_name_search.h"
+#include "name_plan.h"
 #include "options.h"
+#include "rename_journal.h"
 #include "rename_layer.h"
 #include "work_state.h"
 
 namespace morvane {
 
-struct PassOutcome {
-    bool Completed = false;  // true: clear List1, txtMask, txtFile and open review mode
-    Text ExampleText;        // new text of txtExample: "", "Some Files Were Skipped" or "Error # n"
+struct PassResult {
+    int Error = ErrNone;        // the failure that ended the pass, or ErrNone
+    bool FilesSkipped = false;  // a file was left because it could not be renamed
+    RenameJournal Journal;      // what was done, one entry per planned file
 };
 
-// "Rename": journals the listed names (entries 0..1000), composes the new
-// names, renames the files in list order and reports. dirPath is the chosen
-// directory, exampleName the text of txtFile. The busy pointer is shown while
-// it works and always put back.
-PassOutcome RunRenamePass(WorkState& ws, const std::vector<Text>& listEntries, const Text& dirPath,
-                          const OptionTexts& options, const Text& exampleName, FileRenamer& renamer,
-                          PointerControl& pointer);
+// Applies the plan in list order in directory: each file to rename goes to
+// its target, or to a numbered name while that is taken. A file that cannot
+// be accessed is left and counted as skipped; any other failure ends the pass
+// there, the files before it keeping their new names.
+PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer& renamer,
+                        ClashRetry retry = ClashRetry::Remembered);
+
+struct PassOutcome {
+    int Error = ErrNone;        // ErrNone: clear the list and boxes and open the review
+    bool FilesSkipped = false;  // a file was skipped, or the list was longer than a pass covers
+};
+
+// "Rename": composes the plan for the listed files, applies it in dirPath and
+// keeps the journal, the directory, LastIndex and FilesSkipped in the work
+// state. exampleName is the current text of the example box.
+PassOutcome RunRenamePass(WorkState& ws, const std::vector<Text>& listed, const Text& dirPath, const Options& options,
+                          const Text& exampleName, FileRenamer& renamer);
 
 struct UndoOutcome {
-    bool Completed = false;  // true: close the review dialog; false: keep it open in review mode
-    Text ExampleText;        // on failure "Error # n" for txtExample; empty otherwise
+    int FirstError = ErrNone;  // ErrNone: every renamed file has an old name again
 };
 
-// "Undo": renames every file of the last pass back, taking a numbered name
-// where its old name is taken meanwhile. A file that cannot be renamed back
-// does not stop the others; its entry stays for the next "Undo", and the
-// first such failure is reported.
-UndoOutcome UndoLastPass(WorkState& ws, FileRenamer& renamer, PointerControl& pointer);
+// "Undo": renames every renamed file of the journal back, last first, taking
+// a numbered name where its old name is taken meanwhile. A file that cannot be
+// renamed back does not stop the others; its entry stays Renamed for the next
+// "Undo", and the first such failure is returned.
+UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetry retry = ClashRetry::Remembered);
 
 }  // namespace morvane

@@ -1,21 +1,29 @@
 #pragma once
-// The options as the main window's four option labels hold them, and the
-// moments they are loaded from and written to the store.
-#include <QString>
+// The moments the four options are read from and written to the store, and
+// what the options dialog shows and stores. Every value is the one options
+// record of the core, converted to and from the store's text at this edge.
+#include "options.h"
 
 class SettingsStore;
 
-struct OptionValues {
-    QString Prefix;             // lblPrefix
-    QString Sufix;              // lblSufix
-    QString StartingNumber;     // lblStartNumber
-    QString LetteringPosition;  // lblLetteringPosition: "0", "1" or "2"
-};
-
 // Start-up: reads the four keys; an empty lettering value becomes "0" in the
-// returned values, the store is not written.
-OptionValues LoadOptions(const SettingsStore& store);
+// returned options, the store is not written.
+morvane::Options LoadOptions(const SettingsStore& store);
 
-// Menu "&Clear Options": writes the cleared values to the store and returns
-// them for the labels.
-OptionValues ClearOptions(SettingsStore& store);
+// What "Clear Options" puts in place: empty texts and lettering "0".
+morvane::Options ClearedOptions();
+
+// Menu "&Clear Options": writes the cleared values to the store and returns them.
+morvane::Options ClearOptions(SettingsStore& store);
+
+// The options dialog's lettering buttons: "0", "1", "2" give that button's
+// index; any other text (empty, "7", " 1") gives -1, no button.
+int LetteringButtonIndex(const morvane::Text& lettering);
+// The lettering value of a button index; empty for -1 (no button selected).
+morvane::Text LetteringOfButton(int index);
+
+// The dialog's "Ok": writes "Prefix", "Sufix", "StartingNumber", then
+// "LetteringPosition" only when typed has one (a button was selected), and
+// returns the options in force afterwards: with no button selected the
+// lettering stays as current has it.
+morvane::Options ConfirmOptions(SettingsStore& store, const morvane::Options& typed, const morvane::Options& current);

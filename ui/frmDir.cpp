@@ -9,6 +9,7 @@
 #include <QItemSelectionModel>
 #include <QPushButton>
 
+#include "busy_cursor.h"
 #include "dialog_placement.h"
 #include "dir_list_box.h"
 #include "directory_listing.h"
@@ -19,9 +20,9 @@
 #include "frmMain.h"
 #include "mount_table.h"
 #include "mount_table_source.h"
-#include "override_pointer.h"
 #include "qt_text.h"
 #include "rename_pass.h"
+#include "report_text.h"
 #include "settings_store.h"
 
 namespace {
@@ -139,12 +140,15 @@ void frmDir::Command1_Click() {
 
 void frmDir::Command2_Click() {
     if (Command2->text() == "Undo") {
-        OverridePointer pointer;
-        const morvane::UndoOutcome outcome = morvane::UndoLastPass(m_ws, m_renamer, pointer);
+        morvane::UndoOutcome outcome;
+        {
+            BusyCursor busy;
+            outcome = morvane::UndoLastPass(m_ws.Journal, m_renamer);
+        }
         File1->Refresh();
-        if (!outcome.Completed) {
+        if (outcome.FirstError != morvane::ErrNone) {
             // Stays open in review mode, so that "Undo" can be pressed again.
-            m_main.ShowExampleText(ToQString(outcome.ExampleText));
+            m_main.ShowExampleText(ErrorText(outcome.FirstError));
             return;
         }
         Command2->setEnabled(false);

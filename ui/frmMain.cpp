@@ -20,6 +20,7 @@
 #include "mask_preview.h"
 #include "options_logic.h"
 #include "qt_text.h"
+#include "report_text.h"
 #include "settings_store.h"
 
 frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRenamer& renamer,
@@ -71,15 +72,16 @@ void frmMain::DisableWorkflowButtons() {
     Command4->setEnabled(false);
 }
 
-OptionValues frmMain::Options() const {
-    return {lblPrefix->text(), lblSufix->text(), lblStartNumber->text(), lblLetteringPosition->text()};
+morvane::Options frmMain::Options() const {
+    return {ToText(lblPrefix->text()), ToText(lblSufix->text()), ToText(lblStartNumber->text()),
+            ToText(lblLetteringPosition->text())};
 }
 
-void frmMain::SetOptions(const OptionValues& options) {
-    lblPrefix->setText(options.Prefix);
-    lblSufix->setText(options.Sufix);
-    lblStartNumber->setText(options.StartingNumber);
-    lblLetteringPosition->setText(options.LetteringPosition);
+void frmMain::SetOptions(const morvane::Options& options) {
+    lblPrefix->setText(ToQString(options.Prefix));
+    lblSufix->setText(ToQString(options.Sufix));
+    lblStartNumber->setText(ToQString(options.StartNumber));
+    lblLetteringPosition->setText(ToQString(options.LetteringPosition));
 }
 
 // "Set Mask": the highlighted part of the example name becomes the mask, by
@@ -95,25 +97,24 @@ void frmMain::Command2_Click() {
 
 // "Extract": analyses the mask and previews the example's new name.
 void frmMain::Command1_Click() {
-    const OptionValues labels = Options();
-    const morvane::OptionTexts options{ToText(labels.Prefix), ToText(labels.Sufix), ToText(labels.StartingNumber),
-                                       ToText(labels.LetteringPosition)};
     const QString point = QLocale().decimalPoint();
     const char16_t separator = point.isEmpty() ? u'.' : point.at(0).unicode();
     const morvane::ExtractResult result =
-        morvane::Extract(m_ws, ToText(txtFile->text()), ToText(txtMask->text()), options, separator);
-    if (result.EnableRename) Command4->setEnabled(true);
+        morvane::Extract(m_ws.Analysis, ToText(txtFile->text()), ToText(txtMask->text()), Options(), separator);
+    if (result.Error != morvane::ErrNone) {
+        txtExample->setText(ErrorText(result.Error));
+        return;
+    }
+    m_ws.Analysis = result.Analysis;
+    Command4->setEnabled(true);
     txtExample->setText(ToQString(result.Example));
 }
 
+// The first selected entry becomes the example; only that entry is read.
 void frmMain::List1_DblClick() {
-    std::vector<morvane::Text> entries;
-    std::vector<bool> selected;
-    for (int i = 0; i < List1->count(); ++i) {
-        entries.push_back(ToText(List1->item(i)->text()));
-        selected.push_back(List1->item(i)->isSelected());
-    }
-    if (const auto example = morvane::ChooseExample(m_ws, entries, selected)) txtFile->setText(ToQString(*example));
+    m_ws.LastIndex = morvane::ListBound(List1->count());
+    const QList<QListWidgetItem*> selected = List1->selectedItems();
+    if (!selected.isEmpty()) txtFile->setText(selected.front()->text());
 }
 
 void frmMain::MnuFileExit_Click() { close(); }

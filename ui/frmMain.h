@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "mount_table_source.h"
+#include "options.h"
 #include "rename_layer.h"
 #include "work_state.h"
 
@@ -15,7 +16,6 @@ class QListWidget;
 class QPushButton;
 class SettingsStore;
 class frmDir;
-struct OptionValues;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -36,8 +36,8 @@ public:
     // Disables "Set Mask", "Extract" and "Rename".
     void DisableWorkflowButtons();
     // The options in force, as the option labels hold them.
-    OptionValues Options() const;
-    void SetOptions(const OptionValues& options);
+    morvane::Options Options() const;
+    void SetOptions(const morvane::Options& options);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

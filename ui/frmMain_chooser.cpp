@@ -4,12 +4,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "busy_cursor.h"
 #include "frmDir.h"
 #include "frmMain.h"
-#include "options_logic.h"
-#include "override_pointer.h"
 #include "qt_text.h"
 #include "rename_pass.h"
+#include "report_text.h"
 
 frmDir* frmMain::dirDialog() {
     // A dialog that has been closed is only waiting to be destroyed.
@@ -38,14 +38,14 @@ void frmMain::Command4_Click() {
     // The directory the open chooser shows, or the one stored under "Dir"
     // when the chooser is closed (creating it restores that directory).
     frmDir* dialog = dirDialog();
-    const OptionValues labels = Options();
-    const morvane::OptionTexts options{ToText(labels.Prefix), ToText(labels.Sufix), ToText(labels.StartingNumber),
-                                       ToText(labels.LetteringPosition)};
-    OverridePointer pointer;
-    const morvane::PassOutcome outcome = morvane::RunRenamePass(m_ws, entries, ToText(dialog->DirectoryPath()), options,
-                                                                ToText(txtFile->text()), m_renamer, pointer);
-    txtExample->setText(ToQString(outcome.ExampleText));
-    if (!outcome.Completed) return;
+    morvane::PassOutcome outcome;
+    {
+        BusyCursor busy;
+        outcome = morvane::RunRenamePass(m_ws, entries, ToText(dialog->DirectoryPath()), Options(),
+                                         ToText(txtFile->text()), m_renamer);
+    }
+    txtExample->setText(PassReport(outcome.Error, outcome.FilesSkipped));
+    if (outcome.Error != morvane::ErrNone) return;
     txtMask->setText("");
     List1->clear();
     txtFile->setText("");

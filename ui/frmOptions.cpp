@@ -11,7 +11,8 @@
 #include "form_builder.h"
 #include "frmMain.h"
 #include "key_press_filter.h"
-#include "options_dialog_logic.h"
+#include "options_logic.h"
+#include "qt_text.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ frmOptions::frmOptions(frmMain& main, SettingsStore& store)
     setFixedSize(Twips(5805), Twips(4515));
     BuildControls();
     Form_Load();
-    ShowValues(FillOptionsDialog(m_main.Options()));
+    ShowValues(m_main.Options());
 }
 
 void frmOptions::BuildControls() {
@@ -75,25 +76,28 @@ void frmOptions::BuildControls() {
 
 void frmOptions::Form_Load() { CentreOnScreen(*this); }
 
-OptionsDialogValues frmOptions::Values() const {
-    return {txtPrefix->text(), txtSufix->text(), txtStartingNumber->text(), m_lettering->checkedId()};
+// The boxes and the lettering button selected (no lettering when none is).
+morvane::Options frmOptions::Values() const {
+    return {ToText(txtPrefix->text()), ToText(txtSufix->text()), ToText(txtStartingNumber->text()),
+            LetteringOfButton(m_lettering->checkedId())};
 }
 
-void frmOptions::ShowValues(const OptionsDialogValues& values) {
-    txtPrefix->setText(values.Prefix);
-    txtSufix->setText(values.Sufix);
-    txtStartingNumber->setText(values.StartingNumber);
-    if (values.LetteringButton >= 0) opt1[values.LetteringButton]->setChecked(true);
+void frmOptions::ShowValues(const morvane::Options& options) {
+    txtPrefix->setText(ToQString(options.Prefix));
+    txtSufix->setText(ToQString(options.Sufix));
+    txtStartingNumber->setText(ToQString(options.StartNumber));
+    const int button = LetteringButtonIndex(options.LetteringPosition);
+    if (button >= 0) opt1[button]->setChecked(true);
 }
 
 void frmOptions::cmdOk_Click() {
-    const OptionValues result = ConfirmOptionsDialog(m_store, Values(), m_main.Options());
+    const morvane::Options result = ConfirmOptions(m_store, Values(), m_main.Options());
     hide();
     m_main.SetOptions(result);
     accept();
 }
 
-void frmOptions::cmdClearOptions_Click() { ShowValues(ClearedOptionsDialog()); }
+void frmOptions::cmdClearOptions_Click() { ShowValues(ClearedOptions()); }
 
 void frmOptions::txtPrefix_KeyPress(qint16& KeyAscii) { Filters::FileNameKeyFilter(KeyAscii); }
 void frmOptions::txtSufix_KeyPress(qint16& KeyAscii) { Filters::FileNameKeyFilter(KeyAscii); }

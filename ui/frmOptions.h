@@ -5,12 +5,13 @@
 // main window, created afresh for each opening.
 #include <QDialog>
 
+#include "options.h"
+
 class QButtonGroup;
 class QLineEdit;
 class QRadioButton;
 class SettingsStore;
 class frmMain;
-struct OptionsDialogValues;
 
 class frmOptions : public QDialog {
     Q_OBJECT
@@ -24,8 +25,8 @@ private slots:
 private:
     void BuildControls();
     void Form_Load();
-    OptionsDialogValues Values() const;
-    void ShowValues(const OptionsDialogValues& values);
+    morvane::Options Values() const;
+    void ShowValues(const morvane::Options& options);
 
     static void txtPrefix_KeyPress(qint16& KeyAscii);
     static void txtSufix_KeyPress(qint16& KeyAscii);

@@ -1,9 +1,8 @@
 #pragma once
-// Doubles of the rename layer and the pointer for the rename pass's tests.
+// A double of the rename layer for the rename pass's tests.
 #include <functional>
 #include <vector>
 
-#include "busy_pointer.h"
 #include "rename_layer.h"
 
 inline morvane::Text T(const std::string& utf8) { return *morvane::FromUtf8(utf8); }
@@ -21,10 +20,4 @@ struct FaultInjectingRenamer : morvane::FileRenamer {
         if (const int number = Fault ? Fault(from) : 0) return number;
         return TouchDisk ? Real.Rename(from, to) : 0;
     }
-};
-
-struct RecordingPointer : morvane::PointerControl {
-    std::int16_t Current = 3;
-    std::int16_t Shape() const override { return Current; }
-    void SetShape(std::int16_t shape) override { Current = shape; }
 };

@@ -5,8 +5,12 @@
 
 using namespace morvane;
 
-static OptionTexts Trip(const char* lettering, const char* start = "7") {
+static Options Trip(const char* lettering, const char* start = "7") {
     return {u"Trip", u"_x", Ascii(start), Ascii(lettering)};
+}
+
+static std::string Named(const Text& mask, const char* lettering) {
+    return "mask \"" + ToUtf8(mask).value_or("?").substr(0, 20) + "\", lettering " + lettering;
 }
 
 TEST(Extract, ChoosesTheModeAndPreviewsTheExample) {
@@ -27,10 +31,11 @@ TEST(Extract, ChoosesTheModeAndPreviewsTheExample) {
         {Text(100, u'a') + u"5", "0", 3, u"Trip" + Text(100, u'a') + u"5-0007_x.JPG", Text(100, u'a') + u"5", 0},
     };
     for (const auto& row : rows) {
-        WorkState ws;
-        const auto result = Extract(ws, u"IMG_0042.JPG", row.mask, Trip(row.lettering), u'.');
-        EXPECT_EQ(std::tuple(result.Example, int(ws.MaskMode), ws.Mask, ws.MaskPos, result.EnableRename),
-                  std::tuple(row.example, row.mode, row.maskAfter, row.maskPos, true));
+        SCOPED_TRACE(Named(row.mask, row.lettering));
+        const auto result = Extract({}, u"IMG_0042.JPG", row.mask, Trip(row.lettering), u'.');
+        const MaskAnalysis& a = result.Analysis;
+        EXPECT_EQ(std::tuple(result.Example, int(a.MaskMode), a.Mask, a.MaskPos, result.Error),
+                  std::tuple(row.example, row.mode, row.maskAfter, row.maskPos, 0));
     }
 }
 
@@ -38,15 +43,12 @@ TEST(Extract, NumberPartAndExtensionOfTheExample) {
     const std::pair<const char*, Text> numbers[] = {
         {"", u"Trip0001_x"},    {"7", u"Trip0007_x"},     {"25", u"Trip0025_x"},  {"999", u"Trip0999_x"},
         {"1000", u"Trip1000_x"}, {"12345", u"Trip12345_x"}, {"07", u"Trip00007_x"}, {" 42 ", u"Trip0042_x"}};
-    WorkState ws;
     for (const auto& [start, example] : numbers)
-        EXPECT_EQ(Extract(ws, u"README", u"", Trip("0", start), u'.').Example, example) << start;
-    const Text extensions[][3] = {{u"IMG_0042.JPG", u".JPG", u"JPG"}, {u"photo.2024.jpg", u".jpg", u"jpg"},
-                                  {u"README", u"", u"README"}, {u"notes.", u".", u""}, {u".profile", u".profile", u"profile"}};
-    for (const auto& [name, extension, current] : extensions) {
-        const Text example = Extract(ws, name, u"", Trip("0"), u'.').Example;
-        EXPECT_EQ(std::tuple(example, ws.Extensions[0], ws.CurrentName), std::tuple(u"Trip0007_x" + extension, extension, current));
-    }
+        EXPECT_EQ(Extract({}, u"README", u"", Trip("0", start), u'.').Example, example) << "starting number " << start;
+    const Text extensions[][2] = {{u"IMG_0042.JPG", u".JPG"}, {u"photo.2024.jpg", u".jpg"}, {u"README", u""},
+                                  {u"notes.", u"."}, {u".profile", u".profile"}};
+    for (const auto& [name, extension] : extensions)
+        EXPECT_EQ(Extract({}, name, u"", Trip("0"), u'.').Example, u"Trip0007_x" + extension) << "example " << *ToUtf8(name);
 }
 
 TEST(Extract, OptionThatDoesNotReadAsANumberChangesNothing) {
@@ -55,14 +57,15 @@ TEST(Extract, OptionThatDoesNotReadAsANumberChangesNothing) {
         {u"0042", "-1", "7", u"Error # 13"}, {u"", "0", "-5", u"Error # 13"}, {u"I", "2", "1 2", u"Error # 13"},
         // The starting number only matters where the mode numbers the files.
         {u"0042", "0", "abc", u"Trip0042_x.png"}, {u"IMG", "1", "abc", u"Trip!MG_x.png"}};
+    const MaskAnalysis before = Extract({}, u"IMG_0042.JPG", u"G_0042", Trip("1"), u'.').Analysis;
     for (const auto& [mask, lettering, start, example] : rows) {
-        WorkState ws;
-        Extract(ws, u"IMG_0042.JPG", u"G_0042", Trip("1"), u'.');
-        const auto result = Extract(ws, u"other.png", mask, Trip(lettering, start), u'.');
-        EXPECT_EQ(std::pair(result.Example, result.EnableRename), std::pair(example, example != u"Error # 13"));
-        if (result.EnableRename) continue;
-        EXPECT_EQ(std::tuple(int(ws.MaskMode), ws.MaskPos, ws.Mask + ws.Extensions[0] + ws.CurrentName),
-                  std::tuple(6, 3, u"_0042.JPGJPG"));
+        SCOPED_TRACE(Named(mask, lettering) + ", starting number " + start);
+        const auto result = Extract(before, u"other.png", mask, Trip(lettering, start), u'.');
+        const bool fails = example == u"Error # 13";
+        EXPECT_EQ(std::pair(result.Example, result.Error), std::pair(fails ? Text() : example, fails ? 13 : 0));
+        if (!fails) continue;
+        const MaskAnalysis& a = result.Analysis;
+        EXPECT_EQ(std::tuple(int(a.MaskMode), a.MaskPos, a.Mask, int(a.LetteringPos)), std::tuple(6, 3, u"_0042", 1));
     }
 }
 
@@ -73,5 +76,6 @@ TEST(NumericMask, ReadsStrictlyInTheGivenLocale) {
         {u"3.5e38", '.', false}, {u"0e999999999999", '.', true}, {Text(39, u'9'), '.', false}, {u"+42", '.', false},
         {u"1e-3", '.', false},   {u"inf", '.', false},   {u"0x1A", '.', false},  {u".", '.', false},
         {u"1.2.3", '.', false},  {u"   ", '.', false},  {u"1e", '.', false},    {u"4 2", '.', false}};
-    for (const auto& [mask, separator, numeric] : rows) EXPECT_EQ(IsNumericMask(mask, separator), numeric) << *ToUtf8(mask);
+    for (const auto& [mask, separator, numeric] : rows)
+        EXPECT_EQ(IsNumericMask(mask, separator), numeric) << "mask \"" << *ToUtf8(mask) << "\" separator " << char(separator);
 }

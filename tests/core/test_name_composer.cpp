@@ -8,21 +8,19 @@
 
 using namespace morvane;
 
-static const OptionTexts kTrip{u"Trip", u"_x", u"7", u""};
+static const Options kTrip{u"Trip", u"_x", u"7", u""};
 
 // "Extract" on example with mask, then the composition over files: its error
 // number and each file's new name with extension, or "keeps".
 static std::pair<int, std::vector<Text>> Compose(const Text& mask, const char* lettering, const Text& example,
-                                                 const std::vector<Text>& files, const OptionTexts& options = kTrip,
+                                                 const std::vector<Text>& files, const Options& options = kTrip,
                                                  const Text& exampleAtPass = u"") {
-    WorkState ws;
-    Extract(ws, example, mask, {u"Trip", u"_x", u"7", Ascii(lettering)}, u'.');
-    std::copy(files.begin(), files.end(), ws.OldNames.begin());
-    const int error = ComposeNewNames(ws, int(files.size()), options, exampleAtPass.empty() ? example : exampleAtPass);
+    const MaskAnalysis analysis = Extract({}, example, mask, {u"Trip", u"_x", u"7", Ascii(lettering)}, u'.').Analysis;
+    const NamePlan plan = ComposeNewNames(files, analysis, options, exampleAtPass.empty() ? example : exampleAtPass);
     std::vector<Text> names;
-    for (std::size_t i = 0; i < files.size(); ++i)
-        names.push_back(ws.NewNames[i] == files[i] ? Text(u"keeps") : ws.NewNames[i] + ws.Extensions[i]);
-    return {error, names};
+    for (const PlannedName& entry : plan.Entries)
+        names.push_back(entry.Action == PlanAction::Keep ? Text(u"keeps") : entry.Target());
+    return {plan.Error, plan.Error ? std::vector<Text>{} : names};
 }
 
 TEST(ComposeNewNames, EachModeNamesTheListedFiles) {
@@ -48,31 +46,33 @@ TEST(ComposeNewNames, EachModeNamesTheListedFiles) {
         {u"G_0042", "1", u"IMG_0042.JPG", {u"IMX_0099.JPG"}, {u"TripX_0099_x.JPG"}},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(Compose(row.mask, row.lettering, row.example, row.files), std::pair(0, row.expected)) << *ToUtf8(row.mask);
+        EXPECT_EQ(Compose(row.mask, row.lettering, row.example, row.files), std::pair(0, row.expected))
+            << "mask \"" << *ToUtf8(row.mask) << "\", lettering " << row.lettering;
     EXPECT_EQ(Compose(u"", "0", u"x", {u"a", u"b"}, {u"", u"", u"007", u""}).second, (std::vector<Text>{u"000007", u"0008"}));
 }
 
 TEST(ComposeNewNames, FailsByNumberBeforeAnyFileIsTouched) {
-    const std::pair<int, int> rows[] = {
-        {Compose(u"aScan", "1", u"aScan.tif", {u"bScan.tif", u"Scan.tif"}).first, 5},  // nothing in front of the mask
+    const std::tuple<const char*, int, int> rows[] = {
+        {"mode 4, nothing in front of the mask", Compose(u"aScan", "1", u"aScan.tif", {u"bScan.tif", u"Scan.tif"}).first, 5},
         // The numeric mask is gone from the example: only names of at least L-1 characters fail.
-        {Compose(u"0042", "0", u"IMG_0042.JPG", {u"AB.JPG"}, kTrip, u"DSC_1.JPG").first, 0},
-        {Compose(u"0042", "0", u"IMG_0042.JPG", {u"AB.JPG", u"ABC.JPG"}, kTrip, u"DSC_1.JPG").first, 5},
-        {Compose(u"X_0042", "0", u"IMG_0042.JPG", {u"IMG_0042.JPG"}).first, 5},
-        {Compose(u"", "0", u"a", {u"a"}, {u"", u"", u"abc", u""}).first, 13},
-        {Compose(u"IMG", "0", u"IMG", {u"b"}, {u"", u"", u"-1", u""}).first, 13},
-        {Compose(u"IMG_0042", "0", u"IMG_0042.JPG", {u"a"}, {u"", u"", u"x", u""}).first, 0},
-        {Compose(u"", "0", u"a", {u"a.jpg"}, {u"../", u"", u"", u""}).first, 52},
-        {Compose(u"", "0", u"a", {u"a.jpg"}, {u"", Text(1, u'\0'), u"", u""}).first, 52},
-        {Compose(u"", "0", u"a", {u"a.jpg"}, {Text(123, u'\u00e9'), u"", u"", u""}).first, 0},  // 254 bytes
-        {Compose(u"", "0", u"a", {u"a.jpg"}, {Text(124, u'\u00e9'), u"", u"", u""}).first, 52},  // 256 bytes
-        {Compose(u"IMG", "0", u"IMG", {u"b.png"}, {u"../", u"", u"", u""}).first, 0},  // kept names are not judged
+        {"numeric mask gone, names too short", Compose(u"0042", "0", u"IMG_0042.JPG", {u"AB.JPG"}, kTrip, u"DSC_1.JPG").first, 0},
+        {"numeric mask gone, a name long enough", Compose(u"0042", "0", u"IMG_0042.JPG", {u"AB.JPG", u"ABC.JPG"}, kTrip, u"DSC_1.JPG").first, 5},
+        {"pattern mask not in the example", Compose(u"X_0042", "0", u"IMG_0042.JPG", {u"IMG_0042.JPG"}).first, 5},
+        {"mode 1, starting number not a number", Compose(u"", "0", u"a", {u"a"}, {u"", u"", u"abc", u""}).first, 13},
+        {"mode 3, starting number signed", Compose(u"IMG", "0", u"IMG", {u"b"}, {u"", u"", u"-1", u""}).first, 13},
+        {"mode 5 does not read the number", Compose(u"IMG_0042", "0", u"IMG_0042.JPG", {u"a"}, {u"", u"", u"x", u""}).first, 0},
+        {"prefix leaves the directory", Compose(u"", "0", u"a", {u"a.jpg"}, {u"../", u"", u"", u""}).first, 52},
+        {"suffix holds NUL", Compose(u"", "0", u"a", {u"a.jpg"}, {u"", Text(1, u'\0'), u"", u""}).first, 52},
+        {"name of 254 bytes", Compose(u"", "0", u"a", {u"a.jpg"}, {Text(123, u'\u00e9'), u"", u"", u""}).first, 0},
+        {"name of 256 bytes", Compose(u"", "0", u"a", {u"a.jpg"}, {Text(124, u'\u00e9'), u"", u"", u""}).first, 52},
+        {"prefix with slash, every file kept", Compose(u"IMG", "0", u"IMG", {u"b.png"}, {u"../", u"", u"", u""}).first, 52},
     };
-    for (std::size_t i = 0; i < std::size(rows); ++i) EXPECT_EQ(rows[i].first, rows[i].second) << "row " << i;
+    for (const auto& [name, error, expected] : rows) EXPECT_EQ(error, expected) << name;
 }
 
 TEST(RunningNumber, PadsByValueAndStepsAnyLength) {
     const Text rows[][3] = {{u"0", u"000", u"1"}, {u"9", u"000", u"10"}, {u"99", u"00", u"100"}, {u"999", u"0", u"1000"},
                             {u"1000", u"", u"1001"}, {u"007", u"000", u"8"}, {u"99999999999999999999", u"", u"100000000000000000000"}};
-    for (const auto& [number, pad, next] : rows) EXPECT_EQ(std::pair(ZeroPadFor(number), NextNumber(number)), std::pair(pad, next));
+    for (const auto& [number, pad, next] : rows)
+        EXPECT_EQ(std::pair(ZeroPadFor(number), NextNumber(number)), std::pair(pad, next)) << "number " << *ToUtf8(number);
 }
