@@ -9,7 +9,6 @@
 #include <QWidget>
 
 #include <span>
-#include <stdexcept>
 
 // Twips to device-independent pixels (15 twips to a pixel at 96 dots per
 // inch). The one place where a twip becomes a pixel.
@@ -54,11 +53,11 @@ struct ControlRow {
 class Form {
 public:
     // The control of that name and type. A name missing from the table is a
-    // programming error and throws.
+    // programming error and ends the program at once.
     template <class T = QWidget>
     T* get(const QString& name) const {
         T* control = qobject_cast<T*>(m_controls.value(name));
-        if (!control) throw std::logic_error("no control " + name.toStdString());
+        if (!control) qFatal("no control %s of the expected kind", qPrintable(name));
         return control;
     }
     void add(QWidget* control) { m_controls.insert(control->objectName(), control); }
