@@ -183,7 +183,8 @@ TEST_F(MainWindowTest, F1OpensHelpFromTheMainWindowAndFromTheChooser) {
 TEST_F(MainWindowTest, ExitClosesEveryWindowAlsoWithAModelessDialogOpen) {
     (new QDialog(main.get()))->show();
     Trigger("MnuFileExit");
-    for (QWidget* top : QApplication::topLevelWidgets()) EXPECT_FALSE(top->isVisible());
+    for (QWidget* top : QApplication::topLevelWidgets())
+        EXPECT_FALSE(top->isVisible()) << top->objectName().toStdString();
 }
 
 TEST_F(MainWindowTest, AboutBoxIsModalAndOkEnterAndEscapeCloseIt) {

@@ -140,6 +140,7 @@ TEST_F(WorkflowTest, ChooserOffersOrdinaryFilesAndItsButtonsDecideTheListAndStor
     EXPECT_EQ(store->read("Dir", "none"), Files() + "/sub");
 
     for (const bool cancel : {true, false}) {  // Cancel and the close control store nothing
+        SCOPED_TRACE(cancel ? "Cancel" : "closed");
         Click(Button("Command3"));
         Dir1()->setPath(Home());
         cancel ? Click(ChooserButton("Command2")) : void(Chooser()->close());
@@ -159,6 +160,7 @@ TEST_F(WorkflowTest, RoadOfOneRenameThenUndoOrAccept) {
     const DiskFiles renamed{{"TripIMG-0007_x.JPG", "IMG_0041.JPG"}, {"TripIMG-0008_x.JPG", "IMG_0042.JPG"},
                             {"TripIMG-0009_x.JPG", "IMG_0043.JPG"}, {"notes.txt", "notes.txt"}};
     for (const bool accept : {false, true}) {
+        SCOPED_TRACE(accept ? "Accept" : "Undo");
         Click(Button("Command3"));
         ClickRow(File1(), 0);
         ClickRow(File1(), 2, Qt::ShiftModifier);
