@@ -9,6 +9,15 @@
 
 namespace morvane {
 
+struct DirectoryListing {
+    std::vector<Text> Files;
+    std::vector<Text> Subdirectories;
+};
+
+// The ordinary files and the subdirectories of dir, as ListFiles and
+// ListSubdirectories give them, from a single read of the directory.
+DirectoryListing ListDirectory(const Text& dir);
+
 // The ordinary files of dir (symbolic links count by what they point at),
 // without hidden dot-files, in name order. A directory that cannot be read
 // gives no files.

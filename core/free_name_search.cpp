@@ -4,6 +4,7 @@
 
 #include "directory_path.h"
 #include "error_numbers.h"
+#include "file_name_rules.h"
 
 namespace morvane {
 namespace {
@@ -35,6 +36,7 @@ int FreeNameSearch::Move(const Text& from, const Text& target, const Text& exten
     const std::size_t extLength = extension.size() <= target.size() ? extension.size() : 0;
     const Key key{target.substr(0, target.size() - extLength), target.substr(target.size() - extLength)};
     Text candidate = target;
+    tooLong_ = false;
     int err = Rename(from, candidate);
     if (err == ErrTargetExists) {
         long counter = 1;
@@ -45,7 +47,11 @@ int FreeNameSearch::Move(const Text& from, const Text& target, const Text& exten
         }
         for (; err == ErrTargetExists && counter <= kMaxClashRetries; ++counter) {
             candidate = key.first + u"-" + DecimalText(counter) + key.second;
-            err = Rename(from, candidate);
+            // The number made the name too long for the file system: every
+            // later number would too.
+            tooLong_ = !IsPlainFileName(candidate);
+            err = tooLong_ ? ErrBadFileName : Rename(from, candidate);
+            if (err == ErrBadFileName) tooLong_ = true;
         }
         // Every number below the last one tried was taken, and so is that
         // one unless a failure other than a clash ended the search.

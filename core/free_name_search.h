@@ -26,6 +26,10 @@ public:
     // file now has. Returns ErrNone or the failure's number.
     int Move(const Text& from, const Text& target, const Text& extension, Text& taken);
 
+    // Whether the last Move failed because its next numbered name was longer
+    // than a file name may be: only that file is given up, not the search.
+    bool NumberedNameTooLong() const { return tooLong_; }
+
 private:
     using Key = std::pair<Text, Text>;  // base and extension of a target
 
@@ -35,6 +39,7 @@ private:
     FileRenamer& renamer_;
     Text directory_;
     ClashRetry strategy_;
+    bool tooLong_ = false;
     // For each target that clashed: the first number not known to be taken.
     // Every name below it was refused during this search and not given up
     // since, so starting there finds exactly the name trying from 1 would.

@@ -11,6 +11,7 @@ enum class EntryState {
     NotRenamed,  // the pass left the file under From
     Renamed,     // the file carries To
     Restored,    // an undo gave it back From (which may have taken "-N")
+    Gone,        // no longer in the directory when an undo looked for it
 };
 
 struct JournalEntry {

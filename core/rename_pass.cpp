@@ -25,7 +25,7 @@ PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer
         const int err = search.Move(planned.Listed, planned.Target(), planned.Extension, entry.To);
         if (err == ErrNone) {
             entry.State = EntryState::Renamed;
-        } else if (err == ErrCannotAccess) {
+        } else if (err == ErrCannotAccess || search.NumberedNameTooLong()) {
             result.FilesSkipped = true;
         } else {
             result.Error = err;
@@ -60,10 +60,11 @@ UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetr
     for (auto entry = journal.Entries.rbegin(); entry != journal.Entries.rend(); ++entry) {
         if (entry->State != EntryState::Renamed) continue;
         const int err = search.Move(entry->To, entry->From, entry->Extension, entry->From);
-        if (err == ErrNone)
-            entry->State = EntryState::Restored;
-        else if (outcome.FirstError == ErrNone)
-            outcome.FirstError = err;
+        if (err == ErrNone) entry->State = EntryState::Restored;
+        // A file gone since the pass is reported once, then left out, so that
+        // it cannot block every later undo.
+        if (err == ErrFileNotFound) entry->State = EntryState::Gone;
+        if (err != ErrNone && outcome.FirstError == ErrNone) outcome.FirstError = err;
     }
     return outcome;
 }

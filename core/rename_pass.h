@@ -20,8 +20,9 @@ struct PassResult {
 
 // Applies the plan in list order in directory: each file to rename goes to
 // its target, or to a numbered name while that is taken. A file that cannot
-// be accessed is left and counted as skipped; any other failure ends the pass
-// there, the files before it keeping their new names.
+// be accessed, or whose next numbered name would be too long, is left and
+// counted as skipped; any other failure ends the pass there, the files before
+// it keeping their new names.
 PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer& renamer,
                         ClashRetry retry = ClashRetry::Remembered);
 
@@ -43,7 +44,8 @@ struct UndoOutcome {
 // "Undo": renames every renamed file of the journal back, last first, taking
 // a numbered name where its old name is taken meanwhile. A file that cannot be
 // renamed back does not stop the others; its entry stays Renamed for the next
-// "Undo", and the first such failure is returned.
+// "Undo", and the first such failure is returned. A file that is gone is
+// reported once and marked Gone.
 UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetry retry = ClashRetry::Remembered);
 
 }  // namespace morvane

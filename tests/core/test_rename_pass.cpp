@@ -100,3 +100,17 @@ TEST_F(RenamePass, JoinsTheDirectoryOnceAndNeverActsOnUnsafeInput) {
         EXPECT_EQ(renamer.From.size(), c.renames);
     }
 }
+
+TEST_F(RenamePass, ANumberedNameTooLongSkipsOneFileAndAFileGoneIsReportedOnce) {
+    const std::string prefix(246, 'p');  // prefix + "0001.txt": 254 bytes; with "-1" 256
+    for (const auto& name : {std::string("a.txt"), std::string("b.txt"), prefix + "0001.txt"}) dir.Write(name, name);
+    ws.Analysis.MaskMode = MaskMode::Empty;
+    const auto pass = RunRenamePass(ws, {u"a.txt", u"b.txt"}, T(dir.path), {T(prefix), u"", u"1", u"0"}, u"", renamer);
+    EXPECT_EQ(std::pair(pass.Error, pass.FilesSkipped), std::pair(0, true));
+    EXPECT_EQ(dir.List(), (Files{{"a.txt", "a.txt"}, {prefix + "0001.txt", prefix + "0001.txt"}, {prefix + "0002.txt", "b.txt"}}));
+
+    std::filesystem::remove(dir.At(prefix + "0002.txt"));  // deleted since the pass
+    EXPECT_EQ(UndoLastPass(ws.Journal, renamer).FirstError, 53);
+    EXPECT_EQ(ws.Journal.Entries[1].State, EntryState::Gone);
+    EXPECT_EQ(UndoLastPass(ws.Journal, renamer).FirstError, 0);
+}

@@ -13,6 +13,8 @@
 #include "fault_injecting_renamer.h"
 #include "mask_preview.h"
 #include "name_composer.h"
+#include "name_snapshot.h"
+#include "pass_prediction.h"
 #include "rename_pass.h"
 #include "temp_dir.h"
 
@@ -47,6 +49,17 @@ std::vector<Text> Taken(const RenameJournal& journal) {
     for (const JournalEntry& entry : journal.Entries) names.push_back(entry.From + u" -> " + entry.To);
     return names;
 }
+
+// A renamer that answers the given refusals before it asks the one it wraps.
+struct Refusing : FileRenamer {
+    FileRenamer& inner;
+    std::function<int(const Text&)> fault;
+    Refusing(FileRenamer& renamer, std::function<int(const Text&)> refusals) : inner(renamer), fault(std::move(refusals)) {}
+    int Rename(const Text& from, const Text& to) override {
+        if (const int number = fault(from)) return number;
+        return inner.Rename(from, to);
+    }
+};
 
 unsigned Seed() {
     const char* given = std::getenv("MORVANE_SEED");
@@ -98,12 +111,24 @@ TEST(RenameRandomized, NoContentIsLostUndoRestoresAndBothClashRetriesAgree) {
             const unsigned h = unsigned(std::hash<std::string>{}(NameOf(from))) ^ salt;
             return h % 100 < failPercent ? (h % 7 ? 75 : 53) : 0;
         };
+        // The preview first, against the directory's names in memory.
+        auto snapshot = NameSnapshot::Read(T(remembered.path));
+        ASSERT_TRUE(snapshot.has_value());
+        Refusing refusingSnapshot(*snapshot, fault);
+        const Prediction prediction = PredictPass(plan, T(remembered.path), refusingSnapshot);
+
         FaultInjectingRenamer renamer;
         renamer.Fault = fault;
         PassResult one = ApplyRenames(plan, T(oneByOne.path), renamer, ClashRetry::OneByOne);
         PassResult two = ApplyRenames(plan, T(remembered.path), renamer, ClashRetry::Remembered);
         ASSERT_EQ(Taken(one.Journal), Taken(two.Journal));
         ASSERT_EQ(std::pair(one.Error, one.FilesSkipped), std::pair(two.Error, two.FilesSkipped));
+        ASSERT_EQ(prediction.Error, plan.Error ? plan.Error : one.Error);
+        if (prediction.Error == 0) {
+            ASSERT_EQ(prediction.Names.size(), one.Journal.Entries.size());
+            for (std::size_t i = 0; i < prediction.Names.size(); ++i)
+                ASSERT_EQ(prediction.Names[i].NewName, one.Journal.Entries[i].To) << "entry " << i;
+        }
         const Files afterPass = Replay(original, one.Journal);
         ASSERT_EQ(oneByOne.List(), afterPass);
         ASSERT_EQ(remembered.List(), afterPass);

@@ -1,15 +1,110 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "text.h"
 
 using namespace morvane;
 
-TEST(Text, Utf8RoundTripsAndRejectsWhatIsNotUtf8) {
-    for (const std::string name : {"caf\xC3\xA9.jpg", "\xE2\x82\xAC", "\xF0\x9F\x93\xB7.png"})
-        EXPECT_EQ(ToUtf8(FromUtf8(name).value_or(u"")), name);
-    EXPECT_EQ(FromUtf8("\xF0\x9F\x93\xB7")->size(), 2u);  // a surrogate pair
-    for (const char* bytes : {"\xFF", "a\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xE0\x80\xAF", "\xF4\x90\x80\x80"})
-        EXPECT_FALSE(FromUtf8(bytes).has_value());
-    EXPECT_FALSE(ToUtf8(Text(1, char16_t(0xD800))).has_value());
-    EXPECT_FALSE(ToUtf8(Text{char16_t(0xDC00), u'a'}).has_value());
+namespace {
+
+// Eight ASCII bytes: ASCII is converted eight bytes (four units) at a time,
+// so the rows put other characters just before, at and after such blocks.
+const std::string Run8 = "abcdefgh";
+const std::string Run16 = Run8 + "ijklmnop";
+
+struct Utf8Row {
+    const char* Name;
+    std::string Bytes;
+    std::optional<Text> Expected;
+};
+
+}  // namespace
+
+TEST(Text, FromUtf8AcceptsUtf8OnlyAroundAsciiRuns) {
+    const Utf8Row rows[] = {
+        {"empty", "", u""},
+        {"two-byte", "caf\xC3\xA9.jpg", u"caf\u00e9.jpg"},
+        {"four-byte gives a surrogate pair", "\xF0\x9F\x93\xB7", u"\U0001F4F7"},
+        {"DEL ends a run of ASCII", Run8 + "\x7F", u"abcdefgh\u007f"},
+        {"two-byte after eight ASCII", Run8 + "\xC3\xA9", u"abcdefgh\u00e9"},
+        {"three-byte across an eight-byte block", "abcdefg\xE2\x82\xAC" + Run8, u"abcdefg\u20acabcdefgh"},
+        {"four-byte after sixteen ASCII", Run16 + "\xF0\x9F\x93\xB7!", u"abcdefghijklmnop\U0001F4F7!"},
+        {"ASCII after multibyte", "\xC3\xA9" + Run16, u"\u00e9abcdefghijklmnop"},
+        // Units whose low byte alone would pass for ASCII.
+        {"U+0080 in a block of four", "abc\xC2\x80", u"abc\u0080"},
+        {"U+0141 opening a block of four", "\xC5\x81" "bcd", u"\u0141bcd"},
+        {"U+4100 after four ASCII", "abcd\xE4\x84\x80", u"abcd\u4100"},
+        {"NUL inside a run", std::string("abc\0defgh", 9), Text(u"abc\0defgh", 9)},
+        {"0xFF", "\xFF", std::nullopt},
+        {"0xFF after sixteen ASCII", Run16 + "\xFF", std::nullopt},
+        {"continuation byte opening a block", Run8 + "\x80" + Run8, std::nullopt},
+        {"continuation byte as the ninth byte of a run", Run8 + "\x80", std::nullopt},
+        {"truncated two-byte", "a\xC3", std::nullopt},
+        {"truncated three-byte after sixteen ASCII", Run16 + "\xE2\x82", std::nullopt},
+        {"ASCII in place of a continuation byte", "\xC3" + Run8, std::nullopt},
+        {"overlong slash", "\xC0\xAF", std::nullopt},
+        {"overlong three-byte", "\xE0\x80\xAF", std::nullopt},
+        {"encoded surrogate", "\xED\xA0\x80", std::nullopt},
+        {"encoded surrogate after eight ASCII", Run8 + "\xED\xB0\x80", std::nullopt},
+        {"past U+10FFFF", "\xF4\x90\x80\x80", std::nullopt},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(FromUtf8(row.Bytes), row.Expected);
+        if (row.Expected) {
+            EXPECT_EQ(ToUtf8(*row.Expected), row.Bytes);
+        }
+    }
+}
+
+TEST(Text, ToUtf8RejectsLoneSurrogatesAroundAsciiRuns) {
+    const std::pair<const char*, Text> lone[] = {
+        {"high surrogate alone", Text(1, char16_t(0xD800))},
+        {"low surrogate first", Text{char16_t(0xDC00), u'a'}},
+        {"high surrogate at the end of eight ASCII", u"abcdefgh" + Text(1, char16_t(0xDBFF))},
+        {"low surrogate in a block of four", u"abc" + Text(1, char16_t(0xDFFF)) + u"defg"},
+        {"high surrogate followed by ASCII", u"abcd" + Text(1, char16_t(0xD83D)) + u"efgh"},
+        {"two high surrogates", Text{char16_t(0xD83D), char16_t(0xD83D), char16_t(0xDCF7)}},
+    };
+    for (const auto& [name, text] : lone) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(ToUtf8(text).has_value());
+    }
+}
+
+// Texts of ASCII runs of every length mixed with characters of each UTF-8
+// length: converting there and back gives the text again; one stray byte,
+// or the last character (never ASCII) cut short, makes the bytes invalid.
+TEST(Text, Utf8RandomizedRoundTripAndCorruption) {
+    const unsigned seed = 20261207;
+    std::printf("seed %u\n", seed);
+    std::mt19937 random(seed);
+    const char32_t others[] = {0xE9, 0x7FF, 0x800, 0x20AC, 0xD7FF, 0xE000, 0xFFFD, 0x10000, 0x1F4F7, 0x10FFFF};
+    for (int round = 0; round < 2000; ++round) {
+        SCOPED_TRACE(round);
+        Text text;
+        for (int piece = std::uniform_int_distribution<int>(0, 5)(random); piece > 0; --piece) {
+            for (int k = std::uniform_int_distribution<int>(0, 19)(random); k > 0; --k)
+                text.push_back(static_cast<char16_t>(std::uniform_int_distribution<int>(1, 0x7F)(random)));
+            char32_t cp = others[std::uniform_int_distribution<std::size_t>(0, std::size(others) - 1)(random)];
+            if (cp >= 0x10000) {
+                cp -= 0x10000;
+                text.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+                text.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+            } else {
+                text.push_back(static_cast<char16_t>(cp));
+            }
+        }
+        const auto bytes = ToUtf8(text);
+        ASSERT_TRUE(bytes.has_value());
+        ASSERT_EQ(FromUtf8(*bytes), text);
+        std::string stray = *bytes;
+        const char strayByte = (round % 2) ? '\x80' : '\xFF';
+        stray.insert(std::uniform_int_distribution<std::size_t>(0, stray.size())(random), 1, strayByte);
+        EXPECT_FALSE(FromUtf8(stray).has_value());
+        if (!text.empty()) {
+            EXPECT_FALSE(FromUtf8(bytes->substr(0, bytes->size() - 1)).has_value());
+        }
+    }
 }

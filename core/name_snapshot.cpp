@@ -1,0 +1,48 @@
+#include "name_snapshot.h"
+
+#include <dirent.h>
+
+#include "directory_path.h"
+#include "error_numbers.h"
+
+namespace morvane {
+
+NameSnapshot::NameSnapshot(Text directory, const std::vector<Text>& names)
+    : directory_(std::move(directory)), names_(names.begin(), names.end()) {}
+
+std::optional<NameSnapshot> NameSnapshot::Read(const Text& dir) {
+    const auto path = ToUtf8(dir);
+    if (!path || path->empty()) return std::nullopt;
+    DIR* d = opendir(path->c_str());
+    if (!d) return std::nullopt;
+    NameSnapshot snapshot(dir, {});
+    snapshot.names_.reserve(1024);
+    while (const dirent* entry = readdir(d)) {
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        if (auto text = FromUtf8(name)) snapshot.names_.insert(std::move(*text));
+    }
+    closedir(d);
+    return snapshot;
+}
+
+std::optional<Text> NameSnapshot::NameIn(const Text& path) const {
+    const Text prefix = JoinPath(directory_, Text());
+    if (path.size() <= prefix.size() || path.compare(0, prefix.size(), prefix) != 0) return std::nullopt;
+    Text name = path.substr(prefix.size());
+    if (name.find(u'/') != Text::npos) return std::nullopt;
+    return name;
+}
+
+int NameSnapshot::Rename(const Text& fromPath, const Text& toPath) {
+    const auto from = NameIn(fromPath);
+    const auto to = NameIn(toPath);
+    if (!from || !to) return ErrBadFileName;
+    if (!Contains(*from)) return ErrFileNotFound;
+    if (Contains(*to)) return ErrTargetExists;
+    names_.erase(*from);
+    names_.insert(*to);
+    return ErrNone;
+}
+
+}  // namespace morvane

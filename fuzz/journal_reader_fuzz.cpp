@@ -1,0 +1,34 @@
+// Any bytes given to the journal reader come back as a journal or as a
+// problem: never a crash, an overread, undefined behaviour or unbounded
+// memory. What it accepts must be exactly what the writer writes for the
+// journal it read, so that no two files mean the same journal and nothing
+// the writer would refuse is ever acted on. Each input is read once as a
+// whole file and once as the body of a correctly framed one, which reaches
+// the body's reader past the checksum.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "journal_format.h"
+
+namespace {
+
+void Check(std::string_view bytes) {
+    const morvane::DecodedJournal read = morvane::DecodeJournal(bytes);
+    if (read.Problem != morvane::JournalProblem::None) return;
+    const auto written = morvane::EncodeJournal(read.Journal);
+    if (!written || *written != bytes) {
+        std::fprintf(stderr, "accepted a file that the writer writes differently\n");
+        std::abort();
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    Check(bytes);
+    Check(morvane::FrameJournalBody(bytes));
+    return 0;
+}

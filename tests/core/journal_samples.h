@@ -1,0 +1,26 @@
+#pragma once
+// Journals for the tests of the journal's layout and store.
+#include <cstdint>
+
+#include "stored_journal.h"
+
+inline morvane::StoredEntry JournalEntry(std::uint64_t inode, morvane::Text old, morvane::Text planned,
+                                         morvane::Text taken = {}, morvane::Text temporary = {}) {
+    const bool renamed = !taken.empty();
+    return {2049, inode, std::move(old), std::move(planned), std::move(taken), renamed, std::move(temporary)};
+}
+
+// A pass over three files as it is stored before the first rename.
+inline morvane::StoredJournal RunningJournal(morvane::Text dir) {
+    return {std::move(dir), morvane::JournalState::Running,
+            {JournalEntry(11, u"a.jpg", u"P0001.jpg"), JournalEntry(12, u"b.jpg", u"P0002.jpg"),
+             JournalEntry(13, u"photo", u"Photo")}};
+}
+
+// The same pass once it has ended: one clash, one change of case.
+inline morvane::StoredJournal FinishedJournal(morvane::Text dir) {
+    return {std::move(dir), morvane::JournalState::Finished,
+            {JournalEntry(11, u"a.jpg", u"P0001.jpg", u"P0001-1.jpg"),
+             JournalEntry(12, u"b.jpg", u"P0002.jpg", u"P0002.jpg"),
+             JournalEntry(13, u"photo", u"Photo", u"Photo", u".morvane-7-1")}};
+}

@@ -1,0 +1,117 @@
+// The journal file's layout: what is written reads back equal, and nothing
+// but exactly that is ever read as a journal.
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "crc32.h"
+#include "journal_format.h"
+#include "journal_samples.h"
+
+using namespace morvane;
+
+static const char* ProblemName(JournalProblem p) {
+    static const char* names[] = {"None",          "Unreadable",       "Truncated", "Garbled",
+                                  "FutureVersion", "DirectoryMissing", "InUse"};
+    return names[static_cast<int>(p)];
+}
+
+TEST(JournalFormat, WhatIsWrittenReadsBackEqual) {
+    EXPECT_EQ(Crc32("123456789"), 0xCBF43926u);  // the check value of CRC-32/ISO-HDLC
+    const Text fourBytes = u"\U0001F600";  // one character, a surrogate pair in Text, 4 bytes of UTF-8
+    Text longest;
+    for (int i = 0; i < 63; ++i) longest += fourBytes;  // 252 bytes
+    const struct { const char* name; StoredJournal journal; } rows[] = {
+        {"no entries", {u"/", JournalState::Running, {}}},
+        {"before the pass", RunningJournal(u"/home/me/Photos")},
+        {"after the pass", FinishedJournal(u"/home/me/Photos")},
+        {"undone", {u"/x", JournalState::Undone, {JournalEntry(1, u"a", u"b", u"b-1")}}},
+        {"names holding the layout's own characters",
+         {u"/a b/c\nd:1", JournalState::Running,
+          {JournalEntry(1, u"line\nbreak", u"3:abc"), JournalEntry(2, u"entry 1 2 0 1:a", u" ", u"\n"),
+           JournalEntry(3, u"caf\u00e9 " + fourBytes, u"\u00c9t\u00e9:" + fourBytes)}}},
+        {"largest numbers and longest name",
+         {u"/d", JournalState::Finished,
+          {{ULLONG_MAX, ULLONG_MAX, Text(255, u'n'), Text(85, u'\u20ac'), longest, true, u"t"}}}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto bytes = EncodeJournal(row.journal);
+        ASSERT_TRUE(bytes);
+        const DecodedJournal read = DecodeJournal(*bytes);
+        ASSERT_STREQ(ProblemName(read.Problem), "None");
+        EXPECT_EQ(read.Journal, row.journal);
+    }
+}
+
+TEST(JournalFormat, EveryTruncationIsReportedAsTruncated) {
+    const std::string whole = *EncodeJournal(FinishedJournal(u"/home/me/Photos"));
+    for (std::size_t size = 0; size < whole.size(); ++size)
+        EXPECT_STREQ(ProblemName(DecodeJournal(whole.substr(0, size)).Problem), "Truncated")
+            << "first " << size << " bytes";
+}
+
+TEST(JournalFormat, EveryChangedByteIsRejected) {
+    const std::string whole = *EncodeJournal(FinishedJournal(u"/home/me/Photos"));
+    for (std::size_t at = 0; at < whole.size(); ++at) {
+        for (const unsigned char flip : {0x01, 0x20, 0x80, 0xFF}) {
+            std::string damaged = whole;
+            damaged[at] = static_cast<char>(damaged[at] ^ flip);
+            EXPECT_NE(DecodeJournal(damaged).Problem, JournalProblem::None) << "byte " << at << " xor " << int(flip);
+        }
+    }
+}
+
+TEST(JournalFormat, ReadsNothingButWhatTheWriterWrites) {
+    const std::string body = "state running\ndirectory 4:/tmp\nentries 1\nentry 1 2 0 1:a 1:b 0: 0:\n";
+    const std::string whole = FrameJournalBody(body);
+    const auto withBody = [](std::string from, std::string_view what, std::string_view with) {
+        return FrameJournalBody(from.replace(from.find(what), what.size(), with));
+    };
+    const struct { const char* name; std::string bytes; JournalProblem problem; } rows[] = {
+        {"well-formed", whole, JournalProblem::None},
+        {"empty file", "", JournalProblem::Truncated},
+        {"another kind of file", "<?xml version=\"1.0\"?>\n", JournalProblem::Garbled},
+        {"next version", "MORVANE-JOURNAL 2\n" + whole.substr(18), JournalProblem::FutureVersion},
+        {"later version, another layout", "MORVANE-JOURNAL 17\n\x01\x02", JournalProblem::FutureVersion},
+        {"version 0", "MORVANE-JOURNAL 0\n" + whole.substr(18), JournalProblem::Garbled},
+        {"version with a leading zero", "MORVANE-JOURNAL 01\n" + whole.substr(18), JournalProblem::Garbled},
+        {"bytes after the checksum", whole + "\n", JournalProblem::Garbled},
+        {"checksum in capitals", whole.substr(0, whole.size() - 9) + "ABCDEF12\n", JournalProblem::Garbled},
+        {"body size past the bound", "MORVANE-JOURNAL 1\n99999999999\n", JournalProblem::Garbled},
+        // Bodies with a correct checksum: only their layout can refuse them.
+        {"unknown state", withBody(body, "running", "paused"), JournalProblem::Garbled},
+        {"relative directory", withBody(body, "4:/tmp", "3:tmp"), JournalProblem::Garbled},
+        {"directory holding NUL", withBody(body, "4:/tmp", std::string("4:/t\0p", 6)), JournalProblem::Garbled},
+        {"name with a slash", withBody(body, "1:a ", "3:../ "), JournalProblem::Garbled},
+        {"name \"..\"", withBody(body, "1:b ", "2:.. "), JournalProblem::Garbled},
+        {"empty old name", withBody(body, "1:a ", "0: "), JournalProblem::Garbled},
+        {"name not UTF-8", withBody(body, "1:a ", "2:\xC3\x28 "), JournalProblem::Garbled},
+        {"name longer than a file system allows", withBody(body, "1:a ", "256:" + std::string(256, 'a') + " "),
+         JournalProblem::Garbled},
+        {"fewer entries than counted", withBody(body, "entries 1", "entries 2"), JournalProblem::Garbled},
+        {"more entries than counted", withBody(body, "entries 1", "entries 0"), JournalProblem::Garbled},
+        {"count past what the body holds", withBody(body, "entries 1", "entries 999999"), JournalProblem::Garbled},
+        {"number with a leading zero", withBody(body, "entry 1", "entry 01"), JournalProblem::Garbled},
+        {"inode past 64 bits", withBody(body, " 2 0 ", " 18446744073709551616 0 "), JournalProblem::Garbled},
+        {"renamed flag 2", withBody(body, " 2 0 ", " 2 2 "), JournalProblem::Garbled},
+        {"text longer than its line", withBody(body, "0: 0:\n", "0: 5:\n"), JournalProblem::Garbled},
+        {"no final newline", FrameJournalBody(body.substr(0, body.size() - 1)), JournalProblem::Garbled},
+    };
+    for (const auto& row : rows)
+        EXPECT_STREQ(ProblemName(DecodeJournal(row.bytes).Problem), ProblemName(row.problem)) << row.name;
+}
+
+TEST(JournalFormat, RefusesToStoreWhatItCouldNotReadBack) {
+    const auto with = [](StoredEntry e) { return StoredJournal{u"/d", JournalState::Running, {std::move(e)}}; };
+    const struct { const char* name; StoredJournal journal; } rows[] = {
+        {"relative directory", {u"d", JournalState::Running, {}}},
+        {"empty directory", {u"", JournalState::Running, {}}},
+        {"name with a slash", with(JournalEntry(1, u"a/b", u"c"))},
+        {"empty planned name", with(JournalEntry(1, u"a", u""))},
+        {"unpaired surrogate", with(JournalEntry(1, u"a", Text(1, u'\xD800')))},
+        {"taken name \".\"", with(JournalEntry(1, u"a", u"b", u"."))},
+        {"256-byte name", with(JournalEntry(1, Text(256, u'a'), u"b"))},
+    };
+    for (const auto& row : rows) EXPECT_FALSE(EncodeJournal(row.journal)) << row.name;
+}

@@ -1,0 +1,239 @@
+// The journal store on real directories: private files, atomic writes that
+// cost two fsyncs, damaged files reported and never offered, and a lock that
+// tells a running copy of the program from a dead one (real processes,
+// killed with SIGKILL).
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "journal_format.h"
+#include "journal_samples.h"
+#include "journal_store.h"
+#include "temp_dir.h"
+
+using namespace morvane;
+
+namespace {
+
+mode_t ModeOf(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+std::vector<std::string> NamesIn(const std::string& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+struct JournalStoreTest : testing::Test {
+    TempDir root;
+    std::string dir = root.At("state/Morvane");
+    Text here = Ascii(root.path);  // the directory the journals' passes renamed in
+    int syncs = 0;
+    int failingSync = 0;  // the call (counted from 1) that answers EIO
+    JournalStore store{dir, [this](int fd) { return ++syncs == failingSync ? EIO : ::fsync(fd) == 0 ? 0 : errno; }};
+
+    // A journal of a pass in the test's directory that ended.
+    std::string StoreEnded(JournalState state) {
+        LockedJournal lock;
+        EXPECT_EQ(store.Create(RunningJournal(here), lock), 0);
+        StoredJournal ended = FinishedJournal(here);
+        ended.State = state;
+        EXPECT_EQ(store.Write(lock, ended), 0);
+        return lock.FileName();
+    }
+    // Runs body in a child process that has stored a running journal; the
+    // child tells the parent when the journal is stored, then waits.
+    pid_t ChildHolding(const std::function<void(LockedJournal&)>& body) {
+        int ready[2];
+        EXPECT_EQ(::pipe(ready), 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            LockedJournal lock;
+            if (store.Create(RunningJournal(here), lock) != 0) ::_exit(1);
+            body(lock);
+            (void)!::write(ready[1], "x", 1);
+            for (;;) ::pause();
+        }
+        ::close(ready[1]);
+        char c = 0;
+        EXPECT_EQ(::read(ready[0], &c, 1), 1);
+        ::close(ready[0]);
+        return child;
+    }
+};
+
+}  // namespace
+
+TEST(JournalDirectory, FollowsTheEnvironment) {
+    const struct { const char* name; const char* xdg; const char* home; std::optional<std::string> dir; } rows[] = {
+        {"state home set", "/x/state", "/home/me", "/x/state/Morvane"},
+        {"state home unset", nullptr, "/home/me", "/home/me/.local/state/Morvane"},
+        {"state home empty", "", "/home/me", "/home/me/.local/state/Morvane"},
+        {"state home relative", "state", "/home/me", "/home/me/.local/state/Morvane"},
+        {"no usable home", nullptr, "home", std::nullopt},
+    };
+    for (const auto& row : rows) EXPECT_EQ(JournalDirectoryFor(row.xdg, row.home), row.dir) << row.name;
+}
+
+TEST_F(JournalStoreTest, KeepsItsFilesPrivateAndEachSyncedRecordCostsTwoFsyncs) {
+    for (const bool existedOpen : {false, true}) {
+        SCOPED_TRACE(existedOpen ? "directory there, open to all" : "no directory yet");
+        std::filesystem::remove_all(root.At("state"));
+        if (existedOpen) {
+            std::filesystem::create_directories(dir);
+            ::chmod(dir.c_str(), 0755);
+        }
+        LockedJournal lock;
+        syncs = 0;
+        ASSERT_EQ(store.Create(RunningJournal(here), lock), 0);
+        EXPECT_EQ(syncs, existedOpen ? 2 : 4);  // the entries of the two new directories are synced once
+        EXPECT_EQ(ModeOf(dir), 0700u);
+        if (!existedOpen) {
+            EXPECT_EQ(ModeOf(root.At("state")), 0700u);
+        }
+        EXPECT_EQ(ModeOf(dir + "/" + lock.FileName()), 0600u);
+        syncs = 0;
+        ASSERT_EQ(store.Write(lock, FinishedJournal(here)), 0);
+        EXPECT_EQ(syncs, 2);
+        EXPECT_EQ(ModeOf(dir + "/" + lock.FileName()), 0600u);
+        syncs = 0;
+        StoredJournal undone = FinishedJournal(here);
+        undone.State = JournalState::Undone;
+        ASSERT_EQ(store.Write(lock, undone, Durability::Lazy), 0);
+        EXPECT_EQ(syncs, 0);
+        lock.Release();
+        int error = 0;
+        const auto ended = store.FindLatestEnded(error);
+        ASSERT_TRUE(ended);
+        EXPECT_EQ(ended->Journal, undone);
+        EXPECT_EQ(NamesIn(dir), std::vector<std::string>{ended->FileName});
+    }
+}
+
+TEST_F(JournalStoreTest, AFailedSyncStoresNothingNewAndSaysSo) {
+    const struct { const char* name; int failing; bool created; } rows[] = {
+        {"file, creating", 1, false}, {"directory, creating", 2, false},
+        {"file, updating", 3, true}, {"directory, updating", 4, true},
+    };
+    std::filesystem::create_directories(dir);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        syncs = 0;
+        failingSync = row.failing;
+        LockedJournal lock;
+        const int created = store.Create(RunningJournal(here), lock);
+        EXPECT_EQ(created, row.created ? 0 : EIO);
+        if (row.created) {
+            EXPECT_EQ(store.Write(lock, FinishedJournal(here)), EIO);
+        }
+        failingSync = 0;
+        lock.Release();
+        // An update that failed before its rename leaves the running journal;
+        // one that failed after it leaves the new one. Never a stray file.
+        const auto found = store.FindUnfinished().Journals;
+        int error = 0;
+        const auto ended = store.FindLatestEnded(error);
+        EXPECT_EQ(NamesIn(dir).size(), row.created ? 1u : 0u);
+        EXPECT_EQ(found.size(), row.failing == 3 ? 1u : 0u);
+        EXPECT_EQ(ended.has_value(), row.failing == 4);
+    }
+}
+
+TEST_F(JournalStoreTest, AnEndingPassRemovesOlderEndedJournalsOnly) {
+    StoreEnded(JournalState::Finished);
+    const std::string undone = StoreEnded(JournalState::Undone);
+    EXPECT_EQ(NamesIn(dir), std::vector<std::string>{undone});
+    LockedJournal dead;
+    ASSERT_EQ(store.Create(RunningJournal(here), dead), 0);
+    const std::string running = dead.FileName();
+    dead.Release();
+    const std::string damaged = "pass-00000000000000000001-1-1.journal";
+    root.Write("state/Morvane/" + damaged, "MORVANE-JOURNAL 1\n");
+    EXPECT_EQ(NamesIn(dir), (std::vector<std::string>{damaged, undone, running}));
+
+    const std::string latest = StoreEnded(JournalState::Finished);
+    EXPECT_EQ(NamesIn(dir), (std::vector<std::string>{damaged, running, latest}));
+    int error = 0;
+    const auto ended = store.FindLatestEnded(error);
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(ended->FileName, latest);
+    EXPECT_EQ(ended->Journal, FinishedJournal(here));
+    const auto unfinished = store.FindUnfinished().Journals;
+    ASSERT_EQ(unfinished.size(), 2u);
+    EXPECT_EQ(unfinished[0].Problem, JournalProblem::Truncated);
+    EXPECT_EQ(unfinished[1].FileName, running);
+}
+
+TEST_F(JournalStoreTest, ADamagedJournalIsReportedAndNeverOffered) {
+    const std::string good = *EncodeJournal(RunningJournal(here));
+    std::string flipped = good;
+    flipped[good.size() / 2] ^= 0x04;
+    const struct { const char* name; std::string bytes; JournalProblem problem; } rows[] = {
+        {"truncated", good.substr(0, good.size() - 1), JournalProblem::Truncated},
+        {"garbled", flipped, JournalProblem::Garbled},
+        {"from a newer version", "MORVANE-JOURNAL 2\n" + good.substr(18), JournalProblem::FutureVersion},
+        {"directory gone", *EncodeJournal(RunningJournal(Ascii(root.At("gone")))), JournalProblem::DirectoryMissing},
+    };
+    std::filesystem::create_directories(dir);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        root.Write("state/Morvane/pass-1.journal", row.bytes);
+        const auto found = store.FindUnfinished().Journals;
+        ASSERT_EQ(found.size(), 1u);
+        EXPECT_EQ(found[0].Problem, row.problem);
+        // Only a whole journal is handed over, for its words ("... in DIR").
+        const bool whole = row.problem == JournalProblem::DirectoryMissing;
+        EXPECT_EQ(found[0].Journal.Entries.size(), whole ? 3u : 0u);
+        int error = 0;
+        EXPECT_FALSE(store.FindLatestEnded(error));
+    }
+}
+
+TEST_F(JournalStoreTest, AJournalOfARunningCopyIsNeverTakenForDeadOne) {
+    const pid_t child = ChildHolding([](LockedJournal&) {});
+    EXPECT_TRUE(store.FindUnfinished().Journals.empty()) << "taken while its pass runs";
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+
+    auto found = store.FindUnfinished().Journals;
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].Problem, JournalProblem::None);
+    EXPECT_EQ(found[0].Journal, RunningJournal(here));
+    // Whoever found it holds it now: a second copy starting meanwhile does not recover it too.
+    EXPECT_TRUE(store.FindUnfinished().Journals.empty()) << "offered twice";
+    EXPECT_EQ(store.Remove(found[0].Lock), 0);
+    EXPECT_TRUE(NamesIn(dir).empty());
+}
+
+TEST_F(JournalStoreTest, ACrashBetweenWritingAndRenamingLeavesTheOldJournal) {
+    // The child dies by SIGKILL in the update's fsync: the new version is
+    // written to its temporary file but never takes the journal's name.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        JournalStore dying(dir, [](int fd) { return ::fsync(fd) == 0 && ::raise(SIGKILL) == 0 ? 0 : errno; });
+        LockedJournal lock;
+        JournalStore(dir).Create(RunningJournal(here), lock);
+        dying.Write(lock, FinishedJournal(here));
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    ASSERT_EQ(NamesIn(dir).size(), 2u) << "the journal and the temporary file";
+
+    auto found = store.FindUnfinished().Journals;
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].Problem, JournalProblem::None);
+    EXPECT_EQ(found[0].Journal, RunningJournal(here));
+    // The next journal to end takes the dead writer's temporary file with it.
+    EXPECT_EQ(store.Write(found[0].Lock, FinishedJournal(here)), 0);
+    EXPECT_EQ(NamesIn(dir), std::vector<std::string>{found[0].Lock.FileName()});
+}

@@ -1,0 +1,66 @@
+// The preview of every new name against a directory's names in memory.
+#include <gtest/gtest.h>
+
+#include "fault_injecting_renamer.h"
+#include "mask_preview.h"
+#include "name_composer.h"
+#include "name_snapshot.h"
+#include "pass_prediction.h"
+#include "temp_dir.h"
+
+using namespace morvane;
+
+TEST(PassPrediction, PredictsEachNameWithItsNoteAndTouchesNoFile) {
+    using O = PredictedOutcome;
+    struct Row { const char* name; Text mask; std::vector<Text> listed; std::vector<Text> others; Options options;
+                 int error; std::vector<std::tuple<Text, O, bool>> expected; };
+    const Options trip{u"Trip", u"", u"1", u"0"};
+    const Row rows[] = {
+        {"numbers every file; an unlisted file's name gets a number added", u"", {u"a.jpg", u"b.jpg"}, {u"Trip0002.jpg"}, trip, 0,
+         {{u"Trip0001.jpg", O::Renamed, false}, {u"Trip0002-1.jpg", O::NumberAdded, false}}},
+        {"the rule leaves a file without the mask alone", u"IMG", {u"IMG_1.jpg", u"DSC_2.jpg"}, {}, trip, 0,
+         {{u"TripIMG-0001.jpg", O::Renamed, false}, {u"DSC_2.jpg", O::KeepsItsName, false}}},
+        {"a name freed by an earlier file is taken again", u"", {u"Trip0002.jpg", u"x.jpg"}, {}, trip, 0,
+         {{u"Trip0001.jpg", O::Renamed, false}, {u"Trip0002.jpg", O::Renamed, false}}},
+        {"a name that would leave the directory is skipped", u"", {u"a/b.jpg"}, {}, trip, 0, {{u"a/b.jpg", O::Skipped, false}}},
+        {"a mask ending as the extension hides every file", u".jpg", {u"a.jpg"}, {}, {u"", u"", u"1", u"0"}, 0,
+         {{u".jpg-0001.jpg", O::Renamed, true}}},
+        {"a composition failure names no file", u"", {u"a.jpg"}, {}, {u"", u"", u"x", u"0"}, 13, {}},
+        {"a listed file gone ends the pass", u"", {u"gone.jpg"}, {}, trip, 53, {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempDir dir;
+        for (const Text& name : row.listed) if (name != u"gone.jpg" && name.find(u'/') == Text::npos) dir.Write(*ToUtf8(name), "x");
+        for (const Text& name : row.others) dir.Write(*ToUtf8(name), "x");
+        const Files before = dir.List();
+        const Options atExtract{row.options.Prefix, row.options.Sufix, u"1", row.options.LetteringPosition};
+        const MaskAnalysis analysis = Extract({}, row.listed[0], row.mask, atExtract, u'.').Analysis;
+        const NamePlan plan = ComposeNewNames(row.listed, analysis, row.options, row.listed[0]);
+        auto snapshot = NameSnapshot::Read(T(dir.path));
+        ASSERT_TRUE(snapshot);
+        const Prediction prediction = PredictPass(plan, T(dir.path), *snapshot);
+        EXPECT_EQ(prediction.Error, row.error);
+        std::vector<std::tuple<Text, O, bool>> got;
+        for (const PredictedName& n : prediction.Names) got.emplace_back(n.NewName, n.Outcome, n.Hidden);
+        EXPECT_EQ(got, row.expected);
+        EXPECT_EQ(dir.List(), before);
+    }
+}
+
+TEST(PassPrediction, SnapshotHoldsEveryEntryAndRefusesTakenNames) {
+    TempDir dir;
+    dir.Write("a.txt", "a");
+    dir.Write(".hidden", "h");
+    std::filesystem::create_directory(dir.At("sub"));
+    auto snapshot = NameSnapshot::Read(T(dir.path));
+    ASSERT_TRUE(snapshot);
+    EXPECT_EQ(snapshot->Size(), 3u);
+    const std::tuple<const char*, std::string, std::string, int> renames[] = {
+        {"onto a directory's name", "a.txt", "sub", 58}, {"onto a hidden file's name", "a.txt", ".hidden", 58},
+        {"a name not there", "b.txt", "c.txt", 53}, {"out of the directory", "a.txt", "sub/a.txt", 52},
+        {"to a free name", "a.txt", "b.txt", 0}, {"the old name is free again", "b.txt", "a.txt", 0}};
+    for (const auto& [name, from, to, error] : renames)
+        EXPECT_EQ(snapshot->Rename(T(dir.At(from)), T(dir.At(to))), error) << name;
+    EXPECT_FALSE(NameSnapshot::Read(T(dir.At("missing"))).has_value());
+}
