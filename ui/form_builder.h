@@ -19,21 +19,21 @@ inline QRect TwipsRect(int left, int top, int width, int height) {
 }
 
 enum class ControlKind {
-    Label,          // fixed text, top left, keeps its rectangle
-    Caption,        // fixed text that grows to show its whole text
-    WrappedText,    // text wrapped within its rectangle
-    HiddenLabel,    // never shown: holds a value
-    Picture,        // the program's icon, centred
-    Line,           // a filled strip (its colour is set by the window)
-    TextBox,        // one-line text box
-    KeepingTextBox, // one-line text box that keeps its selection without the focus
-    Button,         // push button that Enter never presses
-    DefaultButton,  // push button that Enter presses
-    OptionButton,   // radio button
-    List,           // single-selection list
-    DriveList,      // drop-down list of volumes
-    DirList,        // DirListBox
-    FileList,       // FileListBox
+    Label,           // fixed text, top left, keeps its rectangle
+    Caption,         // fixed text that grows to show its whole text
+    WrappedText,     // text wrapped within its rectangle
+    HiddenLabel,     // never shown: holds a value
+    Picture,         // the program's icon, centred
+    Line,            // a filled strip (its colour is set by the window)
+    TextBox,         // one-line text box
+    KeepingTextBox,  // one-line text box that keeps its selection without the focus
+    Button,          // push button that Enter never presses
+    DefaultButton,   // push button that Enter presses
+    OptionButton,    // radio button
+    List,            // single-selection list
+    DriveList,       // drop-down list of volumes
+    DirList,         // DirListBox
+    FileList,        // FileListBox
 };
 
 // No tab order: the control takes no focus.
@@ -41,12 +41,12 @@ inline constexpr int NoTab = -1;
 
 struct ControlRow {
     ControlKind kind;
-    const char* name;            // object name
-    const char* caption;         // caption or text; nullptr for none
+    const char* name;              // object name
+    const char* caption;           // caption or text; nullptr for none
     int left, top, width, height;  // twips
-    int tab;                     // tab order from 0, or NoTab
-    const char* accessibleName;  // nullptr: none of its own
-    const char* toolTip;         // nullptr: none; also the accessible description
+    int tab;                       // tab order from 0, or NoTab
+    const char* accessibleName;    // nullptr: none of its own
+    const char* toolTip;           // nullptr: none; also the accessible description
 };
 
 // The controls of one window by object name.

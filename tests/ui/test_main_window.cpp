@@ -199,6 +199,36 @@ TEST_F(MainWindowTest, AboutBoxIsModalAndOkEnterAndEscapeCloseIt) {
     }
 }
 
+// The control with the focus when the window opens, then each one Tab reaches.
+QStringList TabOrder(QWidget& window) {
+    QStringList names;
+    QWidget* const start = window.focusWidget();
+    for (QWidget* w = start; w && names.size() < 30;) {
+        names << w->objectName();
+        do w = w->nextInFocusChain();
+        while (w != start && !(w->focusPolicy() & Qt::TabFocus));
+        if (w == start) break;
+    }
+    return names;
+}
+
+TEST_F(MainWindowTest, EachWindowOpensWithItsFirstControlFocusedAndTabsInItsOrder) {
+    const std::pair<const char*, QStringList> rows[] = {
+        {"frmMain", {"txtFile", "txtMask", "Command1", "txtExample", "Command2", "Command3", "Command4", "List1"}},
+        {"frmDir", {"Drive1", "Dir1", "Command1", "Command2", "File1"}},
+        {"frmOptions",
+         {"cmdClearOptions", "txtPrefix", "txtSufix", "cmdOk", "txtStartingNumber", "opt1_0", "opt1_1", "opt1_2"}},
+        {"frmAbout", {"cmdOK"}},
+    };
+    std::map<QString, QStringList> seen;
+    seen["frmMain"] = TabOrder(*main);
+    Click(Button("Command3"));
+    seen["frmDir"] = TabOrder(*Chooser());
+    for (const char* menu : {"mnuOptionsSetOptions", "MnuHelpAbout"})
+        RunModal([&] { Trigger(menu); }, [&](QDialog& d) { seen[d.objectName()] = TabOrder(d); });
+    for (const auto& [window, order] : rows) EXPECT_EQ(seen[window], order) << window;
+}
+
 TEST_F(MainWindowTest, EveryControlHasANameForAssistiveTechnology) {
     QStringList unnamed;
     for (QWidget* control : main->centralWidget()->findChildren<QWidget*>())
