@@ -15,5 +15,8 @@ inline constexpr int ErrTargetExists = 58;      // a file with the target name e
 inline constexpr int ErrDiskFull = 61;          // no space left on the device
 inline constexpr int ErrCannotAccess = 75;      // in use, write-protected or access denied
 inline constexpr int ErrPathNotFound = 76;      // the directory does not exist
+// A change of case failed and so did the move back: the file sits under the
+// temporary name that FileRenamer::LastTemporaryName() gives.
+inline constexpr int ErrLeftUnderTemporaryName = 79;
 
 }  // namespace morvane

@@ -7,8 +7,9 @@
 
 namespace morvane {
 
-NameSnapshot::NameSnapshot(Text directory, const std::vector<Text>& names)
-    : directory_(std::move(directory)), names_(names.begin(), names.end()) {}
+NameSnapshot::NameSnapshot(Text directory, const std::vector<Text>& names) : directory_(std::move(directory)) {
+    for (const Text& name : names) names_.emplace(name, names_.size() + 1);
+}
 
 std::optional<NameSnapshot> NameSnapshot::Read(const Text& dir) {
     const auto path = ToUtf8(dir);
@@ -20,7 +21,7 @@ std::optional<NameSnapshot> NameSnapshot::Read(const Text& dir) {
     while (const dirent* entry = readdir(d)) {
         const std::string_view name = entry->d_name;
         if (name == "." || name == "..") continue;
-        if (auto text = FromUtf8(name)) snapshot.names_.insert(std::move(*text));
+        if (auto text = FromUtf8(name)) snapshot.names_.emplace(std::move(*text), snapshot.names_.size() + 1);
     }
     closedir(d);
     return snapshot;
@@ -40,9 +41,25 @@ int NameSnapshot::Rename(const Text& fromPath, const Text& toPath) {
     if (!from || !to) return ErrBadFileName;
     if (!Contains(*from)) return ErrFileNotFound;
     if (Contains(*to)) return ErrTargetExists;
-    names_.erase(*from);
-    names_.insert(*to);
+    const auto node = names_.find(*from);
+    const std::uint64_t file = node->second;
+    names_.erase(node);
+    names_.emplace(*to, file);
     return ErrNone;
+}
+
+std::optional<FileIdentity> NameSnapshot::Identify(const Text& path) {
+    const auto name = NameIn(path);
+    const auto found = name ? names_.find(*name) : names_.end();
+    if (found == names_.end()) return std::nullopt;
+    return FileIdentity{0, found->second};
+}
+
+std::optional<Text> NameSnapshot::Find(const Text& dir, const FileIdentity& identity) {
+    if (dir != directory_) return std::nullopt;
+    for (const auto& [name, file] : names_)
+        if (identity == FileIdentity{0, file}) return name;
+    return std::nullopt;
 }
 
 }  // namespace morvane

@@ -3,7 +3,7 @@
 // layer: a name that is taken refuses the rename, nothing is replaced. The
 // preview runs the real pass against it instead of the disk.
 #include <optional>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
 #include "rename_layer.h"
@@ -21,6 +21,10 @@ public:
 
     // fromPath and toPath are paths in the snapshot's directory.
     int Rename(const Text& fromPath, const Text& toPath) override;
+    // Each name stands for one file of its own, which keeps its identity
+    // when it is renamed in the snapshot.
+    std::optional<FileIdentity> Identify(const Text& path) override;
+    std::optional<Text> Find(const Text& dir, const FileIdentity& identity) override;
 
     bool Contains(const Text& name) const { return names_.count(name) != 0; }
     std::size_t Size() const { return names_.size(); }
@@ -29,7 +33,7 @@ private:
     std::optional<Text> NameIn(const Text& path) const;
 
     Text directory_;
-    std::unordered_set<Text> names_;
+    std::unordered_map<Text, std::uint64_t> names_;  // name -> its file's number
 };
 
 }  // namespace morvane

@@ -23,8 +23,11 @@ struct PassResult {
 // be accessed, or whose next numbered name would be too long, is left and
 // counted as skipped; any other failure ends the pass there, the files before
 // it keeping their new names.
+// Each file's identity is taken before the first rename and recorded by
+// recorder (when given) before any file is touched; right before its rename a
+// file whose name now refers to another file is skipped.
 PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer& renamer,
-                        ClashRetry retry = ClashRetry::Remembered);
+                        ClashRetry retry = ClashRetry::Remembered, PassRecorder* recorder = nullptr);
 
 struct PassOutcome {
     int Error = ErrNone;        // ErrNone: clear the list and boxes and open the review
@@ -35,17 +38,18 @@ struct PassOutcome {
 // keeps the journal, the directory, LastIndex and FilesSkipped in the work
 // state. exampleName is the current text of the example box.
 PassOutcome RunRenamePass(WorkState& ws, const std::vector<Text>& listed, const Text& dirPath, const Options& options,
-                          const Text& exampleName, FileRenamer& renamer);
+                          const Text& exampleName, FileRenamer& renamer, PassRecorder* recorder = nullptr);
 
 struct UndoOutcome {
     int FirstError = ErrNone;  // ErrNone: every renamed file has an old name again
 };
 
 // "Undo": renames every renamed file of the journal back, last first, taking
-// a numbered name where its old name is taken meanwhile. A file that cannot be
-// renamed back does not stop the others; its entry stays Renamed for the next
-// "Undo", and the first such failure is returned. A file that is gone is
-// reported once and marked Gone.
+// a numbered name where its old name is taken meanwhile. A file is found by
+// its identity wherever it is in the directory now; one that is not there is
+// reported once (ErrFileNotFound) and marked Gone. A file that cannot be
+// renamed back does not stop the others; its entry stays for the next
+// "Undo", and the first such failure is returned.
 UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetry retry = ClashRetry::Remembered);
 
 }  // namespace morvane

@@ -26,7 +26,7 @@ static RenameCalls Forced(int rename, int link) {
 }
 
 TEST(RenameLayer, EveryFallbackRenamesButNeverReplaces) {
-    // Forced answers of renameat2 and link; whether the racy last resort is reached.
+    // Forced answers of renameat2 and link; whether the placeholder is reached.
     const std::tuple<int, int, bool> chains[] = {
         {0, 0, false}, {EINVAL, 0, false}, {ENOSYS, 0, false}, {EOPNOTSUPP, EPERM, true}, {EINVAL, EOPNOTSUPP, true}};
     for (const auto& [rename, link, lastResort] : chains) {
@@ -35,7 +35,7 @@ TEST(RenameLayer, EveryFallbackRenamesButNeverReplaces) {
         dir.Write("a", "A");
         dir.Write("taken", "T");
         ASSERT_EQ(::link(dir.At("taken").c_str(), dir.At("twin").c_str()), 0);
-        int plain = 0;
+        int plain = 0;  // plain renames: only onto a placeholder
         RenameCalls calls = Forced(rename, link);
         calls.Rename = [&plain, real = calls.Rename](const char* f, const char* t) { return ++plain, real(f, t); };
         PosixRenamer renamer(calls);
@@ -49,21 +49,48 @@ TEST(RenameLayer, EveryFallbackRenamesButNeverReplaces) {
     }
 }
 
-TEST(RenameLayer, CaseOnlyChangeGoesThroughATemporaryNameAndPutsBackOnFailure) {
-    for (const bool secondStepFails : {false, true}) {
+TEST(RenameLayer, CaseOnlyChangeGoesThroughATemporaryNameAndNeverHidesTheFile) {
+    const std::string stranded = ".morvane-" + std::to_string(getpid()) + "-1";
+    struct Row {
+        const char* name;
+        bool ownInodePerSpelling;  // as FAT and exFAT through FUSE report
+        bool twoFiles;             // "Photo" is really another file that looks alike
+        int secondStep;            // forced errno of the move to the new spelling, 0: it works
+        bool oldNameTaken;         // another program takes "photo" while the file is away
+        int number;
+        Files files;
+    };
+    const Row rows[] = {
+        {"changes case", false, false, 0, false, 0, {{"Photo", "P"}}},
+        {"each spelling its own inode", true, false, 0, false, 0, {{"Photo", "P"}}},
+        {"second step fails: put back", false, false, EIO, false, 57, {{"photo", "P"}}},
+        {"put-back fails too: reported with the name", false, false, EIO, true, 79, {{stranded, "P"}, {"photo", "O"}}},
+        {"look-alike of another file is not replaced", true, true, 0, false, 58, {{"photo", "P"}, {"Photo", "P"}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
         TempDir dir;
         dir.Write("photo", "P");
+        if (row.twoFiles) dir.Write("Photo", "P");
         // A file system that ignores case: "Photo" finds "photo".
         const std::string lower = dir.At("photo"), upper = dir.At("Photo");
         const RenameCalls real = SystemRenameCalls();
         RenameCalls calls = real;
-        calls.Lstat = [=](const char* p, struct stat& st) { return real.Lstat(p == upper ? lower.c_str() : p, st); };
-        calls.RenameNoReplace = [=](const char* f, const char* t) {
-            if (t != upper) return real.RenameNoReplace(f, t);
-            return access(lower.c_str(), F_OK) == 0 ? EEXIST : secondStepFails ? EIO : real.RenameNoReplace(f, t);
+        calls.Lstat = [=](const char* p, struct stat& st) {
+            const int err = real.Lstat(p == upper ? lower.c_str() : p, st);
+            if (p == upper && row.ownInodePerSpelling) st.st_ino += 1000;
+            return err;
         };
-        EXPECT_EQ(PosixRenamer(calls).Rename(T(lower), T(upper)), secondStepFails ? 57 : 0);
-        EXPECT_EQ(dir.List(), (Files{{secondStepFails ? "photo" : "Photo", "P"}}));
+        calls.RenameNoReplace = [&](const char* f, const char* t) {
+            if (t != upper) return real.RenameNoReplace(f, t);
+            if (access(lower.c_str(), F_OK) == 0) return EEXIST;
+            if (row.oldNameTaken) dir.Write("photo", "O");
+            return row.secondStep ? row.secondStep : real.RenameNoReplace(f, t);
+        };
+        PosixRenamer renamer(calls);
+        EXPECT_EQ(renamer.Rename(T(lower), T(upper)), row.number);
+        EXPECT_EQ(renamer.LastTemporaryName(), row.number == 79 ? T(dir.At(stranded)) : Text());
+        EXPECT_EQ(dir.List(), row.files);
     }
 }
 

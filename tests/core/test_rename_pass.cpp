@@ -114,3 +114,65 @@ TEST_F(RenamePass, ANumberedNameTooLongSkipsOneFileAndAFileGoneIsReportedOnce) {
     EXPECT_EQ(ws.Journal.Entries[1].State, EntryState::Gone);
     EXPECT_EQ(UndoLastPass(ws.Journal, renamer).FirstError, 0);
 }
+
+TEST_F(RenamePass, ActsOnTheFileChosenNotOnWhateverHasItsNameNow) {
+    struct Case { const char* name; std::function<void()> meanwhile; Files afterPass; bool skipped; };
+    const Case cases[] = {
+        {"a file replaced by another one during the pass is skipped",
+         [this] { dir.Write("b.new", "other"); std::filesystem::rename(dir.At("b.new"), dir.At("b.txt")); },
+         {{"P0001.txt", "a.txt"}, {"b.txt", "other"}, {"P0003.txt", "c.txt"}}, true},
+        {"a file replaced by a directory is skipped",
+         [this] {
+             std::filesystem::create_directory(dir.At("b.dir"));
+             std::filesystem::remove(dir.At("b.txt"));
+             std::filesystem::rename(dir.At("b.dir"), dir.At("b.txt"));
+         },
+         {{"P0001.txt", "a.txt"}, {"P0003.txt", "c.txt"}}, true},
+        {"nothing happens meanwhile", [] {}, {{"P0001.txt", "a.txt"}, {"P0002.txt", "b.txt"}, {"P0003.txt", "c.txt"}}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(dir.path);
+        std::filesystem::create_directory(dir.path);
+        for (const auto* name : {"a.txt", "b.txt", "c.txt"}) dir.Write(name, name);
+        bool first = true;
+        renamer.Fault = [&](const Text&) {
+            if (first) c.meanwhile();  // after the pass took every file's identity
+            first = false;
+            return 0;
+        };
+        const auto pass = Pass({u"a.txt", u"b.txt", u"c.txt"}, MaskMode::Empty, dir.path);
+        EXPECT_EQ(std::pair(pass.Error, pass.FilesSkipped), std::pair(0, c.skipped));
+        EXPECT_EQ(dir.List(), c.afterPass);
+    }
+}
+
+TEST_F(RenamePass, UndoFindsEachFileByItsIdentityWhereverItIsNow) {
+    for (const auto* name : {"a.txt", "b.txt", "c.txt"}) dir.Write(name, name);
+    ASSERT_EQ(Pass({u"a.txt", u"b.txt", u"c.txt"}, MaskMode::Empty, dir.path).Error, 0);
+    std::filesystem::rename(dir.At("P0001.txt"), dir.At("by hand.txt"));  // renamed by hand since
+    dir.Write("P0001.txt", "a newcomer");                                 // and its name taken by another file
+    std::filesystem::rename(dir.At("P0003.txt"), dir.At("c.txt"));        // put back by hand
+    EXPECT_EQ(UndoLastPass(ws.Journal, renamer).FirstError, 0);
+    EXPECT_EQ(dir.List(), (Files{{"a.txt", "a.txt"}, {"b.txt", "b.txt"}, {"c.txt", "c.txt"}, {"P0001.txt", "a newcomer"}}));
+}
+
+TEST_F(RenamePass, AFileLeftUnderATemporaryNameEndsThePassAndIsJournalledThere) {
+    struct Stranding : FileRenamer {
+        TempDir& dir;
+        explicit Stranding(TempDir& d) : dir(d) {}
+        int Rename(const Text& from, const Text& to) override {
+            if (!to.ends_with(u"/P0002.txt")) return PosixRenamer().Rename(from, to);
+            std::filesystem::rename(*ToUtf8(from), dir.At(".morvane-1-1"));
+            return ErrLeftUnderTemporaryName;
+        }
+        Text LastTemporaryName() const override { return T(dir.At(".morvane-1-1")); }
+    } stranding(dir);
+    for (const auto* name : {"a.txt", "b.txt", "c.txt"}) dir.Write(name, name);
+    ws.Analysis.MaskMode = MaskMode::Empty;
+    const auto pass = RunRenamePass(ws, {u"a.txt", u"b.txt", u"c.txt"}, T(dir.path), {u"P", u"", u"1", u"0"}, u"", stranding);
+    EXPECT_EQ(pass.Error, ErrLeftUnderTemporaryName);
+    EXPECT_EQ(dir.List(), (Files{{"P0001.txt", "a.txt"}, {".morvane-1-1", "b.txt"}, {"c.txt", "c.txt"}}));
+    EXPECT_EQ(UndoLastPass(ws.Journal, renamer).FirstError, 0);
+    EXPECT_EQ(dir.List(), (Files{{"a.txt", "a.txt"}, {"b.txt", "b.txt"}, {"c.txt", "c.txt"}}));
+}
