@@ -120,24 +120,26 @@ int PosixRenamer::MoveOntoPlaceholder(const char* from, const char* to) {
     int fd = -1;
     int err = calls_.CreateExclusive(to, fd);
     if (err != 0) return err;
-    if (!PlaceholderIsOurs(fd, to, err)) {
-        // Someone else's file now (written to, linked, replaced): left alone.
-        if (err == 0) err = EEXIST;
-    } else if ((err = calls_.Rename(from, to)) != 0) {
-        int checkErr = 0;
-        if (PlaceholderIsOurs(fd, to, checkErr)) calls_.Unlink(to);
-    }
-    // The file has moved or stayed by now; a failing close changes neither.
+    struct stat held {};
+    err = calls_.Fstat(fd, held);
+    const bool ours = err == 0 && IsOurPlaceholder(held, to, err);
+    // Closed before the move: a FUSE file system keeps a replaced file that
+    // is still open under a hidden name, and FAT through FUSE then loses the
+    // contents of other files in the directory.
     calls_.Close(fd);
+    // Not ours any more (written to, linked, replaced): someone else's file, left alone.
+    if (!ours) return err == 0 ? EEXIST : err;
+    err = calls_.Rename(from, to);
+    int checkErr = 0;
+    if (err != 0 && IsOurPlaceholder(held, to, checkErr)) calls_.Unlink(to);
     return err;
 }
 
-// Whether path still names the empty file held open as fd, with no other
-// name. err is set when a check itself failed.
-bool PosixRenamer::PlaceholderIsOurs(int fd, const char* path, int& err) {
-    struct stat held {}, named {};
-    err = calls_.Fstat(fd, held);
-    if (err == 0) err = calls_.Lstat(path, named);
+// Whether path still names the empty file that held describes, with no other
+// name. err is set when the check itself failed.
+bool PosixRenamer::IsOurPlaceholder(const struct stat& held, const char* path, int& err) {
+    struct stat named {};
+    err = calls_.Lstat(path, named);
     if (err == ENOENT) err = 0;  // removed meanwhile: not ours to act on
     return err == 0 && S_ISREG(named.st_mode) && named.st_dev == held.st_dev && named.st_ino == held.st_ino &&
            named.st_size == 0 && held.st_size == 0 && named.st_nlink == 1 && held.st_nlink == 1;
@@ -151,9 +153,10 @@ int PosixRenamer::MoveThroughTemporary(const std::string& from, const std::strin
         if (err == EEXIST) continue;
         if (err != 0) return NumberFor(err, from);
         // A target still present is another file or another name of the same
-        // file (a hard link), not a change of case: it must not be replaced.
-        struct stat st {};
-        err = calls_.Lstat(to.c_str(), st) == 0 ? EEXIST : MoveNoReplace(temp.c_str(), to.c_str());
+        // file (a hard link), not a change of case: the move refuses it. No
+        // lstat first: FUSE may still show the old spelling for a second,
+        // while the exclusive create of the placeholder asks the file system.
+        err = MoveNoReplace(temp.c_str(), to.c_str());
         if (err == 0) return ErrNone;
         // Put the file back under its old name. Where that fails too (the old
         // name was taken meanwhile), the caller must learn where it is.

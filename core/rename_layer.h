@@ -61,7 +61,7 @@ public:
 private:
     int MoveNoReplace(const char* from, const char* to);
     int MoveOntoPlaceholder(const char* from, const char* to);
-    bool PlaceholderIsOurs(int fd, const char* path, int& err);
+    bool IsOurPlaceholder(const struct stat& held, const char* path, int& err);
     int MoveThroughTemporary(const std::string& from, const std::string& to);
     bool MayBeOneFile(const Text& fromPath, const Text& toPath, const char* from, const char* to);
     int NumberFor(int err, const std::string& from);

@@ -170,6 +170,8 @@ void frmDir::OpenChooser() {
 
 void frmDir::RefreshFiles() { File1->Refresh(); }
 
+bool frmDir::InReview() const { return Command1->text() == "Accept"; }
+
 void frmDir::OpenReview() {
     setWindowTitle("Accept the new names, or Undo the changes");
     show();

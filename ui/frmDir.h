@@ -36,6 +36,8 @@ public:
     void RefreshFiles();
     // Turns the dialog into the review dialog after a completed pass.
     void OpenReview();
+    // Whether it shows a pass to accept or undo.
+    bool InReview() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -16,6 +16,7 @@
 #include "form_builder.h"
 #include "frmAbout.h"
 #include "frmOptions.h"
+#include "help_file_location.h"
 #include "help_window.h"
 #include "mask_preview.h"
 #include "options_logic.h"
@@ -35,6 +36,7 @@ frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRena
     // F1 opens the help from this window and from its modeless dialogs.
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this, this, &frmMain::MnuHelpHelp_Click);
     f1->setContext(Qt::ApplicationShortcut);
+    EnableFileDrops();
 
     // A client area of 9015 x 5700 twips, centred on the screen; the frame
     // stays resizable and the controls keep their places.
@@ -46,8 +48,7 @@ frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRena
 frmMain::~frmMain() = default;
 
 void frmMain::Form_Load() {
-    // The separator is always added, whatever the directory ends with.
-    m_ws.HelpFilePath = ToText(QCoreApplication::applicationDirPath() + "/mvn.hlp");
+    m_ws.HelpFilePath = ToText(HelpFileFor(QCoreApplication::applicationDirPath()));
     SetOptions(LoadOptions(m_store));
     DisableWorkflowButtons();
 }

@@ -10,12 +10,18 @@
 #include "rename_layer.h"
 #include "work_state.h"
 
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class SettingsStore;
 class frmDir;
+namespace morvane {
+struct FileChoice;
+}
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -38,9 +44,15 @@ public:
     // The options in force, as the option labels hold them.
     morvane::Options Options() const;
     void SetOptions(const morvane::Options& options);
+    // Files named on the command line or dropped, taken as a choice made in
+    // the chooser; does nothing while the review dialog shows a pass.
+    void TakeFileChoice(const morvane::FileChoice& choice);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private slots:
     void Command1_Click();
@@ -58,6 +70,8 @@ private:
     void BuildControls();
     void BuildMenus();
     void Form_Load();
+    void EnableFileDrops();
+    bool ReviewShowing() const;
     // The chooser / review dialog: created (hidden) on first use, destroyed
     // when it closes.
     frmDir* dirDialog();

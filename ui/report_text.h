@@ -5,9 +5,12 @@
 
 inline QString ErrorText(int number) { return QStringLiteral("Error # %1").arg(number); }
 
+// Some of the files a pass covers, or that were handed over, were left out.
+inline QString SkippedText() { return QStringLiteral("Some Files Were Skipped"); }
+
 // What the example box shows after a pass: the failure that ended it, the
 // note that a file was left alone, or nothing.
 inline QString PassReport(int error, bool filesSkipped) {
     if (error != 0) return ErrorText(error);
-    return filesSkipped ? QStringLiteral("Some Files Were Skipped") : QString();
+    return filesSkipped ? SkippedText() : QString();
 }

@@ -20,4 +20,5 @@ struct FaultInjectingRenamer : morvane::FileRenamer {
         if (const int number = Fault ? Fault(from) : 0) return number;
         return TouchDisk ? Real.Rename(from, to) : 0;
     }
+    morvane::Text LastTemporaryName() const override { return Real.LastTemporaryName(); }
 };

@@ -22,9 +22,9 @@ TEST(DirectoryListing, OffersOrdinaryFilesAndSubdirectoriesApartAndNothingUnread
                              "bad\xff.jpg"})
         d.Write(name, "x");
     for (const char* name : {"sub", ".git", "odd\xfe"}) mkdir((at + name).c_str(), 0755);
-    symlink("b.txt", (at + "link-to-file").c_str());
-    symlink("sub", (at + "link-to-dir").c_str());
-    symlink("missing", (at + "dangling").c_str());
+    ASSERT_EQ(symlink("b.txt", (at + "link-to-file").c_str()), 0);
+    ASSERT_EQ(symlink("sub", (at + "link-to-dir").c_str()), 0);
+    ASSERT_EQ(symlink("missing", (at + "dangling").c_str()), 0);
     mkfifo((at + "pipe").c_str(), 0644);
     const Text dir = *morvane::FromUtf8(d.path);
 

@@ -16,7 +16,7 @@ static std::string Named(const Text& mask, const char* lettering) {
 TEST(Extract, ChoosesTheModeAndPreviewsTheExample) {
     struct Row { Text mask; const char* lettering; int mode; Text example; Text maskAfter; int maskPos; };
     // Only the first 100 characters of a long mask are judged.
-    const Text plain = u"b" + Text(148, u'a') + u"c", digitAt100 = Text(99, u'a') + u"7" + Text(50, u'b');
+    const Text plain = Text(u"b").append(148, u'a') + u"c", digitAt100 = Text(99, u'a') + u"7" + Text(50, u'b');
     const Row rows[] = {
         {u"", "1", 1, u"Trip0007_x.JPG", u"", 1},                  {u"0042", "2", 2, u"Trip0042_x.JPG", u"0042", 5},
         {u"IMG", "0", 3, u"TripIMG-0007_x.JPG", u"IMG", 1},        {u"I", "1", 3, u"TripI-0007_x.JPG", u"I", 1},

@@ -81,7 +81,7 @@ TEST_F(RenamePass, UndoGoesOnPastFailuresAndASecondUndoRetriesTheRest) {
 TEST_F(RenamePass, JoinsTheDirectoryOnceAndNeverActsOnUnsafeInput) {
     renamer.TouchDisk = false;
     std::vector<Text> many;
-    for (int i = 0; i < 1002; ++i) many.push_back(T("f" + std::to_string(i)));
+    for (int i = 0; i < 1002; ++i) many.push_back(T(std::string("f").append(std::to_string(i))));
     struct Case { const char* name; const char* dir; std::vector<Text> listed; int error; bool skipped; std::size_t renames; Text firstSource; };
     const Case cases[] = {
         {"past the journal's end", "/", many, 0, true, 1001, u"/f0"},

@@ -9,7 +9,9 @@
 #include <cstdlib>
 #include <functional>
 #include <random>
+#include <set>
 
+#include "concurrent_creator.h"
 #include "fault_injecting_renamer.h"
 #include "mask_preview.h"
 #include "name_composer.h"
@@ -163,5 +165,46 @@ TEST(RenameRandomized, RememberedRetryFindsANameGivenUpDuringThePass) {
         const PassResult result = ApplyRenames(plan, T(dir.path), renamer, retry);
         ASSERT_EQ(result.Error, 0);
         EXPECT_EQ(Taken(result.Journal), (std::vector<Text>{u"x.txt -> b-4.txt", u"b-2.txt -> c.txt", u"y.txt -> b-2.txt"}));
+    }
+}
+
+TEST(RenameRandomized, AConcurrentCreatorLosesNothingAtEveryFallbackLevel) {
+    const unsigned seed = Seed();
+    std::mt19937 rng(seed);
+    for (int round = 0; round < 60; ++round) {
+        const Level level = Level(round % 3);
+        SCOPED_TRACE(testing::Message() << "seed " << seed << ", round " << round << ", " << NameOf(level));
+        TempDir dir;
+        NamePlan plan;
+        for (int i = 0, files = 2 + int(rng() % 10); i < files; ++i) {
+            const std::string name = "f" + std::to_string(i) + ".txt";
+            dir.Write(name, "#" + name);
+            plan.Entries.push_back({T(name), u".txt", T("P" + std::to_string(rng() % 3)), PlanAction::Rename});
+        }
+        // Between calls, now and then, the other program creates a file at a
+        // name the pass is likely to want: a target, a numbered one, a source.
+        Creator creator{dir, {}};
+        const CallHook hook = [&](const char* call) {
+            if (const int lacking = Lacking(level, call)) return lacking;
+            if (rng() % 4 == 0) {
+                const std::string names[] = {"P" + std::to_string(rng() % 3) + ".txt",
+                                             "P" + std::to_string(rng() % 3) + "-" + std::to_string(1 + rng() % 3) + ".txt",
+                                             "f" + std::to_string(rng() % 12) + ".txt"};
+                creator.Create(names[rng() % 3]);
+            }
+            return 0;
+        };
+        PosixRenamer renamer(Observed(SystemRenameCalls(), hook));
+        PassResult pass = ApplyRenames(plan, T(dir.path), renamer);
+        UndoLastPass(pass.Journal, renamer);
+
+        // Every content of either party is there once: the pass's files
+        // (each under some name) and every file the other program made.
+        std::multiset<std::string> expected, found;
+        for (const PlannedName& entry : plan.Entries) expected.insert("#" + *ToUtf8(entry.Listed));
+        for (const auto& [name, content] : creator.made) expected.insert(content);
+        for (const auto& [name, content] : dir.List()) found.insert(content);
+        ASSERT_EQ(found, expected);
+        for (const auto& [name, content] : creator.made) ASSERT_EQ(dir.List().at(name), content) << "moved: " << name;
     }
 }

@@ -1,0 +1,62 @@
+#include "command_line.h"
+
+#include <cstdio>
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "file_choice.h"
+#include "frmMain.h"
+#include "help_file_location.h"
+
+namespace {
+
+void Print(std::FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
+
+}  // namespace
+
+CommandLine ReadCommandLine(int argc, const char* const* argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Renames a batch of files in one directory in one pass, with a preview and undo.\n"
+        "Files named here start out chosen, as if selected with \"Select \"; one directory\n"
+        "named alone is where \"Select \" opens.");
+    // Not addHelpOption(): its --help-all offers the toolkit's own options,
+    // which this program does not take.
+    const QCommandLineOption help({"h", "help"}, "Displays help on commandline options.");
+    parser.addOption(help);
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument("FILE", "Files of one directory to rename, or one directory.", "[FILE...]");
+    if (!parser.parse(arguments)) {
+        Print(stderr, QCoreApplication::applicationName() + ": " + parser.errorText() + "\n" + parser.helpText());
+        return {2, {}};
+    }
+    if (parser.isSet(help)) {
+        Print(stdout, parser.helpText());
+        const QString helpFile = HelpFileFor(QCoreApplication::applicationDirPath());
+        if (QFileInfo(helpFile).isFile()) Print(stdout, "\nThe full help (HTML, also on F1): " + helpFile + "\n");
+        return {0, {}};
+    }
+    if (parser.isSet(version)) {
+        Print(stdout, QCoreApplication::applicationName() + " " + QCoreApplication::applicationVersion() + "\n");
+        return {0, {}};
+    }
+    // The parser's arguments are decoded text, in which a name that is not
+    // UTF-8 is no longer itself: take each from argv as it was passed. With
+    // every option handled above, argv holds the same arguments in the same
+    // order, apart from a "--".
+    CommandLine line;
+    int next = 1;
+    for (const QString& positional : parser.positionalArguments()) {
+        while (next < argc && QString::fromLocal8Bit(argv[next]) != positional) ++next;
+        if (next < argc) line.Paths.emplace_back(argv[next++]);
+    }
+    return line;
+}
+
+void OpenNamedPaths(frmMain& window, const std::vector<std::string>& paths) {
+    window.TakeFileChoice(morvane::ChooseFiles(paths));
+}

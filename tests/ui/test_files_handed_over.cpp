@@ -1,0 +1,204 @@
+// Files handed to the program from outside the chooser: named on its command
+// line, taken the way main() takes them, or dropped on its window.
+#include <unistd.h>
+
+#include "command_line.h"
+#include "dir_list_box.h"
+#include "file_list_box.h"
+#include "help_file_location.h"
+#include "window_test_support.h"
+
+namespace {
+
+using Args = std::vector<std::string>;
+
+class HandedOverTest : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        for (const QByteArray name : {"IMG_10.JPG", "IMG_9.JPG", "IMG_\xff.JPG", "IMG_\xef\xbf\xbd.JPG"})
+            MakeFile(Files(), name);
+        std::filesystem::create_directory(Raw(Files() + "/sub"));
+        std::filesystem::create_directory(Raw(root.filePath("other")));
+        MakeFile(root.filePath("other"), "x.jpg");
+        filesDir = QFileInfo(Files()).canonicalFilePath();
+        saved = std::filesystem::current_path();
+        std::filesystem::current_path(Raw(root.path()));  // the command line's paths are relative to it
+    }
+    void TearDown() override {
+        std::filesystem::current_path(saved);
+        UiTest::TearDown();
+    }
+    // Reads the arguments as main() does and opens the window with them.
+    void Start(const Args& args) {
+        main.reset();
+        Flush();
+        ws = std::make_unique<morvane::WorkState>();
+        store = std::make_unique<SettingsStore>(StoreFile());
+        store->write("Dir", Home());
+        main = std::make_unique<frmMain>(*ws, *store, renamer, mounts);
+        std::vector<const char*> argv{"morvane"};
+        for (const std::string& a : args) argv.push_back(a.c_str());
+        const CommandLine line = ReadCommandLine(static_cast<int>(argv.size()), argv.data());
+        ASSERT_FALSE(line.ExitStatus);
+        OpenNamedPaths(*main, line.Paths);
+        main->show();
+    }
+    // A drag entering target and, when it is taken, the drop.
+    bool Drop(QWidget* target, const QList<QUrl>& urls, Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction) {
+        QMimeData data;
+        data.setUrls(urls);
+        data.setText("dragged text");
+        QDragEnterEvent enter(QPoint(5, 5), actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted()) return false;
+        EXPECT_NE(enter.dropAction(), Qt::MoveAction);  // the file manager must not delete anything
+        QDropEvent drop(QPointF(5, 5), actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &drop);
+        EXPECT_NE(drop.dropAction(), Qt::MoveAction);
+        return drop.isAccepted();
+    }
+    QUrl Url(const QString& name) const { return QUrl::fromLocalFile(Files() + "/" + name); }
+    QString Example() const { return Box("txtExample")->text(); }
+
+    QString filesDir;
+    std::filesystem::path saved;
+};
+
+TEST_F(HandedOverTest, CommandLineChoosesFilesAsTheChooserWould) {
+    const QString skipped = "Some Files Were Skipped";
+    struct Row {
+        const char* name;
+        Args args;
+        QStringList listed;
+        QString example;
+        Buttons buttons;
+        QString storedDir;
+    };
+    const Row rows[] = {
+        {"no arguments", {}, {}, "", AllOff, Home()},
+        {"natural order, the first one the example", {"files/IMG_10.JPG", "files/IMG_9.JPG"},
+         {"IMG_9.JPG", "IMG_10.JPG"}, "", MaskAndExtract, filesDir},
+        {"after --, absolute", {"--", Raw(Files() + "/IMG_10.JPG")}, {"IMG_10.JPG"}, "", MaskAndExtract, filesDir},
+        {"others left out and announced", {"other/x.jpg", "files/IMG_9.JPG", "files/sub", "files/gone"},
+         {"x.jpg"}, skipped, MaskAndExtract, QFileInfo(root.filePath("other")).canonicalFilePath()},
+        {"a name that is not UTF-8 is not its look-alike", {"files/IMG_\xff.JPG"}, {}, skipped, AllOff, Home()},
+        {"one directory", {"files"}, {}, "", AllOff, filesDir},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Start(row.args);
+        EXPECT_EQ(Items(List1()), row.listed);
+        EXPECT_EQ(Box("txtFile")->text(), row.listed.value(0));
+        EXPECT_EQ(Example(), row.example);
+        EXPECT_EQ(Workflow(), row.buttons);
+        EXPECT_EQ(store->read("Dir", "none"), row.storedDir);
+    }
+    Click(Button("Command3"));  // the directory named alone is where "Select " opens
+    EXPECT_EQ(Dir1()->path(), filesDir);
+}
+
+TEST_F(HandedOverTest, ChosenOnTheCommandLineTheFilesAreRenamedWhereTheyAre) {
+    store->write("Prefix", "Trip");
+    Start({"files/IMG_9.JPG", "files/IMG_10.JPG"});
+    EXPECT_EQ(ws->LastIndex, 2);  // as the chooser would set it: it offers three files there
+    Click(Button("Command1"));
+    EXPECT_EQ(Example(), "Trip0001.JPG");
+    Click(Button("Command4"));
+    const DiskFiles disk = Disk(Files());
+    EXPECT_EQ(disk.count("Trip0001.JPG") + disk.count("Trip0002.JPG"), 2u);
+    EXPECT_EQ(disk.at("Trip0001.JPG"), "IMG_9.JPG");
+}
+
+TEST_F(HandedOverTest, DropChoosesByTheSameRulesAndNeverAsAMove) {
+    const QUrl look = QUrl::fromEncoded(QUrl::fromLocalFile(Files()).toEncoded() + "/IMG_%FF.JPG");
+    struct Row {
+        const char* name;
+        QWidget* target;
+        QList<QUrl> urls;
+        Qt::DropActions actions;
+        bool taken;
+        QStringList listed;
+        QString example;
+    };
+    const Row rows[] = {
+        {"on the window", main.get(), {Url("IMG_10.JPG"), Url("IMG_9.JPG")}, Qt::CopyAction | Qt::MoveAction, true,
+         {"IMG_9.JPG", "IMG_10.JPG"}, ""},
+        {"on a text box, which takes no text of it", Box("txtMask"), {Url("IMG_9.JPG")}, Qt::LinkAction, true,
+         {"IMG_9.JPG"}, ""},
+        {"replaces the earlier choice, announces what it leaves out", List1(),
+         {Url("IMG_10.JPG"), QUrl("https://example.org/a.jpg"), look, Url("sub")}, Qt::CopyAction, true,
+         {"IMG_10.JPG"}, "Some Files Were Skipped"},
+        {"only as a move: refused", main.get(), {Url("IMG_9.JPG")}, Qt::MoveAction, false, {"IMG_10.JPG"},
+         "Some Files Were Skipped"},
+        {"no local file: refused", main.get(), {QUrl("https://example.org/a.jpg")}, Qt::CopyAction, false,
+         {"IMG_10.JPG"}, "Some Files Were Skipped"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(Drop(row.target, row.urls, row.actions), row.taken);
+        EXPECT_EQ(Items(List1()), row.listed);
+        EXPECT_EQ(Box("txtFile")->text(), row.listed.value(0));
+        EXPECT_EQ(Example(), row.example);
+        EXPECT_EQ(Box("txtMask")->text(), "");
+        EXPECT_EQ(Workflow(), MaskAndExtract);
+        EXPECT_EQ(store->read("Dir", "none"), filesDir);
+    }
+    EXPECT_TRUE(Drop(main.get(), {QUrl::fromLocalFile(Files() + "/sub")}));  // a directory opens the chooser there
+    ASSERT_NE(Chooser(), nullptr);
+    EXPECT_EQ(Dir1()->path(), filesDir + "/sub");
+    EXPECT_EQ(List1()->count(), 0);
+}
+
+TEST_F(HandedOverTest, DropClosesTheChooserAndIsRefusedWhileAPassIsUnderReview) {
+    Click(Button("Command3"));  // the chooser opens on the home directory
+    ASSERT_NE(Chooser(), nullptr);
+    ASSERT_TRUE(Drop(main.get(), {Url("IMG_9.JPG"), Url("IMG_10.JPG")}));
+    EXPECT_EQ(Chooser(), nullptr);  // else "Rename" would work in the directory it shows
+    Click(Button("Command1"));
+    Click(Button("Command4"));
+    frmDir* review = Chooser();
+    ASSERT_NE(review, nullptr);
+    EXPECT_EQ(Disk(Files()).count("0001.JPG"), 1u);
+
+    EXPECT_FALSE(Drop(main.get(), {Url("0001.JPG")}));
+    EXPECT_FALSE(Drop(Box("txtFile"), {Url("0001.JPG")}));
+    QMimeData data;
+    data.setUrls({Url("0001.JPG")});
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(main.get(), &drop);  // a drop without an accepted enter
+    EXPECT_FALSE(drop.isAccepted());
+    EXPECT_EQ(Chooser(), review);
+    EXPECT_EQ(List1()->count(), 0);
+    EXPECT_EQ(Workflow(), AllOn);
+
+    Click(Find<QPushButton>(review, "Command2"));  // Undo
+    EXPECT_EQ(Disk(Files()).count("IMG_9.JPG"), 1u);
+    EXPECT_TRUE(Drop(main.get(), {Url("IMG_9.JPG")}));
+    EXPECT_EQ(Items(List1()), QStringList({"IMG_9.JPG"}));
+}
+
+TEST(HelpFileLocation, BesideTheProgramFirstThenInTheInstalledDataDirectory) {
+    struct Row {
+        const char* name;
+        bool beside, installed;
+        QString found;  // relative to the prefix
+    };
+    const Row rows[] = {
+        {"build tree", true, false, "bin/mvn.hlp"},
+        {"installed", false, true, "share/morvane/mvn.hlp"},
+        {"both: beside wins", true, true, "bin/mvn.hlp"},
+        {"neither: beside, where it fails quietly", false, false, "bin/mvn.hlp"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir prefix;
+        QDir(prefix.path()).mkpath("bin");
+        QDir(prefix.path()).mkpath("share/morvane");
+        if (row.beside) QFile(prefix.filePath("bin/mvn.hlp")).open(QIODevice::WriteOnly);
+        if (row.installed) QFile(prefix.filePath("share/morvane/mvn.hlp")).open(QIODevice::WriteOnly);
+        EXPECT_EQ(HelpFileFor(prefix.filePath("bin")), prefix.filePath(row.found));
+    }
+}
+
+}  // namespace
