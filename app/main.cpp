@@ -2,6 +2,7 @@
 
 #include "command_line.h"
 #include "frmMain.h"
+#include "mount_table_source.h"
 #include "rename_layer.h"
 #include "settings_store.h"
 #include "work_state.h"
@@ -20,7 +21,7 @@ int main(int argc, char* argv[]) {
     morvane::WorkState ws;
     SettingsStore store;
     morvane::PosixRenamer renamer;
-    frmMain window(ws, store, renamer);
+    frmMain window(ws, store, renamer, SystemMountTable());
     OpenNamedPaths(window, command.Paths);
     window.show();
     return app.exec();

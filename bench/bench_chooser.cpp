@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -132,19 +133,20 @@ int main(int argc, char** argv) {
     QElapsedTimer t;
     t.start();
     double cpu = CpuMs();
-    window.Command3_Click();
-    frmDir* dialog = window.dirDialog();
-    if (!QTest::qWaitForWindowExposed(dialog)) return 1;
+    window.centralWidget()->findChild<QPushButton*>("Command3")->click();
+    auto* dialog = window.findChild<frmDir*>("frmDir");
+    if (!dialog || !QTest::qWaitForWindowExposed(dialog)) return 1;
     const double open = Ms(t), openCpu = CpuMs() - cpu;
-    const int listed = dialog->File1->count();
+    auto* file1 = dialog->findChild<FileListBox*>("File1");
+    const int listed = file1->count();
 
-    dialog->File1->selectAll();
+    file1->selectAll();
     t.restart();
     cpu = CpuMs();
-    dialog->Command1_Click();
+    dialog->findChild<QPushButton*>("Command1")->click();
     QCoreApplication::processEvents();
     const double ok = Ms(t), okCpu = CpuMs() - cpu;
-    const int taken = window.List1->count();
+    const int taken = window.centralWidget()->findChild<QListWidget*>("List1")->count();
 
     std::printf("chooser opened, File1 filled (%d files): %8.1f ms wall, %6.1f ms cpu  (target < 1000)\n", listed,
                 open, openCpu);

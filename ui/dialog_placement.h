@@ -1,16 +1,9 @@
 #pragma once
-// Small layout helpers for the dialogs, which are laid out in twips.
+// Placing the windows on the screen and fitting captions to the font in use.
 #include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
-
-// Twips to device-independent pixels (15 twips to a pixel at 96 dots per inch).
-constexpr int Twips(int twips) { return twips / 15; }
-
-inline QRect TwipsRect(int left, int top, int width, int height) {
-    return QRect(Twips(left), Twips(top), Twips(width), Twips(height));
-}
 
 // Places a window at the centre of its screen, whatever its owner's position.
 inline void CentreOnScreen(QWidget& window) {

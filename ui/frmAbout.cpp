@@ -4,42 +4,37 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app_icon.h"
 #include "dialog_placement.h"
+#include "form_builder.h"
 
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect where, bool wrap = false) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(where);
-    label->setAccessibleName(text);
-    label->setWordWrap(wrap);
-    if (wrap)
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    else
-        GrowToFit(*label);
-    return label;
-}
+using enum ControlKind;
 
-void Blacken(QLabel* label) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-}
+constexpr const char* Disclaimer =
+    "Morvane and its help file are protected by copyright. You may not copy, sell or pass on this program, in "
+    "whole or in part, without the written permission of its authors.";
 
-// One stroke of the separator: a filled strip from x1 to x2 (twips) at y.
-QFrame* MakeLine(QWidget* parent, const char* name, int x1, int x2, int y, int pixels, QColor colour) {
-    auto* line = new QFrame(parent);
-    line->setObjectName(name);
-    line->setFrameShape(QFrame::NoFrame);
-    line->setGeometry(Twips(x1), Twips(y), Twips(x2) - Twips(x1), pixels);
-    line->setAutoFillBackground(true);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, colour);
-    line->setPalette(palette);
-    line->setAccessibleName("Separator");
-    return line;
+// Line1_0 and Line1_1 together are the etched separator: white below, grey
+// drawn over its upper pixel (later rows lie above earlier ones). "OK" is the default button: Enter presses it,
+// and Escape closes the box as well.
+const ControlRow Controls[] = {
+    {Picture, "picIcon", nullptr, 120, 120, 540, 540, NoTab, "Morvane icon", nullptr},
+    {Caption, "lblTitle", "Morvane  Version 2.01", 1320, 240, 3885, 360, NoTab, "Morvane  Version 2.01", nullptr},
+    {Caption, "lblVersion", "Copyright (C) 2026 The Morvane developers", 1320, 720, 3885, 225, NoTab,
+     "Copyright (C) 2026 The Morvane developers", nullptr},
+    {Caption, "lblDescription", "A file renaming utility", 1320, 1125, 3885, 330, NoTab, "A file renaming utility",
+     nullptr},
+    {Line, "Line1_0", nullptr, 120, 1680, 5549, 30, NoTab, "Separator", nullptr},
+    {Line, "Line1_1", nullptr, 120, 1680, 5520, 15, NoTab, "Separator", nullptr},
+    {WrappedText, "lblDisclaimer", Disclaimer, 255, 1920, 3900, 1425, NoTab, Disclaimer, nullptr},
+    {DefaultButton, "cmdOK", "OK", 4320, 2280, 1260, 345, 0, "OK", nullptr},
+};
+
+void Paint(QWidget* widget, QPalette::ColorRole role, QColor colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
 }
 
 }  // namespace
@@ -56,40 +51,12 @@ frmAbout::frmAbout(QWidget* owner)
 }
 
 void frmAbout::BuildControls() {
-    picIcon = new QLabel(this);
-    picIcon->setObjectName("picIcon");
-    picIcon->setGeometry(TwipsRect(120, 120, 540, 540));
-    picIcon->setAlignment(Qt::AlignCenter);
-    picIcon->setPixmap(AppIconPixmap(32));
-    picIcon->setAccessibleName("Morvane icon");
-
-    lblTitle = MakeLabel(this, "lblTitle", "Morvane  Version 2.01", TwipsRect(1320, 240, 3885, 360));
-    lblVersion = MakeLabel(this, "lblVersion", "Copyright (C) 2026 The Morvane developers",
-                           TwipsRect(1320, 720, 3885, 225));
-    lblDescription = MakeLabel(this, "lblDescription", "A file renaming utility", TwipsRect(1320, 1125, 3885, 330));
-    Blacken(lblTitle);
-    Blacken(lblDescription);
-
-    // White below, grey drawn over its upper pixel: an etched groove.
-    Line1[0] = MakeLine(this, "Line1_0", 120, 5669, 1680, 2, Qt::white);
-    Line1[1] = MakeLine(this, "Line1_1", 120, 5640, 1680, 1, QColor(128, 128, 128));
-    Line1[1]->raise();
-
-    lblDisclaimer = MakeLabel(this, "lblDisclaimer",
-                              "Morvane and its help file are protected by copyright. You may not "
-                              "copy, sell or pass on this program, in whole or in part, without "
-                              "the written permission of its authors.",
-                              TwipsRect(255, 1920, 3900, 1425), true);
-    Blacken(lblDisclaimer);
-
-    cmdOK = new QPushButton("OK", this);
-    cmdOK->setObjectName("cmdOK");
-    cmdOK->setGeometry(TwipsRect(4320, 2280, 1260, 345));
-    cmdOK->setAccessibleName("OK");
-    // Enter presses it as the default button; Escape closes the box as well.
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    cmdOK->setFocus();
+    const Form form = BuildForm(*this, Controls);
+    for (const char* name : {"lblTitle", "lblDescription", "lblDisclaimer"})
+        Paint(form.get<QLabel>(name), QPalette::WindowText, Qt::black);
+    Paint(form.get<QFrame>("Line1_0"), QPalette::Window, Qt::white);
+    Paint(form.get<QFrame>("Line1_1"), QPalette::Window, QColor(128, 128, 128));
+    connect(form.get<QPushButton>("cmdOK"), &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 }
 
 void frmAbout::Form_Load() { CentreOnScreen(*this); }

@@ -4,23 +4,22 @@
 #include <vector>
 
 #include <QCloseEvent>
-#include <QItemSelectionModel>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QListWidget>
+#include <QItemSelectionModel>
 #include <QPushButton>
-#include <QStorageInfo>
 
+#include "busy_cursor.h"
 #include "dialog_placement.h"
 #include "dir_list_box.h"
 #include "directory_listing.h"
 #include "directory_path.h"
+#include "enter_escape_filter.h"
 #include "file_list_box.h"
+#include "form_builder.h"
 #include "frmMain.h"
-#include "busy_cursor.h"
+#include "mount_table.h"
+#include "mount_table_source.h"
 #include "qt_text.h"
 #include "rename_pass.h"
 #include "report_text.h"
@@ -28,13 +27,16 @@
 
 namespace {
 
-QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);  // Enter presses neither button
-    b->setDefault(false);
-    return b;
-}
+using enum ControlKind;
+
+// Neither button is a default button: Enter presses neither.
+const ControlRow Controls[] = {
+    {DriveList, "Drive1", nullptr, 120, 120, 3015, 315, 0, "Drive", nullptr},
+    {DirList, "Dir1", nullptr, 120, 600, 3495, 5040, 1, "Directory", nullptr},
+    {Button, "Command1", "&OK", 4200, 120, 1215, 375, 2, nullptr, nullptr},
+    {Button, "Command2", "&Cancel", 6240, 120, 1215, 375, 3, nullptr, nullptr},
+    {FileList, "File1", nullptr, 3840, 600, 3975, 5100, 4, "Files", nullptr},
+};
 
 // The directory the chooser falls back on: the user's home, or the root.
 QString HomeDirectory() {
@@ -44,7 +46,9 @@ QString HomeDirectory() {
 
 }  // namespace
 
-frmDir::frmDir(frmMain& main) : QDialog(&main), m_main(main) {
+frmDir::frmDir(frmMain& main, morvane::WorkState& ws, SettingsStore& store, morvane::FileRenamer& renamer,
+               const MountTableSource& mounts)
+    : QDialog(&main), m_main(main), m_ws(ws), m_store(store), m_renamer(renamer), m_mounts(mounts) {
     setObjectName("frmDir");
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
@@ -57,30 +61,13 @@ frmDir::frmDir(frmMain& main) : QDialog(&main), m_main(main) {
 }
 
 void frmDir::BuildControls() {
-    Drive1 = new QComboBox(this);
-    Drive1->setObjectName("Drive1");
-    Drive1->setGeometry(TwipsRect(120, 120, 3015, 315));
-    Drive1->setAccessibleName("Drive");
-
-    Dir1 = new DirListBox(this);
-    Dir1->setObjectName("Dir1");
-    Dir1->setGeometry(TwipsRect(120, 600, 3495, 5040));
-    Dir1->setAccessibleName("Directory");
-
-    Command1 = MakeButton("Command1", "&OK", this);
-    Command1->setGeometry(TwipsRect(4200, 120, 1215, 375));
-    Command2 = MakeButton("Command2", "&Cancel", this);
-    Command2->setGeometry(TwipsRect(6240, 120, 1215, 375));
-
-    File1 = new FileListBox(this);
-    File1->setObjectName("File1");
-    File1->setGeometry(TwipsRect(3840, 600, 3975, 5100));
-    File1->setAccessibleName("Files");
-
-    setTabOrder(Drive1, Dir1);
-    setTabOrder(Dir1, Command1);
-    setTabOrder(Command1, Command2);
-    setTabOrder(Command2, File1);
+    const Form form = BuildForm(*this, Controls);
+    Drive1 = form.get<QComboBox>("Drive1");
+    Dir1 = form.get<DirListBox>("Dir1");
+    Command1 = form.get<QPushButton>("Command1");
+    Command2 = form.get<QPushButton>("Command2");
+    File1 = form.get<FileListBox>("File1");
+    new EnterEscapeFilter(*this);
 
     connect(Dir1, &DirListBox::Change, this, &frmDir::Dir1_Change);
     connect(Command1, &QPushButton::clicked, this, &frmDir::Command1_Click);
@@ -92,38 +79,35 @@ void frmDir::Form_Load() {
     CentreOnScreen(*this);
     FillDrives();
     // A stored directory that no longer opens gives the home directory, silently.
-    if (!Dir1->setPath(m_main.store().read("Dir", HomeDirectory()))) Dir1->setPath(HomeDirectory());
+    if (!Dir1->setPath(m_store.read("Dir", HomeDirectory()))) Dir1->setPath(HomeDirectory());
     ShowDriveOf(Dir1->path());
     connect(Drive1, &QComboBox::currentIndexChanged, this, &frmDir::Drive1_Change);
     Drive1->setFocus();
 }
 
+// From the mount table's text alone: asking each file system about itself
+// would wait on any mount that has stopped answering.
 void frmDir::FillDrives() {
-    QStringList roots;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        const QString root = volume.rootPath();
-        // Single files mounted in place (common in containers) are no volumes to browse.
-        if (QFileInfo(root).isDir()) roots << root;
-    }
-    if (!roots.contains("/")) roots << "/";
-    roots.sort();
-    roots.removeDuplicates();
-    Drive1->addItems(roots);
+    const QByteArray table = m_mounts.MountTable();
+    for (const morvane::Text& root : morvane::VolumeRoots(std::string_view(table.constData(), table.size())))
+        Drive1->addItem(ToQString(root));
+}
+
+QString frmDir::VolumeOf(const QString& path) const {
+    std::vector<morvane::Text> roots;
+    for (int i = 0; i < Drive1->count(); ++i) roots.push_back(ToText(Drive1->itemText(i)));
+    return ToQString(morvane::VolumeOf(ToText(path), roots));
 }
 
 void frmDir::ShowDriveOf(const QString& path) {
-    std::vector<morvane::Text> roots;
-    for (int i = 0; i < Drive1->count(); ++i) roots.push_back(ToText(Drive1->itemText(i)));
-    const int index = Drive1->findText(ToQString(morvane::VolumeOf(ToText(path), roots)));
+    const int index = Drive1->findText(VolumeOf(path));
     if (index >= 0) Drive1->setCurrentIndex(index);
 }
 
 void frmDir::Drive1_Change() {
     const QString root = Drive1->currentText();
-    std::vector<morvane::Text> roots;
-    for (int i = 0; i < Drive1->count(); ++i) roots.push_back(ToText(Drive1->itemText(i)));
     // Choosing the volume already shown keeps the directory shown.
-    if (ToQString(morvane::VolumeOf(ToText(Dir1->path()), roots)) == root) return;
+    if (VolumeOf(Dir1->path()) == root) return;
     // A volume that cannot be read: no message, the list goes back to the
     // volume of the directory shown.
     if (!Dir1->setPath(root)) ShowDriveOf(Dir1->path());
@@ -135,10 +119,9 @@ void frmDir::Dir1_Change() {
 }
 
 void frmDir::Command1_Click() {
-    m_main.store().write("Dir", Dir1->path());
+    m_store.write("Dir", Dir1->path());
     if (Command1->text() != "Accept") {
-        const int count = File1->count();
-        m_main.workState().LastIndex = count - 1;
+        m_ws.LastIndex = File1->count() - 1;
         // Rows in the list's own order, not in the order they were clicked.
         std::vector<int> rows;
         for (const QItemSelectionRange& range : File1->selectionModel()->selection())
@@ -150,7 +133,7 @@ void frmDir::Command1_Click() {
         for (const int row : rows) chosen << File1->item(row)->text();
         m_main.TakeChosenFiles(chosen);
     } else {
-        DisableWorkflowButtons();
+        m_main.DisableWorkflowButtons();
     }
     HideAndClose();
 }
@@ -160,21 +143,34 @@ void frmDir::Command2_Click() {
         morvane::UndoOutcome outcome;
         {
             BusyCursor busy;
-            outcome = morvane::UndoLastPass(m_main.workState().Journal, m_main.renamer());
+            outcome = morvane::UndoLastPass(m_ws.Journal, m_renamer);
         }
         File1->Refresh();
         if (outcome.FirstError != morvane::ErrNone) {
             // Stays open in review mode, so that "Undo" can be pressed again.
-            m_main.txtExample->setText(ErrorText(outcome.FirstError));
+            m_main.ShowExampleText(ErrorText(outcome.FirstError));
             return;
         }
         Command2->setEnabled(false);
     }
-    DisableWorkflowButtons();
+    m_main.DisableWorkflowButtons();
     HideAndClose();
 }
 
 void frmDir::File1_DblClick() { Command1_Click(); }
+
+QString frmDir::DirectoryPath() const { return Dir1->path(); }
+
+void frmDir::OpenChooser() {
+    setWindowTitle("Select the files to rename");
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmDir::RefreshFiles() { File1->Refresh(); }
+
+bool frmDir::InReview() const { return Command1->text() == "Accept"; }
 
 void frmDir::OpenReview() {
     setWindowTitle("Accept the new names, or Undo the changes");
@@ -187,27 +183,9 @@ void frmDir::OpenReview() {
     File1->Refresh();
 }
 
-void frmDir::DisableWorkflowButtons() {
-    m_main.Command2->setEnabled(false);
-    m_main.Command1->setEnabled(false);
-    m_main.Command4->setEnabled(false);
-}
-
 void frmDir::HideAndClose() {
     hide();
     close();
-}
-
-void frmDir::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        event->accept();  // neither closes the dialog nor presses a button
-        return;
-    default:
-        QDialog::keyPressEvent(event);
-    }
 }
 
 void frmDir::closeEvent(QCloseEvent* event) {

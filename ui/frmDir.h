@@ -1,54 +1,73 @@
 #pragma once
 // The file chooser, which after a rename pass becomes the review dialog. Its
 // mode is not a flag: each button's handler reads its own button's caption
-// ("Accept" and "Undo" in review mode, anything else means choosing).
+// ("Accept" and "Undo" in review mode, anything else means choosing). It
+// acts on the main window only through the main window's public operations.
 #include <QDialog>
+
+#include "rename_layer.h"
+#include "work_state.h"
 
 class QComboBox;
 class QPushButton;
 class DirListBox;
 class FileListBox;
+class MountTableSource;
+class SettingsStore;
 class frmMain;
 
 class frmDir : public QDialog {
     Q_OBJECT
 public:
-    // Created hidden, on the directory stored under "Dir". Whoever opens it
-    // sets the caption and shows it.
-    explicit frmDir(frmMain& main);
+    // Created hidden, on the directory stored under "Dir", with the volumes
+    // of the mount table. Whoever opens it sets the caption and shows it.
+    frmDir(frmMain& main, morvane::WorkState& ws, SettingsStore& store, morvane::FileRenamer& renamer,
+           const MountTableSource& mounts);
 
     // True once the dialog has been closed: it is about to be destroyed and
     // must not be used again.
     bool isClosed() const { return m_closed; }
 
+    // The directory shown.
+    QString DirectoryPath() const;
+    // Shows the dialog for choosing files.
+    void OpenChooser();
+    // Reads the shown directory's files again.
+    void RefreshFiles();
     // Turns the dialog into the review dialog after a completed pass.
     void OpenReview();
+    // Whether it shows a pass to accept or undo.
+    bool InReview() const;
 
-    QComboBox* Drive1 = nullptr;
-    DirListBox* Dir1 = nullptr;
-    FileListBox* File1 = nullptr;
-    QPushButton* Command1 = nullptr;  // "&OK" / "Accept"
-    QPushButton* Command2 = nullptr;  // "&Cancel" / "Undo"
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
-public slots:
+private slots:
     void Drive1_Change();
     void Dir1_Change();
     void Command1_Click();
     void Command2_Click();
     void File1_DblClick();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void BuildControls();
     void Form_Load();
     void FillDrives();
+    // Of the volumes listed, the one that holds path.
+    QString VolumeOf(const QString& path) const;
     void ShowDriveOf(const QString& path);
-    void DisableWorkflowButtons();
     void HideAndClose();
 
     frmMain& m_main;
+    morvane::WorkState& m_ws;
+    SettingsStore& m_store;
+    morvane::FileRenamer& m_renamer;
+    const MountTableSource& m_mounts;
     bool m_closed = false;
+
+    QComboBox* Drive1 = nullptr;
+    DirListBox* Dir1 = nullptr;
+    FileListBox* File1 = nullptr;
+    QPushButton* Command1 = nullptr;  // "&OK" / "Accept"
+    QPushButton* Command2 = nullptr;  // "&Cancel" / "Undo"
 };

@@ -13,6 +13,7 @@
 
 #include "app_icon.h"
 #include "dialog_placement.h"
+#include "form_builder.h"
 #include "frmAbout.h"
 #include "frmOptions.h"
 #include "help_file_location.h"
@@ -23,8 +24,9 @@
 #include "report_text.h"
 #include "settings_store.h"
 
-frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRenamer& renamer, QWidget* parent)
-    : QMainWindow(parent), m_ws(ws), m_store(store), m_renamer(renamer) {
+frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRenamer& renamer,
+                 const MountTableSource& mounts, QWidget* parent)
+    : QMainWindow(parent), m_ws(ws), m_store(store), m_renamer(renamer), m_mounts(mounts) {
     setObjectName("frmMain");
     setWindowTitle("Morvane");
     QApplication::setWindowIcon(AppIcon());
@@ -47,22 +49,40 @@ frmMain::~frmMain() = default;
 
 void frmMain::Form_Load() {
     m_ws.HelpFilePath = ToText(HelpFileFor(QCoreApplication::applicationDirPath()));
-    ShowOptions(LoadOptions(m_store));
+    SetOptions(LoadOptions(m_store));
+    DisableWorkflowButtons();
+}
+
+void frmMain::TakeChosenFiles(const QStringList& names) {
+    List1->addItems(names);
+    if (List1->count() > 0 && !List1->item(0)->text().isEmpty()) {
+        txtFile->setText(List1->item(0)->text());
+        Command2->setEnabled(true);
+        Command1->setEnabled(true);
+        Command4->setEnabled(false);
+    } else {
+        DisableWorkflowButtons();
+    }
+}
+
+void frmMain::ShowExampleText(const QString& text) { txtExample->setText(text); }
+
+void frmMain::DisableWorkflowButtons() {
     Command2->setEnabled(false);
     Command1->setEnabled(false);
     Command4->setEnabled(false);
 }
 
-void frmMain::ShowOptions(const morvane::Options& options) {
+morvane::Options frmMain::Options() const {
+    return {ToText(lblPrefix->text()), ToText(lblSufix->text()), ToText(lblStartNumber->text()),
+            ToText(lblLetteringPosition->text())};
+}
+
+void frmMain::SetOptions(const morvane::Options& options) {
     lblPrefix->setText(ToQString(options.Prefix));
     lblSufix->setText(ToQString(options.Sufix));
     lblStartNumber->setText(ToQString(options.StartNumber));
     lblLetteringPosition->setText(ToQString(options.LetteringPosition));
-}
-
-morvane::Options frmMain::Options() const {
-    return {ToText(lblPrefix->text()), ToText(lblSufix->text()), ToText(lblStartNumber->text()),
-            ToText(lblLetteringPosition->text())};
 }
 
 // "Set Mask": the highlighted part of the example name becomes the mask, by
@@ -108,22 +128,14 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frmMain::mnuClearOptions_Click() { ShowOptions(ClearOptions(m_store)); }
+void frmMain::mnuClearOptions_Click() { SetOptions(ClearOptions(m_store)); }
 
-void frmMain::mnuOptionsSetOptions_Click() { frmOptions::Open(*this); }
+void frmMain::mnuOptionsSetOptions_Click() {
+    frmOptions dialog(*this, m_store);
+    dialog.exec();
+}
 
 // A missing or unreadable help file ends this quietly.
 void frmMain::MnuHelpHelp_Click() { HelpWindow::Open(ToQString(m_ws.HelpFilePath), this); }
 
 void frmMain::MnuHelpAbout_Click() { frmAbout::Open(this); }
-
-void frmMain::TakeChosenFiles(const QStringList& names) {
-    List1->addItems(names);
-    const bool taken = List1->count() > 0 && !List1->item(0)->text().isEmpty();
-    if (taken) txtFile->setText(List1->item(0)->text());
-    Command2->setEnabled(taken);
-    Command1->setEnabled(taken);
-    Command4->setEnabled(false);
-}
-
-void frmMain::ShowExampleText(const QString& text) { txtExample->setText(text); }

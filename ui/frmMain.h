@@ -1,10 +1,11 @@
 #pragma once
-// The main window. Its controls are public members because the chooser and
-// the review dialog act on them directly (list, text boxes, workflow buttons,
-// option labels).
+// The main window. Its controls are its own: the chooser, the review dialog
+// and the options dialog reach it only through the operations below.
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 
+#include "mount_table_source.h"
 #include "options.h"
 #include "rename_layer.h"
 #include "work_state.h"
@@ -25,21 +26,61 @@ struct FileChoice;
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
+    // The window works on the services it is handed; the chooser it opens
+    // reads its volumes from `mounts`.
     frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRenamer& renamer,
-            QWidget* parent = nullptr);
+            const MountTableSource& mounts = SystemMountTable(), QWidget* parent = nullptr);
     ~frmMain() override;
 
-    morvane::WorkState& workState() { return m_ws; }
-    SettingsStore& store() { return m_store; }
-    morvane::FileRenamer& renamer() { return m_renamer; }
-
-    // The options as the option labels hold them.
+    // The chooser's "&OK": appends the names to the file list in the given
+    // order. When the list's first entry is not empty it becomes the example
+    // name, "Set Mask" and "Extract" are enabled and "Rename" disabled;
+    // otherwise all three are disabled.
+    void TakeChosenFiles(const QStringList& names);
+    // Puts the text in the example new name box.
+    void ShowExampleText(const QString& text);
+    // Disables "Set Mask", "Extract" and "Rename".
+    void DisableWorkflowButtons();
+    // The options in force, as the option labels hold them.
     morvane::Options Options() const;
-    void ShowOptions(const morvane::Options& options);
+    void SetOptions(const morvane::Options& options);
+    // Files named on the command line or dropped, taken as a choice made in
+    // the chooser; does nothing while the review dialog shows a pass.
+    void TakeFileChoice(const morvane::FileChoice& choice);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private slots:
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void List1_DblClick();
+    void MnuFileExit_Click();
+    void mnuClearOptions_Click();
+    void mnuOptionsSetOptions_Click();
+    void MnuHelpHelp_Click();
+    void MnuHelpAbout_Click();
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void Form_Load();
+    void EnableFileDrops();
+    bool ReviewShowing() const;
     // The chooser / review dialog: created (hidden) on first use, destroyed
     // when it closes.
     frmDir* dirDialog();
+
+    morvane::WorkState& m_ws;
+    SettingsStore& m_store;
+    morvane::FileRenamer& m_renamer;
+    const MountTableSource& m_mounts;
+    QPointer<frmDir> m_dir;
 
     QPushButton* Command1 = nullptr;  // "Extract"
     QPushButton* Command2 = nullptr;  // "Set Mask"
@@ -53,45 +94,4 @@ public:
     QLabel* lblSufix = nullptr;
     QLabel* lblStartNumber = nullptr;
     QLabel* lblLetteringPosition = nullptr;
-    QLabel* Picture1 = nullptr;
-
-    // What "&OK" in choosing mode does to this window once the chooser's list
-    // has been walked: the names are appended to List1, the first becomes the
-    // example and "Set Mask" and "Extract" are enabled, "Rename" is not; with
-    // no name, all three are disabled.
-    void TakeChosenFiles(const QStringList& names);
-    void ShowExampleText(const QString& text);
-    // Files named on the command line or dropped, taken as a choice made in
-    // the chooser; does nothing while the review dialog shows a pass.
-    void TakeFileChoice(const morvane::FileChoice& choice);
-
-public slots:
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void List1_DblClick();
-    void MnuFileExit_Click();
-    void mnuClearOptions_Click();
-    void mnuOptionsSetOptions_Click();
-    void MnuHelpHelp_Click();
-    void MnuHelpAbout_Click();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-
-private:
-    void BuildControls();
-    void BuildMenus();
-    void Form_Load();
-    void EnableFileDrops();
-    bool ReviewShowing() const;
-
-    morvane::WorkState& m_ws;
-    SettingsStore& m_store;
-    morvane::FileRenamer& m_renamer;
-    QPointer<frmDir> m_dir;
 };

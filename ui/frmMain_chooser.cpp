@@ -4,11 +4,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "dir_list_box.h"
-#include "file_list_box.h"
+#include "busy_cursor.h"
 #include "frmDir.h"
 #include "frmMain.h"
-#include "busy_cursor.h"
 #include "qt_text.h"
 #include "rename_pass.h"
 #include "report_text.h"
@@ -16,7 +14,7 @@
 frmDir* frmMain::dirDialog() {
     // A dialog that has been closed is only waiting to be destroyed.
     if (m_dir && m_dir->isClosed()) m_dir = nullptr;
-    if (!m_dir) m_dir = new frmDir(*this);
+    if (!m_dir) m_dir = new frmDir(*this, m_ws, m_store, m_renamer, m_mounts);
     return m_dir;
 }
 
@@ -27,13 +25,10 @@ void frmMain::Command3_Click() {
     txtExample->setText("");
     const bool wasOpen = m_dir && !m_dir->isClosed();
     frmDir* dialog = dirDialog();
-    m_ws.DirPath = ToText(dialog->Dir1->path());
-    dialog->setWindowTitle("Select the files to rename");
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    m_ws.DirPath = ToText(dialog->DirectoryPath());
+    dialog->OpenChooser();
     // A dialog created just now has read its directory a moment ago.
-    if (wasOpen) dialog->File1->Refresh();
+    if (wasOpen) dialog->RefreshFiles();
 }
 
 void frmMain::Command4_Click() {
@@ -46,7 +41,7 @@ void frmMain::Command4_Click() {
     morvane::PassOutcome outcome;
     {
         BusyCursor busy;
-        outcome = morvane::RunRenamePass(m_ws, entries, ToText(dialog->Dir1->path()), Options(),
+        outcome = morvane::RunRenamePass(m_ws, entries, ToText(dialog->DirectoryPath()), Options(),
                                          ToText(txtFile->text()), m_renamer);
     }
     txtExample->setText(PassReport(outcome.Error, outcome.FilesSkipped));

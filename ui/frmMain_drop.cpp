@@ -74,7 +74,7 @@ void frmMain::EnableFileDrops() {
 }
 
 // A pass under review is never mixed with a new choice.
-bool frmMain::ReviewShowing() const { return m_dir && !m_dir->isClosed() && m_dir->Command1->text() == "Accept"; }
+bool frmMain::ReviewShowing() const { return m_dir && !m_dir->isClosed() && m_dir->InReview(); }
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event) {
     if (!ReviewShowing() && TakeAsCopyOrLink(event)) event->accept();

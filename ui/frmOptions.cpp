@@ -1,14 +1,14 @@
 #include "frmOptions.h"
 
 #include <QButtonGroup>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "dialog_placement.h"
+#include "enter_escape_filter.h"
 #include "filters.h"
+#include "form_builder.h"
 #include "frmMain.h"
 #include "key_press_filter.h"
 #include "options_logic.h"
@@ -16,100 +16,65 @@
 
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect where) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(where);
-    label->setAccessibleName(caption);
-    GrowToFit(*label);
-    return label;
-}
+using enum ControlKind;
 
-QLineEdit* MakeBox(QWidget* parent, const char* name, const QString& spokenName, QRect where) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setGeometry(where);
-    box->setAccessibleName(spokenName);
-    return box;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect where) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(where);
-    button->setAccessibleName(caption);
-    // Neither button is a default button: Enter presses nothing.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
-}
+// Labels take no focus; the tab order runs as the dialog was designed.
+// Neither button is a default button: Enter presses nothing.
+const ControlRow Controls[] = {
+    {Caption, "lblPrefix", "Prefix", 840, 120, 390, 195, NoTab, "Prefix", nullptr},
+    {TextBox, "txtPrefix", nullptr, 840, 360, 4095, 375, 1, "Prefix", nullptr},
+    {Caption, "lblSufix", "Suffix", 840, 960, 390, 195, NoTab, "Suffix", nullptr},
+    {TextBox, "txtSufix", nullptr, 840, 1200, 4095, 375, 2, "Suffix", nullptr},
+    {Caption, "lblStartingNumber", "Starting Number", 840, 1800, 1140, 195, NoTab, "Starting Number", nullptr},
+    {TextBox, "txtStartingNumber", nullptr, 840, 2040, 4095, 375, 7, "Starting Number", nullptr},
+    {Caption, "lblLettering", "Consecutive Lettering Position", 840, 2640, 2145, 195, NoTab,
+     "Consecutive Lettering Position", nullptr},
+    {OptionButton, "opt1_0", "None", 840, 2880, 1095, 495, 8, "None", nullptr},
+    {OptionButton, "opt1_1", "First", 2280, 2880, 1095, 495, 9, "First", nullptr},
+    {OptionButton, "opt1_2", "Last", 3720, 2880, 1095, 495, 10, "Last", nullptr},
+    {Button, "cmdClearOptions", "Clear Options", 960, 3720, 1215, 495, 0, "Clear Options", nullptr},
+    {Button, "cmdOk", "Ok", 3600, 3720, 1215, 495, 5, "Ok", nullptr},
+};
 
 }  // namespace
 
-frmOptions::frmOptions(frmMain& main)
+frmOptions::frmOptions(frmMain& main, SettingsStore& store)
     : QDialog(&main, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      m_main(main) {
+      m_main(main),
+      m_store(store) {
     setObjectName("frmOptions");
     setWindowTitle("Morvane Options");
     setAccessibleName("Morvane Options");
     setFixedSize(Twips(5805), Twips(4515));
     BuildControls();
     Form_Load();
+    ShowValues(m_main.Options());
 }
 
 void frmOptions::BuildControls() {
-    lblPrefix = MakeLabel(this, "lblPrefix", "Prefix", TwipsRect(840, 120, 390, 195));
-    txtPrefix = MakeBox(this, "txtPrefix", "Prefix", TwipsRect(840, 360, 4095, 375));
-    lblSufix = MakeLabel(this, "lblSufix", "Suffix", TwipsRect(840, 960, 390, 195));
-    txtSufix = MakeBox(this, "txtSufix", "Suffix", TwipsRect(840, 1200, 4095, 375));
-    lblStartingNumber =
-        MakeLabel(this, "lblStartingNumber", "Starting Number", TwipsRect(840, 1800, 1140, 195));
-    txtStartingNumber = MakeBox(this, "txtStartingNumber", "Starting Number", TwipsRect(840, 2040, 4095, 375));
-    lblLettering = MakeLabel(this, "lblLettering", "Consecutive Lettering Position", TwipsRect(840, 2640, 2145, 195));
+    const Form form = BuildForm(*this, Controls);
+    txtPrefix = form.get<QLineEdit>("txtPrefix");
+    txtSufix = form.get<QLineEdit>("txtSufix");
+    txtStartingNumber = form.get<QLineEdit>("txtStartingNumber");
 
     m_lettering = new QButtonGroup(this);
     m_lettering->setExclusive(true);
-    const char* const captions[3] = {"None", "First", "Last"};
-    const int lefts[3] = {840, 2280, 3720};
     for (int i = 0; i < 3; ++i) {
-        opt1[i] = new QRadioButton(captions[i], this);
-        opt1[i]->setObjectName(QString("opt1_%1").arg(i));
-        opt1[i]->setGeometry(TwipsRect(lefts[i], 2880, 1095, 495));
-        opt1[i]->setAccessibleName(captions[i]);
+        opt1[i] = form.get<QRadioButton>(QString("opt1_%1").arg(i));
         opt1[i]->setAccessibleDescription("Consecutive Lettering Position");
         m_lettering->addButton(opt1[i], i);
     }
 
-    cmdClearOptions = MakeButton(this, "cmdClearOptions", "Clear Options", TwipsRect(960, 3720, 1215, 495));
-    cmdOk = MakeButton(this, "cmdOk", "Ok", TwipsRect(3600, 3720, 1215, 495));
-    connect(cmdClearOptions, &QPushButton::clicked, this, &frmOptions::cmdClearOptions_Click);
-    connect(cmdOk, &QPushButton::clicked, this, &frmOptions::cmdOk_Click);
-
+    connect(form.get<QPushButton>("cmdClearOptions"), &QPushButton::clicked, this, &frmOptions::cmdClearOptions_Click);
+    connect(form.get<QPushButton>("cmdOk"), &QPushButton::clicked, this, &frmOptions::cmdOk_Click);
     new KeyPressFilter(txtPrefix, &frmOptions::txtPrefix_KeyPress);
     new KeyPressFilter(txtSufix, &frmOptions::txtSufix_KeyPress);
     new KeyPressFilter(txtStartingNumber, &frmOptions::txtStartingNumber_KeyPress);
-
-    // Labels take no focus; the tab order runs as the dialog was designed.
-    setTabOrder(cmdClearOptions, txtPrefix);
-    setTabOrder(txtPrefix, txtSufix);
-    setTabOrder(txtSufix, cmdOk);
-    setTabOrder(cmdOk, txtStartingNumber);
-    setTabOrder(txtStartingNumber, opt1[0]);
-    setTabOrder(opt1[0], opt1[1]);
-    setTabOrder(opt1[1], opt1[2]);
-    cmdClearOptions->setFocus();
+    new EnterEscapeFilter(*this);
 }
 
 void frmOptions::Form_Load() { CentreOnScreen(*this); }
-
-void frmOptions::Open(frmMain& main) {
-    frmOptions dialog(main);
-    dialog.FillFromLabels();
-    dialog.exec();
-}
-
-void frmOptions::FillFromLabels() { ShowValues(m_main.Options()); }
 
 // The boxes and the lettering button selected (no lettering when none is).
 morvane::Options frmOptions::Values() const {
@@ -126,26 +91,13 @@ void frmOptions::ShowValues(const morvane::Options& options) {
 }
 
 void frmOptions::cmdOk_Click() {
-    const morvane::Options result = ConfirmOptions(m_main.store(), Values(), m_main.Options());
+    const morvane::Options result = ConfirmOptions(m_store, Values(), m_main.Options());
     hide();
-    m_main.ShowOptions(result);
+    m_main.SetOptions(result);
     accept();
 }
 
 void frmOptions::cmdClearOptions_Click() { ShowValues(ClearedOptions()); }
-
-void frmOptions::keyPressEvent(QKeyEvent* event) {
-    // Enter and Escape press nothing and do not close the dialog.
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        event->accept();
-        return;
-    default:
-        QDialog::keyPressEvent(event);
-    }
-}
 
 void frmOptions::txtPrefix_KeyPress(qint16& KeyAscii) { Filters::FileNameKeyFilter(KeyAscii); }
 void frmOptions::txtSufix_KeyPress(qint16& KeyAscii) { Filters::FileNameKeyFilter(KeyAscii); }

@@ -1,49 +1,30 @@
 #pragma once
 // The options dialog: prefix, suffix, starting number and lettering position.
-// Filled from the main window's option labels; "Ok" writes the store and the
-// labels. Modal, owned by the main window, created afresh for each opening.
+// Filled from the main window's options when it is created; "Ok" writes the
+// store and hands the options back to the main window. Modal, owned by the
+// main window, created afresh for each opening.
 #include <QDialog>
 
 #include "options.h"
 
 class QButtonGroup;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
+class SettingsStore;
 class frmMain;
 
 class frmOptions : public QDialog {
     Q_OBJECT
 public:
-    explicit frmOptions(frmMain& main);
+    frmOptions(frmMain& main, SettingsStore& store);
 
-    // Menu "&Set Options": loads the dialog, fills it from the labels and
-    // shows it modally; returns when it has closed.
-    static void Open(frmMain& main);
-
-    QLabel* lblPrefix = nullptr;
-    QLineEdit* txtPrefix = nullptr;
-    QLabel* lblSufix = nullptr;
-    QLineEdit* txtSufix = nullptr;
-    QLabel* lblStartingNumber = nullptr;
-    QLineEdit* txtStartingNumber = nullptr;
-    QLabel* lblLettering = nullptr;
-    QRadioButton* opt1[3] = {};  // "None", "First", "Last"
-    QPushButton* cmdClearOptions = nullptr;
-    QPushButton* cmdOk = nullptr;
-
-public slots:
+private slots:
     void cmdOk_Click();
     void cmdClearOptions_Click();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildControls();
     void Form_Load();
-    void FillFromLabels();
     morvane::Options Values() const;
     void ShowValues(const morvane::Options& options);
 
@@ -52,5 +33,10 @@ private:
     static void txtStartingNumber_KeyPress(qint16& KeyAscii);
 
     frmMain& m_main;
+    SettingsStore& m_store;
+    QLineEdit* txtPrefix = nullptr;
+    QLineEdit* txtSufix = nullptr;
+    QLineEdit* txtStartingNumber = nullptr;
+    QRadioButton* opt1[3] = {};  // "None", "First", "Last"
     QButtonGroup* m_lettering = nullptr;
 };

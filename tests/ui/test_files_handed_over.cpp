@@ -36,7 +36,7 @@ protected:
         ws = std::make_unique<morvane::WorkState>();
         store = std::make_unique<SettingsStore>(StoreFile());
         store->write("Dir", Home());
-        main = std::make_unique<frmMain>(*ws, *store, renamer);
+        main = std::make_unique<frmMain>(*ws, *store, renamer, mounts);
         std::vector<const char*> argv{"morvane"};
         for (const std::string& a : args) argv.push_back(a.c_str());
         const CommandLine line = ReadCommandLine(static_cast<int>(argv.size()), argv.data());
@@ -59,7 +59,7 @@ protected:
         return drop.isAccepted();
     }
     QUrl Url(const QString& name) const { return QUrl::fromLocalFile(Files() + "/" + name); }
-    QString Example() const { return main->txtExample->text(); }
+    QString Example() const { return Box("txtExample")->text(); }
 
     QString filesDir;
     std::filesystem::path saved;
@@ -88,23 +88,23 @@ TEST_F(HandedOverTest, CommandLineChoosesFilesAsTheChooserWould) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Start(row.args);
-        EXPECT_EQ(Items(main->List1), row.listed);
-        EXPECT_EQ(main->txtFile->text(), row.listed.value(0));
+        EXPECT_EQ(Items(List1()), row.listed);
+        EXPECT_EQ(Box("txtFile")->text(), row.listed.value(0));
         EXPECT_EQ(Example(), row.example);
         EXPECT_EQ(Workflow(), row.buttons);
         EXPECT_EQ(store->read("Dir", "none"), row.storedDir);
     }
-    Click(main->Command3);  // the directory named alone is where "Select " opens
-    EXPECT_EQ(Chooser()->Dir1->path(), filesDir);
+    Click(Button("Command3"));  // the directory named alone is where "Select " opens
+    EXPECT_EQ(Dir1()->path(), filesDir);
 }
 
 TEST_F(HandedOverTest, ChosenOnTheCommandLineTheFilesAreRenamedWhereTheyAre) {
     store->write("Prefix", "Trip");
     Start({"files/IMG_9.JPG", "files/IMG_10.JPG"});
     EXPECT_EQ(ws->LastIndex, 2);  // as the chooser would set it: it offers three files there
-    Click(main->Command1);
+    Click(Button("Command1"));
     EXPECT_EQ(Example(), "Trip0001.JPG");
-    Click(main->Command4);
+    Click(Button("Command4"));
     const DiskFiles disk = Disk(Files());
     EXPECT_EQ(disk.count("Trip0001.JPG") + disk.count("Trip0002.JPG"), 2u);
     EXPECT_EQ(disk.at("Trip0001.JPG"), "IMG_9.JPG");
@@ -124,9 +124,9 @@ TEST_F(HandedOverTest, DropChoosesByTheSameRulesAndNeverAsAMove) {
     const Row rows[] = {
         {"on the window", main.get(), {Url("IMG_10.JPG"), Url("IMG_9.JPG")}, Qt::CopyAction | Qt::MoveAction, true,
          {"IMG_9.JPG", "IMG_10.JPG"}, ""},
-        {"on a text box, which takes no text of it", main->txtMask, {Url("IMG_9.JPG")}, Qt::LinkAction, true,
+        {"on a text box, which takes no text of it", Box("txtMask"), {Url("IMG_9.JPG")}, Qt::LinkAction, true,
          {"IMG_9.JPG"}, ""},
-        {"replaces the earlier choice, announces what it leaves out", main->List1,
+        {"replaces the earlier choice, announces what it leaves out", List1(),
          {Url("IMG_10.JPG"), QUrl("https://example.org/a.jpg"), look, Url("sub")}, Qt::CopyAction, true,
          {"IMG_10.JPG"}, "Some Files Were Skipped"},
         {"only as a move: refused", main.get(), {Url("IMG_9.JPG")}, Qt::MoveAction, false, {"IMG_10.JPG"},
@@ -137,45 +137,45 @@ TEST_F(HandedOverTest, DropChoosesByTheSameRulesAndNeverAsAMove) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(Drop(row.target, row.urls, row.actions), row.taken);
-        EXPECT_EQ(Items(main->List1), row.listed);
-        EXPECT_EQ(main->txtFile->text(), row.listed.value(0));
+        EXPECT_EQ(Items(List1()), row.listed);
+        EXPECT_EQ(Box("txtFile")->text(), row.listed.value(0));
         EXPECT_EQ(Example(), row.example);
-        EXPECT_EQ(main->txtMask->text(), "");
+        EXPECT_EQ(Box("txtMask")->text(), "");
         EXPECT_EQ(Workflow(), MaskAndExtract);
         EXPECT_EQ(store->read("Dir", "none"), filesDir);
     }
     EXPECT_TRUE(Drop(main.get(), {QUrl::fromLocalFile(Files() + "/sub")}));  // a directory opens the chooser there
     ASSERT_NE(Chooser(), nullptr);
-    EXPECT_EQ(Chooser()->Dir1->path(), filesDir + "/sub");
-    EXPECT_EQ(main->List1->count(), 0);
+    EXPECT_EQ(Dir1()->path(), filesDir + "/sub");
+    EXPECT_EQ(List1()->count(), 0);
 }
 
 TEST_F(HandedOverTest, DropClosesTheChooserAndIsRefusedWhileAPassIsUnderReview) {
-    Click(main->Command3);  // the chooser opens on the home directory
+    Click(Button("Command3"));  // the chooser opens on the home directory
     ASSERT_NE(Chooser(), nullptr);
     ASSERT_TRUE(Drop(main.get(), {Url("IMG_9.JPG"), Url("IMG_10.JPG")}));
     EXPECT_EQ(Chooser(), nullptr);  // else "Rename" would work in the directory it shows
-    Click(main->Command1);
-    Click(main->Command4);
+    Click(Button("Command1"));
+    Click(Button("Command4"));
     frmDir* review = Chooser();
     ASSERT_NE(review, nullptr);
     EXPECT_EQ(Disk(Files()).count("0001.JPG"), 1u);
 
     EXPECT_FALSE(Drop(main.get(), {Url("0001.JPG")}));
-    EXPECT_FALSE(Drop(main->txtFile, {Url("0001.JPG")}));
+    EXPECT_FALSE(Drop(Box("txtFile"), {Url("0001.JPG")}));
     QMimeData data;
     data.setUrls({Url("0001.JPG")});
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(main.get(), &drop);  // a drop without an accepted enter
     EXPECT_FALSE(drop.isAccepted());
     EXPECT_EQ(Chooser(), review);
-    EXPECT_EQ(main->List1->count(), 0);
+    EXPECT_EQ(List1()->count(), 0);
     EXPECT_EQ(Workflow(), AllOn);
 
-    Click(review->Command2);  // Undo
+    Click(Find<QPushButton>(review, "Command2"));  // Undo
     EXPECT_EQ(Disk(Files()).count("IMG_9.JPG"), 1u);
     EXPECT_TRUE(Drop(main.get(), {Url("IMG_9.JPG")}));
-    EXPECT_EQ(Items(main->List1), QStringList({"IMG_9.JPG"}));
+    EXPECT_EQ(Items(List1()), QStringList({"IMG_9.JPG"}));
 }
 
 TEST(HelpFileLocation, BesideTheProgramFirstThenInTheInstalledDataDirectory) {

@@ -7,6 +7,7 @@ using SettingsStoreTest = UiTest;
 
 TEST_F(SettingsStoreTest, ValuesReadBackAsWrittenInAnotherStoreOrTypedByHand) {
     for (const QString value : {"a, b", " lead and trail ", "@at", "semi;hash#", "quote\"back\\", "été–ß", ""}) {
+        SCOPED_TRACE("value [" + value.toStdString() + "]");
         SettingsStore(StoreFile()).write("Prefix", value);
         EXPECT_EQ(SettingsStore(StoreFile()).read("Prefix", "default"), value);
     }
@@ -14,6 +15,7 @@ TEST_F(SettingsStoreTest, ValuesReadBackAsWrittenInAnotherStoreOrTypedByHand) {
         {"Prefix=a,b", "a,b"}, {"Prefix=  a ,b, ", "a ,b,"}, {"Prefix=,", ","},
         {"Prefix=x,y\nPrefix=later,one", "later,one"}};
     for (const auto& [line, expected] : cases) {
+        SCOPED_TRACE("line [" + line.toStdString() + "]");
         std::ofstream(Raw(StoreFile())) << "[Other]\nPrefix=not,this\n[Defaults]\n" << line.constData()
                                                     << "\n[After]\nPrefix=nor,this\n";
         EXPECT_EQ(SettingsStore(StoreFile()).read("Prefix", "default"), expected);

@@ -14,11 +14,29 @@
 
 #include "../core/fault_injecting_renamer.h"
 #include "../core/temp_dir.h"
+#include "dir_list_box.h"
+#include "file_list_box.h"
 #include "frmDir.h"
 #include "frmMain.h"
+#include "mount_table_source.h"
 #include "settings_store.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+// A window's control, found by its object name; a missing one fails the test
+// with its name.
+template <class T = QWidget>
+T* Find(const QObject* window, const QString& name) {
+    T* control = window ? window->findChild<T*>(name) : nullptr;
+    if (!control) ADD_FAILURE() << "no control " << name.toStdString();
+    return control;
+}
+
+// The options dialog's text boxes and lettering buttons.
+inline QLineEdit* OptionBox(QDialog& dialog, const char* name) { return Find<QLineEdit>(&dialog, name); }
+inline QRadioButton* Lettering(QDialog& dialog, int index) {
+    return Find<QRadioButton>(&dialog, QString("opt1_%1").arg(index));
+}
 
 using DiskFiles = Files;  // raw name -> content
 using Buttons = std::array<bool, 3>;                 // "Set Mask", "Extract", "Rename" enabled
@@ -42,12 +60,25 @@ inline bool RunModal(const std::function<void()>& open, const std::function<void
     return leftOpen;
 }
 
+// A mount table given as text, counting its readings. Its mount points need
+// not exist: the chooser lists them without looking at them.
+class FakeMountTable final : public MountTableSource {
+public:
+    QByteArray MountTable() const override {
+        ++Readings;
+        return Table;
+    }
+    QByteArray Table;
+    mutable int Readings = 0;
+};
+
 class UiTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(root.isValid());
         std::filesystem::create_directory(Raw(Home()));
         std::filesystem::create_directory(Raw(Files()));
+        mounts.Table = SystemMountTable().MountTable();
         savedHome = qgetenv("HOME");
         qputenv("HOME", QFile::encodeName(Home()));
         OpenMain();
@@ -64,7 +95,7 @@ protected:
         Flush();
         ws = std::make_unique<morvane::WorkState>();
         store = std::make_unique<SettingsStore>(StoreFile());
-        main = std::make_unique<frmMain>(*ws, *store, renamer);
+        main = std::make_unique<frmMain>(*ws, *store, renamer, mounts);
         main->show();
         main->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
@@ -79,17 +110,31 @@ protected:
     }
     static DiskFiles Disk(const QString& dir) { return FilesIn(Raw(dir)); }
 
+    // A control of the main window (the dialogs have controls of the same names).
+    template <class T = QWidget>
+    T* InMain(const QString& name) const {
+        return Find<T>(main->centralWidget(), name);
+    }
+    QPushButton* Button(const char* name) const { return InMain<QPushButton>(name); }
+    QLineEdit* Box(const char* name) const { return InMain<QLineEdit>(name); }
+    QListWidget* List1() const { return InMain<QListWidget>("List1"); }
+    // The controls of the open chooser or review dialog.
+    QPushButton* ChooserButton(const char* name) { return Find<QPushButton>(Chooser(), name); }
+    FileListBox* File1() { return Find<FileListBox>(Chooser(), "File1"); }
+    DirListBox* Dir1() { return Find<DirListBox>(Chooser(), "Dir1"); }
+
+    static constexpr const char* OptionLabels[] = {"lblPrefix", "lblSufix", "lblStartNumber", "lblLetteringPosition"};
     void SetLabels(const QStringList& texts) {
-        QLabel* labels[] = {main->lblPrefix, main->lblSufix, main->lblStartNumber, main->lblLetteringPosition};
-        for (int i = 0; i < 4; ++i) labels[i]->setText(texts[i]);
+        for (int i = 0; i < 4; ++i) InMain<QLabel>(OptionLabels[i])->setText(texts[i]);
     }
     QStringList Labels() const {
-        return {main->lblPrefix->text(), main->lblSufix->text(), main->lblStartNumber->text(),
-                main->lblLetteringPosition->text()};
+        QStringList texts;
+        for (const char* name : OptionLabels) texts << InMain<QLabel>(name)->text();
+        return texts;
     }
     void Trigger(const char* action) { main->findChild<QAction*>(action)->trigger(); }
     Buttons Workflow() const {
-        return {main->Command2->isEnabled(), main->Command1->isEnabled(), main->Command4->isEnabled()};
+        return {Button("Command2")->isEnabled(), Button("Command1")->isEnabled(), Button("Command4")->isEnabled()};
     }
 
     // The chooser as it stands, once closed ones are destroyed.
@@ -115,6 +160,7 @@ protected:
     QTemporaryDir root;
     QByteArray savedHome;
     FaultInjectingRenamer renamer;  // the real rename layer until a test sets its Fault
+    FakeMountTable mounts;          // the system's table until a test sets another
     std::unique_ptr<morvane::WorkState> ws;
     std::unique_ptr<SettingsStore> store;
     std::unique_ptr<frmMain> main;
