@@ -1,5 +1,7 @@
 #include "stored_pass.h"
 
+#include <set>
+
 #include "directory_path.h"
 #include "errno_mapping.h"
 #include "error_numbers.h"
@@ -82,6 +84,21 @@ int StoreAfterUndo(JournalStore& store, LockedJournal& lock, const RenameJournal
     // makes a later undo find it already back.
     const int err = store.Write(lock, ToStored(journal, state), Durability::Lazy);
     return err == 0 ? ErrNone : ErrorNumberForErrno(err, false);
+}
+
+int RecordUndo(JournalStore& store, const RenameJournal& journal) {
+    int error = 0;
+    auto ended = store.FindLatestEnded(error);
+    if (!ended || ended->Problem != JournalProblem::None) return ErrNone;
+    const StoredJournal& stored = ended->Journal;
+    // Only the same pass: same directory, and the same files by identity.
+    const StoredJournal undone = ToStored(journal, JournalState::Finished);
+    if (stored.Directory != journal.Directory) return ErrNone;
+    std::set<std::pair<std::uint64_t, std::uint64_t>> files;
+    for (const StoredEntry& entry : stored.Entries) files.emplace(entry.Device, entry.Inode);
+    for (const StoredEntry& entry : undone.Entries)
+        if (!files.count({entry.Device, entry.Inode})) return ErrNone;
+    return StoreAfterUndo(store, ended->Lock, journal);
 }
 
 }  // namespace morvane

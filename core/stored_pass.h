@@ -40,4 +40,8 @@ private:
 // Writes the journal after an undo: Undone when every file is back.
 int StoreAfterUndo(JournalStore& store, LockedJournal& lock, const RenameJournal& journal);
 
+// After an undo of the last pass from its review: the store's latest journal,
+// when it is that pass's, is rewritten as StoreAfterUndo does.
+int RecordUndo(JournalStore& store, const RenameJournal& journal);
+
 }  // namespace morvane

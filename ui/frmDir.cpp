@@ -23,6 +23,7 @@
 #include "qt_text.h"
 #include "rename_pass.h"
 #include "report_text.h"
+#include "stored_pass.h"
 #include "settings_store.h"
 
 namespace {
@@ -47,8 +48,9 @@ QString HomeDirectory() {
 }  // namespace
 
 frmDir::frmDir(frmMain& main, morvane::WorkState& ws, SettingsStore& store, morvane::FileRenamer& renamer,
-               const MountTableSource& mounts)
-    : QDialog(&main), m_main(main), m_ws(ws), m_store(store), m_renamer(renamer), m_mounts(mounts) {
+               const MountTableSource& mounts, morvane::JournalStore* journals)
+    : QDialog(&main), m_main(main), m_ws(ws), m_store(store), m_renamer(renamer), m_mounts(mounts),
+      m_journals(journals) {
     setObjectName("frmDir");
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
@@ -121,6 +123,8 @@ void frmDir::Dir1_Change() {
 void frmDir::Command1_Click() {
     m_store.write("Dir", Dir1->path());
     if (Command1->text() != "Accept") {
+        // The pass works where the files were chosen.
+        m_ws.DirPath = ToText(Dir1->path());
         m_ws.LastIndex = File1->count() - 1;
         // Rows in the list's own order, not in the order they were clicked.
         std::vector<int> rows;
@@ -144,6 +148,7 @@ void frmDir::Command2_Click() {
         {
             BusyCursor busy;
             outcome = morvane::UndoLastPass(m_ws.Journal, m_renamer);
+            if (m_journals) morvane::RecordUndo(*m_journals, m_ws.Journal);
         }
         File1->Refresh();
         if (outcome.FirstError != morvane::ErrNone) {
@@ -172,7 +177,8 @@ void frmDir::RefreshFiles() { File1->Refresh(); }
 
 bool frmDir::InReview() const { return Command1->text() == "Accept"; }
 
-void frmDir::OpenReview() {
+void frmDir::OpenReview(const QString& directory) {
+    if (directory != Dir1->path()) Dir1->setPath(directory);
     setWindowTitle("Accept the new names, or Undo the changes");
     show();
     raise();

@@ -15,6 +15,9 @@ class FileListBox;
 class MountTableSource;
 class SettingsStore;
 class frmMain;
+namespace morvane {
+class JournalStore;
+}
 
 class frmDir : public QDialog {
     Q_OBJECT
@@ -22,7 +25,7 @@ public:
     // Created hidden, on the directory stored under "Dir", with the volumes
     // of the mount table. Whoever opens it sets the caption and shows it.
     frmDir(frmMain& main, morvane::WorkState& ws, SettingsStore& store, morvane::FileRenamer& renamer,
-           const MountTableSource& mounts);
+           const MountTableSource& mounts, morvane::JournalStore* journals = nullptr);
 
     // True once the dialog has been closed: it is about to be destroyed and
     // must not be used again.
@@ -34,8 +37,8 @@ public:
     void OpenChooser();
     // Reads the shown directory's files again.
     void RefreshFiles();
-    // Turns the dialog into the review dialog after a completed pass.
-    void OpenReview();
+    // Turns the dialog into the review dialog after a completed pass in directory.
+    void OpenReview(const QString& directory);
     // Whether it shows a pass to accept or undo.
     bool InReview() const;
 
@@ -63,6 +66,7 @@ private:
     SettingsStore& m_store;
     morvane::FileRenamer& m_renamer;
     const MountTableSource& m_mounts;
+    morvane::JournalStore* m_journals;
     bool m_closed = false;
 
     QComboBox* Drive1 = nullptr;

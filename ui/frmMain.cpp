@@ -15,6 +15,7 @@
 #include "dialog_placement.h"
 #include "form_builder.h"
 #include "frmAbout.h"
+#include "frmDir.h"
 #include "frmOptions.h"
 #include "help_file_location.h"
 #include "help_window.h"
@@ -25,8 +26,8 @@
 #include "settings_store.h"
 
 frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRenamer& renamer,
-                 const MountTableSource& mounts, QWidget* parent)
-    : QMainWindow(parent), m_ws(ws), m_store(store), m_renamer(renamer), m_mounts(mounts) {
+                 const MountTableSource& mounts, morvane::JournalStore* journals, QWidget* parent)
+    : QMainWindow(parent), m_ws(ws), m_store(store), m_renamer(renamer), m_mounts(mounts), m_journals(journals) {
     setObjectName("frmMain");
     setWindowTitle("Morvane");
     QApplication::setWindowIcon(AppIcon());
@@ -43,9 +44,13 @@ frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRena
     resize(Twips(9015), Twips(5700) + menuBar()->sizeHint().height());
     CentreOnScreen(*this);
     Form_Load();
+    RefreshUndoLast();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    // The dialogs go with this window's widgets, after this part of it.
+    for (frmDir* dialog : findChildren<frmDir*>()) dialog->disconnect(this);
+}
 
 void frmMain::Form_Load() {
     m_ws.HelpFilePath = ToText(HelpFileFor(QCoreApplication::applicationDirPath()));

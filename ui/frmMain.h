@@ -21,15 +21,18 @@ class SettingsStore;
 class frmDir;
 namespace morvane {
 struct FileChoice;
+class JournalStore;
 }
 
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     // The window works on the services it is handed; the chooser it opens
-    // reads its volumes from `mounts`.
+    // reads its volumes from `mounts`. With `journals`, every pass keeps its
+    // journal there, so that it can be undone after the program ended.
     frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRenamer& renamer,
-            const MountTableSource& mounts = SystemMountTable(), QWidget* parent = nullptr);
+            const MountTableSource& mounts = SystemMountTable(), morvane::JournalStore* journals = nullptr,
+            QWidget* parent = nullptr);
     ~frmMain() override;
 
     // The chooser's "&OK": appends the names to the file list in the given
@@ -47,6 +50,9 @@ public:
     // Files named on the command line or dropped, taken as a choice made in
     // the chooser; does nothing while the review dialog shows a pass.
     void TakeFileChoice(const morvane::FileChoice& choice);
+    // Enables "Undo Last Rename" while the store holds a pass that can still
+    // be undone and no review dialog is open.
+    void RefreshUndoLast();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -61,6 +67,7 @@ private slots:
     void Command4_Click();
     void List1_DblClick();
     void MnuFileExit_Click();
+    void mnuFileUndoLast_Click();
     void mnuClearOptions_Click();
     void mnuOptionsSetOptions_Click();
     void MnuHelpHelp_Click();
@@ -80,6 +87,7 @@ private:
     SettingsStore& m_store;
     morvane::FileRenamer& m_renamer;
     const MountTableSource& m_mounts;
+    morvane::JournalStore* m_journals;
     QPointer<frmDir> m_dir;
 
     QPushButton* Command1 = nullptr;  // "Extract"

@@ -4,17 +4,26 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include <QAction>
+#include <QMessageBox>
+
 #include "busy_cursor.h"
+#include "directory_listing.h"
 #include "frmDir.h"
 #include "frmMain.h"
 #include "qt_text.h"
 #include "rename_pass.h"
 #include "report_text.h"
+#include "stored_pass.h"
 
 frmDir* frmMain::dirDialog() {
     // A dialog that has been closed is only waiting to be destroyed.
     if (m_dir && m_dir->isClosed()) m_dir = nullptr;
-    if (!m_dir) m_dir = new frmDir(*this, m_ws, m_store, m_renamer, m_mounts);
+    if (!m_dir) {
+        m_dir = new frmDir(*this, m_ws, m_store, m_renamer, m_mounts, m_journals);
+        // "Undo Last Rename" waits while a pass is under review.
+        connect(m_dir, &QObject::destroyed, this, &frmMain::RefreshUndoLast);
+    }
     return m_dir;
 }
 
@@ -35,19 +44,70 @@ void frmMain::Command4_Click() {
     std::vector<morvane::Text> entries;
     entries.reserve(static_cast<std::size_t>(List1->count()));
     for (int i = 0; i < List1->count(); ++i) entries.push_back(ToText(List1->item(i)->text()));
-    // The directory the open chooser shows, or the one stored under "Dir"
-    // when the chooser is closed (creating it restores that directory).
     frmDir* dialog = dirDialog();
+    // Where the files were chosen, whatever the chooser shows now or another
+    // copy of the program stored; the chooser's directory only when nothing
+    // was chosen in this run.
+    const morvane::Text directory = m_ws.DirPath.empty() ? ToText(dialog->DirectoryPath()) : m_ws.DirPath;
+    if (!entries.empty() && !morvane::CanOpenDirectory(directory)) {
+        txtExample->setText(ErrorText(morvane::ErrPathNotFound));
+        return;
+    }
     morvane::PassOutcome outcome;
     {
         BusyCursor busy;
-        outcome = morvane::RunRenamePass(m_ws, entries, ToText(dialog->DirectoryPath()), Options(),
-                                         ToText(txtFile->text()), m_renamer);
+        std::optional<morvane::StoredPassRecorder> recorder;
+        if (m_journals) recorder.emplace(*m_journals);
+        outcome = morvane::RunRenamePass(m_ws, entries, directory, Options(), ToText(txtFile->text()), m_renamer,
+                                         recorder ? &*recorder : nullptr);
     }
     txtExample->setText(PassReport(outcome.Error, outcome.FilesSkipped));
-    if (outcome.Error != morvane::ErrNone) return;
+    if (outcome.Error != morvane::ErrNone) {
+        RefreshUndoLast();  // a pass that failed part way can be undone from the menu
+        return;
+    }
     txtMask->setText("");
     List1->clear();
     txtFile->setText("");
-    dialog->OpenReview();
+    dialog->OpenReview(ToQString(directory));
+    RefreshUndoLast();
+}
+
+void frmMain::RefreshUndoLast() {
+    auto* undoLast = findChild<QAction*>("mnuFileUndoLast");
+    bool enable = false;
+    if (m_journals && !ReviewShowing()) {
+        int error = 0;
+        const auto ended = m_journals->FindLatestEnded(error);
+        enable = ended && ended->Problem == morvane::JournalProblem::None &&
+                 morvane::HasRenamed(morvane::FromStored(ended->Journal));
+    }
+    undoLast->setEnabled(enable);
+}
+
+// "Undo Last Rename": the last pass's files get their old names back, found
+// by their identity wherever they are now, also after a restart.
+void frmMain::mnuFileUndoLast_Click() {
+    if (!m_journals || ReviewShowing()) return;
+    int error = 0;
+    auto ended = m_journals->FindLatestEnded(error);
+    if (!ended || ended->Problem != morvane::JournalProblem::None) {
+        RefreshUndoLast();
+        return;
+    }
+    morvane::RenameJournal journal = morvane::FromStored(ended->Journal);
+    const std::size_t renamed = morvane::CountRenamed(journal, m_renamer);
+    const QString directory = ToQString(journal.Directory);
+    const QString question = renamed == 1
+                                 ? QString("Give the file renamed in %1 its old name back?").arg(directory)
+                                 : QString("Give the %1 files renamed in %2 their old names back?").arg(renamed).arg(directory);
+    if (QMessageBox::question(this, "Undo Last Rename", question) != QMessageBox::Yes) return;
+    morvane::UndoOutcome outcome;
+    {
+        BusyCursor busy;
+        outcome = morvane::UndoLastPass(journal, m_renamer);
+        morvane::StoreAfterUndo(*m_journals, ended->Lock, journal);
+    }
+    txtExample->setText(outcome.FirstError != morvane::ErrNone ? ErrorText(outcome.FirstError) : QString());
+    RefreshUndoLast();
 }

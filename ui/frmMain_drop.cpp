@@ -124,6 +124,7 @@ void frmMain::TakeFileChoice(const morvane::FileChoice& choice) {
     for (const morvane::Text& name : choice.Names) names << ToQString(name);
     if (!names.isEmpty()) {
         m_store.write("Dir", ToQString(choice.Dir));
+        m_ws.DirPath = choice.Dir;  // the pass works where the files are
         m_ws.LastIndex = choice.Offered - 1;
     }
     TakeChosenFiles(names);

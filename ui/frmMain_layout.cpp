@@ -124,6 +124,7 @@ void frmMain::BuildMenus() {
     };
 
     QMenu* file = addMenu("MnuFile", "&File");
+    addItem(file, "mnuFileUndoLast", "&Undo Last Rename", &frmMain::mnuFileUndoLast_Click);
     addItem(file, "MnuFileExit", "E&xit", &frmMain::MnuFileExit_Click);
     QMenu* options = addMenu("mnuOptions", "&Options");
     addItem(options, "mnuClearOptions", "&Clear Options", &frmMain::mnuClearOptions_Click);

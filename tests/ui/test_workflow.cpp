@@ -234,10 +234,11 @@ TEST_F(WorkflowTest, SelectWhileReviewingAndRenameWhileChoosingShareOneDialog) {
     Click(Button("Command3"));  // the chooser opens; "Rename" stays enabled
     frmDir* dialog = Chooser();
     DoubleClickRow(Find<DirListBox>(dialog, "Dir1"), Find<DirListBox>(dialog, "Dir1")->count() - 1);
-    Click(Button("Command4"));  // works where the open chooser is, with the emptied list
+    Click(Button("Command4"));  // works where the files were chosen, with the emptied list
     ASSERT_EQ(Chooser(), dialog);
     EXPECT_EQ(Captions(dialog), "Accept|Undo");
-    EXPECT_EQ(Items(Find<FileListBox>(dialog, "File1")), QStringList({"IMG_0099.JPG"}));
+    EXPECT_EQ(Items(Find<FileListBox>(dialog, "File1")),
+              QStringList({"IMG_0041.JPG", "IMG_0042.JPG", "IMG_0043.JPG", "notes.txt"}));
     Click(Find<QPushButton>(dialog, "Command1"));
 
     ChooseAndExtract(2, 3);
@@ -249,6 +250,29 @@ TEST_F(WorkflowTest, SelectWhileReviewingAndRenameWhileChoosingShareOneDialog) {
     EXPECT_EQ(Captions(dialog), "Accept|Undo");
     Click(Find<QPushButton>(dialog, "Command2"));
     EXPECT_EQ(Disk(Files()), Original);
+}
+
+TEST_F(WorkflowTest, RenameWorksWhereTheFilesWereChosenOrTouchesNothing) {
+    const DiskFiles renamed{{"TripIMG-0007_x.JPG", "IMG_0041.JPG"}, {"TripIMG-0008_x.JPG", "IMG_0042.JPG"},
+                            {"TripIMG-0009_x.JPG", "IMG_0043.JPG"}, {"notes.txt", "notes.txt"}};
+    MakeFile(Home(), "IMG_0041.JPG");  // the same name in the directory stored by another copy
+    ChooseAndExtract(2, 3);
+    store->write("Dir", Home());
+    Click(Button("Command4"));
+    EXPECT_EQ(Disk(Files()), renamed);
+    EXPECT_EQ(Disk(Home()), (DiskFiles{{"IMG_0041.JPG", "IMG_0041.JPG"}}));
+    EXPECT_EQ(Items(File1()), QStringList({"notes.txt", "TripIMG-0007_x.JPG", "TripIMG-0008_x.JPG", "TripIMG-0009_x.JPG"}));
+    Click(ChooserButton("Command2"));  // Undo
+    EXPECT_EQ(Disk(Files()), Original);
+
+    store->write("Dir", Files());
+    ChooseAndExtract(2, 3);
+    std::filesystem::rename(Raw(Files()), Raw(Files() + "-moved"));
+    Click(Button("Command4"));
+    EXPECT_EQ(Find<QLineEdit>(main.get(), "txtExample")->text(), "Error # 76");
+    EXPECT_EQ(Items(Find<QListWidget>(main.get(), "List1")).size(), 3);
+    EXPECT_EQ(Disk(Files() + "-moved"), Original);
+    EXPECT_EQ(Disk(Home()), (DiskFiles{{"IMG_0041.JPG", "IMG_0041.JPG"}}));
 }
 
 }  // namespace
