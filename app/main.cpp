@@ -1,7 +1,11 @@
 #include <QApplication>
 
+#include <optional>
+
 #include "command_line.h"
 #include "frmMain.h"
+#include "frmRecover.h"
+#include "journal_store.h"
 #include "mount_table_source.h"
 #include "rename_layer.h"
 #include "settings_store.h"
@@ -21,8 +25,13 @@ int main(int argc, char* argv[]) {
     morvane::WorkState ws;
     SettingsStore store;
     morvane::PosixRenamer renamer;
-    frmMain window(ws, store, renamer, SystemMountTable());
-    OpenNamedPaths(window, command.Paths);
+    // Each pass's journal is kept in the user's state directory, so that it
+    // can be undone after the program ended or was killed.
+    std::optional<morvane::JournalStore> journals;
+    if (const auto directory = morvane::DefaultJournalDirectory()) journals.emplace(*directory);
+    frmMain window(ws, store, renamer, SystemMountTable(), journals ? &*journals : nullptr);
     window.show();
+    if (journals) frmRecover::OfferRecovery(*journals, renamer, window);
+    OpenNamedPaths(window, command.Paths);
     return app.exec();
 }

@@ -197,4 +197,6 @@ void frmDir::HideAndClose() {
 void frmDir::closeEvent(QCloseEvent* event) {
     m_closed = true;
     QDialog::closeEvent(event);
+    // "Undo Last Rename" waited while a pass was under review.
+    m_main.RefreshUndoLast();
 }

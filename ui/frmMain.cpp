@@ -15,7 +15,6 @@
 #include "dialog_placement.h"
 #include "form_builder.h"
 #include "frmAbout.h"
-#include "frmDir.h"
 #include "frmOptions.h"
 #include "help_file_location.h"
 #include "help_window.h"
@@ -47,10 +46,7 @@ frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRena
     RefreshUndoLast();
 }
 
-frmMain::~frmMain() {
-    // The dialogs go with this window's widgets, after this part of it.
-    for (frmDir* dialog : findChildren<frmDir*>()) dialog->disconnect(this);
-}
+frmMain::~frmMain() = default;
 
 void frmMain::Form_Load() {
     m_ws.HelpFilePath = ToText(HelpFileFor(QCoreApplication::applicationDirPath()));

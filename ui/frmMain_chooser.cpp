@@ -19,11 +19,7 @@
 frmDir* frmMain::dirDialog() {
     // A dialog that has been closed is only waiting to be destroyed.
     if (m_dir && m_dir->isClosed()) m_dir = nullptr;
-    if (!m_dir) {
-        m_dir = new frmDir(*this, m_ws, m_store, m_renamer, m_mounts, m_journals);
-        // "Undo Last Rename" waits while a pass is under review.
-        connect(m_dir, &QObject::destroyed, this, &frmMain::RefreshUndoLast);
-    }
+    if (!m_dir) m_dir = new frmDir(*this, m_ws, m_store, m_renamer, m_mounts, m_journals);
     return m_dir;
 }
 
@@ -108,6 +104,7 @@ void frmMain::mnuFileUndoLast_Click() {
         outcome = morvane::UndoLastPass(journal, m_renamer);
         morvane::StoreAfterUndo(*m_journals, ended->Lock, journal);
     }
+    ended.reset();  // gives the journal's lock up
     txtExample->setText(outcome.FirstError != morvane::ErrNone ? ErrorText(outcome.FirstError) : QString());
     RefreshUndoLast();
 }

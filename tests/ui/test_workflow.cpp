@@ -4,6 +4,14 @@
 #include "file_list_box.h"
 #include "window_test_support.h"
 
+#include <signal.h>
+#include <sys/wait.h>
+
+#include "frmRecover.h"
+#include "qt_text.h"
+#include "rename_pass.h"
+#include "stored_pass.h"
+
 namespace {
 
 class WorkflowTest : public UiTest {
@@ -273,6 +281,89 @@ TEST_F(WorkflowTest, RenameWorksWhereTheFilesWereChosenOrTouchesNothing) {
     EXPECT_EQ(Items(Find<QListWidget>(main.get(), "List1")).size(), 3);
     EXPECT_EQ(Disk(Files() + "-moved"), Original);
     EXPECT_EQ(Disk(Home()), (DiskFiles{{"IMG_0041.JPG", "IMG_0041.JPG"}}));
+}
+
+TEST_F(WorkflowTest, UndoLastRenameWorksAfterAcceptAndAfterARestart) {
+    const auto undoLast = [this] { return main->findChild<QAction*>("mnuFileUndoLast"); };
+    EXPECT_FALSE(undoLast()->isEnabled());
+    ChooseAndExtract(2, 3);
+    Click(Button("Command4"));
+    EXPECT_FALSE(undoLast()->isEnabled()) << "while the pass is under review";
+    Click(ChooserButton("Command1"));  // Accept
+    EXPECT_TRUE(undoLast()->isEnabled()) << "after Accept";
+    OpenMain();
+    ASSERT_TRUE(undoLast()->isEnabled()) << "after a restart";
+    const bool leftOpen = RunModal([&] { undoLast()->trigger(); }, [&](QDialog& box) {
+        EXPECT_TRUE(qobject_cast<QMessageBox*>(&box)->text().contains("3 files renamed in " + Files()));
+        qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Yes)->click();
+    });
+    EXPECT_FALSE(leftOpen);
+    EXPECT_EQ(Disk(Files()), Original);
+    EXPECT_EQ(Box("txtExample")->text(), "");
+    EXPECT_FALSE(undoLast()->isEnabled()) << "once undone";
+}
+
+// Kills its own process before its third rename, as a crash or a kill would.
+struct KilledOnThirdRename : morvane::FileRenamer {
+    morvane::PosixRenamer real;
+    int calls = 0;
+    int Rename(const morvane::Text& from, const morvane::Text& to) override {
+        if (++calls == 3) raise(SIGKILL);
+        return real.Rename(from, to);
+    }
+};
+
+TEST_F(WorkflowTest, AKilledPassIsOfferedAtStartUpAndItsFilesComeBackOrKeepTheirNames) {
+    const DiskFiles twoRenamed{{"Trip1.JPG", "IMG_0041.JPG"}, {"Trip2.JPG", "IMG_0042.JPG"},
+                               {"IMG_0043.JPG", "IMG_0043.JPG"}, {"notes.txt", "notes.txt"}};
+    for (const bool undo : {true, false}) {
+        SCOPED_TRACE(undo ? "Undo" : "Keep");
+        const pid_t child = fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            morvane::NamePlan plan;
+            for (const char* name : {"IMG_0041", "IMG_0042", "IMG_0043"})
+                plan.Entries.push_back({morvane::Ascii(name) + u".JPG", u".JPG",
+                                        u"Trip" + morvane::Ascii(std::string(1, name[7])), morvane::PlanAction::Rename});
+            morvane::StoredPassRecorder recorder(*journals);
+            KilledOnThirdRename renamer;
+            morvane::ApplyRenames(plan, ToText(Files()), renamer, morvane::ClashRetry::Remembered, &recorder);
+            _exit(0);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status));
+        ASSERT_EQ(Disk(Files()), twoRenamed);
+
+        RunModal([&] { frmRecover::OfferRecovery(*journals, renamer, *main); }, [&](QDialog& dialog) {
+            EXPECT_EQ(dialog.objectName(), "frmRecover");
+            EXPECT_EQ(dialog.windowTitle(), "Unfinished Rename");
+            EXPECT_EQ(Find<QLabel>(&dialog, "lblRecover")->text(),
+                      "A rename of 3 files in " + Files() + " did not finish: 2 files have new names.");
+            Click(Find<QPushButton>(&dialog, undo ? "cmdRecoverUndo" : "cmdRecoverKeep"));
+        });
+        EXPECT_EQ(Disk(Files()), undo ? Original : twoRenamed);
+        EXPECT_TRUE(journals->FindUnfinished().Journals.empty());
+        if (undo) continue;
+        // Kept: the pass can still be undone from the menu.
+        auto* undoLast = main->findChild<QAction*>("mnuFileUndoLast");
+        ASSERT_TRUE(undoLast->isEnabled());
+        RunModal([&] { undoLast->trigger(); },
+                 [](QDialog& box) { qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Yes)->click(); });
+        EXPECT_EQ(Disk(Files()), Original);
+    }
+}
+
+TEST_F(WorkflowTest, AJournalThatCannotBeReadIsReportedAndNeverActedOn) {
+    std::filesystem::create_directories(Raw(root.filePath("state")));
+    std::ofstream(Raw(root.filePath("state/pass-1.journal"))) << "this is not a journal\n";
+    RunModal([&] { frmRecover::OfferRecovery(*journals, renamer, *main); }, [](QDialog& box) {
+        EXPECT_TRUE(qobject_cast<QMessageBox*>(&box)->text().contains("pass-1.journal is damaged."))
+            << qobject_cast<QMessageBox*>(&box)->text().toStdString();
+        box.accept();
+    });
+    EXPECT_TRUE(std::filesystem::exists(Raw(root.filePath("state/pass-1.journal"))));
+    EXPECT_EQ(Disk(Files()), Original);
 }
 
 }  // namespace

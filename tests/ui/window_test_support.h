@@ -18,6 +18,7 @@
 #include "file_list_box.h"
 #include "frmDir.h"
 #include "frmMain.h"
+#include "journal_store.h"
 #include "mount_table_source.h"
 #include "settings_store.h"
 
@@ -95,7 +96,8 @@ protected:
         Flush();
         ws = std::make_unique<morvane::WorkState>();
         store = std::make_unique<SettingsStore>(StoreFile());
-        main = std::make_unique<frmMain>(*ws, *store, renamer, mounts);
+        journals = std::make_unique<morvane::JournalStore>(Raw(root.filePath("state")));
+        main = std::make_unique<frmMain>(*ws, *store, renamer, mounts, journals.get());
         main->show();
         main->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
@@ -163,5 +165,6 @@ protected:
     FakeMountTable mounts;          // the system's table until a test sets another
     std::unique_ptr<morvane::WorkState> ws;
     std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<morvane::JournalStore> journals;  // each pass's journal, in the test's own state directory
     std::unique_ptr<frmMain> main;
 };

@@ -1,0 +1,89 @@
+#include "frmRecover.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "busy_cursor.h"
+#include "dialog_placement.h"
+#include "form_builder.h"
+#include "frmMain.h"
+#include "qt_text.h"
+#include "rename_pass.h"
+#include "report_text.h"
+#include "stored_pass.h"
+
+namespace {
+
+using enum ControlKind;
+
+const ControlRow Controls[] = {
+    {WrappedText, "lblRecover", "", 240, 240, 5400, 900, NoTab, "Unfinished rename", nullptr},
+    {Button, "cmdRecoverUndo", "&Undo", 2880, 1320, 1215, 375, 0, "Undo", nullptr},
+    {Button, "cmdRecoverKeep", "&Keep", 4320, 1320, 1215, 375, 1, "Keep", nullptr},
+};
+
+QString Files(std::size_t count) { return count == 1 ? QString("1 file") : QString("%1 files").arg(count); }
+
+// Why a journal found in the store cannot be used, in words.
+QString ProblemText(const morvane::FoundJournal& found) {
+    using morvane::JournalProblem;
+    switch (found.Problem) {
+        case JournalProblem::Unreadable: return "cannot be read";
+        case JournalProblem::Truncated: return "is incomplete";
+        case JournalProblem::Garbled: return "is damaged";
+        case JournalProblem::FutureVersion: return "was written by a newer version of Morvane";
+        case JournalProblem::DirectoryMissing:
+            return QString("names a folder that no longer exists: %1").arg(ToQString(found.Journal.Directory));
+        case JournalProblem::None:
+        case JournalProblem::InUse: break;
+    }
+    return {};
+}
+
+}  // namespace
+
+frmRecover::frmRecover(QWidget* owner, const QString& text)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
+    setObjectName("frmRecover");
+    setWindowTitle("Unfinished Rename");
+    setAccessibleName("Unfinished Rename");
+    setFixedSize(Twips(5880), Twips(1920));
+    const Form form = BuildForm(*this, Controls);
+    form.get<QLabel>("lblRecover")->setText(text);
+    form.get<QLabel>("lblRecover")->setAccessibleDescription(text);
+    connect(form.get<QPushButton>("cmdRecoverUndo"), &QPushButton::clicked, this, &QDialog::accept);
+    connect(form.get<QPushButton>("cmdRecoverKeep"), &QPushButton::clicked, this, &QDialog::reject);
+    CentreOnScreen(*this);
+}
+
+void frmRecover::OfferRecovery(morvane::JournalStore& store, morvane::FileRenamer& renamer, frmMain& main) {
+    morvane::JournalScan scan = store.FindUnfinished();
+    QStringList problems;
+    for (morvane::FoundJournal& found : scan.Journals) {
+        if (found.Problem != morvane::JournalProblem::None) {
+            problems << QString("%1 %2.").arg(QString::fromStdString(found.FileName), ProblemText(found));
+            continue;
+        }
+        morvane::RenameJournal journal = morvane::FromStored(found.Journal);
+        const std::size_t renamed = morvane::CountRenamed(journal, renamer);
+        const QString text = QString("A rename of %1 in %2 did not finish: %3 %4 new names.")
+                                 .arg(Files(found.Journal.Entries.size()), ToQString(journal.Directory),
+                                      Files(renamed), renamed == 1 ? "has" : "have");
+        frmRecover dialog(&main, text);
+        if (dialog.exec() == QDialog::Accepted) {
+            BusyCursor busy;
+            const morvane::UndoOutcome outcome = morvane::UndoLastPass(journal, renamer);
+            morvane::StoreAfterUndo(store, found.Lock, journal);
+            if (outcome.FirstError != morvane::ErrNone) main.ShowExampleText(ErrorText(outcome.FirstError));
+        } else {
+            store.Write(found.Lock, morvane::ToStored(journal, morvane::JournalState::Finished));
+        }
+    }
+    scan.Journals.clear();  // gives the journals' locks up
+    if (!problems.isEmpty())
+        QMessageBox::warning(&main, "Unfinished Rename",
+                             QString("These rename journals in %1 cannot be used and were left as they are:\n%2")
+                                 .arg(QString::fromStdString(store.Directory()), problems.join('\n')));
+    main.RefreshUndoLast();
+}

@@ -1,0 +1,26 @@
+#pragma once
+// At start-up: the journals of passes that never ended (the program was
+// killed or the machine stopped) are offered for an undo before anything
+// else, one dialog each; journals that cannot be used are reported in words
+// and never acted on.
+#include <QDialog>
+
+class QLabel;
+class frmMain;
+namespace morvane {
+class FileRenamer;
+class JournalStore;
+}
+
+class frmRecover : public QDialog {
+    Q_OBJECT
+public:
+    // text: what the pass was and how far it got.
+    frmRecover(QWidget* owner, const QString& text);
+
+    // Runs through the store's unfinished journals with the main window as
+    // owner: "Undo" gives every file of a pass its old name back, "Keep"
+    // leaves the names and closes the journal (Undo Last Rename can still
+    // undo it later).
+    static void OfferRecovery(morvane::JournalStore& store, morvane::FileRenamer& renamer, frmMain& main);
+};
