@@ -62,20 +62,7 @@ unsigned char* WriteSortKey(const Text& name, unsigned char* out) {
     return out;
 }
 
-std::string SortKey(const Text& name) {
-    std::string key(name.size() * KeyBytesPerCharacter, '\0');
-    auto* begin = reinterpret_cast<unsigned char*>(key.data());
-    key.resize(static_cast<std::size_t>(WriteSortKey(name, begin) - begin));
-    return key;
-}
-
 }  // namespace
-
-bool NameLess(const Text& a, const Text& b) {
-    const std::string ka = SortKey(a), kb = SortKey(b);
-    if (ka != kb) return ka < kb;
-    return a < b;
-}
 
 void SortNames(std::vector<Text>& names) {
     // All keys go into one buffer and the sort moves small records, so that

@@ -9,8 +9,6 @@
 
 namespace morvane {
 
-bool NameLess(const Text& a, const Text& b);
-
 // Sorts names into that order; quick enough for a directory of 100,000 files.
 void SortNames(std::vector<Text>& names);
 

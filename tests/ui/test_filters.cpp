@@ -16,33 +16,6 @@ void CountBeeps() {
     beeps = 0;
 }
 
-// "pass", "silent" (cancelled) or "beep" (cancelled with one beep).
-std::string Outcome(void (*filter)(qint16&), qint16 code) {
-    CountBeeps();
-    qint16 key = code;
-    filter(key);
-    if (key == code && beeps == 0) return "pass";
-    if (key == 0) return beeps == 0 ? "silent" : beeps == 1 ? "beep" : "beeps";
-    return "changed";
-}
-
-TEST(KeyFilters, FollowTheirKeyCodeTables) {
-    const auto numeric = &Filters::NumericKeyFilter, fileName = &Filters::FileNameKeyFilter;
-    const std::tuple<const char*, void (*)(qint16&), std::string, std::vector<qint16>> cases[] = {
-        {"number: digits, backspace, none", numeric, "pass", {0, 8, 48, 53, 57}},
-        {"number: Enter and signs", numeric, "silent", {13, 43, 44, 45, 46}},
-        {"number: everything else", numeric, "beep",
-         {1, 3, 9, 22, 24, 26, 27, 32, 47, 58, 97, 127, 1632, 32767, -1, -223, -32768}},
-        {"file name: Enter and forbidden characters", fileName, "silent", {13, 34, 42, 47, 58, 60, 62, 63, 92, 124}},
-        {"file name: everything else", fileName, "pass",
-         {0, 3, 8, 22, 24, 26, 32, 46, 59, 61, 91, 93, 123, 125, 32767, -1, -32768}},
-    };
-    for (const auto& [name, filter, outcome, codes] : cases) {
-        SCOPED_TRACE(name);
-        for (qint16 code : codes) EXPECT_EQ(Outcome(filter, code), outcome) << "code " << code;
-    }
-}
-
 TEST(KeyPressFilter, TurnsKeyPressesIntoSigned16BitCharacterCodes) {
     const std::tuple<const char*, int, Qt::KeyboardModifiers, QString, std::optional<qint16>> cases[] = {
         {"Ctrl+V is its control code", Qt::Key_V, Qt::ControlModifier, "", 22},
