@@ -40,6 +40,7 @@ void frmPreview::BuildControls() {
     lstPreview->setSelectionBehavior(QAbstractItemView::SelectRows);
     lstPreview->setWordWrap(false);
     lstPreview->verticalHeader()->hide();
+    lstPreview->verticalHeader()->setDefaultSectionSize(lstPreview->fontMetrics().height() + 6);
     QHeaderView* header = lstPreview->horizontalHeader();
     header->setStretchLastSection(true);
     header->setSectionResizeMode(QHeaderView::Interactive);
@@ -52,6 +53,7 @@ void frmPreview::BuildControls() {
     lblPreviewSummary->setObjectName("lblPreviewSummary");
     lblPreviewSummary->setAccessibleName("Summary");
     lblPreviewSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblPreviewSummary->setWordWrap(true);  // a long line never widens the window
 
     // Enter presses neither button: a rename only on purpose.
     cmdPreviewRename = new QPushButton("&Rename", this);
@@ -92,8 +94,18 @@ void frmPreview::ShowPrediction(const morvane::Prediction& prediction) {
     }
 }
 
+// A window not shown yet knows nothing of its frame: the owner's frame, drawn
+// by the same window manager, stands for it, so that the outer window is
+// centred.
 void frmPreview::Open() {
-    if (!isVisible()) CentreOnScreen(*this);
+    if (!isVisible()) {
+        CentreOnScreen(*this);
+        const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+        if (owner && frameGeometry().size() == size()) {
+            const QSize frame = owner->frameGeometry().size() - owner->size();
+            move(pos() - QPoint(frame.width() / 2, frame.height() / 2));
+        }
+    }
     show();
     raise();
     activateWindow();

@@ -195,6 +195,8 @@ TEST_F(PreviewTest, ShowsEachFilesNewNameAndRenameDoesExactlyThat) {
         OpenPreview();
         EXPECT_EQ(Preview()->windowTitle(), "Preview New Names");
         EXPECT_FALSE(Preview()->isModal());
+        const QPoint offCentre = Preview()->frameGeometry().center() - Preview()->screen()->geometry().center();
+        EXPECT_LE(offCentre.manhattanLength(), 2);
         EXPECT_EQ(Shown(), row.rows);
         EXPECT_EQ(Summary(), row.summary);
 
