@@ -33,6 +33,7 @@ frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRena
     setWindowIcon(QApplication::windowIcon());
     BuildControls();
     BuildMenus();
+    ConnectPreview();
     // F1 opens the help from this window and from its modeless dialogs.
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this, this, &frmMain::MnuHelpHelp_Click);
     f1->setContext(Qt::ApplicationShortcut);
@@ -46,7 +47,9 @@ frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRena
     RefreshUndoLast();
 }
 
-frmMain::~frmMain() = default;
+// The list empties itself while the window's controls go, with nothing left
+// to follow it.
+frmMain::~frmMain() { disconnect(List1->model(), nullptr, this, nullptr); }
 
 void frmMain::Form_Load() {
     m_ws.HelpFilePath = ToText(HelpFileFor(QCoreApplication::applicationDirPath()));
@@ -84,6 +87,7 @@ void frmMain::SetOptions(const morvane::Options& options) {
     lblSufix->setText(ToQString(options.Sufix));
     lblStartNumber->setText(ToQString(options.StartNumber));
     lblLetteringPosition->setText(ToQString(options.LetteringPosition));
+    RefreshPreview();
 }
 
 // "Set Mask": the highlighted part of the example name becomes the mask, by

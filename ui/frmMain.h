@@ -7,9 +7,11 @@
 
 #include "mount_table_source.h"
 #include "options.h"
+#include "pass_prediction.h"
 #include "rename_layer.h"
 #include "work_state.h"
 
+class QAction;
 class QDragEnterEvent;
 class QDragMoveEvent;
 class QDropEvent;
@@ -19,6 +21,7 @@ class QListWidget;
 class QPushButton;
 class SettingsStore;
 class frmDir;
+class frmPreview;
 namespace morvane {
 struct FileChoice;
 class JournalStore;
@@ -66,6 +69,7 @@ private slots:
     void Command3_Click();
     void Command4_Click();
     void List1_DblClick();
+    void mnuFilePreview_Click();
     void MnuFileExit_Click();
     void mnuFileUndoLast_Click();
     void mnuClearOptions_Click();
@@ -82,6 +86,17 @@ private:
     // The chooser / review dialog: created (hidden) on first use, destroyed
     // when it closes.
     frmDir* dirDialog();
+    // The directory the next pass works in.
+    morvane::Text PassDirectory();
+    // The preview of every new name (frmMain_preview.cpp): its menu item is
+    // available exactly while "Rename" is enabled and files are listed, and
+    // the open preview follows what the pass would do.
+    void ConnectPreview();
+    void UpdatePreviewItem();
+    void RefreshPreview();
+    morvane::Prediction PredictRename();
+    // The list's entries in list order, as a pass takes them.
+    std::vector<morvane::Text> ListedNames() const;
 
     morvane::WorkState& m_ws;
     SettingsStore& m_store;
@@ -89,6 +104,8 @@ private:
     const MountTableSource& m_mounts;
     morvane::JournalStore* m_journals;
     QPointer<frmDir> m_dir;
+    QPointer<frmPreview> m_preview;  // created on first use, hidden when closed
+    QAction* mnuFilePreview = nullptr;
 
     QPushButton* Command1 = nullptr;  // "Extract"
     QPushButton* Command2 = nullptr;  // "Set Mask"

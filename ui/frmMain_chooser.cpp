@@ -41,10 +41,7 @@ void frmMain::Command4_Click() {
     entries.reserve(static_cast<std::size_t>(List1->count()));
     for (int i = 0; i < List1->count(); ++i) entries.push_back(ToText(List1->item(i)->text()));
     frmDir* dialog = dirDialog();
-    // Where the files were chosen, whatever the chooser shows now or another
-    // copy of the program stored; the chooser's directory only when nothing
-    // was chosen in this run.
-    const morvane::Text directory = m_ws.DirPath.empty() ? ToText(dialog->DirectoryPath()) : m_ws.DirPath;
+    const morvane::Text directory = PassDirectory();
     if (!entries.empty() && !morvane::CanOpenDirectory(directory)) {
         txtExample->setText(ErrorText(morvane::ErrPathNotFound));
         return;
@@ -67,6 +64,13 @@ void frmMain::Command4_Click() {
     txtFile->setText("");
     dialog->OpenReview(ToQString(directory));
     RefreshUndoLast();
+}
+
+// Where the files were chosen, whatever the chooser shows now or another copy
+// of the program stored; the chooser's directory only when nothing was chosen
+// in this run.
+morvane::Text frmMain::PassDirectory() {
+    return m_ws.DirPath.empty() ? ToText(dirDialog()->DirectoryPath()) : m_ws.DirPath;
 }
 
 void frmMain::RefreshUndoLast() {

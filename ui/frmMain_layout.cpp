@@ -121,10 +121,15 @@ void frmMain::BuildMenus() {
         QAction* action = menu->addAction(text);
         action->setObjectName(name);
         connect(action, &QAction::triggered, this, handler);
+        return action;
     };
 
     QMenu* file = addMenu("MnuFile", "&File");
+    mnuFilePreview = addItem(file, "mnuFilePreview", "&Preview New Names...", &frmMain::mnuFilePreview_Click);
+    mnuFilePreview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFilePreview->setEnabled(false);
     addItem(file, "mnuFileUndoLast", "&Undo Last Rename", &frmMain::mnuFileUndoLast_Click);
+    file->addSeparator();
     addItem(file, "MnuFileExit", "E&xit", &frmMain::MnuFileExit_Click);
     QMenu* options = addMenu("mnuOptions", "&Options");
     addItem(options, "mnuClearOptions", "&Clear Options", &frmMain::mnuClearOptions_Click);

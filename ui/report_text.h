@@ -1,7 +1,9 @@
 #pragma once
 // The one place where the core's error numbers and flags become the texts
-// the main window's example box shows.
+// the windows show.
 #include <QString>
+
+#include "pass_prediction.h"
 
 inline QString ErrorText(int number) { return QStringLiteral("Error # %1").arg(number); }
 
@@ -14,3 +16,19 @@ inline QString PassReport(int error, bool filesSkipped) {
     if (error != 0) return ErrorText(error);
     return filesSkipped ? SkippedText() : QString();
 }
+
+// The preview's note on one file: empty when it gets its composed name.
+inline QString PreviewNote(const morvane::PredictedName& name) {
+    using enum morvane::PredictedOutcome;
+    QString note = name.Outcome == NumberAdded    ? QStringLiteral("number added")
+                   : name.Outcome == KeepsItsName ? QStringLiteral("keeps its name")
+                   : name.Outcome == Skipped      ? QStringLiteral("skipped")
+                                                  : QString();
+    if (name.Hidden) note += note.isEmpty() ? QStringLiteral("hidden") : QStringLiteral(", hidden");
+    return note;
+}
+
+// The preview's one line: the failure exactly as the pass would report it,
+// or how many files each outcome has, the files a pass would not reach and
+// the new names that file managers hide.
+QString PreviewSummary(const morvane::Prediction& prediction);

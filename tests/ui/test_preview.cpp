@@ -1,0 +1,364 @@
+// The preview of every new name: when it can be opened, what it shows, when
+// it follows the main window, and that what it shows is what "Rename" does.
+#include <sys/stat.h>
+
+#include "file_choice.h"
+#include "report_text.h"
+#include "window_test_support.h"
+
+namespace {
+
+using Rows = QStringList;  // "Name|New Name|Note" per row, as the table shows them
+
+class PreviewTest : public UiTest {
+protected:
+    // Hands the named files of Files() to the window, as a drop does.
+    void Choose(const QStringList& names) {
+        std::vector<std::string> paths;
+        for (const QString& name : names) paths.push_back(Raw(Files() + "/" + name));
+        main->TakeFileChoice(morvane::ChooseFiles(paths));
+    }
+    void Extract(const QString& mask) {
+        Box("txtMask")->setText(mask);
+        Click(Button("Command1"));
+    }
+    QAction* PreviewItem() const { return main->findChild<QAction*>("mnuFilePreview"); }
+    QWidget* Preview() const { return main->findChild<QWidget*>("frmPreview"); }
+    bool PreviewShown() const { return Preview() && Preview()->isVisible(); }
+    void OpenPreview() {
+        Trigger("mnuFilePreview");
+        ASSERT_TRUE(PreviewShown());
+    }
+    QTableView* Table() const { return Find<QTableView>(Preview(), "lstPreview"); }
+    QString Summary() const { return Find<QLabel>(Preview(), "lblPreviewSummary")->text(); }
+    Rows Shown() const {
+        Rows rows;
+        const QAbstractItemModel* model = Table()->model();
+        for (int r = 0; r < model->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < model->columnCount(); ++c) cells << model->index(r, c).data().toString();
+            rows << cells.join('|');
+        }
+        return rows;
+    }
+    // What the directory holds after the pass the rows predict: each file
+    // under its new name with its old name as content, the others as before.
+    static DiskFiles AfterRows(DiskFiles disk, const Rows& rows) {
+        DiskFiles after;
+        for (const QString& row : rows) {
+            const QStringList cells = row.split('|');
+            const std::string from = cells[0].toStdString(), to = cells[1].toStdString();
+            after[to] = disk.at(from);
+            disk.erase(from);
+        }
+        for (const auto& [name, content] : disk) EXPECT_TRUE(after.emplace(name, content).second) << name;
+        return after;
+    }
+};
+
+TEST(PreviewText, SummaryCountsEachOutcomeInWordsAndNotesEachFile) {
+    using O = morvane::PredictedOutcome;
+    struct Row {
+        const char* name;
+        std::vector<std::pair<O, bool>> names;  // outcome, hidden
+        std::size_t uncovered;
+        int error;
+        QString summary;
+        QStringList notes;
+    };
+    const Row rows[] = {
+        {"one of each", {{O::Renamed, false}, {O::KeepsItsName, false}, {O::NumberAdded, false}, {O::Skipped, false}},
+         0, 0, "1 file will be renamed, 1 keeps its name, 1 gets a number added, 1 will be skipped.",
+         {"", "keeps its name", "number added", "skipped"}},
+        {"several of each",
+         {{O::Renamed, false}, {O::Renamed, false}, {O::KeepsItsName, false}, {O::KeepsItsName, false},
+          {O::NumberAdded, false}, {O::NumberAdded, false}},
+         0, 0, "2 files will be renamed, 2 keep their names, 2 get a number added.",
+         {"", "", "keeps its name", "keeps its name", "number added", "number added"}},
+        {"none renamed, the others only when there are any", {{O::KeepsItsName, false}}, 0, 0,
+         "0 files will be renamed, 1 keeps its name.", {"keeps its name"}},
+        {"files past the last one covered are skipped", {{O::Renamed, false}, {O::Skipped, false}}, 3, 0,
+         "1 file will be renamed, 4 will be skipped. Only the first 1001 files are covered.", {"", "skipped"}},
+        {"new names beginning with a dot", {{O::Renamed, true}, {O::NumberAdded, true}}, 0, 0,
+         "1 file will be renamed, 1 gets a number added. 2 new names begin with a dot and will be hidden.",
+         {"hidden", "number added, hidden"}},
+        {"one hidden", {{O::Renamed, true}}, 0, 0,
+         "1 file will be renamed. 1 new name begins with a dot and will be hidden.", {"hidden"}},
+        {"a failure as the pass reports it", {}, 2, 5, "Error # 5", {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        morvane::Prediction prediction;
+        prediction.Error = row.error;
+        prediction.Uncovered = row.uncovered;
+        QStringList notes;
+        for (const auto& [outcome, hidden] : row.names) {
+            prediction.Names.push_back({u"a", u"b", outcome, hidden});
+            notes << PreviewNote(prediction.Names.back());
+        }
+        EXPECT_EQ(PreviewSummary(prediction), row.summary);
+        EXPECT_EQ(notes, row.notes);
+    }
+}
+
+TEST_F(PreviewTest, MenuItemIsAvailableExactlyWhileRenameIsEnabledAndFilesAreListed) {
+    for (const char* name : {"IMG_1.jpg", "IMG_2.jpg"}) MakeFile(Files(), name);
+    SetLabels({"Trip", "", "1", "0"});
+    ASSERT_NE(PreviewItem(), nullptr);
+    EXPECT_EQ(PreviewItem()->text(), "&Preview New Names...");
+    EXPECT_EQ(PreviewItem()->shortcut(), QKeySequence("Ctrl+P"));
+    const QList<QAction*> file = main->findChild<QMenu*>("MnuFile")->actions();
+    EXPECT_LT(file.indexOf(PreviewItem()), file.indexOf(main->findChild<QAction*>("MnuFileExit")));
+
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        bool available;
+    };
+    const Step steps[] = {
+        {"at start", [] {}, false},
+        {"files listed, nothing extracted", [&] { Choose({"IMG_1.jpg", "IMG_2.jpg"}); }, false},
+        {"extracted", [&] { Extract("IMG"); }, true},
+        {"Set Mask", [&] { Click(Button("Command2")); }, true},
+        {"renamed: the list is emptied, Rename stays", [&] { Click(Button("Command4")); }, false},
+        {"review accepted", [&] { Click(Find<QPushButton>(Chooser(), "Command1")); }, false},
+        {"listed again", [&] { Choose({"TripIMG-0001.jpg"}); }, false},
+        {"extracted again", [&] { Extract("IMG"); }, true},
+        {"Select  empties the list", [&] { Click(Button("Command3")); }, false},
+        {"chosen in the chooser: Rename disabled", [&] {
+             ClickRow(File1(), 0);
+             Click(ChooserButton("Command1"));
+         }, false},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        EXPECT_EQ(PreviewItem()->isEnabled(), step.available);
+        main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+        QTest::keyClick(main.get(), Qt::Key_P, Qt::ControlModifier);
+        EXPECT_EQ(PreviewShown(), step.available);
+        if (Preview()) Preview()->close();
+    }
+}
+
+TEST_F(PreviewTest, ShowsEachFilesNewNameAndRenameDoesExactlyThat) {
+    struct Row {
+        const char* name;
+        QStringList disk, listed;
+        QString mask;
+        QStringList labels;
+        std::function<void()> beforeOpening;
+        Rows rows;
+        QString summary;
+    };
+    const QStringList trip{"Trip", "", "1", "0"};
+    Rows many;
+    QStringList manyNames;
+    for (int i = 1; i <= 1003; ++i) {
+        manyNames << QString("f%1.jpg").arg(i, 4, 10, QChar('0'));
+        if (i <= 1001) many << QString("%1|Trip%2.jpg|").arg(manyNames.back()).arg(i, 4, 10, QChar('0'));
+    }
+    const Row rows[] = {
+        {"a clash with a file not listed, a file the rule leaves alone",
+         {"IMG_1.jpg", "IMG_2.jpg", "notes_3.jpg", "TripIMG-0002.jpg"}, {"IMG_1.jpg", "IMG_2.jpg", "notes_3.jpg"},
+         "IMG", trip, [] {},
+         {"IMG_1.jpg|TripIMG-0001.jpg|", "IMG_2.jpg|TripIMG-0002-1.jpg|number added",
+          "notes_3.jpg|notes_3.jpg|keeps its name"},
+         "1 file will be renamed, 1 keeps its name, 1 gets a number added."},
+        {"a mask that ends as the extension hides the files", {"a.jpg", "b.jpg", ".jpg-0002.jpg"},
+         {"a.jpg", "b.jpg"}, ".jpg", {"", "", "1", "0"}, [] {},
+         {"a.jpg|.jpg-0001.jpg|hidden", "b.jpg|.jpg-0002-1.jpg|number added, hidden"},
+         "1 file will be renamed, 1 gets a number added. 2 new names begin with a dot and will be hidden."},
+        {"more files than a pass covers", manyNames, manyNames, "", trip, [] {}, many,
+         "1001 files will be renamed, 2 will be skipped. Only the first 1001 files are covered."},
+        {"a starting number that does not read", {"a.jpg"}, {"a.jpg"}, "", trip,
+         [&] { SetLabels({"Trip", "", "x", "0"}); }, {}, "Error # 13"},
+        {"the directory gone", {"a.jpg"}, {"a.jpg"}, "", trip, [&] {
+             OpenPreview();
+             Preview()->close();
+             std::filesystem::remove_all(Raw(Files()));
+         }, {}, "Error # 76"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::filesystem::remove_all(Raw(Files()));
+        std::filesystem::create_directory(Raw(Files()));
+        for (const QString& name : row.disk) MakeFile(Files(), name.toUtf8());
+        store->write("Dir", Files());
+        OpenMain();
+        SetLabels(row.labels);
+        Choose(row.listed);
+        Extract(row.mask);
+        row.beforeOpening();
+        const DiskFiles before = std::filesystem::exists(Raw(Files())) ? Disk(Files()) : DiskFiles();
+        OpenPreview();
+        EXPECT_EQ(Preview()->windowTitle(), "Preview New Names");
+        EXPECT_FALSE(Preview()->isModal());
+        const QPoint offCentre = Preview()->frameGeometry().center() - Preview()->screen()->geometry().center();
+        EXPECT_LE(offCentre.manhattanLength(), 2);
+        EXPECT_EQ(Shown(), row.rows);
+        EXPECT_EQ(Summary(), row.summary);
+
+        Click(Find<QPushButton>(Preview(), "cmdPreviewRename"));
+        EXPECT_FALSE(PreviewShown());
+        if (row.rows.isEmpty()) {
+            EXPECT_EQ(Box("txtExample")->text(), row.summary);  // the pass reports what the preview said
+        } else {
+            EXPECT_EQ(Disk(Files()), AfterRows(before, row.rows));
+            ASSERT_NE(Chooser(), nullptr);
+            EXPECT_TRUE(Chooser()->InReview());
+        }
+    }
+}
+
+TEST_F(PreviewTest, SortsByAnyColumnAndComesBackToListOrder) {
+    for (const char* name : {"IMG_1.jpg", "IMG_2.jpg", "notes_3.jpg", "TripIMG-0002.jpg"}) MakeFile(Files(), name);
+    SetLabels({"Trip", "", "1", "0"});
+    Choose({"IMG_1.jpg", "IMG_2.jpg", "notes_3.jpg"});
+    Extract("IMG");
+    OpenPreview();
+    const Rows listOrder = Shown();
+    QHeaderView* header = Table()->horizontalHeader();
+    auto clickHeader = [&](int column) {
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+    };
+    struct Step {
+        const char* name;
+        int column;
+        QStringList firstColumn;  // the "Name" column afterwards
+    };
+    const Step steps[] = {
+        {"by note", 2, {"IMG_1.jpg", "notes_3.jpg", "IMG_2.jpg"}},
+        {"by note, descending", 2, {"IMG_2.jpg", "notes_3.jpg", "IMG_1.jpg"}},
+        {"third click: list order", 2, {"IMG_1.jpg", "IMG_2.jpg", "notes_3.jpg"}},
+        {"by new name", 1, {"notes_3.jpg", "IMG_1.jpg", "IMG_2.jpg"}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        clickHeader(step.column);
+        QStringList names;
+        for (const QString& row : Shown()) names << row.section('|', 0, 0);
+        EXPECT_EQ(names, step.firstColumn);
+    }
+    Extract("IMG");  // a refresh keeps the user's sort
+    QStringList names;
+    for (const QString& row : Shown()) names << row.section('|', 0, 0);
+    EXPECT_EQ(names, QStringList({"notes_3.jpg", "IMG_1.jpg", "IMG_2.jpg"}));
+}
+
+TEST_F(PreviewTest, FollowsTheExampleTheOptionsAndExtract) {
+    for (const char* name : {"A_0041.JPG", "B_0042.JPG", "IMG_0041.JPG"}) MakeFile(Files(), name);
+    SetLabels({"Trip", "", "1", "0"});
+    Choose({"A_0041.JPG", "B_0042.JPG", "IMG_0041.JPG"});
+    Extract("0041");
+    OpenPreview();
+    const Rows first{"A_0041.JPG|Trip0041.JPG|", "B_0042.JPG|Trip0042.JPG|", "IMG_0041.JPG|IMG_0041.JPG|keeps its name"};
+    EXPECT_EQ(Shown(), first);
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        Rows rows;
+        QString summary;
+    };
+    const Step steps[] = {
+        {"the example has the mask further on", [&] { DoubleClickRow(List1(), 2); },
+         {"A_0041.JPG|A_0041.JPG|keeps its name", "B_0042.JPG|B_0042.JPG|keeps its name",
+          "IMG_0041.JPG|Trip0041.JPG|"},
+         "1 file will be renamed, 2 keep their names."},
+        {"the example lacks the mask", [&] { DoubleClickRow(List1(), 1); }, {}, "Error # 5"},
+        {"the first example again", [&] { DoubleClickRow(List1(), 0); }, first,
+         "2 files will be renamed, 1 keeps its name."},
+        {"Clear Options", [&] { Trigger("mnuClearOptions"); },
+         {"A_0041.JPG|0041.JPG|", "B_0042.JPG|0042.JPG|", "IMG_0041.JPG|IMG_0041.JPG|keeps its name"},
+         "2 files will be renamed, 1 keeps its name."},
+        {"the options dialog's Ok", [&] {
+             RunModal([this] { Trigger("mnuOptionsSetOptions"); }, [](QDialog& d) {
+                 OptionBox(d, "txtPrefix")->setText("New");
+                 OptionBox(d, "txtStartingNumber")->setText("5");
+                 Click(Find<QPushButton>(&d, "cmdOk"));
+             });
+         },
+         {"A_0041.JPG|New0041.JPG|", "B_0042.JPG|New0042.JPG|", "IMG_0041.JPG|IMG_0041.JPG|keeps its name"},
+         "2 files will be renamed, 1 keeps its name."},
+        {"Extract with another mask", [&] { Extract("A_"); },
+         {"A_0041.JPG|NewA_-0005.JPG|", "B_0042.JPG|B_0042.JPG|keeps its name",
+          "IMG_0041.JPG|IMG_0041.JPG|keeps its name"},
+         "1 file will be renamed, 2 keep their names."},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        ASSERT_TRUE(PreviewShown());
+        EXPECT_EQ(Shown(), step.rows);
+        EXPECT_EQ(Summary(), step.summary);
+    }
+}
+
+TEST_F(PreviewTest, ClosesWhenTheListIsEmptied) {
+    for (const char* name : {"IMG_1.jpg", "IMG_2.jpg"}) MakeFile(Files(), name);
+    struct Row {
+        const char* name;
+        std::function<void()> act;
+    };
+    const Row rows[] = {
+        {"Select ", [&] { Click(Button("Command3")); }},
+        {"files handed over anew", [&] { Choose({"IMG_2.jpg"}); }},
+        {"Rename on the main window", [&] { Click(Button("Command4")); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        OpenMain();
+        SetLabels({"Trip", "", "1", "0"});
+        Choose({"IMG_1.jpg", "IMG_2.jpg"});
+        Extract("IMG");
+        OpenPreview();
+        row.act();
+        EXPECT_FALSE(PreviewShown());
+    }
+}
+
+// Every entry's name, size, times and inode, of the directory and of the files.
+std::map<std::string, std::tuple<off_t, long, long, ino_t>> Stamps(const std::vector<std::string>& paths) {
+    std::map<std::string, std::tuple<off_t, long, long, ino_t>> stamps;
+    for (const std::string& path : paths) {
+        struct stat s {};
+        EXPECT_EQ(stat(path.c_str(), &s), 0) << path;
+        stamps[path] = {s.st_size, s.st_mtim.tv_nsec + s.st_mtim.tv_sec * 1000000000L,
+                        s.st_ctim.tv_nsec + s.st_ctim.tv_sec * 1000000000L, s.st_ino};
+    }
+    return stamps;
+}
+
+TEST_F(PreviewTest, OpeningAndRefreshingTouchNoFileAndWriteNoSetting) {
+    for (const char* name : {"IMG_1.jpg", "IMG_2.jpg", "TripIMG-0002.jpg"}) MakeFile(Files(), name);
+    SetLabels({"Trip", "", "1", "0"});
+    Choose({"IMG_1.jpg", "IMG_2.jpg"});
+    Extract("IMG");
+    std::vector<std::string> paths{Raw(Files()), Raw(StoreFile()), Raw(QFileInfo(StoreFile()).path())};
+    for (const auto& entry : std::filesystem::directory_iterator(Raw(Files()))) paths.push_back(entry.path());
+    const auto before = Stamps(paths);
+    const DiskFiles disk = Disk(Files());
+    QFile settings(StoreFile());
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    const QByteArray stored = settings.readAll();
+    settings.close();
+
+    OpenPreview();
+    Extract("IMG");
+    DoubleClickRow(List1(), 1);
+    main->SetOptions(main->Options());
+    Trigger("mnuFilePreview");
+    EXPECT_EQ(Shown().size(), 2);
+    Preview()->close();
+    main.reset();  // whatever the store would write on the way out, too
+    Flush();
+
+    EXPECT_EQ(Stamps(paths), before);
+    EXPECT_EQ(Disk(Files()), disk);
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_EQ(settings.readAll(), stored);
+}
+
+}  // namespace

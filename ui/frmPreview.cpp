@@ -1,0 +1,119 @@
+#include "frmPreview.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "dialog_placement.h"
+#include "form_builder.h"
+#include "qt_text.h"
+#include "report_text.h"
+
+frmPreview::frmPreview(QWidget* owner) : QDialog(owner) {
+    setObjectName("frmPreview");
+    setWindowTitle("Preview New Names");
+    setAccessibleName("Preview New Names");
+    setModal(false);
+    setSizeGripEnabled(true);
+    BuildControls();
+    resize(Twips(9015), Twips(6000));
+}
+
+// Sizable, so laid out rather than placed: the table takes the room.
+void frmPreview::BuildControls() {
+    m_rows = new QStandardItemModel(0, 3, this);
+    m_rows->setHorizontalHeaderLabels({"Name", "New Name", "Note"});
+    m_sorted = new QSortFilterProxyModel(this);
+    m_sorted->setSourceModel(m_rows);
+    m_sorted->setSortCaseSensitivity(Qt::CaseInsensitive);
+
+    lstPreview = new QTableView(this);
+    lstPreview->setObjectName("lstPreview");
+    lstPreview->setAccessibleName("New names");
+    lstPreview->setModel(m_sorted);
+    lstPreview->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstPreview->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lstPreview->setWordWrap(false);
+    lstPreview->verticalHeader()->hide();
+    lstPreview->verticalHeader()->setDefaultSectionSize(lstPreview->fontMetrics().height() + 6);
+    QHeaderView* header = lstPreview->horizontalHeader();
+    header->setStretchLastSection(true);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    // A third click on a column's header takes the sort away: list order again.
+    header->setSortIndicatorClearable(true);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    lstPreview->setSortingEnabled(true);
+
+    lblPreviewSummary = new QLabel(this);
+    lblPreviewSummary->setObjectName("lblPreviewSummary");
+    lblPreviewSummary->setAccessibleName("Summary");
+    lblPreviewSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblPreviewSummary->setWordWrap(true);  // a long line never widens the window
+
+    // Enter presses neither button: a rename only on purpose.
+    cmdPreviewRename = new QPushButton("&Rename", this);
+    cmdPreviewRename->setObjectName("cmdPreviewRename");
+    cmdPreviewClose = new QPushButton("&Close", this);
+    cmdPreviewClose->setObjectName("cmdPreviewClose");
+    for (QPushButton* button : {cmdPreviewRename, cmdPreviewClose}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdPreviewRename);
+    buttons->addWidget(cmdPreviewClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lstPreview);
+    layout->addWidget(lblPreviewSummary);
+    layout->addLayout(buttons);
+
+    connect(cmdPreviewRename, &QPushButton::clicked, this, &frmPreview::cmdPreviewRename_Click);
+    connect(cmdPreviewClose, &QPushButton::clicked, this, &frmPreview::cmdPreviewClose_Click);
+}
+
+void frmPreview::ShowPrediction(const morvane::Prediction& prediction) {
+    m_rows->removeRows(0, m_rows->rowCount());
+    for (const morvane::PredictedName& name : prediction.Names) {
+        QList<QStandardItem*> row{new QStandardItem(ToQString(name.Listed)), new QStandardItem(ToQString(name.NewName)),
+                                  new QStandardItem(PreviewNote(name))};
+        m_rows->appendRow(row);
+    }
+    lblPreviewSummary->setText(PreviewSummary(prediction));
+    // The names as wide as they are, each within two fifths of the window.
+    for (const int column : {0, 1}) {
+        lstPreview->resizeColumnToContents(column);
+        const int widest = width() * 2 / 5;
+        if (lstPreview->columnWidth(column) > widest) lstPreview->setColumnWidth(column, widest);
+    }
+}
+
+// A window not shown yet knows nothing of its frame: the owner's frame, drawn
+// by the same window manager, stands for it, so that the outer window is
+// centred.
+void frmPreview::Open() {
+    if (!isVisible()) {
+        CentreOnScreen(*this);
+        const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+        if (owner && frameGeometry().size() == size()) {
+            const QSize frame = owner->frameGeometry().size() - owner->size();
+            move(pos() - QPoint(frame.width() / 2, frame.height() / 2));
+        }
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmPreview::cmdPreviewRename_Click() {
+    emit RenameRequested();
+    close();
+}
+
+void frmPreview::cmdPreviewClose_Click() { close(); }
