@@ -1,22 +1,26 @@
 #pragma once
-// Placing the windows on the screen and fitting captions to the font in use.
+// Placing the windows on the screen.
 #include <QGuiApplication>
+#include <QMargins>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
 
-// Places a window at the centre of its screen, whatever its owner's position.
+// Places a window at the centre of its screen by its outer size, frame
+// included, whatever its owner's position. Before a window is first shown
+// its frame is not known yet; its owner's frame stands in for it, as the
+// same window manager draws both.
 inline void CentreOnScreen(QWidget& window) {
     QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
+    const auto frameOf = [](const QWidget& w) {
+        const QRect outer = w.frameGeometry(), inner = w.geometry();
+        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                        outer.bottom() - inner.bottom());
+    };
+    QMargins frame = frameOf(window);
+    if (frame.isNull() && window.parentWidget()) frame = frameOf(*window.parentWidget()->window());
     const QRect area = screen->geometry();
-    const QSize outer = window.frameGeometry().size();
+    const QSize outer = window.size().grownBy(frame);
     window.move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
-}
-
-// A caption laid out for a narrower font keeps its place but grows to show
-// its whole text with the font in use.
-inline void GrowToFit(QWidget& widget) {
-    const QSize hint = widget.sizeHint();
-    widget.resize(qMax(widget.width(), hint.width()), qMax(widget.height(), hint.height()));
 }
