@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 // Places a window at the centre of its screen by its outer size, frame
 // included, whatever its owner's position. Before a window is first shown
 // its frame is not known yet; its owner's frame stands in for it, as the
@@ -20,7 +22,9 @@ inline void CentreOnScreen(QWidget& window) {
     };
     QMargins frame = frameOf(window);
     if (frame.isNull() && window.parentWidget()) frame = frameOf(*window.parentWidget()->window());
-    const QRect area = screen->geometry();
+    const QRect area = screen->availableGeometry();
     const QSize outer = window.size().grownBy(frame);
-    window.move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+    // A window larger than the screen keeps its title bar on the screen.
+    window.move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
+                area.y() + std::max(0, (area.height() - outer.height()) / 2));
 }
