@@ -164,7 +164,17 @@ TEST_F(LayoutTest, AssistiveTechnologyFindsNamesWithoutHiddenLabelsLinesOrIndent
     QAccessibleInterface* drive = QAccessible::queryAccessibleInterface(Find<QComboBox>(Chooser(), "Drive1"));
     ASSERT_NE(drive, nullptr);
     EXPECT_EQ(drive->text(QAccessible::Name), "Drive");
-    EXPECT_EQ(drive->text(QAccessible::Value), Find<QComboBox>(Chooser(), "Drive1")->currentText());
+    auto* drives = Find<QComboBox>(Chooser(), "Drive1");
+    EXPECT_EQ(drive->text(QAccessible::Value), drives->currentText());
+    // The choice is read out as the selected row of the list of choices.
+    ASSERT_EQ(drive->childCount(), 1);
+    QAccessibleInterface* choices = drive->child(0);
+    ASSERT_NE(choices, nullptr);
+    QStringList selected;
+    for (int i = 0; i < choices->childCount(); ++i)
+        if (QAccessibleInterface* row = choices->child(i); row && row->state().selected)
+            selected += row->text(QAccessible::Name);
+    EXPECT_EQ(selected, QStringList{drives->currentText()});
 
     // Names alone, the depth in its own role for the delegate to draw.
     DirListBox* dirs = Dir1();
