@@ -1,5 +1,6 @@
 #pragma once
 // Placing the windows on the screen.
+#include <QEvent>
 #include <QGuiApplication>
 #include <QMargins>
 #include <QRect>
@@ -28,3 +29,29 @@ inline void CentreOnScreen(QWidget& window) {
     window.move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
                 area.y() + std::max(0, (area.height() - outer.height()) / 2));
 }
+
+// A window learns its own frame only once the window manager has framed it:
+// it is centred now (by its owner's frame, or none) and again by its own
+// outer size as soon as that is known.
+class CentreOnceFramed : public QObject {
+public:
+    explicit CentreOnceFramed(QWidget& window) : QObject(&window), window_(window) {
+        CentreOnScreen(window);
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        const auto type = event->type();
+        if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) &&
+            window_.frameGeometry() != window_.geometry()) {
+            window_.removeEventFilter(this);
+            CentreOnScreen(window_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+};

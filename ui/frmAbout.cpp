@@ -56,7 +56,7 @@ void frmAbout::BuildControls() {
     connect(form.get<QPushButton>("cmdOK"), &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 }
 
-void frmAbout::Form_Load() { CentreOnScreen(*this); }
+void frmAbout::Form_Load() { new CentreOnceFramed(*this); }
 
 void frmAbout::Open(QWidget* owner) {
     frmAbout box(owner);

@@ -78,7 +78,7 @@ void frmDir::BuildControls() {
 }
 
 void frmDir::Form_Load() {
-    CentreOnScreen(*this);
+    new CentreOnceFramed(*this);
     FillDrives();
     // A stored directory that no longer opens gives the home directory, silently.
     if (!Dir1->setPath(m_store.read("Dir", HomeDirectory()))) Dir1->setPath(HomeDirectory());

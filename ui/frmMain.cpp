@@ -40,7 +40,7 @@ frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRena
 
     // The design size, centred on the screen; the frame stays resizable.
     resize(centralWidget()->minimumSize() + QSize(0, menuBar()->sizeHint().height()));
-    CentreOnScreen(*this);
+    new CentreOnceFramed(*this);
     Form_Load();
 }
 

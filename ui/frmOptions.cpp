@@ -74,7 +74,7 @@ void frmOptions::BuildControls() {
     new EnterEscapeFilter(*this);
 }
 
-void frmOptions::Form_Load() { CentreOnScreen(*this); }
+void frmOptions::Form_Load() { new CentreOnceFramed(*this); }
 
 // The boxes and the lettering button selected (no lettering when none is).
 morvane::Options frmOptions::Values() const {
