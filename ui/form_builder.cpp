@@ -1,6 +1,5 @@
 #include "form_builder.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontMetricsF>
@@ -130,8 +129,9 @@ QWidget* MakeControl(QWidget& parent, const ControlRow& row) {
     const QString caption = row.caption ? QString(row.caption) : QString();
     switch (row.kind) {
     case ControlKind::Label:
-    case ControlKind::Caption:
         return MakeLabel(parent, caption, Qt::AlignLeft | Qt::AlignTop);
+    case ControlKind::Caption:
+        return MakeLabel(parent, caption, Qt::AlignLeft | Qt::AlignVCenter);
     case ControlKind::Title: {
         QLabel* label = MakeLabel(parent, caption, Qt::AlignLeft | Qt::AlignTop);
         QFont font = label->font();

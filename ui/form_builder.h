@@ -36,7 +36,7 @@ public:
 enum class ControlKind {
     Label,           // fixed text, top left, keeps its rectangle
     Title,           // a Label in a font half as large again as the dialog font
-    Caption,         // fixed text: its rectangle fits its text
+    Caption,         // fixed text, centred top to bottom in its rectangle
     WrappedText,     // text wrapped within its rectangle
     HiddenLabel,     // never shown: holds a value
     Picture,         // the program's icon, centred
