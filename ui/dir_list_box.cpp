@@ -3,13 +3,13 @@
 #include <QDir>
 #include <QStyle>
 
+#include "dir_indent_delegate.h"
 #include "directory_listing.h"
 #include "directory_path.h"
 #include "qt_text.h"
 
 namespace {
 constexpr int PathRole = Qt::UserRole;
-const QString Indent = QStringLiteral("   ");
 }  // namespace
 
 DirListBox::DirListBox(QWidget* parent) : QListWidget(parent) {
@@ -41,14 +41,16 @@ void DirListBox::Fill() {
     for (const auto& ancestor : chain) {
         const QString full = ToQString(ancestor);
         const QString name = depth == 0 ? full : full.section('/', -1);
-        auto* item = new QListWidgetItem(open, Indent.repeated(depth) + name, this);
+        auto* item = new QListWidgetItem(open, name, this);
         item->setData(PathRole, full);
+        item->setData(DirDepthRole, depth);
         ++depth;
     }
     setCurrentRow(count() - 1);
     const auto here = ToText(m_path);
     for (const auto& sub : morvane::ListSubdirectories(here)) {
-        auto* item = new QListWidgetItem(closed, Indent.repeated(depth) + ToQString(sub), this);
+        auto* item = new QListWidgetItem(closed, ToQString(sub), this);
         item->setData(PathRole, ToQString(morvane::JoinPath(here, sub)));
+        item->setData(DirDepthRole, depth);
     }
 }

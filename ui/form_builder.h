@@ -2,7 +2,8 @@
 // The four windows are laid out in twips from tables: one row per control
 // (kind, object name, caption, rectangle, tab order, accessible name, tool
 // tip), built by one builder. Each window then wires its handlers and adds
-// what is its own alone (a font, a colour, a button group).
+// what is its own alone (a colour, a button group).
+#include <QFont>
 #include <QHash>
 #include <QRect>
 #include <QString>
@@ -10,21 +11,36 @@
 
 #include <span>
 
-// Twips to device-independent pixels (15 twips to a pixel at 96 dots per
-// inch). The one place where a twip becomes a pixel.
-constexpr int Twips(int twips) { return twips / 15; }
+// Twips to device-independent pixels. The tables were drawn for an 8-point
+// design font of 6 x 13 pixels per average character and line (15 twips to a
+// pixel at 96 dots per inch); a wider or taller font widens or heightens every
+// rectangle by as much, so each window keeps its proportions at any font.
+class TwipScale {
+public:
+    // The scale for a font: its average character width and line height over
+    // the design font's, per axis, never below 1.
+    static TwipScale ForFont(const QFont& font);
 
-inline QRect TwipsRect(int left, int top, int width, int height) {
-    return QRect(Twips(left), Twips(top), Twips(width), Twips(height));
-}
+    int X(int twips) const;
+    int Y(int twips) const;
+    QRect Rect(int left, int top, int width, int height) const;
+    QSize Size(int width, int height) const;
+
+    // Widens (heightens) the scale so that `twips` become at least `pixels`.
+    void GrowX(int twips, int pixels);
+    void GrowY(int twips, int pixels);
+
+    double x = 1, y = 1;  // pixels per design pixel
+};
 
 enum class ControlKind {
     Label,           // fixed text, top left, keeps its rectangle
-    Caption,         // fixed text that grows to show its whole text
+    Title,           // a Label in a font half as large again as the dialog font
+    Caption,         // fixed text, centred top to bottom in its rectangle
     WrappedText,     // text wrapped within its rectangle
     HiddenLabel,     // never shown: holds a value
     Picture,         // the program's icon, centred
-    Line,            // a filled strip (its colour is set by the window)
+    Line,            // a strip painted on the window, not a control; caption: its colour
     TextBox,         // one-line text box
     KeepingTextBox,  // one-line text box that keeps its selection without the focus
     Button,          // push button that Enter never presses
@@ -49,7 +65,8 @@ struct ControlRow {
     const char* toolTip;           // nullptr: none; also the accessible description
 };
 
-// The controls of one window by object name.
+// The controls of one window by object name, and the scale they were laid
+// out at.
 class Form {
 public:
     // The control of that name and type. A name missing from the table is a
@@ -62,10 +79,22 @@ public:
     }
     void add(QWidget* control) { m_controls.insert(control->objectName(), control); }
 
+    // A window's client size in twips, at the scale of its controls.
+    QSize Size(int width, int height) const { return m_scale.Size(width, height); }
+    const TwipScale& Scale() const { return m_scale; }
+    void SetScale(const TwipScale& scale) { m_scale = scale; }
+
 private:
     QHash<QString, QWidget*> m_controls;
+    TwipScale m_scale;
 };
 
 // Creates the controls of the table on parent, in the table's order, sets
 // the tab order by the rows' tab numbers and gives the focus to the first.
+// The scale is the font's, grown where a text of the table would not fit its
+// control at it; the font is never made smaller.
 Form BuildForm(QWidget& parent, std::span<const ControlRow> rows);
+
+// Keeps the control's right and bottom margins inside its parent as they are
+// now, whenever the parent is resized.
+void FollowRightAndBottom(QWidget& control);

@@ -1,6 +1,5 @@
 #include "frmAbout.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
@@ -25,8 +24,8 @@ const ControlRow Controls[] = {
      "Copyright (C) 2026 The Morvane developers", nullptr},
     {Caption, "lblDescription", "A file renaming utility", 1320, 1125, 3885, 330, NoTab, "A file renaming utility",
      nullptr},
-    {Line, "Line1_0", nullptr, 120, 1680, 5549, 30, NoTab, "Separator", nullptr},
-    {Line, "Line1_1", nullptr, 120, 1680, 5520, 15, NoTab, "Separator", nullptr},
+    {Line, "Line1_0", "#ffffff", 120, 1680, 5549, 30, NoTab, nullptr, nullptr},
+    {Line, "Line1_1", "#808080", 120, 1680, 5520, 15, NoTab, nullptr, nullptr},
     {WrappedText, "lblDisclaimer", Disclaimer, 255, 1920, 3900, 1425, NoTab, Disclaimer, nullptr},
     {DefaultButton, "cmdOK", "OK", 4320, 2280, 1260, 345, 0, "OK", nullptr},
 };
@@ -45,21 +44,19 @@ frmAbout::frmAbout(QWidget* owner)
     setObjectName("frmAbout");
     setWindowTitle("About Morvane");
     setAccessibleName("About Morvane");
-    setFixedSize(Twips(5730), Twips(3450));
     BuildControls();
     Form_Load();
 }
 
 void frmAbout::BuildControls() {
     const Form form = BuildForm(*this, Controls);
+    setFixedSize(form.Size(5730, 3450));
     for (const char* name : {"lblTitle", "lblDescription", "lblDisclaimer"})
         Paint(form.get<QLabel>(name), QPalette::WindowText, Qt::black);
-    Paint(form.get<QFrame>("Line1_0"), QPalette::Window, Qt::white);
-    Paint(form.get<QFrame>("Line1_1"), QPalette::Window, QColor(128, 128, 128));
     connect(form.get<QPushButton>("cmdOK"), &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 }
 
-void frmAbout::Form_Load() { CentreOnScreen(*this); }
+void frmAbout::Form_Load() { new CentreOnceFramed(*this); }
 
 void frmAbout::Open(QWidget* owner) {
     frmAbout box(owner);

@@ -11,6 +11,7 @@
 
 #include "busy_cursor.h"
 #include "dialog_placement.h"
+#include "dir_indent_delegate.h"
 #include "dir_list_box.h"
 #include "directory_listing.h"
 #include "directory_path.h"
@@ -57,15 +58,16 @@ frmDir::frmDir(frmMain& main, morvane::WorkState& ws, SettingsStore& store, morv
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(main.windowIcon());
-    setFixedSize(Twips(7905), Twips(5955));
     BuildControls();
     Form_Load();
 }
 
 void frmDir::BuildControls() {
     const Form form = BuildForm(*this, Controls);
+    setFixedSize(form.Size(7905, 5955));
     Drive1 = form.get<QComboBox>("Drive1");
     Dir1 = form.get<DirListBox>("Dir1");
+    Dir1->setItemDelegate(new DirIndentDelegate(Dir1));
     Command1 = form.get<QPushButton>("Command1");
     Command2 = form.get<QPushButton>("Command2");
     File1 = form.get<FileListBox>("File1");
@@ -78,7 +80,7 @@ void frmDir::BuildControls() {
 }
 
 void frmDir::Form_Load() {
-    CentreOnScreen(*this);
+    new CentreOnceFramed(*this);
     FillDrives();
     // A stored directory that no longer opens gives the home directory, silently.
     if (!Dir1->setPath(m_store.read("Dir", HomeDirectory()))) Dir1->setPath(HomeDirectory());

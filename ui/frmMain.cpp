@@ -39,10 +39,9 @@ frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRena
     f1->setContext(Qt::ApplicationShortcut);
     EnableFileDrops();
 
-    // A client area of 9015 x 5700 twips, centred on the screen; the frame
-    // stays resizable and the controls keep their places.
-    resize(Twips(9015), Twips(5700) + menuBar()->sizeHint().height());
-    CentreOnScreen(*this);
+    // The design size, centred on the screen; the frame stays resizable.
+    resize(centralWidget()->minimumSize() + QSize(0, menuBar()->sizeHint().height()));
+    new CentreOnceFramed(*this);
     Form_Load();
     RefreshUndoLast();
 }

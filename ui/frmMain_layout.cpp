@@ -1,15 +1,11 @@
-// The main window's controls and menus: fixed positions, no layout on resize.
+// The main window's controls and menus: fixed positions; only the file list
+// follows the window's size.
 #include <QAction>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRegularExpression>
-
-#include <algorithm>
-#include <cmath>
 
 #include "form_builder.h"
 #include "frmMain.h"
@@ -22,7 +18,7 @@ using enum ControlKind;
 // they are never shown.
 const ControlRow Controls[] = {
     {Picture, "Picture1", nullptr, 120, 240, 540, 540, NoTab, "Morvane", nullptr},
-    {Label, "Label5", "Morvane Version 2.01", 960, 360, 4065, 360, NoTab, nullptr, nullptr},
+    {Title, "Label5", "Morvane Version 2.01", 960, 360, 4065, 360, NoTab, nullptr, nullptr},
     {Button, "Command3", "Select ", 120, 1440, 1215, 375, 6, "Select", nullptr},
     {Label, "Label8", "Select the directory where you have files", 1440, 1440, 2865, 195, NoTab, nullptr, nullptr},
     {Label, "Label1", "to rename and select the files to rename.", 1440, 1680, 2865, 195, NoTab, nullptr, nullptr},
@@ -51,31 +47,6 @@ const ControlRow Controls[] = {
     {HiddenLabel, "lblLetteringPosition", nullptr, 0, 0, 0, 0, NoTab, "Consecutive Lettering Position", nullptr},
 };
 
-// The instruction texts were laid out for a narrow dialog font, and most
-// desktop fonts are wider. They get the largest size, down to 7 points, at
-// which every line fits the room left of the file list; each label grows to
-// its text within that room. Text width scales with the point size, so one
-// measurement gives the size (a loop over sizes cost start-up time).
-void FitInstructions(const QList<QLabel*>& labels, int right) {
-    QFont font = labels.front()->font();
-    const double largest = font.pointSizeF() > 0 ? font.pointSizeF() : 9;
-    double scale = 1;
-    {
-        const QFontMetrics metrics(font);
-        for (QLabel* label : labels) {
-            const int room = right - label->x(), needed = metrics.horizontalAdvance(label->text());
-            if (needed > room) scale = std::min(scale, double(room) / needed);
-        }
-    }
-    if (scale < 1) font.setPointSizeF(std::max(7.0, std::floor(largest * scale * 2) / 2));
-    const QFontMetrics metrics(font);
-    for (QLabel* label : labels) {
-        label->setFont(font);
-        const int width = std::max(label->width(), metrics.horizontalAdvance(label->text()) + 1);
-        label->resize(std::min(width, right - label->x()), std::max(label->height(), metrics.height()));
-    }
-}
-
 }  // namespace
 
 void frmMain::BuildControls() {
@@ -98,11 +69,11 @@ void frmMain::BuildControls() {
     lblLetteringPosition = form.get<QLabel>("lblLetteringPosition");
 
     form.get<QLabel>("Picture1")->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    auto* title = form.get<QLabel>("Label5");
-    QFont titleFont = title->font();
-    titleFont.setPointSizeF(13.5);
-    title->setFont(titleFont);
-    FitInstructions(client->findChildren<QLabel*>(QRegularExpression("^Label[1-46-9]$")), List1->x() - 4);
+    // A client area of 9015 x 5700 twips at least; a larger window shows
+    // more of the file list, and the other controls keep their places.
+    client->setMinimumSize(form.Size(9015, 5700));
+    client->resize(client->minimumSize());
+    FollowRightAndBottom(*List1);
 
     connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmMain::Command2_Click);

@@ -21,13 +21,13 @@ using enum ControlKind;
 // Labels take no focus; the tab order runs as the dialog was designed.
 // Neither button is a default button: Enter presses nothing.
 const ControlRow Controls[] = {
-    {Caption, "lblPrefix", "Prefix", 840, 120, 390, 195, NoTab, "Prefix", nullptr},
+    {Caption, "lblPrefix", "Prefix", 840, 120, 1140, 195, NoTab, "Prefix", nullptr},
     {TextBox, "txtPrefix", nullptr, 840, 360, 4095, 375, 1, "Prefix", nullptr},
-    {Caption, "lblSufix", "Suffix", 840, 960, 390, 195, NoTab, "Suffix", nullptr},
+    {Caption, "lblSufix", "Suffix", 840, 960, 1140, 195, NoTab, "Suffix", nullptr},
     {TextBox, "txtSufix", nullptr, 840, 1200, 4095, 375, 2, "Suffix", nullptr},
-    {Caption, "lblStartingNumber", "Starting Number", 840, 1800, 1140, 195, NoTab, "Starting Number", nullptr},
+    {Caption, "lblStartingNumber", "Starting Number", 840, 1800, 1620, 195, NoTab, "Starting Number", nullptr},
     {TextBox, "txtStartingNumber", nullptr, 840, 2040, 4095, 375, 7, "Starting Number", nullptr},
-    {Caption, "lblLettering", "Consecutive Lettering Position", 840, 2640, 2145, 195, NoTab,
+    {Caption, "lblLettering", "Consecutive Lettering Position", 840, 2640, 2625, 195, NoTab,
      "Consecutive Lettering Position", nullptr},
     {OptionButton, "opt1_0", "None", 840, 2880, 1095, 495, 8, "None", nullptr},
     {OptionButton, "opt1_1", "First", 2280, 2880, 1095, 495, 9, "First", nullptr},
@@ -46,7 +46,6 @@ frmOptions::frmOptions(frmMain& main, SettingsStore& store)
     setObjectName("frmOptions");
     setWindowTitle("Morvane Options");
     setAccessibleName("Morvane Options");
-    setFixedSize(Twips(5805), Twips(4515));
     BuildControls();
     Form_Load();
     ShowValues(m_main.Options());
@@ -54,6 +53,7 @@ frmOptions::frmOptions(frmMain& main, SettingsStore& store)
 
 void frmOptions::BuildControls() {
     const Form form = BuildForm(*this, Controls);
+    setFixedSize(form.Size(5805, 4515));
     txtPrefix = form.get<QLineEdit>("txtPrefix");
     txtSufix = form.get<QLineEdit>("txtSufix");
     txtStartingNumber = form.get<QLineEdit>("txtStartingNumber");
@@ -74,7 +74,7 @@ void frmOptions::BuildControls() {
     new EnterEscapeFilter(*this);
 }
 
-void frmOptions::Form_Load() { CentreOnScreen(*this); }
+void frmOptions::Form_Load() { new CentreOnceFramed(*this); }
 
 // The boxes and the lettering button selected (no lettering when none is).
 morvane::Options frmOptions::Values() const {

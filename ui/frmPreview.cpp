@@ -21,7 +21,7 @@ frmPreview::frmPreview(QWidget* owner) : QDialog(owner) {
     setModal(false);
     setSizeGripEnabled(true);
     BuildControls();
-    resize(Twips(9015), Twips(6000));
+    resize(TwipScale::ForFont(font()).Size(7200, 5400));
 }
 
 // Sizable, so laid out rather than placed: the table takes the room.
@@ -94,19 +94,12 @@ void frmPreview::ShowPrediction(const morvane::Prediction& prediction) {
     }
 }
 
-// A window not shown yet knows nothing of its frame: the owner's frame, drawn
-// by the same window manager, stands for it, so that the outer window is
-// centred.
+// Centred by its outer size each time it opens.
 void frmPreview::Open() {
-    if (!isVisible()) {
-        CentreOnScreen(*this);
-        const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
-        if (owner && frameGeometry().size() == size()) {
-            const QSize frame = owner->frameGeometry().size() - owner->size();
-            move(pos() - QPoint(frame.width() / 2, frame.height() / 2));
-        }
-    }
+    const bool opening = !isVisible();
     show();
+    // Once shown, the layout has given the window its final size.
+    if (opening) new CentreOnceFramed(*this);
     raise();
     activateWindow();
 }

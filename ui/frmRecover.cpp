@@ -48,13 +48,13 @@ frmRecover::frmRecover(QWidget* owner, const QString& text)
     setObjectName("frmRecover");
     setWindowTitle("Unfinished Rename");
     setAccessibleName("Unfinished Rename");
-    setFixedSize(Twips(5880), Twips(1920));
     const Form form = BuildForm(*this, Controls);
+    setFixedSize(form.Size(5880, 1920));
     form.get<QLabel>("lblRecover")->setText(text);
     form.get<QLabel>("lblRecover")->setAccessibleDescription(text);
     connect(form.get<QPushButton>("cmdRecoverUndo"), &QPushButton::clicked, this, &QDialog::accept);
     connect(form.get<QPushButton>("cmdRecoverKeep"), &QPushButton::clicked, this, &QDialog::reject);
-    CentreOnScreen(*this);
+    new CentreOnceFramed(*this);
 }
 
 void frmRecover::OfferRecovery(morvane::JournalStore& store, morvane::FileRenamer& renamer, frmMain& main) {

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app_icon.h"
+#include "form_builder.h"
 
 HelpWindow::HelpWindow(QWidget* owner) : QDialog(owner) {
     setObjectName("HelpWindow");
@@ -24,7 +25,8 @@ HelpWindow::HelpWindow(QWidget* owner) : QDialog(owner) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
-    resize(560, 600);
+    // About 93 x 46 characters of the help's text, whatever the font.
+    resize(TwipScale::ForFont(font()).Size(8400, 9000));
 }
 
 HelpWindow* HelpWindow::Open(const QString& helpFile, QWidget* owner) {

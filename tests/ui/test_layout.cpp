@@ -1,0 +1,233 @@
+// Every window walked at the desktop fonts users have: each text fits its
+// control, no two controls overlap and all lie inside their window. Also
+// what assistive technology finds in the windows.
+#include <QAccessible>
+
+#include "dir_indent_delegate.h"
+#include "form_builder.h"
+#include "frmAbout.h"
+#include "help_window.h"
+#include "window_test_support.h"
+
+namespace {
+
+// The room a button's caption is drawn in.
+QRect CaptionRoom(const QAbstractButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    const bool radio = qobject_cast<const QRadioButton*>(&button);
+    return button.style()->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents,
+                                          &option, &button);
+}
+
+// What is wrong with one window, one line a fault, naming the controls.
+QStringList LayoutFaults(const QWidget& window, const QWidget& client) {
+    QStringList faults;
+    QList<QWidget*> controls;
+    for (QWidget* w : client.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!w->isWindow() && w->isVisible()) controls += w;
+    if (controls.isEmpty()) faults += "no visible control";
+    const QString where = window.objectName() + " ";
+    for (QWidget* c : controls) {
+        const QString name = where + c->objectName();
+        if (!client.rect().contains(c->geometry())) faults += name + " outside its window";
+        if (!window.rect().contains(QRect(client.mapTo(&window, c->pos()), c->size())))
+            faults += name + " outside the window's frame";
+        const QFontMetrics metrics(c->font());
+        if (auto* label = qobject_cast<QLabel*>(c); label && !label->text().isEmpty()) {
+            const QRect room = label->contentsRect();
+            const int height = label->wordWrap() ? label->heightForWidth(label->width())
+                                                 : metrics.height();
+            if ((!label->wordWrap() && metrics.horizontalAdvance(label->text()) > room.width()) ||
+                height > room.height())
+                faults += name + " text clipped";
+        }
+        if (auto* button = qobject_cast<QAbstractButton*>(c)) {
+            const QSize text = metrics.size(Qt::TextShowMnemonic, button->text());
+            const QRect room = CaptionRoom(*button);
+            if (text.width() > room.width() || text.height() > room.height()) faults += name + " caption clipped";
+        }
+    }
+    for (int i = 0; i < controls.size(); ++i)
+        for (int j = i + 1; j < controls.size(); ++j)
+            if (controls[i]->geometry().intersects(controls[j]->geometry()))
+                faults += where + controls[i]->objectName() + " overlaps " + controls[j]->objectName();
+    return faults;
+}
+
+class LayoutTest : public UiTest {
+protected:
+    void SetUp() override {
+        savedFont = QApplication::font();
+        UiTest::SetUp();
+    }
+    void TearDown() override {
+        UiTest::TearDown();
+        QApplication::setFont(savedFont);
+    }
+    // A fresh main window created with the application font at that size.
+    void OpenAt(int points) {
+        QFont font = savedFont;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        OpenMain();
+    }
+    QStringList Walk(const QWidget& window) { return LayoutFaults(window, window); }
+    QFont savedFont;
+};
+
+TEST_F(LayoutTest, EveryWindowShowsEveryTextWholeWithoutOverlapAtEachDesktopFont) {
+    const QString help = root.filePath("help.htm");
+    QFile file(help);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<h1>Morvane Help</h1><p>text</p>");
+    file.close();
+    std::printf("device pixel ratio %.1f\n", qApp->devicePixelRatio());
+    for (const int points : {8, 9, 10, 11, 12, 14}) {
+        SCOPED_TRACE(std::to_string(points) + " pt");
+        OpenAt(points);
+        QStringList faults = LayoutFaults(*main, *main->centralWidget());
+        // The instructions are in the dialog font; the title is larger.
+        for (auto* label : main->centralWidget()->findChildren<QLabel*>(QRegularExpression("^Label\\d$"))) {
+            const bool title = label->objectName() == "Label5";
+            if (title ? label->font().pointSizeF() <= points : label->font().pointSizeF() != points)
+                faults += "frmMain " + label->objectName() + " font " + QString::number(label->font().pointSizeF());
+        }
+        Click(Button("Command3"));
+        faults += Walk(*Chooser());
+        Chooser()->OpenReview(Files());
+        faults += Walk(*Chooser()) + QStringList{};
+        Chooser()->close();
+        for (const char* menu : {"mnuOptionsSetOptions", "MnuHelpAbout"})
+            RunModal([&] { Trigger(menu); }, [&](QDialog& d) { faults += Walk(d); });
+        HelpWindow* window = HelpWindow::Open(help, main.get());
+        ASSERT_NE(window, nullptr);
+        faults += Walk(*window);
+        window->close();
+        EXPECT_EQ(faults, QStringList());
+    }
+}
+
+TEST_F(LayoutTest, OnlyTheFileListFollowsTheWindowAndTheDesignSizeIsTheLeast) {
+    QWidget* client = main->centralWidget();
+    const QSize design = client->size();
+    EXPECT_EQ(client->minimumSize(), design);
+    std::map<QString, QRect> before;
+    for (QWidget* c : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) before[c->objectName()] = c->geometry();
+    const QRect list = List1()->geometry();
+
+    struct Row {
+        const char* name;
+        QSize grow;
+    };
+    for (const Row& row : {Row{"larger", {300, 200}}, Row{"wider only", {150, 0}}, Row{"smaller than design", {-100, -80}}}) {
+        SCOPED_TRACE(row.name);
+        main->resize(main->size() + row.grow);
+        QCoreApplication::processEvents();
+        const QSize grown = client->size() - design;
+        EXPECT_EQ(grown, row.grow.expandedTo({0, 0}));
+        EXPECT_EQ(List1()->geometry(), list.adjusted(0, 0, grown.width(), grown.height()));
+        for (QWidget* c : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (c != List1()) {
+                EXPECT_EQ(c->geometry(), before[c->objectName()]) << c->objectName().toStdString();
+            }
+        main->resize(main->size() - row.grow.expandedTo({0, 0}));
+        QCoreApplication::processEvents();
+    }
+}
+
+// The names in the accessible tree below one object.
+QStringList AccessibleChildren(QObject* object) {
+    QStringList names;
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    for (int i = 0; face && i < face->childCount(); ++i)
+        if (QAccessibleInterface* child = face->child(i)) names += child->text(QAccessible::Name);
+    return names;
+}
+
+TEST_F(LayoutTest, AssistiveTechnologyFindsNamesWithoutHiddenLabelsLinesOrIndents) {
+    // The option labels hold values and are never shown.
+    const QStringList mainNames = AccessibleChildren(main->centralWidget());
+    for (const char* hidden : {"Prefix", "Suffix", "Starting Number", "Consecutive Lettering Position"})
+        EXPECT_FALSE(mainNames.contains(hidden)) << hidden;
+    EXPECT_TRUE(mainNames.contains("Files to rename"));
+
+    RunModal([&] { Trigger("MnuHelpAbout"); }, [&](QDialog& d) {
+        const QStringList names = AccessibleChildren(&d);
+        EXPECT_EQ(names.size(), 6) << names.join(" | ").toStdString();  // icon, 4 texts, OK: no separator
+    });
+
+    QDir(Home()).mkpath("sub/deeper");
+    store->write("Dir", Home() + "/sub");
+    Click(Button("Command3"));
+    QAccessibleInterface* drive = QAccessible::queryAccessibleInterface(Find<QComboBox>(Chooser(), "Drive1"));
+    ASSERT_NE(drive, nullptr);
+    EXPECT_EQ(drive->text(QAccessible::Name), "Drive");
+    auto* drives = Find<QComboBox>(Chooser(), "Drive1");
+    EXPECT_EQ(drive->text(QAccessible::Value), drives->currentText());
+    // The choice is read out as the selected row of the list of choices.
+    ASSERT_EQ(drive->childCount(), 1);
+    QAccessibleInterface* choices = drive->child(0);
+    ASSERT_NE(choices, nullptr);
+    QStringList selected;
+    for (int i = 0; i < choices->childCount(); ++i)
+        if (QAccessibleInterface* row = choices->child(i); row && row->state().selected)
+            selected += row->text(QAccessible::Name);
+    EXPECT_EQ(selected, QStringList{drives->currentText()});
+
+    // Names alone, the depth in its own role for the delegate to draw.
+    DirListBox* dirs = Dir1();
+    const QStringList chain = (Home() + "/sub").split('/', Qt::SkipEmptyParts);
+    ASSERT_EQ(dirs->count(), chain.size() + 2);  // "/", the chain, "deeper"
+    for (int row = 0; row < dirs->count(); ++row) {
+        const QString text = dirs->item(row)->text();
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(text, text.trimmed());
+        EXPECT_EQ(dirs->item(row)->data(DirDepthRole).toInt(), std::min(row, int(chain.size()) + 1));
+    }
+    EXPECT_EQ(dirs->item(dirs->count() - 1)->text(), "deeper");
+    const QStringList rows = AccessibleChildren(dirs);
+    EXPECT_TRUE(rows.contains("deeper")) << rows.join(" | ").toStdString();
+    // Drawn indented: a deeper entry asks for more room than a shallower one of the same name.
+    QStyleOptionViewItem option;
+    option.initFrom(dirs);
+    auto* delegate = dirs->itemDelegate();
+    QStandardItemModel model;
+    for (int depth : {0, 3}) {
+        auto* item = new QStandardItem("same");
+        item->setData(depth, DirDepthRole);
+        model.appendRow(item);
+    }
+    EXPECT_GT(delegate->sizeHint(option, model.index(1, 0)).width(), delegate->sizeHint(option, model.index(0, 0)).width());
+}
+
+}  // namespace
+
+namespace {
+
+// A table whose texts do not fit at the font's scale: the scale grows, the
+// font stays.
+TEST(FormBuilderTest, ATextThatWouldNotFitGrowsTheScaleNeverShrinksTheFont) {
+    using enum ControlKind;
+    static const ControlRow rows[] = {
+        {Label, "narrow", "A label far wider than its rectangle", 0, 0, 300, 195, NoTab, nullptr, nullptr},
+        {Button, "button", "A long caption for a button", 0, 300, 600, 375, 0, nullptr, nullptr},
+        {WrappedText, "wrapped", "Many words wrapped into far too few lines for them all to show", 0, 900, 1500,
+         195, NoTab, nullptr, nullptr},
+    };
+    QWidget window;
+    const Form form = BuildForm(window, rows);
+    const TwipScale base = TwipScale::ForFont(window.font());
+    EXPECT_GT(form.Scale().x, base.x);
+    EXPECT_GT(form.Scale().y, base.y);
+    auto* label = form.get<QLabel>("narrow");
+    EXPECT_EQ(label->font(), window.font());
+    EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width());
+    auto* wrapped = form.get<QLabel>("wrapped");
+    EXPECT_LE(wrapped->heightForWidth(wrapped->width()), wrapped->height());
+    auto* button = form.get<QPushButton>("button");
+    EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()), CaptionRoom(*button).width());
+}
+
+}  // namespace
