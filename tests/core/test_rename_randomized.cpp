@@ -52,17 +52,6 @@ std::vector<Text> Taken(const RenameJournal& journal) {
     return names;
 }
 
-// A renamer that answers the given refusals before it asks the one it wraps.
-struct Refusing : FileRenamer {
-    FileRenamer& inner;
-    std::function<int(const Text&)> fault;
-    Refusing(FileRenamer& renamer, std::function<int(const Text&)> refusals) : inner(renamer), fault(std::move(refusals)) {}
-    int Rename(const Text& from, const Text& to) override {
-        if (const int number = fault(from)) return number;
-        return inner.Rename(from, to);
-    }
-};
-
 unsigned Seed() {
     const char* given = std::getenv("MORVANE_SEED");
     return given ? unsigned(std::strtoul(given, nullptr, 10)) : 20240611u;
@@ -116,7 +105,9 @@ TEST(RenameRandomized, NoContentIsLostUndoRestoresAndBothClashRetriesAgree) {
         // The preview first, against the directory's names in memory.
         auto snapshot = NameSnapshot::Read(T(remembered.path));
         ASSERT_TRUE(snapshot.has_value());
-        Refusing refusingSnapshot(*snapshot, fault);
+        FaultInjectingRenamer refusingSnapshot;
+        refusingSnapshot.Inner = &*snapshot;
+        refusingSnapshot.Fault = fault;
         const Prediction prediction = PredictPass(plan, T(remembered.path), refusingSnapshot);
 
         FaultInjectingRenamer renamer;
