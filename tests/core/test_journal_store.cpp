@@ -139,7 +139,6 @@ TEST_F(JournalStoreTest, AFailedSyncStoresNothingNewAndSaysSo) {
         {"file, creating", 1, false}, {"directory, creating", 2, false},
         {"file, updating", 3, true}, {"directory, updating", 4, true},
     };
-    std::filesystem::create_directories(dir);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         std::filesystem::remove_all(dir);
@@ -188,10 +187,10 @@ TEST_F(JournalStoreTest, ADamagedJournalIsReportedAndNeverOffered) {
     const std::string good = *EncodeJournal(RunningJournal(here));
     std::string flipped = good;
     flipped[good.size() / 2] ^= 0x04;
+    // The store hands on the reader's verdict (every kind of damage is the
+    // reader's tests' business); a missing directory is its own finding.
     const struct { const char* name; std::string bytes; JournalProblem problem; } rows[] = {
-        {"truncated", good.substr(0, good.size() - 1), JournalProblem::Truncated},
         {"garbled", flipped, JournalProblem::Garbled},
-        {"from a newer version", "MORVANE-JOURNAL 2\n" + good.substr(18), JournalProblem::FutureVersion},
         {"directory gone", *EncodeJournal(RunningJournal(Ascii(root.At("gone")))), JournalProblem::DirectoryMissing},
     };
     std::filesystem::create_directories(dir);
