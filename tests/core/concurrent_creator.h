@@ -1,7 +1,8 @@
 #pragma once
 // Another program at work in the directory while the rename layer runs: a
 // hook before each of the layer's system calls, the fallback levels of the
-// file systems, and a creator that makes its files with O_EXCL.
+// file systems, a creator that makes its files with O_EXCL, and one rename
+// tried against that creator before each of the rename's calls in turn.
 #include <fcntl.h>
 #include <unistd.h>
 

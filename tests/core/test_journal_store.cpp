@@ -227,7 +227,9 @@ TEST_F(JournalStoreTest, AJournalOfARunningCopyIsNeverTakenForDeadOne) {
     // Whoever found it holds it now: a second copy starting meanwhile does not recover it too.
     EXPECT_TRUE(store.FindUnfinished().Journals.empty()) << "offered twice";
     EXPECT_EQ(store.Remove(found[0].Lock), 0);
-    EXPECT_TRUE(NamesIn(dir).empty());
+    // The owner killed while writing may leave its temporary file; the next
+    // journal to end sweeps it (see the crash test below). No journal is left.
+    for (const auto& name : NamesIn(dir)) EXPECT_TRUE(name.ends_with(".tmp")) << name;
 }
 
 TEST_F(JournalStoreTest, ACrashBetweenWritingAndRenamingLeavesTheOldJournal) {
