@@ -1,7 +1,8 @@
 #pragma once
 // Another program at work in the directory while the rename layer runs: a
 // hook before each of the layer's system calls, the fallback levels of the
-// file systems, and a creator that makes its files with O_EXCL.
+// file systems, a creator that makes its files with O_EXCL, and one rename
+// tried against that creator before each of the rename's calls in turn.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -10,6 +11,8 @@
 #include <functional>
 #include <string_view>
 
+#include "error_numbers.h"
+#include "fault_injecting_renamer.h"
 #include "rename_layer.h"
 #include "temp_dir.h"
 
@@ -67,3 +70,33 @@ struct Creator {
     }
 };
 
+// Renames a to b in a new directory under `under` while the creator tries to
+// take creatorName just before call number `at`. Returns how many calls the
+// rename made, so that a caller can try every call in turn.
+inline int RenameAgainstCreator(const std::string& under, Level level, int at, const char* creatorName) {
+    TempDir dir(under);
+    dir.Write("a", "A");
+    Creator creator{dir, {}};
+    int calls = 0;
+    morvane::PosixRenamer renamer(Observed(morvane::SystemRenameCalls(), [&](const char* call) {
+        if (calls++ == at) creator.Create(creatorName);
+        return Lacking(level, call);
+    }));
+    const int number = renamer.Rename(T(dir.At("a")), T(dir.At("b")));
+    EXPECT_TRUE(number == 0 || number == morvane::ErrTargetExists) << number;
+    Files expected = creator.made;
+    const auto mine = expected.emplace(number == 0 ? "b" : "a", "A");
+    EXPECT_TRUE(mine.second) << "the renamer's file and the creator's share a name";
+    EXPECT_EQ(dir.List(), expected);
+    return calls;
+}
+
+// The above before every call of a rename, with either name taken.
+inline void EveryCallAgainstACreator(const std::string& under, Level level) {
+    for (const char* creatorName : {"b", "a"}) {
+        for (int at = 0;; ++at) {
+            SCOPED_TRACE(testing::Message() << NameOf(level) << ", creating " << creatorName << " before call " << at);
+            if (RenameAgainstCreator(under, level, at, creatorName) <= at) break;
+        }
+    }
+}

@@ -7,10 +7,12 @@
 
 inline morvane::Text T(const std::string& utf8) { return *morvane::FromUtf8(utf8); }
 
-// Renames on disk (or only pretends to) unless Fault answers an error number
-// for the call, which is then returned with the file untouched.
+// Renames on disk, through Inner when given (or only pretends to), unless
+// Fault answers an error number for the call, which is then returned with the
+// file untouched.
 struct FaultInjectingRenamer : morvane::FileRenamer {
     morvane::PosixRenamer Real;
+    morvane::FileRenamer* Inner = nullptr;
     std::function<int(const morvane::Text& from)> Fault;
     bool TouchDisk = true;
     std::vector<morvane::Text> From;  // every call's source
@@ -18,7 +20,7 @@ struct FaultInjectingRenamer : morvane::FileRenamer {
     int Rename(const morvane::Text& from, const morvane::Text& to) override {
         From.push_back(from);
         if (const int number = Fault ? Fault(from) : 0) return number;
-        return TouchDisk ? Real.Rename(from, to) : 0;
+        return !TouchDisk ? 0 : Inner ? Inner->Rename(from, to) : Real.Rename(from, to);
     }
     morvane::Text LastTemporaryName() const override { return Real.LastTemporaryName(); }
 };

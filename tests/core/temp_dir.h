@@ -1,5 +1,5 @@
 #pragma once
-// A fresh directory under /tmp for one test, removed with everything in it.
+// A fresh directory (under /tmp unless told) for one test, removed with everything in it.
 #include <stdlib.h>
 
 #include <filesystem>
@@ -22,7 +22,8 @@ inline Files FilesIn(const std::string& dir) {
 }
 
 struct TempDir {
-    std::string path = mkdtemp(std::string("/tmp/morvane-test-XXXXXX").data());
+    std::string path;
+    explicit TempDir(const std::string& under = "/tmp") : path(mkdtemp((under + "/morvane-test-XXXXXX").data())) {}
     ~TempDir() { std::filesystem::remove_all(path); }
     std::string At(const std::string& name) const { return path + "/" + name; }
     void Write(const std::string& name, const std::string& content) const { std::ofstream(At(name)) << content; }

@@ -4,9 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <random>
-
 #include "directory_listing.h"
 #include "directory_path.h"
 #include "name_order.h"
@@ -83,59 +80,6 @@ TEST(NameOrder, NaturalAndCaseInsensitiveWithExactTieBreak) {
         Texts names{row.After, row.Before, row.After};
         morvane::SortNames(names);
         EXPECT_EQ(names, Texts({row.Before, row.After, row.After}));
-    }
-}
-
-namespace {
-
-// The name order written out plainly, one 16-bit text per key: folded
-// letters, and each digit run as "0", its length without leading zeros and
-// its digits.
-Text PlainKey(const Text& name) {
-    Text key;
-    for (std::size_t i = 0; i < name.size();) {
-        if (!morvane::IsDigit(name[i])) {
-            const char16_t c = name[i++];
-            const bool upper = (c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
-            key.push_back(upper ? static_cast<char16_t>(c + 32) : c);
-            continue;
-        }
-        std::size_t end = i;
-        while (end < name.size() && morvane::IsDigit(name[end])) ++end;
-        while (i + 1 < end && name[i] == u'0') ++i;
-        key += u'0';
-        key += static_cast<char16_t>(end - i);
-        key.append(name, i, end - i);
-        i = end;
-    }
-    return key;
-}
-
-}  // namespace
-
-// SortNames, which goes through compact byte keys, gives the order
-// of the plain keys on lists full of ties, digit runs, shared beginnings and
-// characters on both sides of U+00FF.
-TEST(NameOrder, RandomizedAgainstPlainKeys) {
-    const unsigned seed = 1207;
-    std::printf("seed %u\n", seed);
-    std::mt19937 random(seed);
-    const char16_t alphabet[] = u"aAbB00019 ._\u00e9\u00c9\u00d7\u00f7\u00fe\u00ff\u0100\u4e00";
-    for (int round = 0; round < 300; ++round) {
-        SCOPED_TRACE(round);
-        // Every other round the names share a beginning, as in a camera's folder.
-        Texts names(std::uniform_int_distribution<int>(0, 60)(random), round % 2 ? u"IMG_0" : u"");
-        for (Text& name : names)
-            for (int k = std::uniform_int_distribution<int>(0, 10)(random); k > 0; --k)
-                name.push_back(
-                    alphabet[std::uniform_int_distribution<std::size_t>(0, std::size(alphabet) - 2)(random)]);
-        Texts sorted = names;
-        morvane::SortNames(sorted);
-        std::sort(names.begin(), names.end(), [](const Text& a, const Text& b) {
-            const Text ka = PlainKey(a), kb = PlainKey(b);
-            return ka != kb ? ka < kb : a < b;
-        });
-        ASSERT_EQ(sorted, names);
     }
 }
 

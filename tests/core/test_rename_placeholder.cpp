@@ -7,11 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <random>
 #include <string_view>
 
-#include "error_numbers.h"
-#include "fault_injecting_renamer.h"
 #include "concurrent_creator.h"
 #include "temp_dir.h"
 
@@ -34,11 +31,10 @@ TEST(RenamePlaceholder, EveryFailureLeavesTheFileAndWhatOthersMade) {
     };
     const auto nothing = [](const TempDir&) {};
     const auto writeB = [](const char* content) { return [=](const TempDir& d) { Write(d, "b", content); }; };
+    // A plain rename onto the placeholder, and a target taken before it, are
+    // in the creator test below.
     const Row rows[] = {
-        {"renamed onto the placeholder", {}, "rename", nothing, 0, {{"b", "A"}}},
         {"placeholder cannot be created", {{"open", EACCES}}, "open", nothing, 75, {{"a", "A"}}},
-        {"target taken before the placeholder", {}, "open", [](const TempDir& d) { d.Write("b", "T"); }, 58,
-         {{"a", "A"}, {"b", "T"}}},
         {"placeholder written to", {}, "fstat", writeB("W"), 58, {{"a", "A"}, {"b", "W"}}},
         {"placeholder given a second name", {}, "fstat",
          [](const TempDir& d) { ASSERT_EQ(link(d.At("b").c_str(), d.At("b2").c_str()), 0); }, 58,
@@ -74,74 +70,6 @@ TEST(RenamePlaceholder, EveryFailureLeavesTheFileAndWhatOthersMade) {
     }
 }
 
-// Renames a to b while the creator tries to take creatorName just before
-// call number `at`. Returns how many calls the rename made.
-static int RenameAgainstCreator(Level level, int at, const char* creatorName) {
-    TempDir dir;
-    dir.Write("a", "A");
-    Creator creator{dir, {}};
-    int calls = 0;
-    PosixRenamer renamer(Observed(SystemRenameCalls(), [&](const char* call) {
-        if (calls++ == at) creator.Create(creatorName);
-        return Lacking(level, call);
-    }));
-    const int number = renamer.Rename(T(dir.At("a")), T(dir.At("b")));
-    EXPECT_TRUE(number == 0 || number == ErrTargetExists) << number;
-    Files expected = creator.made;
-    const auto mine = expected.emplace(number == 0 ? "b" : "a", "A");
-    EXPECT_TRUE(mine.second) << "the renamer's file and the creator's share a name";
-    EXPECT_EQ(dir.List(), expected);
-    return calls;
-}
-
 TEST(RenamePlaceholder, ACreatorBetweenAnyTwoCallsLosesNothingAtEveryLevel) {
-    for (const Level level : {Level::Atomic, Level::Link, Level::Placeholder}) {
-        for (const char* creatorName : {"b", "a"}) {
-            for (int at = 0;; ++at) {
-                SCOPED_TRACE(testing::Message() << NameOf(level) << ", creating " << creatorName << " before call " << at);
-                if (RenameAgainstCreator(level, at, creatorName) <= at) break;
-            }
-        }
-    }
-}
-
-TEST(RenamePlaceholder, RandomizedCreatorAndFailuresLoseNothing) {
-    const unsigned seed = 20261207;
-    std::printf("seed %u\n", seed);
-    std::mt19937 rng(seed);
-    const std::string pool[] = {"f0", "f1", "f2", "f3", "t0", "t1", "t2", "t3", "T0"};
-    for (int round = 0; round < 200; ++round) {
-        const Level level = Level(rng() % 3);
-        SCOPED_TRACE(testing::Message() << "seed " << seed << " round " << round << " " << NameOf(level));
-        TempDir dir;
-        Creator creator{dir, {}};
-        Files mine;  // name -> content of the renamer's files
-        for (int i = 0; i < 4; ++i) dir.Write("f" + std::to_string(i), mine["f" + std::to_string(i)] = "R" + std::to_string(i));
-        PosixRenamer renamer(Observed(SystemRenameCalls(), [&](const char* call) {
-            if (rng() % 3 == 0) creator.Create(pool[rng() % std::size(pool)]);
-            if (const int lacking = Lacking(level, call)) return lacking;
-            // Failures of the moving calls; a failed check would leave an empty placeholder by design.
-            const std::string_view c = call;
-            const bool moves = c == "renameat2" || c == "link" || c == "open" || c == "rename";
-            return moves && rng() % 8 == 0 ? int(EIO) : 0;
-        }));
-        for (int step = 0; step < 8; ++step) {
-            auto source = mine.begin();
-            std::advance(source, rng() % mine.size());
-            const std::string from = source->first, to = pool[rng() % std::size(pool)];
-            const int number = renamer.Rename(T(dir.At(from)), T(dir.At(to)));
-            ASSERT_TRUE(number == 0 || number == ErrTargetExists || number == ErrIoError || number == ErrLeftUnderTemporaryName)
-                << from << " -> " << to << ": " << number;
-            if (number != 0 && number != ErrLeftUnderTemporaryName) continue;
-            // "T0" and "t0" look alike when made in one clock tick: a failed put-back leaves a temporary name.
-            const Text temporary = renamer.LastTemporaryName();
-            const std::string taken = number == 0 ? to : *ToUtf8(temporary.substr(temporary.rfind(u'/') + 1));
-            const auto content = source->second;
-            mine.erase(source);
-            mine[taken] = content;
-        }
-        Files expected = creator.made;
-        for (const auto& [name, content] : mine) ASSERT_TRUE(expected.emplace(name, content).second) << name;
-        ASSERT_EQ(dir.List(), expected);
-    }
+    for (const Level level : {Level::Atomic, Level::Link, Level::Placeholder}) EveryCallAgainstACreator("/tmp", level);
 }

@@ -80,21 +80,14 @@ TEST(Text, Utf8RandomizedRoundTripAndCorruption) {
     const unsigned seed = 20261207;
     std::printf("seed %u\n", seed);
     std::mt19937 random(seed);
-    const char32_t others[] = {0xE9, 0x7FF, 0x800, 0x20AC, 0xD7FF, 0xE000, 0xFFFD, 0x10000, 0x1F4F7, 0x10FFFF};
+    const Text others[] = {u"\u00e9", u"\u07ff", u"\u0800", u"\u20ac", u"\ud7ff", u"\ue000", u"\ufffd", u"\U00010000", u"\U0001F4F7", u"\U0010FFFF"};
     for (int round = 0; round < 2000; ++round) {
         SCOPED_TRACE(round);
         Text text;
         for (int piece = std::uniform_int_distribution<int>(0, 5)(random); piece > 0; --piece) {
             for (int k = std::uniform_int_distribution<int>(0, 19)(random); k > 0; --k)
                 text.push_back(static_cast<char16_t>(std::uniform_int_distribution<int>(1, 0x7F)(random)));
-            char32_t cp = others[std::uniform_int_distribution<std::size_t>(0, std::size(others) - 1)(random)];
-            if (cp >= 0x10000) {
-                cp -= 0x10000;
-                text.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-                text.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-            } else {
-                text.push_back(static_cast<char16_t>(cp));
-            }
+            text += others[std::uniform_int_distribution<std::size_t>(0, std::size(others) - 1)(random)];
         }
         const auto bytes = ToUtf8(text);
         ASSERT_TRUE(bytes.has_value());
