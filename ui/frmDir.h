@@ -30,11 +30,10 @@ public:
 
     // The directory shown.
     QString DirectoryPath() const;
-    // Shows the dialog for choosing files.
+    // Reads the directory shown and shows the dialog for choosing files.
     void OpenChooser();
-    // Reads the shown directory's files again.
-    void RefreshFiles();
-    // Turns the dialog into the review dialog after a completed pass.
+    // Turns the dialog into the review dialog after a completed pass and
+    // reads the directory shown.
     void OpenReview();
     // Whether it shows a pass to accept or undo.
     bool InReview() const;
@@ -57,6 +56,7 @@ private:
     QString VolumeOf(const QString& path) const;
     void ShowDriveOf(const QString& path);
     void HideAndClose();
+    void ListDirectory();
 
     frmMain& m_main;
     morvane::WorkState& m_ws;
@@ -64,6 +64,7 @@ private:
     morvane::FileRenamer& m_renamer;
     const MountTableSource& m_mounts;
     bool m_closed = false;
+    bool m_shown = false;  // the directory has been read for showing
 
     QComboBox* Drive1 = nullptr;
     DirListBox* Dir1 = nullptr;

@@ -2,11 +2,11 @@
 // "Select " and "Rename".
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 
 #include "busy_cursor.h"
 #include "frmDir.h"
 #include "frmMain.h"
+#include "name_list_box.h"
 #include "qt_text.h"
 #include "rename_pass.h"
 #include "report_text.h"
@@ -23,25 +23,19 @@ void frmMain::Command3_Click() {
     txtMask->setText("");
     txtFile->setText("");
     txtExample->setText("");
-    const bool wasOpen = m_dir && !m_dir->isClosed();
     frmDir* dialog = dirDialog();
     m_ws.DirPath = ToText(dialog->DirectoryPath());
-    dialog->OpenChooser();
-    // A dialog created just now has read its directory a moment ago.
-    if (wasOpen) dialog->RefreshFiles();
+    dialog->OpenChooser();  // reads the directory, once
 }
 
 void frmMain::Command4_Click() {
-    std::vector<morvane::Text> entries;
-    entries.reserve(static_cast<std::size_t>(List1->count()));
-    for (int i = 0; i < List1->count(); ++i) entries.push_back(ToText(List1->item(i)->text()));
     // The directory the open chooser shows, or the one stored under "Dir"
     // when the chooser is closed (creating it restores that directory).
     frmDir* dialog = dirDialog();
     morvane::PassOutcome outcome;
     {
         BusyCursor busy;
-        outcome = morvane::RunRenamePass(m_ws, entries, ToText(dialog->DirectoryPath()), Options(),
+        outcome = morvane::RunRenamePass(m_ws, List1->Names(), ToText(dialog->DirectoryPath()), Options(),
                                          ToText(txtFile->text()), m_renamer);
     }
     txtExample->setText(PassReport(outcome.Error, outcome.FilesSkipped));
