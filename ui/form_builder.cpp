@@ -5,7 +5,6 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,6 +18,7 @@
 #include "app_icon.h"
 #include "dir_list_box.h"
 #include "file_list_box.h"
+#include "name_list_box.h"
 #include "named_drop_down.h"
 
 namespace {
@@ -168,15 +168,8 @@ QWidget* MakeControl(QWidget& parent, const ControlRow& row) {
         return MakeButton(parent, caption, true);
     case ControlKind::OptionButton:
         return new OptionButton(caption, &parent);
-    case ControlKind::List: {
-        auto* list = new QListWidget(&parent);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-        list->setSortingEnabled(false);
-        // Plain text rows of one height: with that known, a list of 100,000
-        // names is laid out in a fraction of the time.
-        list->setUniformItemSizes(true);
-        return list;
-    }
+    case ControlKind::List:
+        return new NameListBox(&parent);
     case ControlKind::DriveList: {
         auto* box = new QComboBox(&parent);
         AnnounceByName(*box);

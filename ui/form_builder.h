@@ -46,7 +46,7 @@ enum class ControlKind {
     Button,          // push button that Enter never presses
     DefaultButton,   // push button that Enter presses
     OptionButton,    // radio button
-    List,            // single-selection list
+    List,            // single-selection list of names (NameListBox)
     DriveList,       // drop-down list of volumes
     DirList,         // DirListBox
     FileList,        // FileListBox

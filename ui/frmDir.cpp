@@ -1,12 +1,10 @@
 #include "frmDir.h"
 
-#include <algorithm>
 #include <vector>
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QItemSelectionModel>
 #include <QPushButton>
 
 #include "busy_cursor.h"
@@ -76,7 +74,7 @@ void frmDir::BuildControls() {
     connect(Dir1, &DirListBox::Change, this, &frmDir::Dir1_Change);
     connect(Command1, &QPushButton::clicked, this, &frmDir::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmDir::Command2_Click);
-    connect(File1, &QListWidget::itemDoubleClicked, this, &frmDir::File1_DblClick);
+    connect(File1, &QAbstractItemView::doubleClicked, this, &frmDir::File1_DblClick);
 }
 
 void frmDir::Form_Load() {
@@ -118,8 +116,18 @@ void frmDir::Drive1_Change() {
 }
 
 void frmDir::Dir1_Change() {
-    File1->setPath(Dir1->path());
+    // A dialog not shown yet reads nothing: "Rename" creates it hidden and
+    // has it read the directory once, after the pass, for the review.
+    if (m_shown) ListDirectory();
     ShowDriveOf(Dir1->path());  // opening a mount point moves onto its volume
+}
+
+// One read of the directory gives Dir1 its subdirectories and File1 its files.
+void frmDir::ListDirectory() {
+    m_shown = true;
+    morvane::DirectoryListing listing = morvane::ListDirectory(ToText(Dir1->path()));
+    Dir1->ShowSubdirectories(std::move(listing.Subdirectories));
+    File1->Show(Dir1->path(), std::move(listing.Files));
 }
 
 void frmDir::Command1_Click() {
@@ -129,14 +137,10 @@ void frmDir::Command1_Click() {
         m_ws.DirPath = ToText(Dir1->path());
         m_ws.LastIndex = File1->count() - 1;
         // Rows in the list's own order, not in the order they were clicked.
-        std::vector<int> rows;
-        for (const QItemSelectionRange& range : File1->selectionModel()->selection())
-            for (int row = range.top(); row <= range.bottom(); ++row) rows.push_back(row);
-        std::sort(rows.begin(), rows.end());
-        rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+        const std::vector<int> rows = File1->SelectedRows();
         QStringList chosen;
         chosen.reserve(static_cast<qsizetype>(rows.size()));
-        for (const int row : rows) chosen << File1->item(row)->text();
+        for (const int row : rows) chosen << File1->text(row);
         m_main.TakeChosenFiles(chosen);
     } else {
         m_main.DisableWorkflowButtons();
@@ -152,9 +156,11 @@ void frmDir::Command2_Click() {
             outcome = morvane::UndoLastPass(m_ws.Journal, m_renamer);
             if (m_journals) morvane::RecordUndo(*m_journals, m_ws.Journal);
         }
-        File1->Refresh();
         if (outcome.FirstError != morvane::ErrNone) {
-            // Stays open in review mode, so that "Undo" can be pressed again.
+            // Stays open in review mode, so that "Undo" can be pressed again,
+            // showing the names as they now are. A successful undo closes
+            // the dialog and reads nothing.
+            ListDirectory();
             m_main.ShowExampleText(ErrorText(outcome.FirstError));
             return;
         }
@@ -170,16 +176,17 @@ QString frmDir::DirectoryPath() const { return Dir1->path(); }
 
 void frmDir::OpenChooser() {
     setWindowTitle("Select the files to rename");
+    ListDirectory();
     show();
     raise();
     activateWindow();
 }
 
-void frmDir::RefreshFiles() { File1->Refresh(); }
-
 bool frmDir::InReview() const { return Command1->text() == "Accept"; }
 
 void frmDir::OpenReview(const QString& directory) {
+    // A dialog already shown reads the directory as it moves there.
+    const bool readOnTheMove = m_shown && directory != Dir1->path();
     if (directory != Dir1->path()) Dir1->setPath(directory);
     setWindowTitle("Accept the new names, or Undo the changes");
     show();
@@ -188,7 +195,7 @@ void frmDir::OpenReview(const QString& directory) {
     Command1->setText("Accept");
     Command2->setText("Undo");
     Command2->setEnabled(true);
-    File1->Refresh();
+    if (!readOnTheMove) ListDirectory();
 }
 
 void frmDir::HideAndClose() {

@@ -33,11 +33,10 @@ public:
 
     // The directory shown.
     QString DirectoryPath() const;
-    // Shows the dialog for choosing files.
+    // Reads the directory shown and shows the dialog for choosing files.
     void OpenChooser();
-    // Reads the shown directory's files again.
-    void RefreshFiles();
-    // Turns the dialog into the review dialog after a completed pass in directory.
+    // Turns the dialog into the review dialog after a completed pass in
+    // directory, and reads that directory.
     void OpenReview(const QString& directory);
     // Whether it shows a pass to accept or undo.
     bool InReview() const;
@@ -60,6 +59,7 @@ private:
     QString VolumeOf(const QString& path) const;
     void ShowDriveOf(const QString& path);
     void HideAndClose();
+    void ListDirectory();
 
     frmMain& m_main;
     morvane::WorkState& m_ws;
@@ -68,6 +68,7 @@ private:
     const MountTableSource& m_mounts;
     morvane::JournalStore* m_journals;
     bool m_closed = false;
+    bool m_shown = false;  // the directory has been read for showing
 
     QComboBox* Drive1 = nullptr;
     DirListBox* Dir1 = nullptr;

@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
@@ -19,6 +18,7 @@
 #include "help_file_location.h"
 #include "help_window.h"
 #include "mask_preview.h"
+#include "name_list_box.h"
 #include "options_logic.h"
 #include "qt_text.h"
 #include "report_text.h"
@@ -57,9 +57,9 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::TakeChosenFiles(const QStringList& names) {
-    List1->addItems(names);
-    if (List1->count() > 0 && !List1->item(0)->text().isEmpty()) {
-        txtFile->setText(List1->item(0)->text());
+    List1->AddNames(names);
+    if (List1->count() > 0 && !List1->text(0).isEmpty()) {
+        txtFile->setText(List1->text(0));
         Command2->setEnabled(true);
         Command1->setEnabled(true);
         Command4->setEnabled(false);
@@ -118,8 +118,8 @@ void frmMain::Command1_Click() {
 // The first selected entry becomes the example; only that entry is read.
 void frmMain::List1_DblClick() {
     m_ws.LastIndex = morvane::ListBound(List1->count());
-    const QList<QListWidgetItem*> selected = List1->selectedItems();
-    if (!selected.isEmpty()) txtFile->setText(selected.front()->text());
+    const std::vector<int> selected = List1->SelectedRows();
+    if (!selected.empty()) txtFile->setText(List1->text(selected.front()));
 }
 
 void frmMain::MnuFileExit_Click() { close(); }

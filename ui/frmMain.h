@@ -17,8 +17,8 @@ class QDragMoveEvent;
 class QDropEvent;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
+class NameListBox;
 class SettingsStore;
 class frmDir;
 class frmPreview;
@@ -114,7 +114,7 @@ private:
     QLineEdit* txtFile = nullptr;
     QLineEdit* txtMask = nullptr;
     QLineEdit* txtExample = nullptr;
-    QListWidget* List1 = nullptr;
+    NameListBox* List1 = nullptr;
     QLabel* lblPrefix = nullptr;
     QLabel* lblSufix = nullptr;
     QLabel* lblStartNumber = nullptr;

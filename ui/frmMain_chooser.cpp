@@ -2,7 +2,6 @@
 // "Select " and "Rename".
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 
 #include <QAction>
 #include <QMessageBox>
@@ -11,6 +10,7 @@
 #include "directory_listing.h"
 #include "frmDir.h"
 #include "frmMain.h"
+#include "name_list_box.h"
 #include "qt_text.h"
 #include "rename_pass.h"
 #include "report_text.h"
@@ -28,18 +28,13 @@ void frmMain::Command3_Click() {
     txtMask->setText("");
     txtFile->setText("");
     txtExample->setText("");
-    const bool wasOpen = m_dir && !m_dir->isClosed();
     frmDir* dialog = dirDialog();
     m_ws.DirPath = ToText(dialog->DirectoryPath());
-    dialog->OpenChooser();
-    // A dialog created just now has read its directory a moment ago.
-    if (wasOpen) dialog->RefreshFiles();
+    dialog->OpenChooser();  // reads the directory, once
 }
 
 void frmMain::Command4_Click() {
-    std::vector<morvane::Text> entries;
-    entries.reserve(static_cast<std::size_t>(List1->count()));
-    for (int i = 0; i < List1->count(); ++i) entries.push_back(ToText(List1->item(i)->text()));
+    const std::vector<morvane::Text> entries = ListedNames();
     frmDir* dialog = dirDialog();
     const morvane::Text directory = PassDirectory();
     if (!entries.empty() && !morvane::CanOpenDirectory(directory)) {

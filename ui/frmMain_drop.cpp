@@ -5,7 +5,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 #include <QUrl>
@@ -13,6 +12,7 @@
 #include "file_choice.h"
 #include "frmDir.h"
 #include "frmMain.h"
+#include "name_list_box.h"
 #include "report_text.h"
 #include "qt_text.h"
 #include "settings_store.h"

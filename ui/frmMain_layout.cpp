@@ -3,12 +3,12 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 
 #include "form_builder.h"
 #include "frmMain.h"
+#include "name_list_box.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ void frmMain::BuildControls() {
     txtFile = form.get<QLineEdit>("txtFile");
     txtMask = form.get<QLineEdit>("txtMask");
     txtExample = form.get<QLineEdit>("txtExample");
-    List1 = form.get<QListWidget>("List1");
+    List1 = form.get<NameListBox>("List1");
     lblPrefix = form.get<QLabel>("lblPrefix");
     lblSufix = form.get<QLabel>("lblSufix");
     lblStartNumber = form.get<QLabel>("lblStartNumber");
@@ -79,7 +79,7 @@ void frmMain::BuildControls() {
     connect(Command2, &QPushButton::clicked, this, &frmMain::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &frmMain::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &frmMain::Command4_Click);
-    connect(List1, &QListWidget::itemDoubleClicked, this, &frmMain::List1_DblClick);
+    connect(List1, &QAbstractItemView::doubleClicked, this, &frmMain::List1_DblClick);
 }
 
 void frmMain::BuildMenus() {

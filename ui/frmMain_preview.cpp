@@ -4,13 +4,13 @@
 #include <QAction>
 #include <QEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 #include <functional>
 
 #include "frmDir.h"
 #include "frmMain.h"
+#include "name_list_box.h"
 #include "frmPreview.h"
 #include "name_composer.h"
 #include "name_snapshot.h"
@@ -89,9 +89,4 @@ morvane::Prediction frmMain::PredictRename() {
     return morvane::PredictPass(plan, directory, *names);
 }
 
-std::vector<morvane::Text> frmMain::ListedNames() const {
-    std::vector<morvane::Text> names;
-    names.reserve(static_cast<std::size_t>(List1->count()));
-    for (int i = 0; i < List1->count(); ++i) names.push_back(ToText(List1->item(i)->text()));
-    return names;
-}
+std::vector<morvane::Text> frmMain::ListedNames() const { return List1->Names(); }

@@ -66,6 +66,44 @@ TEST_F(WorkflowTest, ChooserOpensOnTheStoredDirectoryOrFallsBackSilently) {
     }
 }
 
+TEST_F(WorkflowTest, Dir1GivesEachEntryItsBareNameFullPathAndDepth) {
+    std::filesystem::create_directory(Raw(Files() + "/sub"));
+    Click(Button("Command3"));
+    const QAbstractItemModel* model = Dir1()->model();
+    const int here = model->rowCount() - 2;  // the directory shown, then its one subdirectory
+    ASSERT_GT(here, 0);
+    const std::tuple<const char*, int, QString, QString, int> cases[] = {  // name, row, text, path, depth
+        {"the root", 0, "/", "/", 0},
+        {"the directory shown", here, "files", Files(), here},
+        {"its subdirectory, one deeper", here + 1, "sub", Files() + "/sub", here + 1},
+    };
+    for (const auto& [name, row, text, path, depth] : cases) {
+        SCOPED_TRACE(name);
+        const QModelIndex index = model->index(row, 0);
+        EXPECT_EQ(index.data(Qt::DisplayRole).toString(), text);
+        EXPECT_EQ(index.data(Qt::UserRole).toString(), path);
+        EXPECT_EQ(index.data(Qt::UserRole + 1).toInt(), depth);
+    }
+    EXPECT_EQ(Dir1()->currentIndex().row(), here);
+}
+
+TEST_F(WorkflowTest, TheOpenChooserReadsItsDirectoryAgainWhenAskedTo) {
+    const std::tuple<const char*, std::function<void()>> cases[] = {
+        {"\"Select \" while it is open", [this] { Click(Button("Command3")); }},
+        {"the directory shown opened again in Dir1",
+         [this] { DoubleClickRow(Dir1(), Dir1()->currentIndex().row()); }},
+    };
+    Click(Button("Command3"));
+    for (const auto& [name, ask] : cases) {
+        SCOPED_TRACE(name);
+        const QByteArray added = QByteArray("added ") + name;
+        MakeFile(Files(), added);
+        ask();
+        EXPECT_TRUE(Items(File1()).contains(QString::fromUtf8(added)));
+        EXPECT_EQ(Dir1()->path(), Files());
+    }
+}
+
 TEST_F(WorkflowTest, Drive1ListsTheMountTableAndDrive1_ChangeMovesDir1OrComesBack) {
     std::filesystem::create_directory(Raw(Files() + "/sub"));
     MakeFile(Home(), "at-home.txt");
@@ -115,7 +153,7 @@ TEST_F(WorkflowTest, ChooserOffersOrdinaryFilesAndItsButtonsDecideTheListAndStor
     std::filesystem::create_directory(Raw(Files() + "/sub"));
     MakeFile(Files() + "/sub", "inner.txt");
     Box("txtExample")->setText("old");
-    List1()->addItem("old");
+    List1()->AddNames({"old"});
     Click(Button("Command3"));
     EXPECT_EQ(List1()->count() + Box("txtExample")->text().size(), 0);
     frmDir* chooser = Chooser();
@@ -278,7 +316,7 @@ TEST_F(WorkflowTest, RenameWorksWhereTheFilesWereChosenOrTouchesNothing) {
     std::filesystem::rename(Raw(Files()), Raw(Files() + "-moved"));
     Click(Button("Command4"));
     EXPECT_EQ(Find<QLineEdit>(main.get(), "txtExample")->text(), "Error # 76");
-    EXPECT_EQ(Items(Find<QListWidget>(main.get(), "List1")).size(), 3);
+    EXPECT_EQ(Items(List1()).size(), 3);
     EXPECT_EQ(Disk(Files() + "-moved"), Original);
     EXPECT_EQ(Disk(Home()), (DiskFiles{{"IMG_0041.JPG", "IMG_0041.JPG"}}));
 }

@@ -119,7 +119,7 @@ protected:
     }
     QPushButton* Button(const char* name) const { return InMain<QPushButton>(name); }
     QLineEdit* Box(const char* name) const { return InMain<QLineEdit>(name); }
-    QListWidget* List1() const { return InMain<QListWidget>("List1"); }
+    NameListBox* List1() const { return InMain<NameListBox>("List1"); }
     // The controls of the open chooser or review dialog.
     QPushButton* ChooserButton(const char* name) { return Find<QPushButton>(Chooser(), name); }
     FileListBox* File1() { return Find<FileListBox>(Chooser(), "File1"); }
@@ -145,17 +145,24 @@ protected:
         return main->findChild<frmDir*>("frmDir");
     }
     static void Flush() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-    static QStringList Items(const QListWidget* list) {
+    // The texts a list shows, as its model gives them.
+    static QStringList Items(const QAbstractItemView* list) {
         QStringList texts;
-        for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text().trimmed();
+        const QAbstractItemModel* model = list->model();
+        for (int i = 0; i < model->rowCount(); ++i) texts << model->index(i, 0).data().toString();
         return texts;
     }
-    static void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, mods, list->visualItemRect(list->item(row)).center());
+    static QPoint RowCentre(QAbstractItemView* list, int row) {
+        const QModelIndex index = list->model()->index(row, 0);
+        list->scrollTo(index);
+        return list->visualRect(index).center();
     }
-    static void DoubleClickRow(QListWidget* list, int row) {
+    static void ClickRow(QAbstractItemView* list, int row, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, mods, RowCentre(list, row));
+    }
+    static void DoubleClickRow(QAbstractItemView* list, int row) {
         ClickRow(list, row);  // a view takes a double click only on the row it saw pressed
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, RowCentre(list, row));
     }
     static void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 

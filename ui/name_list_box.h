@@ -1,0 +1,31 @@
+#pragma once
+// A list of file names shown over a NameListModel: List1, and the base of
+// File1. Single selection unless the window asks for more.
+#include <QListView>
+#include <vector>
+
+#include "text.h"
+
+namespace morvane {
+class NameListModel;
+}
+
+class NameListBox : public QListView {
+    Q_OBJECT
+public:
+    explicit NameListBox(QWidget* parent = nullptr);
+
+    int count() const;
+    // The text of one row; an empty text outside the rows.
+    QString text(int row) const;
+    const std::vector<morvane::Text>& Names() const;
+    // The selected rows in the list's own order.
+    std::vector<int> SelectedRows() const;
+
+    void SetNames(std::vector<morvane::Text> names);
+    void AddNames(const QStringList& names);
+    void clear();
+
+private:
+    morvane::NameListModel* model_;
+};
