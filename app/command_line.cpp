@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "file_choice.h"
+#include "files/file_choice.h"
 #include "frmMain.h"
 #include "help_file_location.h"
 

@@ -5,11 +5,11 @@
 #include "command_line.h"
 #include "frmMain.h"
 #include "frmRecover.h"
-#include "journal_store.h"
+#include "journal/journal_store.h"
 #include "mount_table_source.h"
-#include "rename_layer.h"
+#include "files/rename_layer.h"
 #include "settings_store.h"
-#include "work_state.h"
+#include "session/work_state.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(MORVANE_VERSION);

@@ -33,15 +33,15 @@
 #include <memory>
 #include <vector>
 
-#include "directory_listing.h"
+#include "files/directory_listing.h"
 #include "file_list_box.h"
 #include "frmDir.h"
 #include "frmMain.h"
 #include "name_list_box.h"
 #include "qt_text.h"
-#include "rename_layer.h"
+#include "files/rename_layer.h"
 #include "settings_store.h"
-#include "work_state.h"
+#include "session/work_state.h"
 
 namespace {
 

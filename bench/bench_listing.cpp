@@ -32,9 +32,9 @@
 #define CALLGRIND_DUMP_STATS_AT(label) ((void)(label))
 #endif
 
-#include "directory_listing.h"
-#include "name_order.h"
-#include "text.h"
+#include "files/directory_listing.h"
+#include "naming/name_order.h"
+#include "base/text.h"
 
 using namespace morvane;
 

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "name_composer.h"
-#include "name_snapshot.h"
-#include "pass_prediction.h"
+#include "naming/name_composer.h"
+#include "pass/name_snapshot.h"
+#include "pass/pass_prediction.h"
 
 using namespace morvane;
 using Clock = std::chrono::steady_clock;

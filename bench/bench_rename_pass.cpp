@@ -18,10 +18,10 @@
 #include <string>
 #include <vector>
 
-#include "free_name_search.h"
-#include "name_composer.h"
-#include "rename_pass.h"
-#include "stored_pass.h"
+#include "pass/free_name_search.h"
+#include "naming/name_composer.h"
+#include "pass/rename_pass.h"
+#include "journal/stored_pass.h"
 
 using namespace morvane;
 using Clock = std::chrono::steady_clock;

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "journal_format.h"
+#include "journal/journal_format.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-#include "journal_format.h"
+#include "journal/journal_format.h"
 
 using namespace morvane;
 

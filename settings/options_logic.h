@@ -2,7 +2,7 @@
 // The moments the four options are read from and written to the store, and
 // what the options dialog shows and stores. Every value is the one options
 // record of the core, converted to and from the store's text at this edge.
-#include "options.h"
+#include "naming/options.h"
 
 class SettingsStore;
 

@@ -3,7 +3,7 @@
 // both are 16-bit characters, so the conversion is exact both ways.
 #include <QString>
 
-#include "text.h"
+#include "base/text.h"
 
 inline morvane::Text ToText(const QString& s) {
     return morvane::Text(reinterpret_cast<const char16_t*>(s.utf16()), static_cast<std::size_t>(s.size()));

@@ -4,7 +4,7 @@
 #include <QStyle>
 
 #include "dir_list_model.h"
-#include "directory_listing.h"
+#include "files/directory_listing.h"
 #include "qt_text.h"
 
 DirListBox::DirListBox(QWidget* parent) : QListView(parent), model_(new morvane::DirListModel(this)) {

@@ -7,7 +7,7 @@
 #include <QListView>
 #include <vector>
 
-#include "text.h"
+#include "base/text.h"
 
 namespace morvane {
 class DirListModel;

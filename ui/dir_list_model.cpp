@@ -1,6 +1,6 @@
 #include "dir_list_model.h"
 
-#include "directory_path.h"
+#include "files/directory_path.h"
 #include "qt_text.h"
 
 namespace morvane {

@@ -7,7 +7,7 @@
 #include <QIcon>
 #include <vector>
 
-#include "text.h"
+#include "base/text.h"
 
 namespace morvane {
 

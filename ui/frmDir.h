@@ -5,8 +5,8 @@
 // acts on the main window only through the main window's public operations.
 #include <QDialog>
 
-#include "rename_layer.h"
-#include "work_state.h"
+#include "files/rename_layer.h"
+#include "session/work_state.h"
 
 class QComboBox;
 class QPushButton;

@@ -17,7 +17,7 @@
 #include "frmOptions.h"
 #include "help_file_location.h"
 #include "help_window.h"
-#include "mask_preview.h"
+#include "naming/mask_preview.h"
 #include "name_list_box.h"
 #include "options_logic.h"
 #include "qt_text.h"

@@ -6,10 +6,10 @@
 #include <QStringList>
 
 #include "mount_table_source.h"
-#include "options.h"
-#include "pass_prediction.h"
-#include "rename_layer.h"
-#include "work_state.h"
+#include "naming/options.h"
+#include "pass/pass_prediction.h"
+#include "files/rename_layer.h"
+#include "session/work_state.h"
 
 class QAction;
 class QDragEnterEvent;

@@ -7,14 +7,14 @@
 #include <QMessageBox>
 
 #include "busy_cursor.h"
-#include "directory_listing.h"
+#include "files/directory_listing.h"
 #include "frmDir.h"
 #include "frmMain.h"
 #include "name_list_box.h"
 #include "qt_text.h"
-#include "rename_pass.h"
+#include "pass/rename_pass.h"
 #include "report_text.h"
-#include "stored_pass.h"
+#include "journal/stored_pass.h"
 
 frmDir* frmMain::dirDialog() {
     // A dialog that has been closed is only waiting to be destroyed.

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "file_choice.h"
+#include "files/file_choice.h"
 #include "frmDir.h"
 #include "frmMain.h"
 #include "name_list_box.h"

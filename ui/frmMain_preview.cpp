@@ -12,8 +12,8 @@
 #include "frmMain.h"
 #include "name_list_box.h"
 #include "frmPreview.h"
-#include "name_composer.h"
-#include "name_snapshot.h"
+#include "naming/name_composer.h"
+#include "pass/name_snapshot.h"
 #include "qt_text.h"
 
 namespace {

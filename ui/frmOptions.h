@@ -5,7 +5,7 @@
 // main window, created afresh for each opening.
 #include <QDialog>
 
-#include "options.h"
+#include "naming/options.h"
 
 class QButtonGroup;
 class QLineEdit;

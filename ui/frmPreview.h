@@ -5,7 +5,7 @@
 // the main window only by asking for the rename.
 #include <QDialog>
 
-#include "pass_prediction.h"
+#include "pass/pass_prediction.h"
 
 class QLabel;
 class QPushButton;

@@ -9,9 +9,9 @@
 #include "form_builder.h"
 #include "frmMain.h"
 #include "qt_text.h"
-#include "rename_pass.h"
+#include "pass/rename_pass.h"
 #include "report_text.h"
-#include "stored_pass.h"
+#include "journal/stored_pass.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "text.h"
+#include "base/text.h"
 
 namespace morvane {
 

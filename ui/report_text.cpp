@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "work_state.h"
+#include "session/work_state.h"
 
 namespace {
 

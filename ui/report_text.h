@@ -3,7 +3,7 @@
 // the windows show.
 #include <QString>
 
-#include "pass_prediction.h"
+#include "pass/pass_prediction.h"
 
 inline QString ErrorText(int number) { return QStringLiteral("Error # %1").arg(number); }
 

@@ -11,9 +11,9 @@
 #include <functional>
 #include <string_view>
 
-#include "error_numbers.h"
+#include "base/error_numbers.h"
 #include "fault_injecting_renamer.h"
-#include "rename_layer.h"
+#include "files/rename_layer.h"
 #include "temp_dir.h"
 
 using morvane::RenameCalls;

@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "rename_layer.h"
+#include "files/rename_layer.h"
 
 inline morvane::Text T(const std::string& utf8) { return *morvane::FromUtf8(utf8); }
 

@@ -2,7 +2,7 @@
 // Journals for the tests of the journal's layout and store.
 #include <cstdint>
 
-#include "stored_journal.h"
+#include "journal/stored_journal.h"
 
 inline morvane::StoredEntry JournalEntry(std::uint64_t inode, morvane::Text old, morvane::Text planned,
                                          morvane::Text taken = {}, morvane::Text temporary = {}) {

@@ -4,9 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "directory_listing.h"
-#include "directory_path.h"
-#include "name_order.h"
+#include "files/directory_listing.h"
+#include "files/directory_path.h"
+#include "naming/name_order.h"
 #include "temp_dir.h"
 
 using morvane::Text;

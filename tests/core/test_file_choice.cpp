@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "file_choice.h"
+#include "files/file_choice.h"
 #include "temp_dir.h"
 
 using morvane::FileChoice;

@@ -4,8 +4,8 @@
 
 #include <climits>
 
-#include "crc32.h"
-#include "journal_format.h"
+#include "base/crc32.h"
+#include "journal/journal_format.h"
 #include "journal_samples.h"
 
 using namespace morvane;

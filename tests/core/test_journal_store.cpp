@@ -10,9 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include "journal_format.h"
+#include "journal/journal_format.h"
 #include "journal_samples.h"
-#include "journal_store.h"
+#include "journal/journal_store.h"
 #include "temp_dir.h"
 
 using namespace morvane;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "mask_preview.h"
-#include "numeric_mask.h"
+#include "naming/mask_preview.h"
+#include "naming/numeric_mask.h"
 
 using namespace morvane;
 

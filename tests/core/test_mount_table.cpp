@@ -1,7 +1,7 @@
 // Reading the volumes out of the kernel's mount table text.
 #include <gtest/gtest.h>
 
-#include "mount_table.h"
+#include "files/mount_table.h"
 
 using morvane::Text;
 

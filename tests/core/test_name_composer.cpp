@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "mask_preview.h"
-#include "name_composer.h"
-#include "running_number.h"
+#include "naming/mask_preview.h"
+#include "naming/name_composer.h"
+#include "naming/running_number.h"
 
 using namespace morvane;
 

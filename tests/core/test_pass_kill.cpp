@@ -11,8 +11,8 @@
 #include <random>
 
 #include "fault_injecting_renamer.h"
-#include "rename_pass.h"
-#include "stored_pass.h"
+#include "pass/rename_pass.h"
+#include "journal/stored_pass.h"
 #include "temp_dir.h"
 
 using namespace morvane;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fault_injecting_renamer.h"
-#include "rename_pass.h"
+#include "pass/rename_pass.h"
 #include "temp_dir.h"
 
 using namespace morvane;

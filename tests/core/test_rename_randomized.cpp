@@ -13,11 +13,11 @@
 
 #include "concurrent_creator.h"
 #include "fault_injecting_renamer.h"
-#include "mask_preview.h"
-#include "name_composer.h"
-#include "name_snapshot.h"
-#include "pass_prediction.h"
-#include "rename_pass.h"
+#include "naming/mask_preview.h"
+#include "naming/name_composer.h"
+#include "pass/name_snapshot.h"
+#include "pass/pass_prediction.h"
+#include "pass/rename_pass.h"
 #include "temp_dir.h"
 
 using namespace morvane;

@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "text.h"
+#include "base/text.h"
 
 using namespace morvane;
 

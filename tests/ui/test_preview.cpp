@@ -2,7 +2,7 @@
 // it follows the main window, and that what it shows is what "Rename" does.
 #include <sys/stat.h>
 
-#include "file_choice.h"
+#include "files/file_choice.h"
 #include "report_text.h"
 #include "window_test_support.h"
 

@@ -9,8 +9,8 @@
 
 #include "frmRecover.h"
 #include "qt_text.h"
-#include "rename_pass.h"
-#include "stored_pass.h"
+#include "pass/rename_pass.h"
+#include "journal/stored_pass.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "file_list_box.h"
 #include "frmDir.h"
 #include "frmMain.h"
-#include "journal_store.h"
+#include "journal/journal_store.h"
 #include "mount_table_source.h"
 #include "settings_store.h"
 

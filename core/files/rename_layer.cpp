@@ -1,0 +1,196 @@
+#include "files/rename_layer.h"
+
+#include <fcntl.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <string>
+#include <utility>
+
+#include "base/errno_mapping.h"
+#include "base/error_numbers.h"
+
+#ifndef RENAME_NOREPLACE
+#define RENAME_NOREPLACE (1 << 0)
+#endif
+
+namespace morvane {
+namespace {
+
+int ErrnoOf(long rc) { return rc == 0 ? 0 : errno; }
+
+int SystemRenameNoReplace(const char* from, const char* to) {
+#ifdef SYS_renameat2
+    return ErrnoOf(syscall(SYS_renameat2, AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE));
+#else
+    (void)from;
+    (void)to;
+    return ENOSYS;
+#endif
+}
+
+// The kernel or the file system does not know the flag.
+bool FlagUnsupported(int err) { return err == EINVAL || err == ENOSYS || err == EOPNOTSUPP; }
+// The file system has no hard links (FAT answers EPERM).
+bool LinkUnsupported(int err) { return err == EPERM || err == EOPNOTSUPP; }
+
+// The directory part of path with its trailing "/", empty for a bare name.
+std::string DirectoryPrefix(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+bool HasNul(const std::string& s) { return s.find('\0') != std::string::npos; }
+
+bool IsAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
+
+// Names of equal length that differ only in the case of ASCII letters or in
+// characters beyond ASCII (whose case rules belong to the file system).
+bool DifferOnlyInCase(const Text& a, const Text& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == b[i]) continue;
+        const bool letters = IsAsciiLetter(a[i]) && (a[i] | 0x20) == (b[i] | 0x20);
+        if (!letters && (a[i] < 0x80 || b[i] < 0x80)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+RenameCalls SystemRenameCalls() {
+    return {.RenameNoReplace = SystemRenameNoReplace,
+            .Link = [](const char* from, const char* to) { return ErrnoOf(::link(from, to)); },
+            .Unlink = [](const char* path) { return ErrnoOf(::unlink(path)); },
+            .Rename = [](const char* from, const char* to) { return ErrnoOf(::rename(from, to)); },
+            .Lstat = [](const char* path, struct stat& st) { return ErrnoOf(::lstat(path, &st)); },
+            .CreateExclusive =
+                [](const char* path, int& fd) {
+                    fd = ::open(path, O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
+                    return fd < 0 ? errno : 0;
+                },
+            .Fstat = [](int fd, struct stat& st) { return ErrnoOf(::fstat(fd, &st)); },
+            .Close = [](int fd) { return ErrnoOf(::close(fd)); }};
+}
+
+PosixRenamer::PosixRenamer() : calls_(SystemRenameCalls()) {}
+
+PosixRenamer::PosixRenamer(RenameCalls calls) : calls_(std::move(calls)) {}
+
+int PosixRenamer::Rename(const Text& fromPath, const Text& toPath) {
+    lastTemporary_.clear();
+    const auto from = ToUtf8(fromPath);
+    const auto to = ToUtf8(toPath);
+    if (!from || !to || from->empty() || to->empty() || HasNul(*from) || HasNul(*to)) return ErrBadFileName;
+    const int err = MoveNoReplace(from->c_str(), to->c_str());
+    // The target may be the source under another spelling: a change of case
+    // on a file system that ignores case.
+    if (err == EEXIST && *from != *to && MayBeOneFile(fromPath, toPath, from->c_str(), to->c_str()))
+        return MoveThroughTemporary(*from, *to);
+    return err == 0 ? ErrNone : NumberFor(err, *from);
+}
+
+int PosixRenamer::MoveNoReplace(const char* from, const char* to) {
+    int err = calls_.RenameNoReplace(from, to);
+    if (!FlagUnsupported(err)) return err;
+
+    err = calls_.Link(from, to);
+    if (err == 0) {
+        const int unlinkErr = calls_.Unlink(from);
+        if (unlinkErr == 0) return 0;
+        // Leave the file under its old name only.
+        calls_.Unlink(to);
+        return unlinkErr;
+    }
+    if (!LinkUnsupported(err)) return err;
+    return MoveOntoPlaceholder(from, to);
+}
+
+// For file systems with neither of the calls above (FAT and exFAT through
+// FUSE): the target name is taken first with an empty file that only this
+// program holds, and the file is renamed onto it only while it is still that
+// empty file. A program that creates its files with O_EXCL can then never
+// lose one: either it got the name first (we see EEXIST) or it gets EEXIST.
+// What remains: a program that removes or overwrites an existing name on
+// purpose between our last check and the rename can still have its file
+// replaced, as it could on any file system when it replaces ours.
+int PosixRenamer::MoveOntoPlaceholder(const char* from, const char* to) {
+    int fd = -1;
+    int err = calls_.CreateExclusive(to, fd);
+    if (err != 0) return err;
+    struct stat held {};
+    err = calls_.Fstat(fd, held);
+    const bool ours = err == 0 && IsOurPlaceholder(held, to, err);
+    // Closed before the move: a FUSE file system keeps a replaced file that
+    // is still open under a hidden name, and FAT through FUSE then loses the
+    // contents of other files in the directory.
+    calls_.Close(fd);
+    // Not ours any more (written to, linked, replaced): someone else's file, left alone.
+    if (!ours) return err == 0 ? EEXIST : err;
+    err = calls_.Rename(from, to);
+    int checkErr = 0;
+    if (err != 0 && IsOurPlaceholder(held, to, checkErr)) calls_.Unlink(to);
+    return err;
+}
+
+// Whether path still names the empty file that held describes, with no other
+// name. err is set when the check itself failed.
+bool PosixRenamer::IsOurPlaceholder(const struct stat& held, const char* path, int& err) {
+    struct stat named {};
+    err = calls_.Lstat(path, named);
+    if (err == ENOENT) err = 0;  // removed meanwhile: not ours to act on
+    return err == 0 && S_ISREG(named.st_mode) && named.st_dev == held.st_dev && named.st_ino == held.st_ino &&
+           named.st_size == 0 && held.st_size == 0 && named.st_nlink == 1 && held.st_nlink == 1;
+}
+
+int PosixRenamer::MoveThroughTemporary(const std::string& from, const std::string& to) {
+    const std::string prefix = DirectoryPrefix(from) + ".morvane-" + std::to_string(::getpid()) + "-";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string temp = prefix + std::to_string(++temporaries_);
+        int err = MoveNoReplace(from.c_str(), temp.c_str());
+        if (err == EEXIST) continue;
+        if (err != 0) return NumberFor(err, from);
+        // A target still present is another file or another name of the same
+        // file (a hard link), not a change of case: the move refuses it. No
+        // lstat first: FUSE may still show the old spelling for a second,
+        // while the exclusive create of the placeholder asks the file system.
+        err = MoveNoReplace(temp.c_str(), to.c_str());
+        if (err == 0) return ErrNone;
+        // Put the file back under its old name. Where that fails too (the old
+        // name was taken meanwhile), the caller must learn where it is.
+        if (MoveNoReplace(temp.c_str(), from.c_str()) != 0) {
+            lastTemporary_ = FromUtf8(temp).value_or(Text());
+            return ErrLeftUnderTemporaryName;
+        }
+        return NumberFor(err, from);
+    }
+    return ErrTargetExists;
+}
+
+// Two names of one file: the same inode, or, where a file system that
+// ignores case gives each spelling its own inode number (FAT and exFAT
+// through FUSE), names that differ only in case and stats that agree. The
+// move through a temporary name then proves it: the target must vanish
+// with the source.
+bool PosixRenamer::MayBeOneFile(const Text& fromPath, const Text& toPath, const char* from, const char* to) {
+    struct stat a {}, b {};
+    if (calls_.Lstat(from, a) != 0 || calls_.Lstat(to, b) != 0 || a.st_dev != b.st_dev) return false;
+    if (a.st_ino == b.st_ino) return true;
+    return DifferOnlyInCase(fromPath, toPath) && a.st_mode == b.st_mode && a.st_size == b.st_size &&
+           a.st_nlink == 1 && b.st_nlink == 1 && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
+           a.st_mtim.tv_nsec == b.st_mtim.tv_nsec && a.st_ctim.tv_sec == b.st_ctim.tv_sec &&
+           a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
+}
+
+int PosixRenamer::NumberFor(int err, const std::string& from) {
+    bool directoryMissing = false;
+    if (err == ENOENT) {
+        struct stat st {};
+        directoryMissing = calls_.Lstat((DirectoryPrefix(from) + ".").c_str(), st) != 0;
+    }
+    return ErrorNumberForErrno(err, directoryMissing);
+}
+
+}  // namespace morvane

@@ -1,0 +1,214 @@
+#include "journal/journal_format.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+
+#include "base/crc32.h"
+#include "naming/file_name_rules.h"
+
+namespace morvane {
+namespace {
+
+constexpr std::string_view kMagic = "MORVANE-JOURNAL ";
+constexpr std::size_t kChecksumLineBytes = 9;  // 8 hex digits and "\n"
+constexpr std::uint64_t kMaxVersion = 999999999;  // a longer version line is damage, not a newer program
+
+bool StorableDirectory(const Text& dir) {
+    const auto bytes = ToUtf8(dir);
+    return bytes && !bytes->empty() && (*bytes)[0] == '/' && bytes->find('\0') == std::string::npos &&
+           bytes->size() <= MaxDirectoryBytes;
+}
+
+bool StorableName(const Text& name, bool mayBeEmpty) { return (mayBeEmpty && name.empty()) || IsPlainFileName(name); }
+
+bool StorableEntry(const StoredEntry& e) {
+    return StorableName(e.OldName, false) && StorableName(e.PlannedName, false) && StorableName(e.TakenName, true) &&
+           StorableName(e.TemporaryName, true);
+}
+
+std::string_view StateWord(JournalState state) {
+    switch (state) {
+    case JournalState::Running: return "running";
+    case JournalState::Finished: return "finished";
+    case JournalState::Undone: return "undone";
+    }
+    return "";
+}
+
+void AppendText(std::string& out, const Text& text) {
+    const std::string bytes = ToUtf8(text).value_or(std::string());
+    out += std::to_string(bytes.size());
+    out += ':';
+    out += bytes;
+}
+
+std::string HexOf(std::uint32_t value) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex(8, '0');
+    for (int i = 7; i >= 0; --i, value >>= 4) hex[static_cast<std::size_t>(i)] = kDigits[value & 0xF];
+    return hex;
+}
+
+// How far a read got: the bytes ran out before it could decide, or they are
+// not what the layout has there.
+enum class Read { Ok, Short, Bad };
+
+// A cursor over bytes whose every read either consumes exactly what the
+// layout has at that place or fails.
+class Cursor {
+public:
+    explicit Cursor(std::string_view bytes) : rest_(bytes) {}
+
+    std::size_t Left() const { return rest_.size(); }
+
+    Read Literal(std::string_view literal) {
+        const std::size_t n = std::min(literal.size(), rest_.size());
+        if (rest_.substr(0, n) != literal.substr(0, n)) return Read::Bad;
+        if (n < literal.size()) return Read::Short;
+        rest_.remove_prefix(n);
+        return Read::Ok;
+    }
+
+    // A decimal number without sign or leading zeros, at most max, followed
+    // by (and consuming) the terminator.
+    Read Number(std::uint64_t max, char terminator, std::uint64_t& value) {
+        value = 0;
+        std::size_t i = 0;
+        for (; i < rest_.size() && rest_[i] >= '0' && rest_[i] <= '9'; ++i) {
+            if (i == 1 && rest_[0] == '0') return Read::Bad;
+            const auto digit = static_cast<std::uint64_t>(rest_[i] - '0');
+            if (digit > max || value > (max - digit) / 10) return Read::Bad;
+            value = value * 10 + digit;
+        }
+        if (i == rest_.size()) return Read::Short;
+        if (i == 0 || rest_[i] != terminator) return Read::Bad;
+        rest_.remove_prefix(i + 1);
+        return Read::Ok;
+    }
+
+    // "<count>:<UTF-8 bytes>" followed by the terminator.
+    Read TextField(std::size_t maxBytes, char terminator, Text& text) {
+        std::uint64_t size = 0;
+        if (const Read r = Number(maxBytes, ':', size); r != Read::Ok) return r;
+        if (rest_.size() <= size) return Read::Short;
+        if (rest_[size] != terminator) return Read::Bad;
+        auto decoded = FromUtf8(rest_.substr(0, size));
+        if (!decoded) return Read::Bad;
+        text = std::move(*decoded);
+        rest_.remove_prefix(size + 1);
+        return Read::Ok;
+    }
+
+    Read Word(std::string_view& word, char terminator) {
+        const auto end = rest_.find(terminator);
+        if (end == std::string_view::npos) return Read::Short;
+        word = rest_.substr(0, end);
+        rest_.remove_prefix(end + 1);
+        return Read::Ok;
+    }
+
+private:
+    std::string_view rest_;
+};
+
+bool ReadState(Cursor& in, JournalState& state) {
+    std::string_view word;
+    if (in.Literal("state ") != Read::Ok || in.Word(word, '\n') != Read::Ok) return false;
+    for (const auto s : {JournalState::Running, JournalState::Finished, JournalState::Undone}) {
+        if (word == StateWord(s)) {
+            state = s;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ReadEntry(Cursor& in, StoredEntry& e) {
+    std::uint64_t renamed = 0;
+    const bool ok = in.Literal("entry ") == Read::Ok && in.Number(UINT64_MAX, ' ', e.Device) == Read::Ok &&
+                    in.Number(UINT64_MAX, ' ', e.Inode) == Read::Ok && in.Number(1, ' ', renamed) == Read::Ok &&
+                    in.TextField(MaxFileNameBytes, ' ', e.OldName) == Read::Ok &&
+                    in.TextField(MaxFileNameBytes, ' ', e.PlannedName) == Read::Ok &&
+                    in.TextField(MaxFileNameBytes, ' ', e.TakenName) == Read::Ok &&
+                    in.TextField(MaxFileNameBytes, '\n', e.TemporaryName) == Read::Ok;
+    e.Renamed = renamed == 1;
+    return ok && StorableEntry(e);
+}
+
+// The body has passed its checksum: anything out of place in it is damage
+// (or a writer's fault), never a short read.
+bool ReadBody(std::string_view body, StoredJournal& journal) {
+    Cursor in(body);
+    std::uint64_t count = 0;
+    if (!ReadState(in, journal.State)) return false;
+    if (in.Literal("directory ") != Read::Ok || in.TextField(MaxDirectoryBytes, '\n', journal.Directory) != Read::Ok ||
+        !StorableDirectory(journal.Directory))
+        return false;
+    if (in.Literal("entries ") != Read::Ok || in.Number(MaxJournalEntries, '\n', count) != Read::Ok) return false;
+    // Entries are kept as they are read, never reserved by the count: a
+    // damaged count costs no memory that the body does not hold.
+    for (std::uint64_t i = 0; i < count; ++i) {
+        StoredEntry e;
+        if (!ReadEntry(in, e)) return false;
+        journal.Entries.push_back(std::move(e));
+    }
+    return in.Left() == 0;
+}
+
+JournalProblem ProblemOf(Read r) { return r == Read::Short ? JournalProblem::Truncated : JournalProblem::Garbled; }
+
+}  // namespace
+
+std::optional<std::string> EncodeJournal(const StoredJournal& journal) {
+    if (!StorableDirectory(journal.Directory) || journal.Entries.size() > MaxJournalEntries) return std::nullopt;
+    std::string body = "state ";
+    body += StateWord(journal.State);
+    body += "\ndirectory ";
+    AppendText(body, journal.Directory);
+    body += "\nentries " + std::to_string(journal.Entries.size()) + "\n";
+    for (const auto& e : journal.Entries) {
+        if (!StorableEntry(e)) return std::nullopt;
+        body += "entry " + std::to_string(e.Device) + ' ' + std::to_string(e.Inode) + ' ' + (e.Renamed ? '1' : '0');
+        for (const Text* field : {&e.OldName, &e.PlannedName, &e.TakenName, &e.TemporaryName}) {
+            body += ' ';
+            AppendText(body, *field);
+        }
+        body += '\n';
+        if (body.size() > MaxJournalBytes) return std::nullopt;
+    }
+    return FrameJournalBody(body);
+}
+
+std::string FrameJournalBody(std::string_view body) {
+    std::string framed(kMagic);
+    framed += std::to_string(JournalVersion) + "\n" + std::to_string(body.size()) + "\n";
+    framed += body;
+    framed += HexOf(Crc32(framed)) + "\n";
+    return framed;
+}
+
+DecodedJournal DecodeJournal(std::string_view bytes) {
+    DecodedJournal out;
+    Cursor in(bytes);
+    std::uint64_t version = 0;
+    std::uint64_t bodySize = 0;
+    Read r = in.Literal(kMagic);
+    if (r == Read::Ok) r = in.Number(kMaxVersion, '\n', version);
+    if (r == Read::Ok && version == 0) r = Read::Bad;
+    if (r != Read::Ok) return {ProblemOf(r), {}};
+    // A newer layout may differ in everything after its version line.
+    if (version > static_cast<std::uint64_t>(JournalVersion)) return {JournalProblem::FutureVersion, {}};
+    r = in.Number(MaxJournalBytes, '\n', bodySize);
+    if (r != Read::Ok) return {ProblemOf(r), {}};
+    if (in.Left() < bodySize + kChecksumLineBytes) return {JournalProblem::Truncated, {}};
+    if (in.Left() > bodySize + kChecksumLineBytes) return {JournalProblem::Garbled, {}};
+
+    const std::size_t checked = bytes.size() - kChecksumLineBytes;
+    const std::string_view body = bytes.substr(checked - bodySize, bodySize);
+    if (bytes.substr(checked) != HexOf(Crc32(bytes.substr(0, checked))) + "\n" || !ReadBody(body, out.Journal))
+        return {JournalProblem::Garbled, {}};
+    return out;
+}
+
+}  // namespace morvane

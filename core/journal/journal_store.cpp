@@ -1,0 +1,335 @@
+#include "journal/journal_store.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <utility>
+
+#include "journal/journal_format.h"
+
+namespace morvane {
+namespace {
+
+constexpr std::string_view kPrefix = "pass-";
+constexpr std::string_view kJournalSuffix = ".journal";
+constexpr std::string_view kTemporarySuffix = ".tmp";
+constexpr std::size_t kSequenceDigits = 20;
+// Room for the header and checksum lines around the largest body.
+constexpr std::size_t kMaxFileBytes = MaxJournalBytes + 64;
+
+// Numbers that keep the names of journals and temporary files made by this
+// process apart, whichever store makes them.
+unsigned NextNumber() {
+    static std::atomic<unsigned> counter{0};
+    return ++counter;
+}
+
+bool IsAbsolute(const char* path) { return path != nullptr && path[0] == '/'; }
+
+int Fsync(int fd) { return ::fsync(fd) == 0 ? 0 : errno; }
+
+int WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return 0;
+}
+
+// The whole file into bytes: Unreadable when reading fails, Garbled when it
+// is not a regular file or larger than any journal can be.
+JournalProblem ReadAll(int fd, std::string& bytes) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return JournalProblem::Unreadable;
+    if (!S_ISREG(st.st_mode) || static_cast<std::uint64_t>(st.st_size) > kMaxFileBytes) return JournalProblem::Garbled;
+    // One byte more than its size: a file that grows meanwhile is read as one that does not match its length.
+    bytes.assign(static_cast<std::size_t>(st.st_size) + 1, '\0');
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return JournalProblem::Unreadable;
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+    return JournalProblem::None;
+}
+
+// Makes dir and its missing parents, each 0700 as the XDG layout asks, and
+// narrows dir itself to 0700. created receives the directories made.
+int MakeDirectory(const std::string& dir, std::vector<std::string>& created) {
+    for (std::size_t at = 1; at <= dir.size(); ++at) {
+        if (at < dir.size() && dir[at] != '/') continue;
+        std::string part = dir.substr(0, at);
+        if (::mkdir(part.c_str(), 0700) == 0) {
+            created.push_back(std::move(part));
+        } else if (errno != EEXIST) {
+            return errno;
+        }
+    }
+    // A directory the user made a symbolic link to another disk is followed.
+    struct stat st {};
+    if (::stat(dir.c_str(), &st) != 0) return errno;
+    if (!S_ISDIR(st.st_mode)) return ENOTDIR;
+    if ((st.st_mode & 07777) != 0700 && ::chmod(dir.c_str(), 0700) != 0) return errno;
+    return 0;
+}
+
+std::string ParentOf(std::string dir) {
+    while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+    const auto slash = dir.rfind('/');
+    return slash == 0 || slash == std::string::npos ? std::string("/") : dir.substr(0, slash);
+}
+
+int SyncPath(const std::string& dir, const JournalStore::SyncCall& sync) {
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return errno;
+    const int err = sync(fd);
+    ::close(fd);
+    return err;
+}
+
+// The sequence number in a journal's name, 0 when it has none.
+std::uint64_t SequenceOf(const std::string& name) {
+    std::uint64_t seq = 0;
+    for (std::size_t i = kPrefix.size(); i < name.size() && i < kPrefix.size() + kSequenceDigits; ++i) {
+        if (name[i] < '0' || name[i] > '9') return 0;
+        seq = seq * 10 + static_cast<std::uint64_t>(name[i] - '0');
+    }
+    return seq;
+}
+
+// The process that wrote a temporary file "<journal>.<pid>.<n>.tmp".
+pid_t WriterOf(const std::string& temporary) {
+    const auto at = temporary.find(std::string(kJournalSuffix) + ".");
+    if (at == std::string::npos) return 0;
+    return static_cast<pid_t>(std::atol(temporary.c_str() + at + kJournalSuffix.size() + 1));
+}
+
+bool Ended(const FoundJournal& found) {
+    return (found.Problem == JournalProblem::None || found.Problem == JournalProblem::DirectoryMissing) &&
+           found.Journal.State != JournalState::Running;
+}
+
+bool DirectoryExists(const Text& dir) {
+    const auto path = ToUtf8(dir);
+    struct stat st {};
+    return path && ::stat(path->c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+}  // namespace
+
+std::optional<std::string> JournalDirectoryFor(const char* xdgStateHome, const char* home) {
+    if (IsAbsolute(xdgStateHome)) return std::string(xdgStateHome) + "/Morvane";
+    if (IsAbsolute(home)) return std::string(home) + "/.local/state/Morvane";
+    return std::nullopt;
+}
+
+std::optional<std::string> DefaultJournalDirectory() {
+    const char* home = std::getenv("HOME");
+    if (!IsAbsolute(home)) {
+        const passwd* user = ::getpwuid(::getuid());
+        home = user ? user->pw_dir : nullptr;
+    }
+    return JournalDirectoryFor(std::getenv("XDG_STATE_HOME"), home);
+}
+
+JournalStore::JournalStore(std::string directory, SyncCall sync)
+    : dir_(std::move(directory)), sync_(sync ? std::move(sync) : SyncCall(Fsync)) {}
+
+int JournalStore::Create(const StoredJournal& journal, LockedJournal& lock) {
+    std::vector<std::string> created;
+    int err = MakeDirectory(dir_, created);
+    // The entry of a new directory must reach the disk too, once.
+    for (const auto& made : created) {
+        if (err == 0) err = SyncPath(ParentOf(made), sync_);
+    }
+    if (err != 0) return err;
+    const std::string name = NewName();
+    int fd = -1;
+    err = Store(name, journal, Durability::Synced, fd);
+    if (err != 0) {
+        // Stored but maybe not durable: the pass will not start, so the
+        // journal must not be found later either.
+        if (fd >= 0) {
+            ::unlink((dir_ + "/" + name).c_str());
+            ::close(fd);
+        }
+        return err;
+    }
+    lock = LockedJournal(name, fd);
+    return 0;
+}
+
+int JournalStore::Write(LockedJournal& lock, const StoredJournal& journal, Durability durability) {
+    if (!lock.Held()) return EBADF;
+    int fd = -1;
+    const int err = Store(lock.FileName(), journal, durability, fd);
+    if (fd >= 0) lock.Replace(fd);
+    if (err != 0) return err;
+    if (journal.State != JournalState::Running) {
+        RemoveOlderEnded(lock.FileName());
+        RemoveStrayTemporaries();
+    }
+    return 0;
+}
+
+int JournalStore::Remove(LockedJournal& lock) {
+    if (!lock.Held()) return EBADF;
+    const int err = ::unlink((dir_ + "/" + lock.FileName()).c_str()) == 0 ? 0 : errno;
+    lock.Release();
+    return err;
+}
+
+JournalScan JournalStore::FindUnfinished() {
+    JournalScan scan;
+    for (const auto& name : Names(std::string(kJournalSuffix), scan.Error)) {
+        bool vanished = false;
+        FoundJournal found = Read(name, vanished);
+        if (vanished || found.Problem == JournalProblem::InUse || Ended(found)) continue;
+        scan.Journals.push_back(std::move(found));
+    }
+    return scan;
+}
+
+std::optional<FoundJournal> JournalStore::FindLatestEnded(int& error) {
+    error = 0;
+    auto names = Names(std::string(kJournalSuffix), error);
+    for (auto it = names.rbegin(); it != names.rend(); ++it) {
+        bool vanished = false;
+        FoundJournal found = Read(*it, vanished);
+        const bool readable = found.Problem == JournalProblem::None ||
+                              found.Problem == JournalProblem::DirectoryMissing ||
+                              found.Problem == JournalProblem::InUse;
+        if (!vanished && readable && found.Journal.State != JournalState::Running) return found;
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> JournalStore::Names(const std::string& suffix, int& error) const {
+    std::vector<std::string> names;
+    DIR* d = ::opendir(dir_.c_str());
+    if (!d) {
+        if (errno != ENOENT) error = errno;
+        return names;
+    }
+    while (const dirent* e = ::readdir(d)) {
+        const std::string name = e->d_name;
+        if (name.starts_with(kPrefix) && name.ends_with(suffix)) names.push_back(name);
+    }
+    ::closedir(d);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string JournalStore::NewName() const {
+    timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    std::uint64_t seq = static_cast<std::uint64_t>(now.tv_sec) * 1000000000u + static_cast<std::uint64_t>(now.tv_nsec);
+    // Names sort by age even when the clock was set back since the last pass.
+    int ignored = 0;
+    for (const auto& name : Names(std::string(kJournalSuffix), ignored)) seq = std::max(seq, SequenceOf(name) + 1);
+    std::string digits = std::to_string(seq);
+    digits.insert(0, kSequenceDigits - std::min(kSequenceDigits, digits.size()), '0');
+    return std::string(kPrefix) + digits + "-" + std::to_string(::getpid()) + "-" + std::to_string(NextNumber()) +
+           std::string(kJournalSuffix);
+}
+
+FoundJournal JournalStore::Read(const std::string& name, bool& vanished) const {
+    FoundJournal found;
+    found.FileName = name;
+    int fd = -1;
+    int err = 0;
+    const LockAttempt attempt = TryLockFile(dir_, name, fd, err);
+    vanished = attempt == LockAttempt::Vanished;
+    if (attempt == LockAttempt::Vanished || attempt == LockAttempt::Failed) {
+        found.Problem = JournalProblem::Unreadable;
+        return found;
+    }
+    std::string bytes;
+    const JournalProblem readProblem = ReadAll(fd, bytes);
+    const DecodedJournal decoded =
+        readProblem == JournalProblem::None ? DecodeJournal(bytes) : DecodedJournal{readProblem, {}};
+    if (decoded.Problem == JournalProblem::None) found.Journal = decoded.Journal;
+    if (attempt == LockAttempt::HeldElsewhere) {
+        ::close(fd);
+        found.Problem = JournalProblem::InUse;
+        return found;
+    }
+    found.Lock = LockedJournal(name, fd);
+    found.Problem = decoded.Problem;
+    if (found.Problem == JournalProblem::None && !DirectoryExists(found.Journal.Directory))
+        found.Problem = JournalProblem::DirectoryMissing;
+    return found;
+}
+
+int JournalStore::Store(const std::string& name, const StoredJournal& journal, Durability durability, int& fd) {
+    fd = -1;
+    const auto bytes = EncodeJournal(journal);
+    if (!bytes) return EINVAL;
+    const std::string path = dir_ + "/" + name;
+    const std::string temporary =
+        path + "." + std::to_string(::getpid()) + "." + std::to_string(NextNumber()) + std::string(kTemporarySuffix);
+    const int tfd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (tfd < 0) return errno;
+    int err = 0;
+    // Locked before it gets the journal's name, so that it is never seen
+    // under that name unlocked.
+    if (::flock(tfd, LOCK_EX | LOCK_NB) != 0 || ::fchmod(tfd, 0600) != 0) err = errno;
+    if (err == 0) err = WriteAll(tfd, *bytes);
+    const bool synced = durability == Durability::Synced;
+    if (err == 0 && synced) err = sync_(tfd);
+    if (err == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) err = errno;
+    if (err != 0) {
+        ::unlink(temporary.c_str());
+        ::close(tfd);
+        return err;
+    }
+    fd = tfd;
+    return synced ? SyncDirectory() : 0;
+}
+
+int JournalStore::SyncDirectory() const { return SyncPath(dir_, sync_); }
+
+void JournalStore::RemoveOlderEnded(const std::string& name) {
+    int ignored = 0;
+    for (const auto& older : Names(std::string(kJournalSuffix), ignored)) {
+        if (older >= name) break;
+        bool vanished = false;
+        FoundJournal found = Read(older, vanished);
+        if (found.Lock.Held() && Ended(found)) ::unlink((dir_ + "/" + older).c_str());
+    }
+}
+
+// A temporary file whose writer died between writing it and renaming it
+// over its journal. One of a live writer is left alone: it is locked, and its
+// writer is alive.
+void JournalStore::RemoveStrayTemporaries() {
+    int ignored = 0;
+    for (const auto& name : Names(std::string(kTemporarySuffix), ignored)) {
+        const pid_t writer = WriterOf(name);
+        if (writer <= 0 || writer == ::getpid() || ::kill(writer, 0) == 0 || errno != ESRCH) continue;
+        int fd = -1;
+        int err = 0;
+        if (TryLockFile(dir_, name, fd, err) == LockAttempt::Taken) ::unlink((dir_ + "/" + name).c_str());
+        if (fd >= 0) ::close(fd);
+    }
+}
+
+}  // namespace morvane

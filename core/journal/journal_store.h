@@ -1,0 +1,104 @@
+#pragma once
+// The per-user directory that keeps rename pass journals between runs of the
+// program. Every file in it is readable by the user alone (0600 in a 0700
+// directory: it lists the user's file names). Every write is atomic (a
+// temporary file in the same directory, fsync, rename over, fsync of the
+// directory), so a crash at any moment leaves either the old or the new
+// version of a journal, never a mix. Kept are the newest journal that is not
+// running and every unfinished one; older ones go when a newer pass ends.
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "journal/journal_lock.h"
+#include "journal/stored_journal.h"
+
+namespace morvane {
+
+// $XDG_STATE_HOME/Morvane when that is set to an absolute path, otherwise
+// $HOME/.local/state/Morvane; nothing when neither gives an absolute path.
+std::optional<std::string> JournalDirectoryFor(const char* xdgStateHome, const char* home);
+// The same for the environment of the running program.
+std::optional<std::string> DefaultJournalDirectory();
+
+struct FoundJournal {
+    std::string FileName;
+    // None, DirectoryMissing or InUse: Journal holds what the file says.
+    // Unreadable, Truncated, Garbled or FutureVersion: the file must not be
+    // acted on and Journal is empty.
+    JournalProblem Problem = JournalProblem::None;
+    StoredJournal Journal;
+    // Held unless Problem is InUse or Unreadable: nobody else acts on the
+    // journal while the finder keeps it.
+    LockedJournal Lock;
+};
+
+// Whether a write waits until its bytes are on the disk.
+enum class Durability {
+    // fsync of the file and of the directory: the new version survives a
+    // power failure that comes after the call returns.
+    Synced,
+    // No fsync: still atomic against a crash of the program, which is all the
+    // journal of an ended pass needs if it should cost nothing. After a power
+    // failure soon after, the file may hold the old version or read as damaged
+    // (reported, never acted on); the renamed files themselves are not at risk.
+    Lazy,
+};
+
+struct JournalScan {
+    int Error = 0;  // errno of listing the directory; a directory not made yet is no error
+    std::vector<FoundJournal> Journals;
+};
+
+class JournalStore {
+public:
+    // Called for the temporary file and for the directory of every write;
+    // returns 0 or an errno. Tests count or fail the calls; fsync by default.
+    using SyncCall = std::function<int(int fd)>;
+
+    explicit JournalStore(std::string directory, SyncCall sync = {});
+
+    const std::string& Directory() const { return dir_; }
+
+    // Stores the journal of a pass that is about to start, under a new name,
+    // making the directory first if needed, and leaves it locked in lock.
+    // Costs one fsync of the file and one of the directory. Returns 0 or an
+    // errno (EINVAL: the journal cannot be stored, see EncodeJournal); on
+    // failure nothing is stored and the pass must not start.
+    int Create(const StoredJournal& journal, LockedJournal& lock);
+
+    // Replaces the content of a journal this process holds, at the same cost
+    // when Synced and without fsync when Lazy. On failure the previous content
+    // stays, still locked. A journal that is no longer running makes every
+    // older one that is not running go.
+    int Write(LockedJournal& lock, const StoredJournal& journal, Durability durability = Durability::Synced);
+
+    // Deletes a journal this process holds (a damaged one included).
+    int Remove(LockedJournal& lock);
+
+    // Journals of passes that never ended and whose process is gone, oldest
+    // first, each returned locked; and every file that cannot be read as a
+    // journal, with its problem. A journal locked by a running copy of the
+    // program is not reported.
+    JournalScan FindUnfinished();
+
+    // The newest journal whose pass ended (finished or undone), locked, or
+    // InUse when a running copy holds it. Damaged files are left to
+    // FindUnfinished.
+    std::optional<FoundJournal> FindLatestEnded(int& error);
+
+private:
+    std::vector<std::string> Names(const std::string& suffix, int& error) const;
+    std::string NewName() const;
+    FoundJournal Read(const std::string& name, bool& vanished) const;
+    int Store(const std::string& name, const StoredJournal& journal, Durability durability, int& fd);
+    int SyncDirectory() const;
+    void RemoveOlderEnded(const std::string& name);
+    void RemoveStrayTemporaries();
+
+    std::string dir_;
+    SyncCall sync_;
+};
+
+}  // namespace morvane

@@ -1,0 +1,49 @@
+#pragma once
+// One rename pass's journal as it is kept on disk between runs of the
+// program: enough to put every file back by its inode, whatever name it has
+// when the journal is read again.
+#include <cstdint>
+#include <vector>
+
+#include "base/text.h"
+
+namespace morvane {
+
+enum class JournalState {
+    Running,   // written before the first rename; the pass has not ended
+    Finished,  // the pass ended and the names it took are recorded
+    Undone,    // every file of the pass has its old name again
+};
+
+struct StoredEntry {
+    std::uint64_t Device = 0;  // st_dev and st_ino of the file before the pass
+    std::uint64_t Inode = 0;
+    Text OldName;        // name in the directory before the pass
+    Text PlannedName;    // name the pass means to give it
+    Text TakenName;      // name it actually got ("-N" after a clash); empty until known
+    bool Renamed = false;
+    Text TemporaryName;  // step name of a change of case only; empty otherwise
+
+    bool operator==(const StoredEntry&) const = default;
+};
+
+struct StoredJournal {
+    Text Directory;  // absolute path of the directory the pass renamed in
+    JournalState State = JournalState::Running;
+    std::vector<StoredEntry> Entries;
+
+    bool operator==(const StoredJournal&) const = default;
+};
+
+// Why a journal file found on disk is not offered for acting on.
+enum class JournalProblem {
+    None,
+    Unreadable,        // it could not be opened or read
+    Truncated,         // it ends before its own length says it does
+    Garbled,           // its bytes do not match its checksum or its layout
+    FutureVersion,     // a newer version of the program wrote it
+    DirectoryMissing,  // the directory it names no longer exists
+    InUse,             // a running copy of the program holds it
+};
+
+}  // namespace morvane

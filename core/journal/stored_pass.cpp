@@ -1,0 +1,104 @@
+#include "journal/stored_pass.h"
+
+#include <set>
+
+#include "files/directory_path.h"
+#include "base/errno_mapping.h"
+#include "base/error_numbers.h"
+#include "naming/file_name_rules.h"
+
+namespace morvane {
+
+StoredJournal ToStored(const RenameJournal& journal, JournalState state) {
+    StoredJournal stored{journal.Directory, state, {}};
+    for (const JournalEntry& entry : journal.Entries) {
+        if (entry.Planned.empty() || entry.State == EntryState::Gone) continue;
+        StoredEntry s;
+        if (entry.Identity) {
+            s.Device = entry.Identity->Device;
+            s.Inode = entry.Identity->Inode;
+        }
+        s.OldName = entry.From;
+        s.PlannedName = entry.Planned;
+        s.Renamed = entry.State == EntryState::Renamed || entry.State == EntryState::Interrupted;
+        if (state != JournalState::Running && entry.State == EntryState::Renamed) s.TakenName = entry.To;
+        stored.Entries.push_back(std::move(s));
+    }
+    return stored;
+}
+
+RenameJournal FromStored(const StoredJournal& stored) {
+    RenameJournal journal{stored.Directory, {}};
+    for (const StoredEntry& s : stored.Entries) {
+        JournalEntry entry;
+        entry.From = s.OldName;
+        entry.To = s.TakenName.empty() ? s.OldName : s.TakenName;
+        entry.Extension = ExtensionOf(s.OldName);
+        entry.Planned = s.PlannedName;
+        if (s.Inode != 0) entry.Identity = FileIdentity{s.Device, s.Inode};
+        if (stored.State == JournalState::Running)
+            entry.State = s.PlannedName != s.OldName ? EntryState::Interrupted : EntryState::NotRenamed;
+        else
+            entry.State = s.Renamed ? (s.TakenName.empty() ? EntryState::Interrupted : EntryState::Renamed)
+                                    : EntryState::NotRenamed;
+        journal.Entries.push_back(std::move(entry));
+    }
+    return journal;
+}
+
+std::size_t CountRenamed(const RenameJournal& journal, FileRenamer& renamer) {
+    std::size_t renamed = 0;
+    for (const JournalEntry& entry : journal.Entries) {
+        if (entry.State == EntryState::Renamed) {
+            ++renamed;
+        } else if (entry.State == EntryState::Interrupted) {
+            const auto atOldName = renamer.Identify(JoinPath(journal.Directory, entry.From));
+            if (!entry.Identity || atOldName != entry.Identity) ++renamed;
+        }
+    }
+    return renamed;
+}
+
+bool HasRenamed(const RenameJournal& journal) {
+    for (const JournalEntry& entry : journal.Entries)
+        if (entry.State == EntryState::Renamed || entry.State == EntryState::Interrupted) return true;
+    return false;
+}
+
+int StoredPassRecorder::Begin(const RenameJournal& planned) {
+    const int err = store_.Create(ToStored(planned, JournalState::Running), lock_);
+    return err == 0 ? ErrNone : ErrorNumberForErrno(err, false);
+}
+
+void StoredPassRecorder::End(const RenameJournal& done) {
+    if (!lock_.Held()) return;
+    // Not synced: atomic against a crash of the program, and the journal
+    // written before the first rename already covers a power failure.
+    store_.Write(lock_, ToStored(done, JournalState::Finished), Durability::Lazy);
+    lock_.Release();
+}
+
+int StoreAfterUndo(JournalStore& store, LockedJournal& lock, const RenameJournal& journal) {
+    const JournalState state = HasRenamed(journal) ? JournalState::Finished : JournalState::Undone;
+    // Not synced: a journal that still shows a restored file as renamed only
+    // makes a later undo find it already back.
+    const int err = store.Write(lock, ToStored(journal, state), Durability::Lazy);
+    return err == 0 ? ErrNone : ErrorNumberForErrno(err, false);
+}
+
+int RecordUndo(JournalStore& store, const RenameJournal& journal) {
+    int error = 0;
+    auto ended = store.FindLatestEnded(error);
+    if (!ended || ended->Problem != JournalProblem::None) return ErrNone;
+    const StoredJournal& stored = ended->Journal;
+    // Only the same pass: same directory, and the same files by identity.
+    const StoredJournal undone = ToStored(journal, JournalState::Finished);
+    if (stored.Directory != journal.Directory) return ErrNone;
+    std::set<std::pair<std::uint64_t, std::uint64_t>> files;
+    for (const StoredEntry& entry : stored.Entries) files.emplace(entry.Device, entry.Inode);
+    for (const StoredEntry& entry : undone.Entries)
+        if (!files.count({entry.Device, entry.Inode})) return ErrNone;
+    return StoreAfterUndo(store, ended->Lock, journal);
+}
+
+}  // namespace morvane

@@ -1,0 +1,47 @@
+#pragma once
+// A pass's journal kept in the journal store: what the pass writes before
+// its first rename and when it ends, and the journals found there later, for
+// the recovery after a killed pass and for "Undo Last Rename".
+#include <cstddef>
+
+#include "journal/journal_store.h"
+#include "pass/rename_journal.h"
+#include "files/rename_layer.h"
+
+namespace morvane {
+
+// The journal as the store keeps it: the entries that may be renamed, gone
+// ones left out. state Running: the pass is about to start.
+StoredJournal ToStored(const RenameJournal& journal, JournalState state);
+// The journal as the undo works on it. A pass that never ended leaves its
+// planned entries Interrupted: the undo finds each file by its identity.
+RenameJournal FromStored(const StoredJournal& stored);
+
+// How many files of the journal carry a name other than their old one now.
+std::size_t CountRenamed(const RenameJournal& journal, FileRenamer& renamer);
+
+// Whether any file of the journal is still to be given its old name.
+bool HasRenamed(const RenameJournal& journal);
+
+// The pass's side of the store: one journal file, created before the first
+// rename (one fsync of the file and one of the directory) and rewritten
+// without fsync when the pass ends; locked while the pass runs.
+class StoredPassRecorder final : public PassRecorder {
+public:
+    explicit StoredPassRecorder(JournalStore& store) : store_(store) {}
+    int Begin(const RenameJournal& planned) override;
+    void End(const RenameJournal& done) override;
+
+private:
+    JournalStore& store_;
+    LockedJournal lock_;
+};
+
+// Writes the journal after an undo: Undone when every file is back.
+int StoreAfterUndo(JournalStore& store, LockedJournal& lock, const RenameJournal& journal);
+
+// After an undo of the last pass from its review: the store's latest journal,
+// when it is that pass's, is rewritten as StoreAfterUndo does.
+int RecordUndo(JournalStore& store, const RenameJournal& journal);
+
+}  // namespace morvane

@@ -1,0 +1,111 @@
+#include "naming/mask_preview.h"
+
+#include <algorithm>
+
+#include "base/error_numbers.h"
+#include "naming/file_name_rules.h"
+#include "naming/numeric_mask.h"
+#include "naming/running_number.h"
+#include "session/work_state.h"
+
+namespace morvane {
+
+namespace {
+
+const Text LetteringMark = u"!";
+
+// The lettering position option as a number 0, 1 or 2; nothing for any other text.
+std::optional<LetteringPosition> ReadLetteringPosition(const Text& option) {
+    const auto digits = DecimalDigits(option);
+    if (!digits) return std::nullopt;
+    const auto first = digits->find_first_not_of(u'0');
+    if (first == Text::npos) return LetteringPosition::None;
+    const Text value = digits->substr(first);
+    if (value == u"1") return LetteringPosition::First;
+    if (value == u"2") return LetteringPosition::Last;
+    return std::nullopt;
+}
+
+Text FirstChars(const Text& text, int count) { return Mid(text, 1, count); }
+
+Text LastChars(const Text& text, int count) {
+    return Mid(text, static_cast<int>(text.size()) - count + 1, count);
+}
+
+// The first digit of the mask within its first maskLength characters, or
+// maskLength + 1 when there is none there.
+int FirstDigitPosition(const Text& mask, int maskLength) {
+    int first = maskLength + 1;
+    for (char16_t d = u'0'; d <= u'9'; ++d) {
+        const int q = Position(mask, Text(1, d));
+        if (q != 0 && q < first) first = q;
+    }
+    return first;
+}
+
+}  // namespace
+
+ExtractResult Extract(const MaskAnalysis& previous, const Text& exampleName, const Text& maskText,
+                      const Options& options, char16_t decimalSeparator) {
+    ExtractResult failed{ErrNotANumber, previous, {}};
+
+    // Everything is decided before the analysis changes, so that an option
+    // that does not read leaves the last analysis as it was.
+    const auto lettering = ReadLetteringPosition(options.LetteringPosition);
+    if (!lettering) return failed;
+
+    const int maskLength = std::min(static_cast<int>(maskText.size()), MaxMaskLength);
+    const bool empty = maskText.empty();
+    const bool numeric = !empty && IsNumericMask(maskText, decimalSeparator);
+    const int firstDigitPos = FirstDigitPosition(maskText, maskLength);
+    const bool textWithoutDigits = !empty && !numeric && firstDigitPos == maskLength + 1;
+    const bool numbered = empty || (textWithoutDigits && (*lettering == LetteringPosition::None || maskText.size() == 1));
+
+    const auto startNumber = ReadStartNumber(options.StartNumber);
+    if (numbered && !startNumber) return failed;
+
+    MaskAnalysis a = previous;
+    a.MaskPos = Position(exampleName, maskText);
+    a.LetteringPos = *lettering;
+    a.Mask = maskText;
+    const Text& prefix = options.Prefix;
+    const Text suffix = options.Sufix + ExtensionOf(exampleName);
+    const Text numberPart = startNumber ? ZeroPadFor(*startNumber) + *startNumber : Text();
+    auto done = [&a](MaskMode mode, Text example) {
+        a.MaskMode = mode;
+        return ExtractResult{ErrNone, a, std::move(example)};
+    };
+
+    if (empty) return done(MaskMode::Empty, prefix + numberPart + suffix);
+
+    a.MaskLength = maskLength;
+    if (numeric) return done(MaskMode::Numeric, prefix + a.Mask + suffix);
+
+    if (textWithoutDigits) {
+        if (numbered) return done(MaskMode::TextNumbered, prefix + a.Mask + u"-" + numberPart + suffix);
+        if (*lettering == LetteringPosition::First) {
+            a.Mask = LastChars(maskText, maskLength - 1);
+            return done(MaskMode::TextLettering, prefix + LetteringMark + a.Mask + suffix);
+        }
+        a.Mask = FirstChars(maskText, maskLength - 1);
+        return done(MaskMode::TextLettering, prefix + a.Mask + LetteringMark + suffix);
+    }
+
+    for (int i = 1; i <= maskLength; ++i) {
+        const char16_t c = *CharAt(maskText, i);
+        a.MaskChars[static_cast<std::size_t>(i)] = IsDigit(c) ? NumberEntry : Text(1, c);
+    }
+    if (*lettering == LetteringPosition::First && a.MaskChars[1] != NumberEntry) {
+        a.Mask = LastChars(maskText, maskLength - 1);
+        return done(MaskMode::PatternLettering, prefix + LetteringMark + a.Mask + suffix);
+    }
+    if (*lettering == LetteringPosition::Last && a.MaskChars[static_cast<std::size_t>(maskLength)] != NumberEntry) {
+        a.Mask = FirstChars(maskText, maskLength - 1);
+        return done(MaskMode::PatternLettering, prefix + a.Mask + LetteringMark + suffix);
+    }
+    return done(MaskMode::Pattern, prefix + a.Mask + suffix);
+}
+
+int ListBound(int entryCount) { return std::min(entryCount - 1, MaxJournalIndex); }
+
+}  // namespace morvane

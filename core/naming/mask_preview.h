@@ -1,0 +1,25 @@
+#pragma once
+// "Extract" and the list bound, free of any window.
+#include "base/error_numbers.h"
+#include "naming/mask_analysis.h"
+#include "naming/options.h"
+
+namespace morvane {
+
+struct ExtractResult {
+    int Error = ErrNone;    // ErrNotANumber when an option the mode needs does not read
+    MaskAnalysis Analysis;  // the new analysis; the previous one, unchanged, on failure
+    Text Example;           // the example's new name, "!" standing for its lettering character
+};
+
+// "Extract": analyses maskText against exampleName (the texts of the mask and
+// example boxes). Fields that the mask's kind does not set keep the values of
+// previous. decimalSeparator is the user's locale's, used by the numeric test.
+ExtractResult Extract(const MaskAnalysis& previous, const Text& exampleName, const Text& maskText,
+                      const Options& options, char16_t decimalSeparator);
+
+// The bound a list walk leaves in LastIndex: the entry count minus 1, capped
+// at the last entry a pass covers.
+int ListBound(int entryCount);
+
+}  // namespace morvane

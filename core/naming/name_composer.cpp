@@ -1,0 +1,172 @@
+#include "naming/name_composer.h"
+
+#include <algorithm>
+
+#include "naming/file_name_rules.h"
+#include "naming/running_number.h"
+#include "session/work_state.h"
+
+namespace morvane {
+
+namespace {
+
+class Composition {
+public:
+    Composition(const std::vector<Text>& listed, const MaskAnalysis& analysis, const Options& options)
+        : listed_(listed), a_(analysis), options_(options), composed_(listed.size()), given_(listed.size(), false) {}
+
+    int Compose(const Text& exampleName) {
+        switch (a_.MaskMode) {
+            case MaskMode::Empty: return NumberAll();
+            case MaskMode::Numeric: return NumericWindows(exampleName);
+            case MaskMode::TextNumbered: return NumberThoseWithMask();
+            case MaskMode::TextLettering: return KeepLettering();
+            case MaskMode::Pattern:
+            case MaskMode::PatternLettering: return PatternWindows();
+            case MaskMode::NotAnalysed: break;
+        }
+        return ErrNone;  // no "Extract" yet: every file keeps its name
+    }
+
+    // The composed name of file i without extension, or nothing when the rule leaves it alone.
+    const Text* ComposedName(std::size_t i) const { return given_[i] ? &composed_[i] : nullptr; }
+
+private:
+    int Count() const { return static_cast<int>(listed_.size()); }
+    const Text& Name(int i) const { return listed_[static_cast<std::size_t>(i)]; }
+
+    void Give(int i, const Text& middle) {
+        composed_[static_cast<std::size_t>(i)] = options_.Prefix + middle + options_.Sufix;
+        given_[static_cast<std::size_t>(i)] = true;
+    }
+
+    // Takes the first running number from the option; false when it does not read.
+    bool StartNumbering() {
+        const auto start = ReadStartNumber(options_.StartNumber);
+        if (!start) return false;
+        number_ = *start;
+        return true;
+    }
+
+    Text TakeNumber() {
+        Text part = ZeroPadFor(number_) + number_;
+        number_ = NextNumber(number_);
+        return part;
+    }
+
+    // Modes 2, 5 and 6: the text at the mask's place in each file's base name
+    // becomes its new name when every character the pattern tests fits.
+    // skipped is the pattern position left untested (0 for none).
+    template <typename Fits>
+    int ComposeFromWindows(int start, int length, int skipped, Fits fits) {
+        for (int i = 0; i < Count(); ++i) {
+            const int baseLength = static_cast<int>(BaseNameOf(Name(i)).size());
+            if (start + length - 1 > baseLength) continue;
+            // The mask was not where the example said: no window to take.
+            if (start < 1) return ErrInvalidPosition;
+            bool matches = true;
+            for (int j = 1; j <= length && matches; ++j)
+                if (j != skipped) matches = fits(j, *CharAt(Name(i), start + j - 1));
+            if (matches) Give(i, Mid(Name(i), start, length));
+        }
+        return ErrNone;
+    }
+
+    int NumberAll() {
+        if (Count() > 0 && !StartNumbering()) return ErrNotANumber;
+        for (int i = 0; i < Count(); ++i) Give(i, TakeNumber());
+        return ErrNone;
+    }
+
+    // The numeric mask is looked for in the example as it reads now, and the
+    // window is as long as the whole mask.
+    int NumericWindows(const Text& exampleName) {
+        const int length = static_cast<int>(a_.Mask.size());
+        return ComposeFromWindows(Position(exampleName, a_.Mask), length, 0,
+                                  [](int, char16_t c) { return IsDigit(c); });
+    }
+
+    int NumberThoseWithMask() {
+        if (Count() > 0 && !StartNumbering()) return ErrNotANumber;
+        for (int i = 0; i < Count(); ++i)
+            if (Position(Name(i), a_.Mask) != 0) Give(i, a_.Mask + u"-" + TakeNumber());
+        return ErrNone;
+    }
+
+    int KeepLettering() {
+        const bool first = a_.LetteringPos == LetteringPosition::First;
+        for (int i = 0; i < Count(); ++i) {
+            const int q = Position(Name(i), a_.Mask);
+            if (q == 0) continue;
+            if (first) {
+                const auto lettering = CharAt(Name(i), q - 1);
+                if (!lettering) return ErrInvalidPosition;
+                Give(i, *lettering + a_.Mask);
+            } else {
+                // Empty when the mask ends the name.
+                const auto lettering = CharAt(Name(i), q + a_.MaskLength - 1);
+                Give(i, lettering ? a_.Mask + *lettering : a_.Mask);
+            }
+        }
+        return ErrNone;
+    }
+
+    int PatternWindows() {
+        const int length = a_.MaskLength;
+        int skipped = 0;
+        if (a_.MaskMode == MaskMode::PatternLettering)
+            skipped = a_.LetteringPos == LetteringPosition::First ? 1
+                      : a_.LetteringPos == LetteringPosition::Last ? length
+                                                                   : 0;
+        return ComposeFromWindows(a_.MaskPos, length, skipped, [this](int j, char16_t c) {
+            const Text& entry = a_.MaskChars[static_cast<std::size_t>(j)];
+            return entry == NumberEntry ? IsDigit(c) : entry == Text(1, c);
+        });
+    }
+
+    const std::vector<Text>& listed_;
+    const MaskAnalysis& a_;
+    const Options& options_;
+    std::vector<Text> composed_;
+    std::vector<bool> given_;
+    Text number_;
+};
+
+}  // namespace
+
+NamePlan ComposeNewNames(const std::vector<Text>& listed, const MaskAnalysis& analysis, const Options& options,
+                         const Text& exampleName) {
+    NamePlan plan;
+    const std::size_t covered = std::min<std::size_t>(listed.size(), MaxJournalIndex + 1);
+    plan.Uncovered = listed.size() - covered;
+    if (covered == 0) return plan;
+    // A prefix or suffix that could reach out of the directory is refused
+    // whatever the rule makes of the files.
+    if (!IsNameFragment(options.Prefix) || !IsNameFragment(options.Sufix)) {
+        plan.Error = ErrBadFileName;
+        return plan;
+    }
+    const std::vector<Text> names(listed.begin(), listed.begin() + static_cast<std::ptrdiff_t>(covered));
+    Composition composition(names, analysis, options);
+    if (const int error = composition.Compose(exampleName); error != ErrNone) {
+        plan.Error = error;
+        return plan;
+    }
+    plan.Entries.reserve(covered);
+    for (std::size_t i = 0; i < covered; ++i) {
+        PlannedName entry{names[i], ExtensionOf(names[i]), {}, PlanAction::Keep};
+        if (const Text* composed = composition.ComposedName(i)) {
+            // A composed name that is not one plain file name ("../", too
+            // long) would move or lose the file: no file is touched at all.
+            if (!IsPlainFileName(*composed + entry.Extension)) return NamePlan{ErrBadFileName, {}, plan.Uncovered};
+            if (*composed + entry.Extension != entry.Listed) {
+                entry.Composed = *composed;
+                entry.Action = IsPlainFileName(entry.Listed) ? PlanAction::Rename : PlanAction::SkipUnsafe;
+            }
+        }
+        plan.Entries.push_back(std::move(entry));
+    }
+    return plan;
+}
+
+}  // namespace morvane

@@ -1,0 +1,33 @@
+#pragma once
+// The plan of new names: what a pass would do with each listed file,
+// decided before any file is touched.
+#include <cstddef>
+#include <vector>
+
+#include "base/error_numbers.h"
+#include "base/text.h"
+
+namespace morvane {
+
+enum class PlanAction {
+    Rename,      // the file gets Target()
+    Keep,        // the rule leaves it alone, or it has its composed name already
+    SkipUnsafe,  // its listed name is not one plain file name: never acted on
+};
+
+struct PlannedName {
+    Text Listed;     // the name as listed, extension included
+    Text Extension;  // from the last "." of the listed name, dot included
+    Text Composed;   // the new name without extension; empty unless Action is Rename
+    PlanAction Action = PlanAction::Keep;
+
+    Text Target() const { return Composed + Extension; }
+};
+
+struct NamePlan {
+    int Error = ErrNone;               // a failure of the composition: then Entries is empty
+    std::vector<PlannedName> Entries;  // one per covered list entry, in list order
+    std::size_t Uncovered = 0;         // listed files past the last entry a pass covers
+};
+
+}  // namespace morvane

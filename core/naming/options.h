@@ -1,0 +1,18 @@
+#pragma once
+// The four renaming options, one record for the core, the settings store and
+// the windows. The texts are kept as typed: the store and the dialogs never
+// convert them, and the core reads the numbers only when it needs them.
+#include "base/text.h"
+
+namespace morvane {
+
+struct Options {
+    Text Prefix;             // put in front of every new name
+    Text Sufix;              // put after the new name's body, ahead of the extension
+    Text StartNumber;        // decimal digits, or empty for 1
+    Text LetteringPosition;  // "0" none, "1" first, "2" last
+
+    bool operator==(const Options&) const = default;
+};
+
+}  // namespace morvane

@@ -1,0 +1,39 @@
+#pragma once
+// A directory's names held in memory, renamed by the rules of the rename
+// layer: a name that is taken refuses the rename, nothing is replaced. The
+// preview runs the real pass against it instead of the disk.
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "files/rename_layer.h"
+
+namespace morvane {
+
+class NameSnapshot final : public FileRenamer {
+public:
+    NameSnapshot(Text directory, const std::vector<Text>& names);
+
+    // Every entry of dir (files, directories, links, hidden ones alike);
+    // nothing when it cannot be read. Names that are not UTF-8 are left
+    // out: no composed name can ever be one of them.
+    static std::optional<NameSnapshot> Read(const Text& dir);
+
+    // fromPath and toPath are paths in the snapshot's directory.
+    int Rename(const Text& fromPath, const Text& toPath) override;
+    // Each name stands for one file of its own, which keeps its identity
+    // when it is renamed in the snapshot.
+    std::optional<FileIdentity> Identify(const Text& path) override;
+    std::optional<Text> Find(const Text& dir, const FileIdentity& identity) override;
+
+    bool Contains(const Text& name) const { return names_.count(name) != 0; }
+    std::size_t Size() const { return names_.size(); }
+
+private:
+    std::optional<Text> NameIn(const Text& path) const;
+
+    Text directory_;
+    std::unordered_map<Text, std::uint64_t> names_;  // name -> its file's number
+};
+
+}  // namespace morvane

@@ -1,0 +1,41 @@
+#pragma once
+// The preview of every new name: the real pass, clash retry included, run
+// against a snapshot of the directory's names instead of the disk.
+#include <cstddef>
+#include <vector>
+
+#include "naming/mask_analysis.h"
+#include "naming/name_plan.h"
+#include "naming/options.h"
+#include "files/rename_layer.h"
+
+namespace morvane {
+
+enum class PredictedOutcome {
+    Renamed,       // gets its composed name
+    NumberAdded,   // gets its composed name with "-N", the name being taken
+    KeepsItsName,  // the rule leaves it alone
+    Skipped,       // the pass would leave it (not a plain name, or a failure on the way)
+};
+
+struct PredictedName {
+    Text Listed;
+    Text NewName;  // the name after the pass (the listed name when it keeps or is skipped)
+    PredictedOutcome Outcome = PredictedOutcome::KeepsItsName;
+    bool Hidden = false;  // the new name begins with "." and file managers hide it
+};
+
+struct Prediction {
+    int Error = ErrNone;  // the failure that would end the pass; then no names
+    std::vector<PredictedName> Names;
+    std::size_t Uncovered = 0;  // listed files past the last one a pass covers
+
+    std::size_t Count(PredictedOutcome outcome) const;
+};
+
+// What "Rename" would do now: plan is the composition of the listed files,
+// snapshot the directory's names as a renamer (NameSnapshot), which the
+// prediction changes as the pass would change the directory.
+Prediction PredictPass(const NamePlan& plan, const Text& directory, FileRenamer& snapshot);
+
+}  // namespace morvane

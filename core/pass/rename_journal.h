@@ -1,0 +1,51 @@
+#pragma once
+// What a pass actually did, entry by entry: the undo works from this and
+// nothing else.
+#include <optional>
+#include <vector>
+
+#include "files/file_identity.h"
+#include "base/text.h"
+
+namespace morvane {
+
+enum class EntryState {
+    NotRenamed,   // the pass left the file under From
+    Renamed,      // the file carries To
+    Interrupted,  // the pass never ended: the file may carry From, To or a name on the way
+    Restored,     // an undo gave it back From (which may have taken "-N")
+    Gone,         // no longer in the directory when an undo looked for it
+};
+
+struct JournalEntry {
+    Text From;       // bare name before the pass (after an undo: the name restored)
+    Text To;         // bare name the file has after the pass; From when not renamed
+    Text Extension;  // of the listed name: clash numbers go in front of it
+    EntryState State = EntryState::NotRenamed;
+    Text Planned;    // the name the plan gave it, before any clash
+    // The file itself, taken when the pass started: the undo finds it by
+    // this whatever name it has now. Unknown for a file that was not there.
+    std::optional<FileIdentity> Identity;
+};
+
+struct RenameJournal {
+    Text Directory;                     // where the pass worked
+    std::vector<JournalEntry> Entries;  // one per covered list entry, in list order
+
+    // Index of the last entry, -1 for a pass over an empty list.
+    int LastIndex() const { return static_cast<int>(Entries.size()) - 1; }
+};
+
+// Where a pass records what it does, so that it can be undone after the
+// program ended or was killed.
+class PassRecorder {
+public:
+    virtual ~PassRecorder() = default;
+    // The journal as the pass means to carry it out, before any file is
+    // touched. An error number stops the pass before it starts.
+    virtual int Begin(const RenameJournal& planned) = 0;
+    // What the pass did, once it ended, by a failure too.
+    virtual void End(const RenameJournal& done) = 0;
+};
+
+}  // namespace morvane
