@@ -34,7 +34,7 @@ constexpr int kRepeats = 9;
 struct CountingRenamer : FileRenamer {
     PosixRenamer Real;
     int Calls = 0;
-    int Rename(const Text& from, const Text& to) override {
+    ErrorNumber Rename(const Text& from, const Text& to) override {
         ++Calls;
         return Real.Rename(from, to);
     }
@@ -96,10 +96,10 @@ double TimePassAndUndo(const std::string& dir, int& calls, const std::string& st
     const auto undo = UndoLastPass(ws.Journal, renamer);
     if (store) {
         int error = 0;
-        if (auto ended = store->FindLatestEnded(error)) StoreAfterUndo(*store, ended->Lock, ws.Journal);
+        if (auto ended = store->FindLatestEnded(error)) (void)StoreAfterUndo(*store, ended->Lock, ws.Journal);
     }
     const auto took = Clock::now() - start;
-    if (pass.Error || undo.FirstError) std::fprintf(stderr, "the pass or its undo did not complete\n");
+    if (pass.Error != ErrNone || undo.FirstError != ErrNone) std::fprintf(stderr, "the pass or its undo did not complete\n");
     calls = renamer.Calls;
     return Seconds(took);
 }
@@ -153,7 +153,7 @@ double TimeOneNamePass(ClashRetry retry, int files, int& calls, double& cpu) {
     const PassResult result = ApplyRenames(plan, Ascii(dir), renamer, retry);
     const double took = Seconds(Clock::now() - start);
     cpu = CpuSeconds() - cpuStart;
-    if (result.Error) std::fprintf(stderr, "the one-name pass failed\n");
+    if (result.Error != ErrNone) std::fprintf(stderr, "the one-name pass failed\n");
     calls = renamer.Calls;
     std::filesystem::remove_all(dir);
     return took;

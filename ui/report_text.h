@@ -5,15 +5,15 @@
 
 #include "pass/pass_prediction.h"
 
-inline QString ErrorText(int number) { return QStringLiteral("Error # %1").arg(number); }
+inline QString ErrorText(morvane::ErrorNumber error) { return QStringLiteral("Error # %1").arg(morvane::NumberOf(error)); }
 
 // Some of the files a pass covers, or that were handed over, were left out.
 inline QString SkippedText() { return QStringLiteral("Some Files Were Skipped"); }
 
 // What the example box shows after a pass: the failure that ended it, the
 // note that a file was left alone, or nothing.
-inline QString PassReport(int error, bool filesSkipped) {
-    if (error != 0) return ErrorText(error);
+inline QString PassReport(morvane::ErrorNumber error, bool filesSkipped) {
+    if (error != morvane::ErrNone) return ErrorText(error);
     return filesSkipped ? SkippedText() : QString();
 }
 

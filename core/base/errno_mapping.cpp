@@ -9,7 +9,7 @@ namespace {
 
 struct ErrnoNumber {
     int Errno;
-    int Number;
+    ErrorNumber Number;
 };
 
 constexpr ErrnoNumber kErrnoNumbers[] = {
@@ -39,7 +39,7 @@ constexpr ErrnoNumber kErrnoNumbers[] = {
 
 }  // namespace
 
-int ErrorNumberForErrno(int err, bool directoryMissing) {
+ErrorNumber ErrorNumberForErrno(int err, bool directoryMissing) {
     if (err == ENOENT && directoryMissing) return ErrPathNotFound;
     for (const auto& entry : kErrnoNumbers)
         if (entry.Errno == err) return entry.Number;

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "files/unique_fd.h"
 #include "naming/name_order.h"
 
 namespace morvane {
@@ -46,10 +47,10 @@ DirectoryListing Read(const Text& dir, bool files, bool subdirectories) {
     DirectoryListing listing;
     const auto path = SystemPath(dir);
     if (!path) return listing;
-    DIR* d = opendir(path->c_str());
+    const UniqueDir d(opendir(path->c_str()));
     if (!d) return listing;
-    const int fd = dirfd(d);
-    while (const dirent* entry = readdir(d)) {
+    const int fd = d.Fd();
+    while (const dirent* entry = readdir(d.Get())) {
         if (entry->d_name[0] == '.') continue;  // ".", ".." and hidden entries
         const auto kind = KindOf(fd, *entry);
         std::vector<Text>* into = nullptr;
@@ -58,7 +59,6 @@ DirectoryListing Read(const Text& dir, bool files, bool subdirectories) {
         if (!into) continue;
         if (auto name = FromUtf8(entry->d_name)) into->push_back(std::move(*name));
     }
-    closedir(d);
     SortNames(listing.Files);
     SortNames(listing.Subdirectories);
     return listing;
@@ -75,10 +75,7 @@ std::vector<Text> ListSubdirectories(const Text& dir) { return Read(dir, false, 
 bool CanOpenDirectory(const Text& dir) {
     const auto path = SystemPath(dir);
     if (!path || path->empty()) return false;
-    DIR* d = opendir(path->c_str());
-    if (!d) return false;
-    closedir(d);
-    return true;
+    return static_cast<bool>(UniqueDir(opendir(path->c_str())));
 }
 
 }  // namespace morvane

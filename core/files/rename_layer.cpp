@@ -79,7 +79,7 @@ PosixRenamer::PosixRenamer() : calls_(SystemRenameCalls()) {}
 
 PosixRenamer::PosixRenamer(RenameCalls calls) : calls_(std::move(calls)) {}
 
-int PosixRenamer::Rename(const Text& fromPath, const Text& toPath) {
+ErrorNumber PosixRenamer::Rename(const Text& fromPath, const Text& toPath) {
     lastTemporary_.clear();
     const auto from = ToUtf8(fromPath);
     const auto to = ToUtf8(toPath);
@@ -145,7 +145,7 @@ bool PosixRenamer::IsOurPlaceholder(const struct stat& held, const char* path, i
            named.st_size == 0 && held.st_size == 0 && named.st_nlink == 1 && held.st_nlink == 1;
 }
 
-int PosixRenamer::MoveThroughTemporary(const std::string& from, const std::string& to) {
+ErrorNumber PosixRenamer::MoveThroughTemporary(const std::string& from, const std::string& to) {
     const std::string prefix = DirectoryPrefix(from) + ".morvane-" + std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string temp = prefix + std::to_string(++temporaries_);
@@ -184,7 +184,7 @@ bool PosixRenamer::MayBeOneFile(const Text& fromPath, const Text& toPath, const 
            a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
 }
 
-int PosixRenamer::NumberFor(int err, const std::string& from) {
+ErrorNumber PosixRenamer::NumberFor(int err, const std::string& from) {
     bool directoryMissing = false;
     if (err == ENOENT) {
         struct stat st {};

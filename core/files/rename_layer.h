@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "base/error_numbers.h"
 #include "files/file_identity.h"
 #include "base/text.h"
 
@@ -15,7 +16,7 @@ public:
     virtual ~FileRenamer() = default;
     // Renames the file at fromPath to toPath (full paths, same directory).
     // Returns ErrNone or an error number from error_numbers.h.
-    virtual int Rename(const Text& fromPath, const Text& toPath) = 0;
+    [[nodiscard]] virtual ErrorNumber Rename(const Text& fromPath, const Text& toPath) = 0;
     // After Rename returned ErrLeftUnderTemporaryName: the full path the file
     // now has. Empty after any other outcome.
     virtual Text LastTemporaryName() const { return {}; }
@@ -55,16 +56,16 @@ class PosixRenamer final : public FileRenamer {
 public:
     PosixRenamer();
     explicit PosixRenamer(RenameCalls calls);
-    int Rename(const Text& fromPath, const Text& toPath) override;
+    [[nodiscard]] ErrorNumber Rename(const Text& fromPath, const Text& toPath) override;
     Text LastTemporaryName() const override { return lastTemporary_; }
 
 private:
     int MoveNoReplace(const char* from, const char* to);
     int MoveOntoPlaceholder(const char* from, const char* to);
     bool IsOurPlaceholder(const struct stat& held, const char* path, int& err);
-    int MoveThroughTemporary(const std::string& from, const std::string& to);
+    ErrorNumber MoveThroughTemporary(const std::string& from, const std::string& to);
     bool MayBeOneFile(const Text& fromPath, const Text& toPath, const char* from, const char* to);
-    int NumberFor(int err, const std::string& from);
+    ErrorNumber NumberFor(int err, const std::string& from);
 
     RenameCalls calls_;
     unsigned temporaries_ = 0;

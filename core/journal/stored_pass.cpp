@@ -65,7 +65,7 @@ bool HasRenamed(const RenameJournal& journal) {
     return false;
 }
 
-int StoredPassRecorder::Begin(const RenameJournal& planned) {
+ErrorNumber StoredPassRecorder::Begin(const RenameJournal& planned) {
     const int err = store_.Create(ToStored(planned, JournalState::Running), lock_);
     return err == 0 ? ErrNone : ErrorNumberForErrno(err, false);
 }
@@ -78,7 +78,7 @@ void StoredPassRecorder::End(const RenameJournal& done) {
     lock_.Release();
 }
 
-int StoreAfterUndo(JournalStore& store, LockedJournal& lock, const RenameJournal& journal) {
+ErrorNumber StoreAfterUndo(JournalStore& store, LockedJournal& lock, const RenameJournal& journal) {
     const JournalState state = HasRenamed(journal) ? JournalState::Finished : JournalState::Undone;
     // Not synced: a journal that still shows a restored file as renamed only
     // makes a later undo find it already back.
@@ -86,7 +86,7 @@ int StoreAfterUndo(JournalStore& store, LockedJournal& lock, const RenameJournal
     return err == 0 ? ErrNone : ErrorNumberForErrno(err, false);
 }
 
-int RecordUndo(JournalStore& store, const RenameJournal& journal) {
+ErrorNumber RecordUndo(JournalStore& store, const RenameJournal& journal) {
     int error = 0;
     auto ended = store.FindLatestEnded(error);
     if (!ended || ended->Problem != JournalProblem::None) return ErrNone;

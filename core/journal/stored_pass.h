@@ -29,7 +29,7 @@ bool HasRenamed(const RenameJournal& journal);
 class StoredPassRecorder final : public PassRecorder {
 public:
     explicit StoredPassRecorder(JournalStore& store) : store_(store) {}
-    int Begin(const RenameJournal& planned) override;
+    [[nodiscard]] ErrorNumber Begin(const RenameJournal& planned) override;
     void End(const RenameJournal& done) override;
 
 private:
@@ -38,10 +38,10 @@ private:
 };
 
 // Writes the journal after an undo: Undone when every file is back.
-int StoreAfterUndo(JournalStore& store, LockedJournal& lock, const RenameJournal& journal);
+[[nodiscard]] ErrorNumber StoreAfterUndo(JournalStore& store, LockedJournal& lock, const RenameJournal& journal);
 
 // After an undo of the last pass from its review: the store's latest journal,
 // when it is that pass's, is rewritten as StoreAfterUndo does.
-int RecordUndo(JournalStore& store, const RenameJournal& journal);
+[[nodiscard]] ErrorNumber RecordUndo(JournalStore& store, const RenameJournal& journal);
 
 }  // namespace morvane

@@ -7,7 +7,7 @@
 namespace morvane {
 
 struct ExtractResult {
-    int Error = ErrNone;    // ErrNotANumber when an option the mode needs does not read
+    ErrorNumber Error = ErrNone;    // ErrNotANumber when an option the mode needs does not read
     MaskAnalysis Analysis;  // the new analysis; the previous one, unchanged, on failure
     Text Example;           // the example's new name, "!" standing for its lettering character
 };

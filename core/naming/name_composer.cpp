@@ -15,7 +15,7 @@ public:
     Composition(const std::vector<Text>& listed, const MaskAnalysis& analysis, const Options& options)
         : listed_(listed), a_(analysis), options_(options), composed_(listed.size()), given_(listed.size(), false) {}
 
-    int Compose(const Text& exampleName) {
+    ErrorNumber Compose(const Text& exampleName) {
         switch (a_.MaskMode) {
             case MaskMode::Empty: return NumberAll();
             case MaskMode::Numeric: return NumericWindows(exampleName);
@@ -58,7 +58,7 @@ private:
     // becomes its new name when every character the pattern tests fits.
     // skipped is the pattern position left untested (0 for none).
     template <typename Fits>
-    int ComposeFromWindows(int start, int length, int skipped, Fits fits) {
+    ErrorNumber ComposeFromWindows(int start, int length, int skipped, Fits fits) {
         for (int i = 0; i < Count(); ++i) {
             const int baseLength = static_cast<int>(BaseNameOf(Name(i)).size());
             if (start + length - 1 > baseLength) continue;
@@ -72,7 +72,7 @@ private:
         return ErrNone;
     }
 
-    int NumberAll() {
+    ErrorNumber NumberAll() {
         if (Count() > 0 && !StartNumbering()) return ErrNotANumber;
         for (int i = 0; i < Count(); ++i) Give(i, TakeNumber());
         return ErrNone;
@@ -80,20 +80,20 @@ private:
 
     // The numeric mask is looked for in the example as it reads now, and the
     // window is as long as the whole mask.
-    int NumericWindows(const Text& exampleName) {
+    ErrorNumber NumericWindows(const Text& exampleName) {
         const int length = static_cast<int>(a_.Mask.size());
         return ComposeFromWindows(Position(exampleName, a_.Mask), length, 0,
                                   [](int, char16_t c) { return IsDigit(c); });
     }
 
-    int NumberThoseWithMask() {
+    ErrorNumber NumberThoseWithMask() {
         if (Count() > 0 && !StartNumbering()) return ErrNotANumber;
         for (int i = 0; i < Count(); ++i)
             if (Position(Name(i), a_.Mask) != 0) Give(i, a_.Mask + u"-" + TakeNumber());
         return ErrNone;
     }
 
-    int KeepLettering() {
+    ErrorNumber KeepLettering() {
         const bool first = a_.LetteringPos == LetteringPosition::First;
         for (int i = 0; i < Count(); ++i) {
             const int q = Position(Name(i), a_.Mask);
@@ -111,7 +111,7 @@ private:
         return ErrNone;
     }
 
-    int PatternWindows() {
+    ErrorNumber PatternWindows() {
         const int length = a_.MaskLength;
         int skipped = 0;
         if (a_.MaskMode == MaskMode::PatternLettering)
@@ -148,7 +148,7 @@ NamePlan ComposeNewNames(const std::vector<Text>& listed, const MaskAnalysis& an
     }
     const std::vector<Text> names(listed.begin(), listed.begin() + static_cast<std::ptrdiff_t>(covered));
     Composition composition(names, analysis, options);
-    if (const int error = composition.Compose(exampleName); error != ErrNone) {
+    if (const ErrorNumber error = composition.Compose(exampleName); error != ErrNone) {
         plan.Error = error;
         return plan;
     }

@@ -25,7 +25,7 @@ struct PlannedName {
 };
 
 struct NamePlan {
-    int Error = ErrNone;               // a failure of the composition: then Entries is empty
+    ErrorNumber Error = ErrNone;               // a failure of the composition: then Entries is empty
     std::vector<PlannedName> Entries;  // one per covered list entry, in list order
     std::size_t Uncovered = 0;         // listed files past the last entry a pass covers
 };

@@ -28,16 +28,16 @@ Text Folded(const Text& text) {
 FreeNameSearch::FreeNameSearch(FileRenamer& renamer, Text directory, ClashRetry strategy)
     : renamer_(renamer), directory_(std::move(directory)), strategy_(strategy) {}
 
-int FreeNameSearch::Rename(const Text& from, const Text& to) {
+ErrorNumber FreeNameSearch::Rename(const Text& from, const Text& to) {
     return renamer_.Rename(JoinPath(directory_, from), JoinPath(directory_, to));
 }
 
-int FreeNameSearch::Move(const Text& from, const Text& target, const Text& extension, Text& taken) {
+ErrorNumber FreeNameSearch::Move(const Text& from, const Text& target, const Text& extension, Text& taken) {
     const std::size_t extLength = extension.size() <= target.size() ? extension.size() : 0;
     const Key key{target.substr(0, target.size() - extLength), target.substr(target.size() - extLength)};
     Text candidate = target;
     tooLong_ = false;
-    int err = Rename(from, candidate);
+    ErrorNumber err = Rename(from, candidate);
     if (err == ErrTargetExists) {
         long counter = 1;
         if (strategy_ == ClashRetry::Remembered) {

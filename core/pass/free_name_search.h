@@ -24,7 +24,7 @@ public:
     // while that is taken, to the numbered names; extension is the part of
     // target the number goes in front of. On success `taken` is the name the
     // file now has. Returns ErrNone or the failure's number.
-    int Move(const Text& from, const Text& target, const Text& extension, Text& taken);
+    [[nodiscard]] ErrorNumber Move(const Text& from, const Text& target, const Text& extension, Text& taken);
 
     // Whether the last Move failed because its next numbered name was longer
     // than a file name may be: only that file is given up, not the search.
@@ -33,7 +33,7 @@ public:
 private:
     using Key = std::pair<Text, Text>;  // base and extension of a target
 
-    int Rename(const Text& from, const Text& to);
+    ErrorNumber Rename(const Text& from, const Text& to);
     void Freed(const Text& name);
 
     FileRenamer& renamer_;

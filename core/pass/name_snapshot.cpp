@@ -35,7 +35,7 @@ std::optional<Text> NameSnapshot::NameIn(const Text& path) const {
     return name;
 }
 
-int NameSnapshot::Rename(const Text& fromPath, const Text& toPath) {
+ErrorNumber NameSnapshot::Rename(const Text& fromPath, const Text& toPath) {
     const auto from = NameIn(fromPath);
     const auto to = NameIn(toPath);
     if (!from || !to) return ErrBadFileName;

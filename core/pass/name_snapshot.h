@@ -20,7 +20,7 @@ public:
     static std::optional<NameSnapshot> Read(const Text& dir);
 
     // fromPath and toPath are paths in the snapshot's directory.
-    int Rename(const Text& fromPath, const Text& toPath) override;
+    [[nodiscard]] ErrorNumber Rename(const Text& fromPath, const Text& toPath) override;
     // Each name stands for one file of its own, which keeps its identity
     // when it is renamed in the snapshot.
     std::optional<FileIdentity> Identify(const Text& path) override;

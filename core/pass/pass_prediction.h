@@ -26,7 +26,7 @@ struct PredictedName {
 };
 
 struct Prediction {
-    int Error = ErrNone;  // the failure that would end the pass; then no names
+    ErrorNumber Error = ErrNone;  // the failure that would end the pass; then no names
     std::vector<PredictedName> Names;
     std::size_t Uncovered = 0;  // listed files past the last one a pass covers
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "base/error_numbers.h"
 #include "files/file_identity.h"
 #include "base/text.h"
 
@@ -43,7 +44,7 @@ public:
     virtual ~PassRecorder() = default;
     // The journal as the pass means to carry it out, before any file is
     // touched. An error number stops the pass before it starts.
-    virtual int Begin(const RenameJournal& planned) = 0;
+    [[nodiscard]] virtual ErrorNumber Begin(const RenameJournal& planned) = 0;
     // What the pass did, once it ended, by a failure too.
     virtual void End(const RenameJournal& done) = 0;
 };

@@ -22,7 +22,7 @@ PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer
         journal.Entries.push_back(std::move(entry));
     }
     if (recorder) {
-        if (const int err = recorder->Begin(journal); err != ErrNone) {
+        if (const ErrorNumber err = recorder->Begin(journal); err != ErrNone) {
             result.Error = err;
             return result;
         }
@@ -39,7 +39,7 @@ PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer
             result.FilesSkipped = true;
             continue;
         }
-        const int err = search.Move(planned.Listed, planned.Target(), planned.Extension, entry.To);
+        const ErrorNumber err = search.Move(planned.Listed, planned.Target(), planned.Extension, entry.To);
         if (err == ErrNone) {
             entry.State = EntryState::Renamed;
         } else if (err == ErrCannotAccess || search.NumberedNameTooLong()) {
@@ -97,7 +97,7 @@ std::optional<Text> WhereIsNow(const JournalEntry& entry, const Text& directory,
 UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetry retry) {
     UndoOutcome outcome;
     FreeNameSearch search(renamer, journal.Directory, retry);
-    auto fail = [&outcome](int err) {
+    auto fail = [&outcome](ErrorNumber err) {
         if (outcome.FirstError == ErrNone) outcome.FirstError = err;
     };
     // Last renamed first: a name that an earlier file gave up may have been
@@ -115,7 +115,7 @@ UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetr
             entry->State = EntryState::Restored;
             continue;
         }
-        const int err = search.Move(*now, entry->From, entry->Extension, entry->From);
+        const ErrorNumber err = search.Move(*now, entry->From, entry->Extension, entry->From);
         if (err == ErrNone) {
             entry->State = EntryState::Restored;
         } else {

@@ -13,7 +13,7 @@
 namespace morvane {
 
 struct PassResult {
-    int Error = ErrNone;        // the failure that ended the pass, or ErrNone
+    ErrorNumber Error = ErrNone;        // the failure that ended the pass, or ErrNone
     bool FilesSkipped = false;  // a file was left because it could not be renamed
     RenameJournal Journal;      // what was done, one entry per planned file
 };
@@ -30,7 +30,7 @@ PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer
                         ClashRetry retry = ClashRetry::Remembered, PassRecorder* recorder = nullptr);
 
 struct PassOutcome {
-    int Error = ErrNone;        // ErrNone: clear the list and boxes and open the review
+    ErrorNumber Error = ErrNone;        // ErrNone: clear the list and boxes and open the review
     bool FilesSkipped = false;  // a file was skipped, or the list was longer than a pass covers
 };
 
@@ -41,7 +41,7 @@ PassOutcome RunRenamePass(WorkState& ws, const std::vector<Text>& listed, const 
                           const Text& exampleName, FileRenamer& renamer, PassRecorder* recorder = nullptr);
 
 struct UndoOutcome {
-    int FirstError = ErrNone;  // ErrNone: every renamed file has an old name again
+    ErrorNumber FirstError = ErrNone;  // ErrNone: every renamed file has an old name again
 };
 
 // "Undo": renames every renamed file of the journal back, last first, taking

@@ -13,14 +13,14 @@ inline morvane::Text T(const std::string& utf8) { return *morvane::FromUtf8(utf8
 struct FaultInjectingRenamer : morvane::FileRenamer {
     morvane::PosixRenamer Real;
     morvane::FileRenamer* Inner = nullptr;
-    std::function<int(const morvane::Text& from)> Fault;
+    std::function<morvane::ErrorNumber(const morvane::Text& from)> Fault;
     bool TouchDisk = true;
     std::vector<morvane::Text> From;  // every call's source
 
-    int Rename(const morvane::Text& from, const morvane::Text& to) override {
+    morvane::ErrorNumber Rename(const morvane::Text& from, const morvane::Text& to) override {
         From.push_back(from);
-        if (const int number = Fault ? Fault(from) : 0) return number;
-        return !TouchDisk ? 0 : Inner ? Inner->Rename(from, to) : Real.Rename(from, to);
+        if (const auto number = Fault ? Fault(from) : morvane::ErrNone; number != morvane::ErrNone) return number;
+        return !TouchDisk ? morvane::ErrNone : Inner ? Inner->Rename(from, to) : Real.Rename(from, to);
     }
     morvane::Text LastTemporaryName() const override { return Real.LastTemporaryName(); }
 };

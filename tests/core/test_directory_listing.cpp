@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "error_number_checks.h"
 #include "files/directory_listing.h"
 #include "files/directory_path.h"
 #include "naming/name_order.h"

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "error_number_checks.h"
 #include "files/file_choice.h"
 #include "temp_dir.h"
 

@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "error_number_checks.h"
 #include "base/crc32.h"
 #include "journal/journal_format.h"
 #include "journal_samples.h"

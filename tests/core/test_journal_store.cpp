@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "error_number_checks.h"
 #include "journal/journal_format.h"
 #include "journal_samples.h"
 #include "journal/journal_store.h"

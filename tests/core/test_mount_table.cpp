@@ -1,6 +1,7 @@
 // Reading the volumes out of the kernel's mount table text.
 #include <gtest/gtest.h>
 
+#include "error_number_checks.h"
 #include "files/mount_table.h"
 
 using morvane::Text;

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "error_number_checks.h"
 #include "naming/mask_preview.h"
 #include "naming/name_composer.h"
 #include "naming/running_number.h"
@@ -20,7 +21,7 @@ static std::pair<int, std::vector<Text>> Compose(const Text& mask, const char* l
     std::vector<Text> names;
     for (const PlannedName& entry : plan.Entries)
         names.push_back(entry.Action == PlanAction::Keep ? Text(u"keeps") : entry.Target());
-    return {plan.Error, plan.Error ? std::vector<Text>{} : names};
+    return {NumberOf(plan.Error), plan.Error != ErrNone ? std::vector<Text>{} : names};
 }
 
 TEST(ComposeNewNames, EachModeNamesTheListedFiles) {

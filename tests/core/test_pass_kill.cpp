@@ -10,6 +10,7 @@
 #include <cctype>
 #include <random>
 
+#include "error_number_checks.h"
 #include "fault_injecting_renamer.h"
 #include "pass/rename_pass.h"
 #include "journal/stored_pass.h"
@@ -49,7 +50,7 @@ struct KillingRenamer : FileRenamer {
     PosixRenamer real;
     int calls = 0, killAt;
     KillingRenamer(RenameCalls system, int k) : real(std::move(system)), killAt(k) {}
-    int Rename(const Text& from, const Text& to) override {
+    ErrorNumber Rename(const Text& from, const Text& to) override {
         if (++calls == killAt) raise(SIGKILL);
         return real.Rename(from, to);
     }

@@ -1,6 +1,7 @@
 // The preview of every new name against a directory's names in memory.
 #include <gtest/gtest.h>
 
+#include "error_number_checks.h"
 #include "fault_injecting_renamer.h"
 #include "naming/mask_preview.h"
 #include "naming/name_composer.h"

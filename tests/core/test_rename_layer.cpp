@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "error_number_checks.h"
 #include "fault_injecting_renamer.h"
 #include "temp_dir.h"
 
@@ -104,7 +105,7 @@ TEST(RenameLayer, RefusalsAndHalfDoneMovesLeaveTheOldName) {
     unlinkRefused.Unlink = [real = unlinkRefused.Unlink](const char* p) { return std::string_view(p).ends_with("/a") ? EBUSY : real(p); };
     EXPECT_EQ(PosixRenamer(unlinkRefused).Rename(a, b), 75);
     EXPECT_EQ(PosixRenamer().Rename(a, Text(u"/tmp/\xD800")), 52);
-    const auto rename = [&] { return PosixRenamer().Rename(a, b); };
+    const auto rename = [&] { return NumberOf(PosixRenamer().Rename(a, b)); };
     // Each runs in a child process: the rename's number, or 77 where the refusal cannot be set up here.
     const std::function<int()> refusals[] = {
         [&] {  // a read-only bind mount in a private mount namespace

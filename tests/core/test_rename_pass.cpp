@@ -2,6 +2,7 @@
 // listed file P0001, P0002...; mode 2 takes the digits "12" of each name.
 #include <gtest/gtest.h>
 
+#include "error_number_checks.h"
 #include "fault_injecting_renamer.h"
 #include "pass/rename_pass.h"
 #include "temp_dir.h"
@@ -17,7 +18,7 @@ struct RenamePass : testing::Test {
 
     RenamePass() {
         renamer.Fault = [this](const Text& from) {
-            return !refused.empty() && from.ends_with(T("/" + refused)) ? 75 : 0;
+            return !refused.empty() && from.ends_with(T("/" + refused)) ? ErrCannotAccess : ErrNone;
         };
     }
     PassOutcome Pass(const std::vector<Text>& listed, MaskMode mode, const std::string& path) {
@@ -51,7 +52,7 @@ TEST_F(RenamePass, RenamesOnDiskAndUndoRestoresEveryName) {
         const Files before = dir.List();
         refused = c.refused;
         const auto pass = Pass(c.listed, c.mode, dir.path);
-        EXPECT_EQ(std::pair(pass.Error, pass.FilesSkipped), std::pair(c.error, c.skipped));
+        EXPECT_EQ(std::pair(NumberOf(pass.Error), pass.FilesSkipped), std::pair(c.error, c.skipped));
         EXPECT_EQ(dir.List(), c.after);
         EXPECT_EQ(UndoLastPass(ws.Journal, renamer).FirstError, 0);
         EXPECT_EQ(dir.List(), before);
@@ -90,7 +91,7 @@ TEST_F(RenamePass, JoinsTheDirectoryOnceAndNeverActsOnUnsafeInput) {
         SCOPED_TRACE(c.name);
         renamer.From.clear();
         const auto pass = Pass(c.listed, MaskMode::Empty, c.dir);
-        EXPECT_EQ(std::pair(pass.Error, pass.FilesSkipped), std::pair(c.error, c.skipped));
+        EXPECT_EQ(std::pair(NumberOf(pass.Error), pass.FilesSkipped), std::pair(c.error, c.skipped));
         EXPECT_EQ(std::pair(renamer.From.size(), renamer.From.empty() ? u"" : renamer.From[0]), std::pair(c.renames, c.firstSource));
         EXPECT_EQ(ws.LastIndex, std::min<int>(c.listed.size(), 1001) - 1);
         renamer.From.clear();
@@ -104,7 +105,7 @@ TEST_F(RenamePass, ANumberedNameTooLongSkipsOneFileAndAFileGoneIsReportedOnce) {
     for (const auto& name : {std::string("a.txt"), std::string("b.txt"), prefix + "0001.txt"}) dir.Write(name, name);
     ws.Analysis.MaskMode = MaskMode::Empty;
     const auto pass = RunRenamePass(ws, {u"a.txt", u"b.txt"}, T(dir.path), {T(prefix), u"", u"1", u"0"}, u"", renamer);
-    EXPECT_EQ(std::pair(pass.Error, pass.FilesSkipped), std::pair(0, true));
+    EXPECT_EQ(std::pair(NumberOf(pass.Error), pass.FilesSkipped), std::pair(0, true));
     EXPECT_EQ(dir.List(), (Files{{"a.txt", "a.txt"}, {prefix + "0001.txt", prefix + "0001.txt"}, {prefix + "0002.txt", "b.txt"}}));
 
     std::filesystem::remove(dir.At(prefix + "0002.txt"));  // deleted since the pass
@@ -124,10 +125,10 @@ TEST_F(RenamePass, ActsOnTheFileChosenNotOnWhateverHasItsNameNow) {
             std::filesystem::rename(dir.At("b.new"), dir.At("b.txt"));
         }
         first = false;
-        return 0;
+        return ErrNone;
     };
     const auto pass = Pass({u"a.txt", u"b.txt", u"c.txt"}, MaskMode::Empty, dir.path);
-    EXPECT_EQ(std::pair(pass.Error, pass.FilesSkipped), std::pair(0, true));
+    EXPECT_EQ(std::pair(NumberOf(pass.Error), pass.FilesSkipped), std::pair(0, true));
     EXPECT_EQ(dir.List(), (Files{{"P0001.txt", "a.txt"}, {"b.txt", "other"}, {"P0003.txt", "c.txt"}}));
 }
 
@@ -145,7 +146,7 @@ TEST_F(RenamePass, AFileLeftUnderATemporaryNameEndsThePassAndIsJournalledThere) 
     struct Stranding : FileRenamer {
         TempDir& dir;
         explicit Stranding(TempDir& d) : dir(d) {}
-        int Rename(const Text& from, const Text& to) override {
+        ErrorNumber Rename(const Text& from, const Text& to) override {
             if (!to.ends_with(u"/P0002.txt")) return PosixRenamer().Rename(from, to);
             std::filesystem::rename(*ToUtf8(from), dir.At(".morvane-1-1"));
             return ErrLeftUnderTemporaryName;

@@ -9,6 +9,7 @@
 #include <map>
 #include <string_view>
 
+#include "error_number_checks.h"
 #include "concurrent_creator.h"
 #include "temp_dir.h"
 

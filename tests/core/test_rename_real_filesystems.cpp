@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 
+#include "error_number_checks.h"
 #include "concurrent_creator.h"
 
 using namespace morvane;

@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "error_number_checks.h"
 #include "base/text.h"
 
 using namespace morvane;

@@ -89,7 +89,7 @@ TEST(PreviewText, SummaryCountsEachOutcomeInWordsAndNotesEachFile) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         morvane::Prediction prediction;
-        prediction.Error = row.error;
+        prediction.Error = static_cast<morvane::ErrorNumber>(row.error);
         prediction.Uncovered = row.uncovered;
         QStringList notes;
         for (const auto& [outcome, hidden] : row.names) {

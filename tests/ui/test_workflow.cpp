@@ -245,7 +245,7 @@ TEST_F(WorkflowTest, RoadOfOneRenameThenUndoOrAccept) {
 
 TEST_F(WorkflowTest, ClashAndRefusalAreHandledAndAFailedUndoCanBeRepeated) {
     const auto refuse = [this](const char16_t* tail) {
-        renamer.Fault = [tail](const morvane::Text& from) { return from.ends_with(tail) ? 75 : 0; };
+        renamer.Fault = [tail](const morvane::Text& from) { return from.ends_with(tail) ? morvane::ErrCannotAccess : morvane::ErrNone; };
     };
     MakeFile(Files(), "TripIMG-0009_x.JPG");
     refuse(u"/IMG_0042.JPG");
@@ -345,7 +345,7 @@ TEST_F(WorkflowTest, UndoLastRenameWorksAfterAcceptAndAfterARestart) {
 struct KilledOnThirdRename : morvane::FileRenamer {
     morvane::PosixRenamer real;
     int calls = 0;
-    int Rename(const morvane::Text& from, const morvane::Text& to) override {
+    morvane::ErrorNumber Rename(const morvane::Text& from, const morvane::Text& to) override {
         if (++calls == 3) raise(SIGKILL);
         return real.Rename(from, to);
     }
