@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "busy_cursor.h"
+#include "dialog_frame.h"
 #include "dialog_placement.h"
 #include "dir_indent_delegate.h"
 #include "dir_list_box.h"
@@ -49,8 +50,7 @@ frmDir::frmDir(frmMain& main, morvane::RenameSession& session, SettingsStore& st
     setObjectName("frmDir");
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(kFixedDialogFrame);
     setWindowIcon(main.windowIcon());
     BuildControls();
     Form_Load();

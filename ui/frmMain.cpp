@@ -51,7 +51,7 @@ frmMain::frmMain(morvane::RenameSession& session, SettingsStore& store, const Mo
 frmMain::~frmMain() { disconnect(List1->model(), nullptr, this, nullptr); }
 
 void frmMain::Form_Load() {
-    m_helpFilePath = HelpFileFor(QCoreApplication::applicationDirPath());
+    m_helpFilePath = HelpFileFor(QCoreApplication::applicationDirPath(), QLocale().uiLanguages());
     SetOptions(LoadOptions(m_store));
     DisableWorkflowButtons();
 }
