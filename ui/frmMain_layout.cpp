@@ -100,6 +100,7 @@ void frmMain::BuildMenus() {
     mnuFilePreview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuFilePreview->setEnabled(false);
     addItem(file, "mnuFileUndoLast", "&Undo Last Rename", &frmMain::mnuFileUndoLast_Click);
+    addItem(file, "mnuFileHistory", "Rename &History...", &frmMain::mnuFileHistory_Click);
     file->addSeparator();
     addItem(file, "MnuFileExit", "E&xit", &frmMain::MnuFileExit_Click);
     QMenu* options = addMenu("mnuOptions", "&Options");

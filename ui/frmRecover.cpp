@@ -59,9 +59,16 @@ frmRecover::frmRecover(QWidget* owner, const QString& text)
 
 void frmRecover::OfferRecovery(morvane::RenameSession& session, frmMain& main) {
     QStringList problems;
+    std::vector<std::string> damaged;
     for (const morvane::UnfinishedPass& found : session.FindUnfinished()) {
         if (found.Problem != morvane::JournalProblem::None) {
-            problems << QString("%1 %2.").arg(QString::fromStdString(found.FileName), ProblemText(found));
+            // Which pass it was, where the journal still tells.
+            const bool named = !found.Directory.empty() && found.Problem != morvane::JournalProblem::DirectoryMissing;
+            problems << QString("%1%2 %3.")
+                            .arg(QString::fromStdString(found.FileName),
+                                 named ? QString(" (a rename in %1)").arg(ToQString(found.Directory)) : QString(),
+                                 ProblemText(found));
+            damaged.push_back(found.FileName);
             continue;
         }
         const QString text = QString("A rename of %1 in %2 did not finish: %3 %4 new names.")
@@ -77,10 +84,24 @@ void frmRecover::OfferRecovery(morvane::RenameSession& session, frmMain& main) {
         }
         if (error != morvane::ErrNone) main.ShowExampleText(ErrorText(error));
     }
-    if (!problems.isEmpty())
-        QMessageBox::warning(&main, "Unfinished Rename",
-                             QString("These rename journals cannot be used and were left as they are:\n%1")
-                                 .arg(problems.join('\n')));
+    if (!problems.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, "Unfinished Rename",
+                        QString("These rename journals in %1 cannot be used and were left as they are:\n%2\n\n"
+                                "\"Set Aside\" moves them into its \"damaged\" folder, where they are kept "
+                                "but no longer reported.")
+                            .arg(QString::fromStdString(session.JournalFolder()), problems.join('\n')),
+                        QMessageBox::Ok, &main);
+        QPushButton* setAside = box.addButton("&Set Aside", QMessageBox::ActionRole);
+        setAside->setObjectName("cmdSetAside");
+        box.setDefaultButton(QMessageBox::Ok);
+        box.exec();
+        if (box.clickedButton() == setAside) {
+            for (const std::string& name : damaged) {
+                const morvane::ErrorNumber error = session.SetAside(name).Error;
+                if (error != morvane::ErrNone) main.ShowExampleText(ErrorText(error));
+            }
+        }
+    }
     session.LetUnfinishedGo();  // gives the journals' locks up
     main.RefreshUndoLast();
 }

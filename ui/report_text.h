@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "pass/pass_prediction.h"
+#include "session/rename_session.h"
 
 inline QString ErrorText(morvane::ErrorNumber error) { return QStringLiteral("Error # %1").arg(morvane::NumberOf(error)); }
 
@@ -15,6 +16,18 @@ inline QString SkippedText() { return QStringLiteral("Some Files Were Skipped");
 inline QString PassReport(morvane::ErrorNumber error, bool filesSkipped) {
     if (error != morvane::ErrNone) return ErrorText(error);
     return filesSkipped ? SkippedText() : QString();
+}
+
+// Where a pass of the history stands.
+inline QString PassStatusText(morvane::PassStatus status) {
+    switch (status) {
+    case morvane::PassStatus::UnderReview: return QStringLiteral("under review");
+    case morvane::PassStatus::Accepted: return QStringLiteral("accepted");
+    case morvane::PassStatus::PartlyUndone: return QStringLiteral("partly undone");
+    case morvane::PassStatus::Undone: return QStringLiteral("undone");
+    case morvane::PassStatus::Unfinished: return QStringLiteral("unfinished");
+    }
+    return {};
 }
 
 // The preview's note on one file: empty when it gets its composed name.
