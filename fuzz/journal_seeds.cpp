@@ -23,14 +23,19 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s SEED-DIRECTORY\n", argv[0]);
         return 2;
     }
+    const FileIdentity handle{IdentityKind::Handle, 2049, 11, std::string("f\x01\0\0\0\x0b\0\0\0\x2a", 10)};
+    const FileIdentity birth{IdentityKind::InodeBirth, 7, 18446744073709551615u, std::string("f\xff\x01\x02", 4)};
+    const FileIdentity print{IdentityKind::Fingerprint, 0, 0, "f0123456789abcdefghij"};
+    const FileIdentity folder{IdentityKind::Fingerprint, 0, 0, "d"};
     const StoredJournal journals[] = {
-        {u"/", JournalState::Running, {}},
+        {u"/", JournalState::Running, {}, std::nullopt},
         {u"/home/me/Photos", JournalState::Running,
-         {{2049, 11, u"a.jpg", u"P0001.jpg", u"", false, u""}, {2049, 12, u"photo", u"Photo", u"", false, u""}}},
+         {{u"a.jpg", u"P0001.jpg", u"", false, u"", handle}, {u"photo", u"Photo", u"", false, u"", birth}}, handle},
         {u"/home/me/Fotos \u00e9t\u00e9", JournalState::Finished,
-         {{2049, 11, u"a\nb.jpg", u"P0001.jpg", u"P0001-1.jpg", true, u""},
-          {18446744073709551615u, 1, u"photo", u"Photo", u"Photo", true, u".morvane-7-1"}}},
-        {u"/x", JournalState::Undone, {{1, 2, u"3:abc", u"\U0001F600", u"\U0001F600-1", true, u""}}},
+         {{u"a\nb.jpg", u"P0001.jpg", u"P0001-1.jpg", true, u"", print},
+          {u"photo", u"Photo", u"Photo", true, u".morvane-7-1", std::nullopt}},
+         folder},
+        {u"/x", JournalState::Undone, {{u"3:abc", u"\U0001F600", u"\U0001F600-1", true, u"", birth}}, birth},
     };
     int n = 0;
     for (const auto& journal : journals) {

@@ -22,8 +22,13 @@ bool StorableDirectory(const Text& dir) {
 
 bool StorableName(const Text& name, bool mayBeEmpty) { return (mayBeEmpty && name.empty()) || IsPlainFileName(name); }
 
+bool StorableIdentity(const std::optional<FileIdentity>& id) {
+    return !id || (!id->Key.empty() && id->Key.size() <= MaxIdentityKeyBytes);
+}
+
 bool StorableEntry(const StoredEntry& e) {
-    return StorableName(e.OldName, false) && StorableName(e.PlannedName, false) && StorableName(e.TakenName, true) &&
+    return StorableIdentity(e.Identity) && StorableName(e.OldName, false) && StorableName(e.PlannedName, false) &&
+           StorableName(e.TakenName, true) &&
            StorableName(e.TemporaryName, true);
 }
 
@@ -41,6 +46,21 @@ void AppendText(std::string& out, const Text& text) {
     out += std::to_string(bytes.size());
     out += ':';
     out += bytes;
+}
+
+void AppendIdentity(std::string& out, const std::optional<FileIdentity>& id) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    if (!id) {
+        out += '-';
+        return;
+    }
+    out += KindWord(id->Kind);
+    out += ':' + std::to_string(id->FileSystem) + ':' + std::to_string(id->Inode) + ':';
+    for (const char c : id->Key) {
+        const auto byte = static_cast<unsigned char>(c);
+        out += kDigits[byte >> 4];
+        out += kDigits[byte & 0xF];
+    }
 }
 
 std::string HexOf(std::uint32_t value) {
@@ -100,6 +120,32 @@ public:
         return Read::Ok;
     }
 
+    // "-" or "<kind>:<file system>:<inode>:<hex key>", followed by the terminator.
+    Read Identity(char terminator, std::optional<FileIdentity>& id) {
+        id.reset();
+        if (Literal("-") == Read::Ok) return Literal(std::string_view(&terminator, 1));
+        std::string_view word;
+        if (const Read r = Word(word, ':'); r != Read::Ok) return r;
+        const auto kind = KindFromWord(word);
+        if (!kind) return Read::Bad;
+        FileIdentity read{*kind, 0, 0, {}};
+        if (const Read r = Number(UINT64_MAX, ':', read.FileSystem); r != Read::Ok) return r;
+        if (const Read r = Number(UINT64_MAX, ':', read.Inode); r != Read::Ok) return r;
+        std::size_t i = 0;
+        for (; i < rest_.size() && rest_[i] != terminator; ++i) {
+            const char c = rest_[i];
+            if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')) || i >= 2 * MaxIdentityKeyBytes) return Read::Bad;
+        }
+        if (i == rest_.size()) return Read::Short;
+        if (i == 0 || i % 2 != 0) return Read::Bad;
+        auto nibble = [](char c) { return c <= '9' ? c - '0' : c - 'a' + 10; };
+        for (std::size_t j = 0; j < i; j += 2)
+            read.Key += static_cast<char>(nibble(rest_[j]) * 16 + nibble(rest_[j + 1]));
+        rest_.remove_prefix(i + 1);
+        id = std::move(read);
+        return Read::Ok;
+    }
+
     Read Word(std::string_view& word, char terminator) {
         const auto end = rest_.find(terminator);
         if (end == std::string_view::npos) return Read::Short;
@@ -126,8 +172,8 @@ bool ReadState(Cursor& in, JournalState& state) {
 
 bool ReadEntry(Cursor& in, StoredEntry& e) {
     std::uint64_t renamed = 0;
-    const bool ok = in.Literal("entry ") == Read::Ok && in.Number(UINT64_MAX, ' ', e.Device) == Read::Ok &&
-                    in.Number(UINT64_MAX, ' ', e.Inode) == Read::Ok && in.Number(1, ' ', renamed) == Read::Ok &&
+    const bool ok = in.Literal("entry ") == Read::Ok && in.Identity(' ', e.Identity) == Read::Ok &&
+                    in.Number(1, ' ', renamed) == Read::Ok &&
                     in.TextField(MaxFileNameBytes, ' ', e.OldName) == Read::Ok &&
                     in.TextField(MaxFileNameBytes, ' ', e.PlannedName) == Read::Ok &&
                     in.TextField(MaxFileNameBytes, ' ', e.TakenName) == Read::Ok &&
@@ -142,8 +188,8 @@ bool ReadBody(std::string_view body, StoredJournal& journal) {
     Cursor in(body);
     std::uint64_t count = 0;
     if (!ReadState(in, journal.State)) return false;
-    if (in.Literal("directory ") != Read::Ok || in.TextField(MaxDirectoryBytes, '\n', journal.Directory) != Read::Ok ||
-        !StorableDirectory(journal.Directory))
+    if (in.Literal("directory ") != Read::Ok || in.TextField(MaxDirectoryBytes, ' ', journal.Directory) != Read::Ok ||
+        !StorableDirectory(journal.Directory) || in.Identity('\n', journal.DirectoryIdentity) != Read::Ok)
         return false;
     if (in.Literal("entries ") != Read::Ok || in.Number(MaxJournalEntries, '\n', count) != Read::Ok) return false;
     // Entries are kept as they are read, never reserved by the count: a
@@ -161,15 +207,22 @@ JournalProblem ProblemOf(Read r) { return r == Read::Short ? JournalProblem::Tru
 }  // namespace
 
 std::optional<std::string> EncodeJournal(const StoredJournal& journal) {
-    if (!StorableDirectory(journal.Directory) || journal.Entries.size() > MaxJournalEntries) return std::nullopt;
+    if (!StorableDirectory(journal.Directory) || !StorableIdentity(journal.DirectoryIdentity) ||
+        journal.Entries.size() > MaxJournalEntries)
+        return std::nullopt;
     std::string body = "state ";
     body += StateWord(journal.State);
     body += "\ndirectory ";
     AppendText(body, journal.Directory);
+    body += ' ';
+    AppendIdentity(body, journal.DirectoryIdentity);
     body += "\nentries " + std::to_string(journal.Entries.size()) + "\n";
     for (const auto& e : journal.Entries) {
         if (!StorableEntry(e)) return std::nullopt;
-        body += "entry " + std::to_string(e.Device) + ' ' + std::to_string(e.Inode) + ' ' + (e.Renamed ? '1' : '0');
+        body += "entry ";
+        AppendIdentity(body, e.Identity);
+        body += ' ';
+        body += e.Renamed ? '1' : '0';
         for (const Text* field : {&e.OldName, &e.PlannedName, &e.TakenName, &e.TemporaryName}) {
             body += ' ';
             AppendText(body, *field);

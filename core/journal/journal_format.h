@@ -7,12 +7,13 @@
 //   "<CRC-32 of everything above, 8 lowercase hex digits>\n"
 // The body is
 //   "state running|finished|undone\n"
-//   "directory <text>\n"
+//   "directory <text> <identity>\n"
 //   "entries <count>\n"
 // and per entry
-//   "entry <device> <inode> <renamed 0|1> <old> <planned> <taken> <temporary>\n"
+//   "entry <identity> <renamed 0|1> <old> <planned> <taken> <temporary>\n"
 // where every <text> is "<UTF-8 byte count>:<UTF-8 bytes>", so a name may hold
-// any character, a newline included. The version comes first so that a newer
+// any character, a newline included, and an <identity> is "-" (none) or
+// "<handle|birth|print>:<file system id>:<inode>:<key in lowercase hex>". The version comes first so that a newer
 // layout is recognised before anything else is read; the byte count and the
 // checksum make every truncation and every damaged byte show.
 #include <cstddef>
@@ -24,12 +25,13 @@
 
 namespace morvane {
 
-inline constexpr int JournalVersion = 1;
+inline constexpr int JournalVersion = 2;
 // Bounds that keep a damaged or hostile file from making the reader allocate
 // without limit.
 inline constexpr std::size_t MaxJournalBytes = 256u << 20;
 inline constexpr std::size_t MaxJournalEntries = 1000000;
 inline constexpr std::size_t MaxDirectoryBytes = 4096;
+inline constexpr std::size_t MaxIdentityKeyBytes = 512;
 
 // The file's bytes, or nothing when the journal cannot be stored faithfully:
 // a directory that is not an absolute path, a name that is not one plain file

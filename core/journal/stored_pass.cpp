@@ -10,14 +10,11 @@
 namespace morvane {
 
 StoredJournal ToStored(const RenameJournal& journal, JournalState state) {
-    StoredJournal stored{journal.Directory, state, {}};
+    StoredJournal stored{journal.Directory, state, {}, journal.DirectoryIdentity};
     for (const JournalEntry& entry : journal.Entries) {
         if (entry.Planned.empty() || entry.State == EntryState::Gone) continue;
         StoredEntry s;
-        if (entry.Identity) {
-            s.Device = entry.Identity->Device;
-            s.Inode = entry.Identity->Inode;
-        }
+        s.Identity = entry.Identity;
         s.OldName = entry.From;
         s.PlannedName = entry.Planned;
         s.Renamed = entry.State == EntryState::Renamed || entry.State == EntryState::Interrupted;
@@ -28,14 +25,14 @@ StoredJournal ToStored(const RenameJournal& journal, JournalState state) {
 }
 
 RenameJournal FromStored(const StoredJournal& stored) {
-    RenameJournal journal{stored.Directory, {}};
+    RenameJournal journal{stored.Directory, {}, stored.DirectoryIdentity};
     for (const StoredEntry& s : stored.Entries) {
         JournalEntry entry;
         entry.From = s.OldName;
         entry.To = s.TakenName.empty() ? s.OldName : s.TakenName;
         entry.Extension = ExtensionOf(s.OldName);
         entry.Planned = s.PlannedName;
-        if (s.Inode != 0) entry.Identity = FileIdentity{s.Device, s.Inode};
+        entry.Identity = s.Identity;
         if (stored.State == JournalState::Running)
             entry.State = s.PlannedName != s.OldName ? EntryState::Interrupted : EntryState::NotRenamed;
         else
@@ -48,12 +45,12 @@ RenameJournal FromStored(const StoredJournal& stored) {
 
 std::size_t CountRenamed(const RenameJournal& journal, FileRenamer& renamer) {
     std::size_t renamed = 0;
+    const EnteredDirectory entered(renamer, journal.Directory, journal.DirectoryIdentity);
     for (const JournalEntry& entry : journal.Entries) {
         if (entry.State == EntryState::Renamed) {
             ++renamed;
         } else if (entry.State == EntryState::Interrupted) {
-            const auto atOldName = renamer.Identify(JoinPath(journal.Directory, entry.From));
-            if (!entry.Identity || atOldName != entry.Identity) ++renamed;
+            if (entered.Error() != ErrNone || !entry.Identity || !renamer.Holds(entry.From, *entry.Identity)) ++renamed;
         }
     }
     return renamed;
@@ -94,10 +91,11 @@ ErrorNumber RecordUndo(JournalStore& store, const RenameJournal& journal) {
     // Only the same pass: same directory, and the same files by identity.
     const StoredJournal undone = ToStored(journal, JournalState::Finished);
     if (stored.Directory != journal.Directory) return ErrNone;
-    std::set<std::pair<std::uint64_t, std::uint64_t>> files;
-    for (const StoredEntry& entry : stored.Entries) files.emplace(entry.Device, entry.Inode);
+    std::set<std::string> files;
+    for (const StoredEntry& entry : stored.Entries)
+        if (entry.Identity) files.insert(entry.Identity->Key);
     for (const StoredEntry& entry : undone.Entries)
-        if (!files.count({entry.Device, entry.Inode})) return ErrNone;
+        if (!entry.Identity || !files.count(entry.Identity->Key)) return ErrNone;
     return StoreAfterUndo(store, ended->Lock, journal);
 }
 

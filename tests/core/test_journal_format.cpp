@@ -17,17 +17,26 @@ TEST(JournalFormat, WhatIsWrittenReadsBackEqual) {
     Text longest;
     for (int i = 0; i < 63; ++i) longest += fourBytes;  // 252 bytes
     const struct { const char* name; StoredJournal journal; } rows[] = {
-        {"no entries", {u"/", JournalState::Running, {}}},
+        {"no entries", {u"/", JournalState::Running, {}, std::nullopt}},
         {"before the pass", RunningJournal(u"/home/me/Photos")},
         {"after the pass", FinishedJournal(u"/home/me/Photos")},
-        {"undone", {u"/x", JournalState::Undone, {JournalEntry(1, u"a", u"b", u"b-1")}}},
+        {"undone", {u"/x", JournalState::Undone, {JournalEntry(1, u"a", u"b", u"b-1")}, std::nullopt}},
         {"names holding the layout's own characters",
          {u"/a b/c\nd:1", JournalState::Running,
           {JournalEntry(1, u"line\nbreak", u"3:abc"), JournalEntry(2, u"entry 1 2 0 1:a", u" ", u"\n"),
-           JournalEntry(3, u"caf\u00e9 " + fourBytes, u"\u00c9t\u00e9:" + fourBytes)}}},
+           JournalEntry(3, u"caf\u00e9 " + fourBytes, u"\u00c9t\u00e9:" + fourBytes)},
+          std::nullopt}},
         {"largest numbers and longest name",
          {u"/d", JournalState::Finished,
-          {{ULLONG_MAX, ULLONG_MAX, Text(255, u'n'), Text(85, u'\u20ac'), longest, true, u"t"}}}},
+          {{Text(255, u'n'), Text(85, u'\u20ac'), longest, true, u"t",
+            FileIdentity{IdentityKind::Handle, ULLONG_MAX, ULLONG_MAX, std::string(MaxIdentityKeyBytes, '\xff')}}},
+          std::nullopt}},
+        {"every kind of identity, and none",
+         {u"/d", JournalState::Finished,
+          {{u"a", u"b", u"b", true, {}, FileIdentity{IdentityKind::InodeBirth, 7, 12, std::string("f\0\x01\x02", 4)}},
+           {u"c", u"d", u"d", true, {}, FileIdentity{IdentityKind::Fingerprint, 0, 0, "f0123456789"}},
+           {u"e", u"f", {}, false, {}, std::nullopt}},
+          FileIdentity{IdentityKind::Fingerprint, 0, 0, "d"}}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -58,7 +67,7 @@ TEST(JournalFormat, EveryChangedByteIsRejected) {
 }
 
 TEST(JournalFormat, ReadsNothingButWhatTheWriterWrites) {
-    const std::string body = "state running\ndirectory 4:/tmp\nentries 1\nentry 1 2 0 1:a 1:b 0: 0:\n";
+    const std::string body = "state running\ndirectory 4:/tmp birth:1:9:6400\nentries 1\nentry handle:1:2:66ab 0 1:a 1:b 0: 0:\n";
     const std::string whole = FrameJournalBody(body);
     const auto withBody = [](std::string from, std::string_view what, std::string_view with) {
         return FrameJournalBody(from.replace(from.find(what), what.size(), with));
@@ -67,13 +76,16 @@ TEST(JournalFormat, ReadsNothingButWhatTheWriterWrites) {
         {"well-formed", whole, JournalProblem::None},
         {"empty file", "", JournalProblem::Truncated},
         {"another kind of file", "<?xml version=\"1.0\"?>\n", JournalProblem::Garbled},
-        {"next version", "MORVANE-JOURNAL 2\n" + whole.substr(18), JournalProblem::FutureVersion},
+        {"next version", "MORVANE-JOURNAL 3\n" + whole.substr(18), JournalProblem::FutureVersion},
+        {"first version: device and inode, no identity",
+         "MORVANE-JOURNAL 1\n" + FrameJournalBody("state running\ndirectory 4:/tmp\nentries 1\nentry 1 2 0 1:a 1:b 0: 0:\n").substr(18),
+         JournalProblem::Garbled},
         {"later version, another layout", "MORVANE-JOURNAL 17\n\x01\x02", JournalProblem::FutureVersion},
         {"version 0", "MORVANE-JOURNAL 0\n" + whole.substr(18), JournalProblem::Garbled},
         {"version with a leading zero", "MORVANE-JOURNAL 01\n" + whole.substr(18), JournalProblem::Garbled},
         {"bytes after the checksum", whole + "\n", JournalProblem::Garbled},
         {"checksum in capitals", whole.substr(0, whole.size() - 9) + "ABCDEF12\n", JournalProblem::Garbled},
-        {"body size past the bound", "MORVANE-JOURNAL 1\n99999999999\n", JournalProblem::Garbled},
+        {"body size past the bound", "MORVANE-JOURNAL 2\n99999999999\n", JournalProblem::Garbled},
         // Bodies with a correct checksum: only their layout can refuse them.
         {"unknown state", withBody(body, "running", "paused"), JournalProblem::Garbled},
         {"relative directory", withBody(body, "4:/tmp", "3:tmp"), JournalProblem::Garbled},
@@ -87,9 +99,17 @@ TEST(JournalFormat, ReadsNothingButWhatTheWriterWrites) {
         {"fewer entries than counted", withBody(body, "entries 1", "entries 2"), JournalProblem::Garbled},
         {"more entries than counted", withBody(body, "entries 1", "entries 0"), JournalProblem::Garbled},
         {"count past what the body holds", withBody(body, "entries 1", "entries 999999"), JournalProblem::Garbled},
-        {"number with a leading zero", withBody(body, "entry 1", "entry 01"), JournalProblem::Garbled},
-        {"inode past 64 bits", withBody(body, " 2 0 ", " 18446744073709551616 0 "), JournalProblem::Garbled},
-        {"renamed flag 2", withBody(body, " 2 0 ", " 2 2 "), JournalProblem::Garbled},
+        {"number with a leading zero", withBody(body, "handle:1", "handle:01"), JournalProblem::Garbled},
+        {"inode past 64 bits", withBody(body, ":2:", ":18446744073709551616:"), JournalProblem::Garbled},
+        {"renamed flag 2", withBody(body, " 0 1:a", " 2 1:a"), JournalProblem::Garbled},
+        {"unknown kind of identity", withBody(body, "handle:", "inode:"), JournalProblem::Garbled},
+        {"identity without its key", withBody(body, ":66ab ", ": "), JournalProblem::Garbled},
+        {"key of odd length", withBody(body, ":66ab ", ":66a "), JournalProblem::Garbled},
+        {"key in capitals", withBody(body, ":66ab ", ":66AB "), JournalProblem::Garbled},
+        {"key past its bound", withBody(body, ":66ab ", ":" + std::string(2 * MaxIdentityKeyBytes + 2, 'a') + " "),
+         JournalProblem::Garbled},
+        {"directory without identity", withBody(body, " birth:1:9:6400", ""), JournalProblem::Garbled},
+        {"no identity", withBody(body, "handle:1:2:66ab", "-"), JournalProblem::None},
         {"text longer than its line", withBody(body, "0: 0:\n", "0: 5:\n"), JournalProblem::Garbled},
         {"no final newline", FrameJournalBody(body.substr(0, body.size() - 1)), JournalProblem::Garbled},
     };
@@ -98,13 +118,14 @@ TEST(JournalFormat, ReadsNothingButWhatTheWriterWrites) {
 }
 
 TEST(JournalFormat, RefusesToStoreWhatItCouldNotReadBack) {
-    const auto with = [](StoredEntry e) { return StoredJournal{u"/d", JournalState::Running, {std::move(e)}}; };
+    const auto with = [](StoredEntry e) { return StoredJournal{u"/d", JournalState::Running, {std::move(e)}, std::nullopt}; };
     const struct { const char* name; StoredJournal journal; } rows[] = {
         // The reader's own checks refuse the rest (see the rows above).
-        {"relative directory", {u"d", JournalState::Running, {}}},
+        {"relative directory", {u"d", JournalState::Running, {}, std::nullopt}},
         {"empty planned name", with(JournalEntry(1, u"a", u""))},
         {"unpaired surrogate", with(JournalEntry(1, u"a", Text(1, u'\xD800')))},
         {"taken name \".\"", with(JournalEntry(1, u"a", u"b", u"."))},
+        {"identity with an empty key", with({u"a", u"b", {}, false, {}, FileIdentity{IdentityKind::Handle, 1, 2, ""}})},
     };
     for (const auto& row : rows) EXPECT_FALSE(EncodeJournal(row.journal)) << row.name;
 }
