@@ -202,6 +202,42 @@ bool ReadBody(std::string_view body, StoredJournal& journal) {
     return in.Left() == 0;
 }
 
+// The notes after the framed journal, each "<what> <CRC-32 of what>\n";
+// only a journal still running takes them. A last note cut short was never
+// written whole and is left out; any other note out of place is damage.
+bool ApplyNotes(std::string_view notes, StoredJournal& journal) {
+    if (!notes.empty() && journal.State != JournalState::Running) return false;
+    bool ended = false;
+    while (!notes.empty()) {
+        Cursor in(notes);
+        std::uint64_t index = 0;
+        Text taken;
+        Read r = in.Literal("ended ");
+        const bool end = r == Read::Ok;
+        if (r == Read::Bad) {
+            r = in.Literal("taken ");
+            if (r == Read::Ok) r = in.Number(MaxJournalEntries, ' ', index);
+            if (r == Read::Ok) r = in.TextField(MaxFileNameBytes, ' ', taken);
+        }
+        if (r == Read::Short) break;
+        const std::size_t what = notes.size() - in.Left();
+        if (r == Read::Bad || ended) return false;
+        if (in.Left() < kChecksumLineBytes) break;
+        if (notes.substr(what, kChecksumLineBytes) != HexOf(Crc32(notes.substr(0, what))) + "\n") return false;
+        if (end) {
+            ended = true;
+        } else {
+            if (index >= journal.Entries.size() || !IsPlainFileName(taken)) return false;
+            StoredEntry& entry = journal.Entries[static_cast<std::size_t>(index)];
+            entry.TakenName = std::move(taken);
+            entry.Renamed = true;
+        }
+        notes.remove_prefix(what + kChecksumLineBytes);
+    }
+    if (ended) journal.State = JournalState::Finished;
+    return true;
+}
+
 JournalProblem ProblemOf(Read r) { return r == Read::Short ? JournalProblem::Truncated : JournalProblem::Garbled; }
 
 }  // namespace
@@ -233,6 +269,22 @@ std::optional<std::string> EncodeJournal(const StoredJournal& journal) {
     return FrameJournalBody(body);
 }
 
+std::optional<std::string> EncodeEndNotes(const std::vector<std::pair<std::size_t, Text>>& taken) {
+    std::string notes;
+    const auto line = [&notes](std::string body) {
+        body += ' ';
+        notes += body + HexOf(Crc32(body)) + "\n";
+    };
+    for (const auto& [index, name] : taken) {
+        if (!IsPlainFileName(name) || index >= MaxJournalEntries) return std::nullopt;
+        std::string body = "taken " + std::to_string(index) + ' ';
+        AppendText(body, name);
+        line(std::move(body));
+    }
+    line("ended");
+    return notes;
+}
+
 std::string FrameJournalBody(std::string_view body) {
     std::string framed(kMagic);
     framed += std::to_string(JournalVersion) + "\n" + std::to_string(body.size()) + "\n";
@@ -255,11 +307,11 @@ DecodedJournal DecodeJournal(std::string_view bytes) {
     r = in.Number(MaxJournalBytes, '\n', bodySize);
     if (r != Read::Ok) return {ProblemOf(r), {}};
     if (in.Left() < bodySize + kChecksumLineBytes) return {JournalProblem::Truncated, {}};
-    if (in.Left() > bodySize + kChecksumLineBytes) return {JournalProblem::Garbled, {}};
 
-    const std::size_t checked = bytes.size() - kChecksumLineBytes;
+    const std::size_t checked = bytes.size() - in.Left() + bodySize;
     const std::string_view body = bytes.substr(checked - bodySize, bodySize);
-    if (bytes.substr(checked) != HexOf(Crc32(bytes.substr(0, checked))) + "\n" || !ReadBody(body, out.Journal))
+    if (bytes.substr(checked, kChecksumLineBytes) != HexOf(Crc32(bytes.substr(0, checked))) + "\n" ||
+        !ReadBody(body, out.Journal) || !ApplyNotes(bytes.substr(checked + kChecksumLineBytes), out.Journal))
         return {JournalProblem::Garbled, {}};
     return out;
 }

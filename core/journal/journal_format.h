@@ -13,13 +13,22 @@
 //   "entry <identity> <renamed 0|1> <old> <planned> <taken> <temporary>\n"
 // where every <text> is "<UTF-8 byte count>:<UTF-8 bytes>", so a name may hold
 // any character, a newline included, and an <identity> is "-" (none) or
-// "<handle|birth|print>:<file system id>:<inode>:<key in lowercase hex>". The version comes first so that a newer
-// layout is recognised before anything else is read; the byte count and the
-// checksum make every truncation and every damaged byte show.
+// "<handle|birth|print>:<file system id>:<inode>:<key in lowercase hex>".
+// The version comes first so that a newer layout is recognised before
+// anything else is read; the byte count and the checksum make every
+// truncation and every damaged byte show.
+// A running journal may be followed, when its pass ends, by notes, each
+// followed by the checksum of its own bytes:
+//   "taken <entry number> <text> <CRC-32>\n"   the name the entry's file got
+//   "ended <CRC-32>\n"                          the pass ended (after its notes)
+// so that ending a pass appends a few bytes instead of writing the journal
+// again. A last note cut short (the writer died in the middle) is left out.
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "journal/stored_journal.h"
 
@@ -47,6 +56,11 @@ struct DecodedJournal {
 // Reads a journal file's bytes strictly: anything but exactly what
 // EncodeJournal writes is a problem.
 DecodedJournal DecodeJournal(std::string_view bytes);
+
+// The notes that record how a pass ended: the names taken by the renamed
+// entries (by their number in the stored journal), then the end itself.
+// Nothing when a name cannot be stored (see EncodeJournal).
+std::optional<std::string> EncodeEndNotes(const std::vector<std::pair<std::size_t, Text>>& taken);
 
 // The header, byte count and checksum around a body: the framing that
 // EncodeJournal puts around its body, for tests and the fuzz target to reach

@@ -190,6 +190,12 @@ int JournalStore::Write(LockedJournal& lock, const StoredJournal& journal, Durab
     return 0;
 }
 
+int JournalStore::Append(LockedJournal& lock, std::string_view bytes) {
+    if (!lock.Held()) return EBADF;
+    if (::lseek(lock.Descriptor(), 0, SEEK_END) < 0) return errno;
+    return WriteAll(lock.Descriptor(), bytes);
+}
+
 int JournalStore::Remove(LockedJournal& lock) {
     if (!lock.Held()) return EBADF;
     const int err = ::unlink((dir_ + "/" + lock.FileName()).c_str()) == 0 ? 0 : errno;

@@ -74,6 +74,10 @@ public:
     // older one that is not running go.
     int Write(LockedJournal& lock, const StoredJournal& journal, Durability durability = Durability::Synced);
 
+    // Adds bytes at the end of a journal this process holds, without fsync:
+    // notes of a running pass (see journal_format.h). Returns 0 or an errno.
+    int Append(LockedJournal& lock, std::string_view bytes);
+
     // Deletes a journal this process holds (a damaged one included).
     int Remove(LockedJournal& lock);
 

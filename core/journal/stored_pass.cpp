@@ -6,13 +6,20 @@
 #include "base/errno_mapping.h"
 #include "base/error_numbers.h"
 #include "naming/file_name_rules.h"
+#include "journal/journal_format.h"
 
 namespace morvane {
+
+namespace {
+
+bool Stored(const JournalEntry& entry) { return !entry.Planned.empty() && entry.State != EntryState::Gone; }
+
+}  // namespace
 
 StoredJournal ToStored(const RenameJournal& journal, JournalState state) {
     StoredJournal stored{journal.Directory, state, {}, journal.DirectoryIdentity};
     for (const JournalEntry& entry : journal.Entries) {
-        if (entry.Planned.empty() || entry.State == EntryState::Gone) continue;
+        if (!Stored(entry)) continue;
         StoredEntry s;
         s.Identity = entry.Identity;
         s.OldName = entry.From;
@@ -63,15 +70,22 @@ bool HasRenamed(const RenameJournal& journal) {
 }
 
 ErrorNumber StoredPassRecorder::Begin(const RenameJournal& planned) {
+    storedIndex_.clear();
+    std::size_t next = 0;
+    for (const JournalEntry& entry : planned.Entries) storedIndex_.push_back(Stored(entry) ? next++ : std::size_t(-1));
     const int err = store_.Create(ToStored(planned, JournalState::Running), lock_);
     return err == 0 ? ErrNone : ErrorNumberForErrno(err, false);
 }
 
 void StoredPassRecorder::End(const RenameJournal& done) {
     if (!lock_.Held()) return;
-    // Not synced: atomic against a crash of the program, and the journal
-    // written before the first rename already covers a power failure.
-    store_.Write(lock_, ToStored(done, JournalState::Finished), Durability::Lazy);
+    std::vector<std::pair<std::size_t, Text>> taken;
+    for (std::size_t i = 0; i < done.Entries.size() && i < storedIndex_.size(); ++i)
+        if (done.Entries[i].State == EntryState::Renamed && storedIndex_[i] != std::size_t(-1))
+            taken.emplace_back(storedIndex_[i], done.Entries[i].To);
+    // Not synced: the journal written before the first rename already covers
+    // a power failure; a journal whose end is lost is recovered as unfinished.
+    if (const auto notes = EncodeEndNotes(taken)) (void)store_.Append(lock_, *notes);
     lock_.Release();
 }
 

@@ -129,3 +129,37 @@ TEST(JournalFormat, RefusesToStoreWhatItCouldNotReadBack) {
     };
     for (const auto& row : rows) EXPECT_FALSE(EncodeJournal(row.journal)) << row.name;
 }
+
+TEST(JournalFormat, NotesAppendedWhenAPassEndsAreReadIntoTheJournal) {
+    const std::string running = *EncodeJournal(RunningJournal(u"/home/me/Photos"));
+    const std::string notes = *EncodeEndNotes({{0, u"P0001-1.jpg"}, {2, u"Photo"}});
+    const std::string lastTaken = notes.substr(0, notes.rfind("ended"));
+    struct Row { const char* name; std::string bytes; JournalProblem problem; JournalState state; std::vector<Text> taken; };
+    const Row rows[] = {
+        {"names taken and the end", running + notes, JournalProblem::None, JournalState::Finished,
+         {u"P0001-1.jpg", u"", u"Photo"}},
+        {"the end alone: nothing renamed", running + *EncodeEndNotes({}), JournalProblem::None,
+         JournalState::Finished, {u"", u"", u""}},
+        {"names without the end: the pass never ended", running + lastTaken, JournalProblem::None,
+         JournalState::Running, {u"P0001-1.jpg", u"", u"Photo"}},
+        {"the last note cut short is left out", running + notes.substr(0, notes.size() - 3), JournalProblem::None,
+         JournalState::Running, {u"P0001-1.jpg", u"", u"Photo"}},
+        {"a damaged note", running + "x" + notes.substr(1), JournalProblem::Garbled, JournalState::Running, {}},
+        {"a note after the end", running + notes + lastTaken, JournalProblem::Garbled, JournalState::Running, {}},
+        {"notes after a journal that is not running", *EncodeJournal(FinishedJournal(u"/d")) + notes,
+         JournalProblem::Garbled, JournalState::Running, {}},
+        {"an entry number past the entries", running + *EncodeEndNotes({{3, u"x"}}), JournalProblem::Garbled,
+         JournalState::Running, {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const DecodedJournal read = DecodeJournal(row.bytes);
+        ASSERT_EQ(read.Problem, row.problem);
+        if (row.problem != JournalProblem::None) continue;
+        EXPECT_EQ(read.Journal.State, row.state);
+        std::vector<Text> taken;
+        for (const StoredEntry& entry : read.Journal.Entries) taken.push_back(entry.TakenName);
+        EXPECT_EQ(taken, row.taken);
+    }
+    EXPECT_FALSE(EncodeEndNotes({{0, u"a/b"}})) << "a name that is not one plain file name";
+}
