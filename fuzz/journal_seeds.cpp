@@ -30,12 +30,15 @@ int main(int argc, char** argv) {
     const StoredJournal journals[] = {
         {u"/", JournalState::Running, {}, std::nullopt},
         {u"/home/me/Photos", JournalState::Running,
-         {{u"a.jpg", u"P0001.jpg", u"", false, u"", handle}, {u"photo", u"Photo", u"", false, u"", birth}}, handle},
+         {{u"a.jpg", u"P0001.jpg", u"", StoredEntryState::NotRenamed, handle},
+          {u"photo", u"Photo", u"", StoredEntryState::NotRenamed, birth}},
+         handle},
         {u"/home/me/Fotos \u00e9t\u00e9", JournalState::Finished,
-         {{u"a\nb.jpg", u"P0001.jpg", u"P0001-1.jpg", true, u"", print},
-          {u"photo", u"Photo", u"Photo", true, u".morvane-7-1", std::nullopt}},
+         {{u"a\nb.jpg", u"P0001.jpg", u"P0001-1.jpg", StoredEntryState::Renamed, print},
+          {u"photo", u"Photo", u"Photo", StoredEntryState::Renamed, std::nullopt},
+          {u"b.jpg", u"P0002.jpg", u"", StoredEntryState::Restored, handle}},
          folder},
-        {u"/x", JournalState::Undone, {{u"3:abc", u"\U0001F600", u"\U0001F600-1", true, u"", birth}}, birth},
+        {u"/x", JournalState::Undone, {{u"3:abc", u"\U0001F600", u"\U0001F600-1", StoredEntryState::Renamed, birth}}, birth},
     };
     int n = 0;
     for (const auto& journal : journals) {

@@ -28,8 +28,7 @@ bool StorableIdentity(const std::optional<FileIdentity>& id) {
 
 bool StorableEntry(const StoredEntry& e) {
     return StorableIdentity(e.Identity) && StorableName(e.OldName, false) && StorableName(e.PlannedName, false) &&
-           StorableName(e.TakenName, true) &&
-           StorableName(e.TemporaryName, true);
+           StorableName(e.TakenName, true);
 }
 
 std::string_view StateWord(JournalState state) {
@@ -170,33 +169,46 @@ bool ReadState(Cursor& in, JournalState& state) {
     return false;
 }
 
-bool ReadEntry(Cursor& in, StoredEntry& e) {
-    std::uint64_t renamed = 0;
-    const bool ok = in.Literal("entry ") == Read::Ok && in.Identity(' ', e.Identity) == Read::Ok &&
-                    in.Number(1, ' ', renamed) == Read::Ok &&
-                    in.TextField(MaxFileNameBytes, ' ', e.OldName) == Read::Ok &&
-                    in.TextField(MaxFileNameBytes, ' ', e.PlannedName) == Read::Ok &&
-                    in.TextField(MaxFileNameBytes, ' ', e.TakenName) == Read::Ok &&
-                    in.TextField(MaxFileNameBytes, '\n', e.TemporaryName) == Read::Ok;
-    e.Renamed = renamed == 1;
+// Versions 1 and 2 named a file by device and inode number, which is no
+// identity: their entries are read without one, so that they are reported and
+// never acted on. Version 1 knew no restored entries and ended each entry with
+// a name that was always empty; it is read and dropped.
+bool ReadEntry(Cursor& in, std::uint64_t version, StoredEntry& e) {
+    std::uint64_t state = 0, device = 0, inode = 0;
+    Text unused;
+    const bool first = version == 1;
+    bool ok = in.Literal("entry ") == Read::Ok;
+    if (version >= 3) {
+        ok = ok && in.Identity(' ', e.Identity) == Read::Ok;
+    } else {
+        ok = ok && in.Number(UINT64_MAX, ' ', device) == Read::Ok && in.Number(UINT64_MAX, ' ', inode) == Read::Ok;
+    }
+    ok = ok && in.Number(first ? 1 : 2, ' ', state) == Read::Ok &&
+         in.TextField(MaxFileNameBytes, ' ', e.OldName) == Read::Ok &&
+         in.TextField(MaxFileNameBytes, ' ', e.PlannedName) == Read::Ok &&
+         in.TextField(MaxFileNameBytes, first ? ' ' : '\n', e.TakenName) == Read::Ok;
+    if (ok && first) ok = in.TextField(MaxFileNameBytes, '\n', unused) == Read::Ok && StorableName(unused, true);
+    e.State = static_cast<StoredEntryState>(state);
     return ok && StorableEntry(e);
 }
 
 // The body has passed its checksum: anything out of place in it is damage
 // (or a writer's fault), never a short read.
-bool ReadBody(std::string_view body, StoredJournal& journal) {
+bool ReadBody(std::string_view body, std::uint64_t version, StoredJournal& journal) {
     Cursor in(body);
     std::uint64_t count = 0;
     if (!ReadState(in, journal.State)) return false;
-    if (in.Literal("directory ") != Read::Ok || in.TextField(MaxDirectoryBytes, ' ', journal.Directory) != Read::Ok ||
-        !StorableDirectory(journal.Directory) || in.Identity('\n', journal.DirectoryIdentity) != Read::Ok)
+    const bool identities = version >= 3;
+    if (in.Literal("directory ") != Read::Ok ||
+        in.TextField(MaxDirectoryBytes, identities ? ' ' : '\n', journal.Directory) != Read::Ok ||
+        !StorableDirectory(journal.Directory) || (identities && in.Identity('\n', journal.DirectoryIdentity) != Read::Ok))
         return false;
     if (in.Literal("entries ") != Read::Ok || in.Number(MaxJournalEntries, '\n', count) != Read::Ok) return false;
     // Entries are kept as they are read, never reserved by the count: a
     // damaged count costs no memory that the body does not hold.
     for (std::uint64_t i = 0; i < count; ++i) {
         StoredEntry e;
-        if (!ReadEntry(in, e)) return false;
+        if (!ReadEntry(in, version, e)) return false;
         journal.Entries.push_back(std::move(e));
     }
     return in.Left() == 0;
@@ -230,7 +242,7 @@ bool ApplyNotes(std::string_view notes, StoredJournal& journal) {
             if (index >= journal.Entries.size() || !IsPlainFileName(taken)) return false;
             StoredEntry& entry = journal.Entries[static_cast<std::size_t>(index)];
             entry.TakenName = std::move(taken);
-            entry.Renamed = true;
+            entry.State = StoredEntryState::Renamed;
         }
         notes.remove_prefix(what + kChecksumLineBytes);
     }
@@ -257,9 +269,8 @@ std::optional<std::string> EncodeJournal(const StoredJournal& journal) {
         if (!StorableEntry(e)) return std::nullopt;
         body += "entry ";
         AppendIdentity(body, e.Identity);
-        body += ' ';
-        body += e.Renamed ? '1' : '0';
-        for (const Text* field : {&e.OldName, &e.PlannedName, &e.TakenName, &e.TemporaryName}) {
+        body += ' ' + std::to_string(static_cast<int>(e.State));
+        for (const Text* field : {&e.OldName, &e.PlannedName, &e.TakenName}) {
             body += ' ';
             AppendText(body, *field);
         }
@@ -285,9 +296,9 @@ std::optional<std::string> EncodeEndNotes(const std::vector<std::pair<std::size_
     return notes;
 }
 
-std::string FrameJournalBody(std::string_view body) {
+std::string FrameJournalBody(std::string_view body, int version) {
     std::string framed(kMagic);
-    framed += std::to_string(JournalVersion) + "\n" + std::to_string(body.size()) + "\n";
+    framed += std::to_string(version) + "\n" + std::to_string(body.size()) + "\n";
     framed += body;
     framed += HexOf(Crc32(framed)) + "\n";
     return framed;
@@ -311,7 +322,8 @@ DecodedJournal DecodeJournal(std::string_view bytes) {
     const std::size_t checked = bytes.size() - in.Left() + bodySize;
     const std::string_view body = bytes.substr(checked - bodySize, bodySize);
     if (bytes.substr(checked, kChecksumLineBytes) != HexOf(Crc32(bytes.substr(0, checked))) + "\n" ||
-        !ReadBody(body, out.Journal) || !ApplyNotes(bytes.substr(checked + kChecksumLineBytes), out.Journal))
+        !ReadBody(body, version, out.Journal) ||
+        !ApplyNotes(bytes.substr(checked + kChecksumLineBytes), out.Journal))
         return {JournalProblem::Garbled, {}};
     return out;
 }

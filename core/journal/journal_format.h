@@ -10,7 +10,11 @@
 //   "directory <text> <identity>\n"
 //   "entries <count>\n"
 // and per entry
-//   "entry <identity> <renamed 0|1> <old> <planned> <taken> <temporary>\n"
+//   "entry <identity> <state 0|1|2> <old> <planned> <taken>\n"
+// (state: not renamed, renamed, restored by an undo). Versions 1 and 2, still
+// read, named files by "<device> <inode>" (read as no identity: never acted
+// on) and had no directory identity; version 1 had "<renamed 0|1>" and a last
+// "<temporary>" field that was never used.
 // where every <text> is "<UTF-8 byte count>:<UTF-8 bytes>", so a name may hold
 // any character, a newline included, and an <identity> is "-" (none) or
 // "<handle|birth|print>:<file system id>:<inode>:<key in lowercase hex>".
@@ -34,7 +38,7 @@
 
 namespace morvane {
 
-inline constexpr int JournalVersion = 2;
+inline constexpr int JournalVersion = 3;
 // Bounds that keep a damaged or hostile file from making the reader allocate
 // without limit.
 inline constexpr std::size_t MaxJournalBytes = 256u << 20;
@@ -65,6 +69,6 @@ std::optional<std::string> EncodeEndNotes(const std::vector<std::pair<std::size_
 // The header, byte count and checksum around a body: the framing that
 // EncodeJournal puts around its body, for tests and the fuzz target to reach
 // the body's reader.
-std::string FrameJournalBody(std::string_view body);
+std::string FrameJournalBody(std::string_view body, int version = JournalVersion);
 
 }  // namespace morvane

@@ -1,16 +1,25 @@
 #include "journal/stored_pass.h"
 
-#include <set>
-
-#include "files/directory_path.h"
 #include "base/errno_mapping.h"
 #include "base/error_numbers.h"
-#include "naming/file_name_rules.h"
 #include "journal/journal_format.h"
+#include "naming/file_name_rules.h"
 
 namespace morvane {
-
 namespace {
+
+StoredEntryState StoredStateOf(EntryState state) {
+    switch (state) {
+    case EntryState::Renamed:
+    case EntryState::Interrupted: return StoredEntryState::Renamed;
+    case EntryState::Restored: return StoredEntryState::Restored;
+    case EntryState::NotRenamed:
+    case EntryState::Gone: break;
+    }
+    return StoredEntryState::NotRenamed;
+}
+
+ErrorNumber StoreError(int err) { return err == 0 ? ErrNone : ErrorNumberForErrno(err, false); }
 
 bool Stored(const JournalEntry& entry) { return !entry.Planned.empty() && entry.State != EntryState::Gone; }
 
@@ -24,7 +33,7 @@ StoredJournal ToStored(const RenameJournal& journal, JournalState state) {
         s.Identity = entry.Identity;
         s.OldName = entry.From;
         s.PlannedName = entry.Planned;
-        s.Renamed = entry.State == EntryState::Renamed || entry.State == EntryState::Interrupted;
+        s.State = StoredStateOf(entry.State);
         if (state != JournalState::Running && entry.State == EntryState::Renamed) s.TakenName = entry.To;
         stored.Entries.push_back(std::move(s));
     }
@@ -42,9 +51,10 @@ RenameJournal FromStored(const StoredJournal& stored) {
         entry.Identity = s.Identity;
         if (stored.State == JournalState::Running)
             entry.State = s.PlannedName != s.OldName ? EntryState::Interrupted : EntryState::NotRenamed;
+        else if (s.State == StoredEntryState::Renamed)
+            entry.State = s.TakenName.empty() ? EntryState::Interrupted : EntryState::Renamed;
         else
-            entry.State = s.Renamed ? (s.TakenName.empty() ? EntryState::Interrupted : EntryState::Renamed)
-                                    : EntryState::NotRenamed;
+            entry.State = s.State == StoredEntryState::Restored ? EntryState::Restored : EntryState::NotRenamed;
         journal.Entries.push_back(std::move(entry));
     }
     return journal;
@@ -54,11 +64,10 @@ std::size_t CountRenamed(const RenameJournal& journal, FileRenamer& renamer) {
     std::size_t renamed = 0;
     const EnteredDirectory entered(renamer, journal.Directory, journal.DirectoryIdentity);
     for (const JournalEntry& entry : journal.Entries) {
-        if (entry.State == EntryState::Renamed) {
-            ++renamed;
-        } else if (entry.State == EntryState::Interrupted) {
-            if (entered.Error() != ErrNone || !entry.Identity || !renamer.Holds(entry.From, *entry.Identity)) ++renamed;
-        }
+        if (entry.State != EntryState::Renamed && entry.State != EntryState::Interrupted) continue;
+        // Known by its identity: not counted when it is back under its old name.
+        if (entered.Error() == ErrNone && entry.Identity && renamer.Holds(entry.From, *entry.Identity)) continue;
+        ++renamed;
     }
     return renamed;
 }
@@ -70,47 +79,35 @@ bool HasRenamed(const RenameJournal& journal) {
 }
 
 ErrorNumber StoredPassRecorder::Begin(const RenameJournal& planned) {
+    if (store_.MakeReady() != 0) return ErrorNumber::JournalFolderUnusable;
     storedIndex_.clear();
     std::size_t next = 0;
     for (const JournalEntry& entry : planned.Entries) storedIndex_.push_back(Stored(entry) ? next++ : std::size_t(-1));
-    const int err = store_.Create(ToStored(planned, JournalState::Running), lock_);
-    return err == 0 ? ErrNone : ErrorNumberForErrno(err, false);
+    return StoreError(store_.Create(ToStored(planned, JournalState::Running), lock_));
 }
 
-void StoredPassRecorder::End(const RenameJournal& done) {
-    if (!lock_.Held()) return;
+ErrorNumber StoredPassRecorder::End(const RenameJournal& done) {
+    if (!lock_.Held()) return ErrUnexpected;
+    // Nothing to undo: the pass leaves nothing in the history.
+    if (!HasRenamed(done)) return StoreError(store_.Remove(lock_));
     std::vector<std::pair<std::size_t, Text>> taken;
     for (std::size_t i = 0; i < done.Entries.size() && i < storedIndex_.size(); ++i)
         if (done.Entries[i].State == EntryState::Renamed && storedIndex_[i] != std::size_t(-1))
             taken.emplace_back(storedIndex_[i], done.Entries[i].To);
-    // Not synced: the journal written before the first rename already covers
-    // a power failure; a journal whose end is lost is recovered as unfinished.
-    if (const auto notes = EncodeEndNotes(taken)) (void)store_.Append(lock_, *notes);
-    lock_.Release();
+    const auto notes = EncodeEndNotes(taken);
+    if (!notes) return ErrUnexpected;
+    // Appended, not synced, the journal neither read nor encoded again: the
+    // journal written before the first rename already covers a power failure
+    // (a journal whose end is lost is recovered as an unfinished pass).
+    return StoreError(store_.AppendEnd(lock_, *notes));
 }
 
 ErrorNumber StoreAfterUndo(JournalStore& store, LockedJournal& lock, const RenameJournal& journal) {
-    const JournalState state = HasRenamed(journal) ? JournalState::Finished : JournalState::Undone;
+    if (!lock.Held()) return ErrUnexpected;
+    if (!HasRenamed(journal)) return StoreError(store.Remove(lock));
     // Not synced: a journal that still shows a restored file as renamed only
     // makes a later undo find it already back.
-    const int err = store.Write(lock, ToStored(journal, state), Durability::Lazy);
-    return err == 0 ? ErrNone : ErrorNumberForErrno(err, false);
-}
-
-ErrorNumber RecordUndo(JournalStore& store, const RenameJournal& journal) {
-    int error = 0;
-    auto ended = store.FindLatestEnded(error);
-    if (!ended || ended->Problem != JournalProblem::None) return ErrNone;
-    const StoredJournal& stored = ended->Journal;
-    // Only the same pass: same directory, and the same files by identity.
-    const StoredJournal undone = ToStored(journal, JournalState::Finished);
-    if (stored.Directory != journal.Directory) return ErrNone;
-    std::set<std::string> files;
-    for (const StoredEntry& entry : stored.Entries)
-        if (entry.Identity) files.insert(entry.Identity->Key);
-    for (const StoredEntry& entry : undone.Entries)
-        if (!entry.Identity || !files.count(entry.Identity->Key)) return ErrNone;
-    return StoreAfterUndo(store, ended->Lock, journal);
+    return StoreError(store.Write(lock, ToStored(journal, JournalState::Finished), Durability::Lazy));
 }
 
 }  // namespace morvane

@@ -1,6 +1,7 @@
 #pragma once
 // Journals for the tests of the journal's layout and store.
 #include <cstdint>
+#include <optional>
 
 #include "journal/stored_journal.h"
 
@@ -11,10 +12,12 @@ inline morvane::FileIdentity HandleIdentity(std::uint64_t inode) {
     return {morvane::IdentityKind::Handle, 2049, inode, key};
 }
 
+// Renamed when it took a name, not renamed otherwise, unless told.
 inline morvane::StoredEntry JournalEntry(std::uint64_t inode, morvane::Text old, morvane::Text planned,
-                                         morvane::Text taken = {}, morvane::Text temporary = {}) {
-    const bool renamed = !taken.empty();
-    return {std::move(old), std::move(planned), std::move(taken), renamed, std::move(temporary), HandleIdentity(inode)};
+                                         morvane::Text taken = {}, std::optional<morvane::StoredEntryState> state = {}) {
+    using enum morvane::StoredEntryState;
+    const auto s = state.value_or(taken.empty() ? NotRenamed : Renamed);
+    return {std::move(old), std::move(planned), std::move(taken), s, HandleIdentity(inode)};
 }
 
 // A pass over three files as it is stored before the first rename.
@@ -30,6 +33,6 @@ inline morvane::StoredJournal FinishedJournal(morvane::Text dir) {
     return {std::move(dir), morvane::JournalState::Finished,
             {JournalEntry(11, u"a.jpg", u"P0001.jpg", u"P0001-1.jpg"),
              JournalEntry(12, u"b.jpg", u"P0002.jpg", u"P0002.jpg"),
-             JournalEntry(13, u"photo", u"Photo", u"Photo", u".morvane-7-1")},
+             JournalEntry(13, u"photo", u"Photo", u"Photo")},
             HandleIdentity(2)};
 }

@@ -28,14 +28,15 @@ TEST(JournalFormat, WhatIsWrittenReadsBackEqual) {
           std::nullopt}},
         {"largest numbers and longest name",
          {u"/d", JournalState::Finished,
-          {{Text(255, u'n'), Text(85, u'\u20ac'), longest, true, u"t",
-            FileIdentity{IdentityKind::Handle, ULLONG_MAX, ULLONG_MAX, std::string(MaxIdentityKeyBytes, '\xff')}}},
+          {{Text(255, u'n'), Text(85, u'\u20ac'), longest, StoredEntryState::Renamed,
+            FileIdentity{IdentityKind::Handle, ULLONG_MAX, ULLONG_MAX, std::string(MaxIdentityKeyBytes, '\xff')}},
+           JournalEntry(2, u"a", u"b", {}, StoredEntryState::Restored)},
           std::nullopt}},
         {"every kind of identity, and none",
          {u"/d", JournalState::Finished,
-          {{u"a", u"b", u"b", true, {}, FileIdentity{IdentityKind::InodeBirth, 7, 12, std::string("f\0\x01\x02", 4)}},
-           {u"c", u"d", u"d", true, {}, FileIdentity{IdentityKind::Fingerprint, 0, 0, "f0123456789"}},
-           {u"e", u"f", {}, false, {}, std::nullopt}},
+          {{u"a", u"b", u"b", StoredEntryState::Renamed, FileIdentity{IdentityKind::InodeBirth, 7, 12, std::string("f\0\x01\x02", 4)}},
+           {u"c", u"d", u"d", StoredEntryState::Renamed, FileIdentity{IdentityKind::Fingerprint, 0, 0, "f0123456789"}},
+           {u"e", u"f", {}, StoredEntryState::NotRenamed, std::nullopt}},
           FileIdentity{IdentityKind::Fingerprint, 0, 0, "d"}}},
     };
     for (const auto& row : rows) {
@@ -67,7 +68,9 @@ TEST(JournalFormat, EveryChangedByteIsRejected) {
 }
 
 TEST(JournalFormat, ReadsNothingButWhatTheWriterWrites) {
-    const std::string body = "state running\ndirectory 4:/tmp birth:1:9:6400\nentries 1\nentry handle:1:2:66ab 0 1:a 1:b 0: 0:\n";
+    const std::string body = "state running\ndirectory 4:/tmp birth:1:9:6400\nentries 1\nentry handle:1:2:66ab 0 1:a 1:b 0:\n";
+    const std::string secondVersionBody = "state running\ndirectory 4:/tmp\nentries 1\nentry 1 2 0 1:a 1:b 0:\n";
+    const std::string firstVersionBody = "state running\ndirectory 4:/tmp\nentries 1\nentry 1 2 0 1:a 1:b 0: 0:\n";
     const std::string whole = FrameJournalBody(body);
     const auto withBody = [](std::string from, std::string_view what, std::string_view with) {
         return FrameJournalBody(from.replace(from.find(what), what.size(), with));
@@ -76,10 +79,14 @@ TEST(JournalFormat, ReadsNothingButWhatTheWriterWrites) {
         {"well-formed", whole, JournalProblem::None},
         {"empty file", "", JournalProblem::Truncated},
         {"another kind of file", "<?xml version=\"1.0\"?>\n", JournalProblem::Garbled},
-        {"next version", "MORVANE-JOURNAL 3\n" + whole.substr(18), JournalProblem::FutureVersion},
-        {"first version: device and inode, no identity",
-         "MORVANE-JOURNAL 1\n" + FrameJournalBody("state running\ndirectory 4:/tmp\nentries 1\nentry 1 2 0 1:a 1:b 0: 0:\n").substr(18),
+        {"next version", "MORVANE-JOURNAL 4\n" + whole.substr(18), JournalProblem::FutureVersion},
+        {"second version: device and inode, read as no identity", FrameJournalBody(secondVersionBody, 2), JournalProblem::None},
+        {"first version", FrameJournalBody(firstVersionBody, 1), JournalProblem::None},
+        {"first version without its last name", FrameJournalBody(secondVersionBody, 1), JournalProblem::Garbled},
+        {"first version with a restored entry", FrameJournalBody("state running\ndirectory 4:/tmp\nentries 1\nentry 1 2 2 1:a 1:b 0: 0:\n", 1),
          JournalProblem::Garbled},
+        {"a last name the first version had", FrameJournalBody(firstVersionBody, 2), JournalProblem::Garbled},
+        {"device and inode in this version", FrameJournalBody(secondVersionBody), JournalProblem::Garbled},
         {"later version, another layout", "MORVANE-JOURNAL 17\n\x01\x02", JournalProblem::FutureVersion},
         {"version 0", "MORVANE-JOURNAL 0\n" + whole.substr(18), JournalProblem::Garbled},
         {"version with a leading zero", "MORVANE-JOURNAL 01\n" + whole.substr(18), JournalProblem::Garbled},
@@ -101,7 +108,7 @@ TEST(JournalFormat, ReadsNothingButWhatTheWriterWrites) {
         {"count past what the body holds", withBody(body, "entries 1", "entries 999999"), JournalProblem::Garbled},
         {"number with a leading zero", withBody(body, "handle:1", "handle:01"), JournalProblem::Garbled},
         {"inode past 64 bits", withBody(body, ":2:", ":18446744073709551616:"), JournalProblem::Garbled},
-        {"renamed flag 2", withBody(body, " 0 1:a", " 2 1:a"), JournalProblem::Garbled},
+        {"entry state 3", withBody(body, " 0 1:a", " 3 1:a"), JournalProblem::Garbled},
         {"unknown kind of identity", withBody(body, "handle:", "inode:"), JournalProblem::Garbled},
         {"identity without its key", withBody(body, ":66ab ", ": "), JournalProblem::Garbled},
         {"key of odd length", withBody(body, ":66ab ", ":66a "), JournalProblem::Garbled},
@@ -110,7 +117,7 @@ TEST(JournalFormat, ReadsNothingButWhatTheWriterWrites) {
          JournalProblem::Garbled},
         {"directory without identity", withBody(body, " birth:1:9:6400", ""), JournalProblem::Garbled},
         {"no identity", withBody(body, "handle:1:2:66ab", "-"), JournalProblem::None},
-        {"text longer than its line", withBody(body, "0: 0:\n", "0: 5:\n"), JournalProblem::Garbled},
+        {"text longer than its line", withBody(body, "0:\n", "5:\n"), JournalProblem::Garbled},
         {"no final newline", FrameJournalBody(body.substr(0, body.size() - 1)), JournalProblem::Garbled},
     };
     for (const auto& row : rows)
@@ -125,7 +132,7 @@ TEST(JournalFormat, RefusesToStoreWhatItCouldNotReadBack) {
         {"empty planned name", with(JournalEntry(1, u"a", u""))},
         {"unpaired surrogate", with(JournalEntry(1, u"a", Text(1, u'\xD800')))},
         {"taken name \".\"", with(JournalEntry(1, u"a", u"b", u"."))},
-        {"identity with an empty key", with({u"a", u"b", {}, false, {}, FileIdentity{IdentityKind::Handle, 1, 2, ""}})},
+        {"identity with an empty key", with({u"a", u"b", {}, StoredEntryState::NotRenamed, FileIdentity{IdentityKind::Handle, 1, 2, ""}})},
     };
     for (const auto& row : rows) EXPECT_FALSE(EncodeJournal(row.journal)) << row.name;
 }
@@ -162,4 +169,21 @@ TEST(JournalFormat, NotesAppendedWhenAPassEndsAreReadIntoTheJournal) {
         EXPECT_EQ(taken, row.taken);
     }
     EXPECT_FALSE(EncodeEndNotes({{0, u"a/b"}})) << "a name that is not one plain file name";
+}
+
+TEST(JournalFormat, AFirstVersionJournalReadsAsTheSamePass) {
+    // Journals of the first version stay on users' disks: their unused last
+    // name is dropped, whatever it held, and their device and inode numbers
+    // are no identity: the pass is offered, its files never acted on.
+    const struct { const char* name; std::string entry; StoredEntry read; } rows[] = {
+        {"renamed, last name empty", "entry 5 6 1 1:a 1:b 3:b-1 0:\n", {u"a", u"b", u"b-1", StoredEntryState::Renamed, std::nullopt}},
+        {"not renamed, last name set", "entry 5 6 0 1:a 1:b 0: 3:.mv\n", {u"a", u"b", u"", StoredEntryState::NotRenamed, std::nullopt}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const DecodedJournal read =
+            DecodeJournal(FrameJournalBody("state finished\ndirectory 2:/d\nentries 1\n" + row.entry, 1));
+        ASSERT_EQ(read.Problem, JournalProblem::None);
+        EXPECT_EQ(read.Journal, (StoredJournal{u"/d", JournalState::Finished, {row.read}, std::nullopt}));
+    }
 }
