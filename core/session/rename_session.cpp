@@ -106,7 +106,8 @@ RenameOutcome RenameSession::Rename() {
         // pass is never turned back; otherwise an empty pass is reviewed.
         out.ReviewKept = state_ == SessionState::Reviewing;
         if (!out.ReviewKept) {
-            review_ = RenameJournal{directory_, {}};
+            review_ = RenameJournal{};
+            review_.Directory = directory_;
             reviewLock_.Release();
             state_ = SessionState::Reviewing;
         }
