@@ -34,6 +34,7 @@ frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRena
     BuildControls();
     BuildMenus();
     ConnectPreview();
+    ConnectOrdering();
     // F1 opens the help from this window and from its modeless dialogs.
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this, this, &frmMain::MnuHelpHelp_Click);
     f1->setContext(Qt::ApplicationShortcut);
@@ -58,6 +59,7 @@ void frmMain::Form_Load() {
 
 void frmMain::TakeChosenFiles(const QStringList& names) {
     List1->AddNames(names);
+    m_chosen = List1->Names();
     if (List1->count() > 0 && !List1->text(0).isEmpty()) {
         txtFile->setText(List1->text(0));
         Command2->setEnabled(true);
@@ -66,6 +68,7 @@ void frmMain::TakeChosenFiles(const QStringList& names) {
     } else {
         DisableWorkflowButtons();
     }
+    OrderList();
 }
 
 void frmMain::ShowExampleText(const QString& text) { txtExample->setText(text); }
@@ -78,14 +81,17 @@ void frmMain::DisableWorkflowButtons() {
 
 morvane::Options frmMain::Options() const {
     return {ToText(lblPrefix->text()), ToText(lblSufix->text()), ToText(lblStartNumber->text()),
-            ToText(lblLetteringPosition->text())};
+            ToText(lblLetteringPosition->text()), static_cast<morvane::ListOrder>(lblOrder->text().toInt())};
 }
 
 void frmMain::SetOptions(const morvane::Options& options) {
+    const bool reorder = options.Order != Options().Order;
     lblPrefix->setText(ToQString(options.Prefix));
     lblSufix->setText(ToQString(options.Sufix));
     lblStartNumber->setText(ToQString(options.StartNumber));
     lblLetteringPosition->setText(ToQString(options.LetteringPosition));
+    lblOrder->setText(QString::number(static_cast<int>(options.Order)));
+    if (reorder) OrderList();
     RefreshPreview();
 }
 
@@ -102,6 +108,7 @@ void frmMain::Command2_Click() {
 
 // "Extract": analyses the mask and previews the example's new name.
 void frmMain::Command1_Click() {
+    WaitForListOrder();
     const QString point = QLocale().decimalPoint();
     const char16_t separator = point.isEmpty() ? u'.' : point.at(0).unicode();
     const morvane::ExtractResult result =

@@ -3,7 +3,11 @@
 // and the options dialog reach it only through the operations below.
 #include <QMainWindow>
 #include <QPointer>
+#include <QElapsedTimer>
 #include <QStringList>
+
+#include <unordered_set>
+#include <vector>
 
 #include "mount_table_source.h"
 #include "naming/options.h"
@@ -19,6 +23,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class NameListBox;
+class ListOrderer;
+struct OrderedChoice;
+class QTimer;
 class SettingsStore;
 class frmDir;
 class frmPreview;
@@ -41,7 +48,8 @@ public:
     // The chooser's "&OK": appends the names to the file list in the given
     // order. When the list's first entry is not empty it becomes the example
     // name, "Set Mask" and "Extract" are enabled and "Rename" disabled;
-    // otherwise all three are disabled.
+    // otherwise all three are disabled. The list is then put in the order
+    // the options ask for; the example stays.
     void TakeChosenFiles(const QStringList& names);
     // Puts the text in the example new name box.
     void ShowExampleText(const QString& text);
@@ -97,6 +105,17 @@ private:
     morvane::Prediction PredictRename();
     // The list's entries in list order, as a pass takes them.
     std::vector<morvane::Text> ListedNames() const;
+    // The list in the order of the options (frmMain_order.cpp): ordering
+    // starts whenever files are chosen or the order changes; what needs the
+    // list's final order waits for it.
+    void ConnectOrdering();
+    void OrderList();
+    void ShowOrderedList(OrderedChoice ordered);
+    void WaitForListOrder();
+    void ShowOrderProgress();
+    void List1_MoveRequested(int from, int to);
+    // Empties the list and forgets the choice it showed.
+    void ClearList();
 
     morvane::WorkState& m_ws;
     SettingsStore& m_store;
@@ -119,4 +138,12 @@ private:
     QLabel* lblSufix = nullptr;
     QLabel* lblStartNumber = nullptr;
     QLabel* lblLetteringPosition = nullptr;
+    QLabel* lblOrder = nullptr;          // the list order's number, "0".."3"
+    QLabel* lblOrderProgress = nullptr;  // shown while a long ordering reads the files
+
+    std::vector<morvane::Text> m_chosen;  // the files chosen, in the chooser's name order
+    std::unordered_set<morvane::Text> m_noDateTaken;  // listed by modification time instead
+    ListOrderer* m_orderer = nullptr;
+    QTimer* m_orderProgress = nullptr;
+    QElapsedTimer m_orderStarted;
 };

@@ -24,7 +24,7 @@ frmDir* frmMain::dirDialog() {
 }
 
 void frmMain::Command3_Click() {
-    List1->clear();
+    ClearList();
     txtMask->setText("");
     txtFile->setText("");
     txtExample->setText("");
@@ -34,6 +34,7 @@ void frmMain::Command3_Click() {
 }
 
 void frmMain::Command4_Click() {
+    WaitForListOrder();
     const std::vector<morvane::Text> entries = ListedNames();
     frmDir* dialog = dirDialog();
     const morvane::Text directory = PassDirectory();
@@ -55,7 +56,7 @@ void frmMain::Command4_Click() {
         return;
     }
     txtMask->setText("");
-    List1->clear();
+    ClearList();
     txtFile->setText("");
     dialog->OpenReview(ToQString(directory));
     RefreshUndoLast();

@@ -116,7 +116,7 @@ void frmMain::TakeFileChoice(const morvane::FileChoice& choice) {
         return;
     }
     // As "Select " before a choice: the earlier choice goes.
-    List1->clear();
+    ClearList();
     txtMask->setText("");
     txtFile->setText("");
     txtExample->setText("");
