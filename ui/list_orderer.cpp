@@ -23,11 +23,10 @@ OrderedChoice OrderChoice(const morvane::Text& directory, const std::vector<morv
 
 ListOrderer::ListOrderer(Delivery deliver, QObject* parent) : QObject(parent), deliver_(std::move(deliver)) {}
 
-// No reading outlives the window: the one under way stops at its next file.
-ListOrderer::~ListOrderer() {
-    Cancel();
-    if (watcher_) watcher_->waitForFinished();
-}
+// The reading under way stops at its next file. It owns what it works on, so
+// the window need not wait for it, which a file on a hung network mount
+// could otherwise make it do.
+ListOrderer::~ListOrderer() { Cancel(); }
 
 void ListOrderer::Start(const morvane::Text& directory, std::vector<morvane::Text> names, morvane::ListOrder order) {
     Cancel();
