@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 
 #include "files/file_choice.h"
 #include "frmMain.h"
@@ -36,7 +37,7 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     }
     if (parser.isSet(help)) {
         Print(stdout, parser.helpText());
-        const QString helpFile = HelpFileFor(QCoreApplication::applicationDirPath());
+        const QString helpFile = HelpFileFor(QCoreApplication::applicationDirPath(), QLocale().uiLanguages());
         if (QFileInfo(helpFile).isFile()) Print(stdout, "\nThe full help (HTML, also on F1): " + helpFile + "\n");
         return {0, {}};
     }
