@@ -21,9 +21,7 @@
 #include "files/mount_table.h"
 #include "mount_table_source.h"
 #include "qt_text.h"
-#include "pass/rename_pass.h"
 #include "report_text.h"
-#include "journal/stored_pass.h"
 #include "settings_store.h"
 
 namespace {
@@ -47,10 +45,8 @@ QString HomeDirectory() {
 
 }  // namespace
 
-frmDir::frmDir(frmMain& main, morvane::WorkState& ws, SettingsStore& store, morvane::FileRenamer& renamer,
-               const MountTableSource& mounts, morvane::JournalStore* journals)
-    : QDialog(&main), m_main(main), m_ws(ws), m_store(store), m_renamer(renamer), m_mounts(mounts),
-      m_journals(journals) {
+frmDir::frmDir(frmMain& main, morvane::RenameSession& session, SettingsStore& store, const MountTableSource& mounts)
+    : QDialog(&main), m_main(main), m_session(session), m_store(store), m_mounts(mounts) {
     setObjectName("frmDir");
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
@@ -132,38 +128,38 @@ void frmDir::ListDirectory() {
 
 void frmDir::Command1_Click() {
     m_store.write("Dir", Dir1->path());
-    if (Command1->text() != "Accept") {
-        // The pass works where the files were chosen.
-        m_ws.DirPath = ToText(Dir1->path());
-        m_ws.LastIndex = File1->count() - 1;
-        // Rows in the list's own order, not in the order they were clicked.
+    if (m_mode == DirMode::Choosing) {
+        // Rows in the list's own order, not in the order they were clicked;
+        // the pass works where they were chosen.
         const std::vector<int> rows = File1->SelectedRows();
         QStringList chosen;
         chosen.reserve(static_cast<qsizetype>(rows.size()));
         for (const int row : rows) chosen << File1->text(row);
-        m_main.TakeChosenFiles(chosen);
+        m_main.TakeChosenFiles(Dir1->path(), chosen);
     } else {
+        (void)m_session.Accept();  // refused only when nothing is under review any more
         m_main.DisableWorkflowButtons();
     }
     HideAndClose();
 }
 
 void frmDir::Command2_Click() {
-    if (Command2->text() == "Undo") {
-        morvane::UndoOutcome outcome;
+    if (m_mode == DirMode::Reviewing) {
+        morvane::SessionUndo outcome;
         {
             BusyCursor busy;
-            outcome = morvane::UndoLastPass(m_ws.Journal, m_renamer);
-            if (m_journals) morvane::RecordUndo(*m_journals, m_ws.Journal);
+            outcome = m_session.Undo();
         }
-        if (outcome.FirstError != morvane::ErrNone) {
-            // Stays open in review mode, so that "Undo" can be pressed again,
-            // showing the names as they now are. A successful undo closes
-            // the dialog and reads nothing.
+        if (outcome.State == morvane::SessionState::Reviewing) {
+            // A file could not be restored: stays open in review mode, so that
+            // "Undo" can be pressed again, showing the names as they now are.
+            // A successful undo closes the dialog and reads nothing.
             ListDirectory();
-            m_main.ShowExampleText(ErrorText(outcome.FirstError));
+            m_main.ShowExampleText(ErrorText(outcome.Error));
             return;
         }
+        // Every file is back, but the history could not record it.
+        if (outcome.Error != morvane::ErrNone) m_main.ShowExampleText(ErrorText(outcome.Error));
         Command2->setEnabled(false);
     }
     m_main.DisableWorkflowButtons();
@@ -182,7 +178,7 @@ void frmDir::OpenChooser() {
     activateWindow();
 }
 
-bool frmDir::InReview() const { return Command1->text() == "Accept"; }
+bool frmDir::InReview() const { return m_mode == DirMode::Reviewing; }
 
 void frmDir::OpenReview(const QString& directory) {
     // A dialog already shown reads the directory as it moves there.
@@ -192,6 +188,7 @@ void frmDir::OpenReview(const QString& directory) {
     show();
     raise();
     activateWindow();
+    m_mode = DirMode::Reviewing;
     Command1->setText("Accept");
     Command2->setText("Undo");
     Command2->setEnabled(true);
@@ -204,6 +201,9 @@ void frmDir::HideAndClose() {
 }
 
 void frmDir::closeEvent(QCloseEvent* event) {
+    // Closed by its frame while reviewing: the names stay as they are, so
+    // that a new choice can follow; "Undo Last Rename" can still undo them.
+    if (m_mode == DirMode::Reviewing) (void)m_session.Accept();
     m_closed = true;
     QDialog::closeEvent(event);
     // "Undo Last Rename" waited while a pass was under review.

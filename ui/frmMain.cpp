@@ -17,22 +17,22 @@
 #include "frmOptions.h"
 #include "help_file_location.h"
 #include "help_window.h"
-#include "naming/mask_preview.h"
 #include "name_list_box.h"
 #include "options_logic.h"
 #include "qt_text.h"
 #include "report_text.h"
 #include "settings_store.h"
 
-frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRenamer& renamer,
-                 const MountTableSource& mounts, morvane::JournalStore* journals, QWidget* parent)
-    : QMainWindow(parent), m_ws(ws), m_store(store), m_renamer(renamer), m_mounts(mounts), m_journals(journals) {
+frmMain::frmMain(morvane::RenameSession& session, SettingsStore& store, const MountTableSource& mounts,
+                 QWidget* parent)
+    : QMainWindow(parent), m_session(session), m_store(store), m_mounts(mounts) {
     setObjectName("frmMain");
     setWindowTitle("Morvane");
     QApplication::setWindowIcon(AppIcon());
     setWindowIcon(QApplication::windowIcon());
     BuildControls();
     BuildMenus();
+    ConnectSession();
     ConnectPreview();
     ConnectOrdering();
     // F1 opens the help from this window and from its modeless dialogs.
@@ -52,16 +52,31 @@ frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRena
 frmMain::~frmMain() { disconnect(List1->model(), nullptr, this, nullptr); }
 
 void frmMain::Form_Load() {
-    m_ws.HelpFilePath = ToText(HelpFileFor(QCoreApplication::applicationDirPath(), QLocale().uiLanguages()));
+    m_helpFilePath = HelpFileFor(QCoreApplication::applicationDirPath(), QLocale().uiLanguages());
     SetOptions(LoadOptions(m_store));
     DisableWorkflowButtons();
 }
 
-void frmMain::TakeChosenFiles(const QStringList& names) {
-    List1->AddNames(names);
-    m_chosen = List1->Names();
-    if (List1->count() > 0 && !List1->text(0).isEmpty()) {
-        txtFile->setText(List1->text(0));
+// Connected before anything that reads the session on the same signals.
+void frmMain::ConnectSession() {
+    connect(txtFile, &QLineEdit::textChanged, this, [this](const QString& text) { m_session.SetExample(ToText(text)); });
+    connect(txtMask, &QLineEdit::textChanged, this, [this](const QString& text) { m_session.SetMask(ToText(text)); });
+}
+
+// A list replaced as a whole drops any ordering under way for the one before.
+void frmMain::ShowListed() {
+    StopOrdering();
+    List1->SetNames(m_session.Listed());
+}
+
+void frmMain::TakeChosenFiles(const QString& directory, const QStringList& names) {
+    std::vector<morvane::Text> chosen;
+    chosen.reserve(static_cast<std::size_t>(names.size()));
+    for (const QString& name : names) chosen.push_back(ToText(name));
+    (void)m_session.Choose(ToText(directory), std::move(chosen));  // refused only under review, where nothing is chosen
+    ShowListed();
+    if (m_session.State() == morvane::SessionState::Chosen) {
+        txtFile->setText(ToQString(m_session.Example()));
         Command2->setEnabled(true);
         Command1->setEnabled(true);
         Command4->setEnabled(false);
@@ -79,19 +94,17 @@ void frmMain::DisableWorkflowButtons() {
     Command4->setEnabled(false);
 }
 
-morvane::Options frmMain::Options() const {
-    return {ToText(lblPrefix->text()), ToText(lblSufix->text()), ToText(lblStartNumber->text()),
-            ToText(lblLetteringPosition->text()), static_cast<morvane::ListOrder>(lblOrder->text().toInt())};
-}
+morvane::Options frmMain::Options() const { return m_session.Options(); }
 
 void frmMain::SetOptions(const morvane::Options& options) {
-    const bool reorder = options.Order != Options().Order;
+    const bool reorder = options.Order != m_session.Options().Order;
+    m_session.SetOptions(options);
+    lblOrder->setText(QString::number(static_cast<int>(options.Order)));
+    if (reorder) OrderList();
     lblPrefix->setText(ToQString(options.Prefix));
     lblSufix->setText(ToQString(options.Sufix));
     lblStartNumber->setText(ToQString(options.StartNumber));
     lblLetteringPosition->setText(ToQString(options.LetteringPosition));
-    lblOrder->setText(QString::number(static_cast<int>(options.Order)));
-    if (reorder) OrderList();
     RefreshPreview();
 }
 
@@ -111,20 +124,17 @@ void frmMain::Command1_Click() {
     WaitForListOrder();
     const QString point = QLocale().decimalPoint();
     const char16_t separator = point.isEmpty() ? u'.' : point.at(0).unicode();
-    const morvane::ExtractResult result =
-        morvane::Extract(m_ws.Analysis, ToText(txtFile->text()), ToText(txtMask->text()), Options(), separator);
+    const morvane::ExtractOutcome result = m_session.Extract(separator);
     if (result.Error != morvane::ErrNone) {
         txtExample->setText(ErrorText(result.Error));
         return;
     }
-    m_ws.Analysis = result.Analysis;
     Command4->setEnabled(true);
     txtExample->setText(ToQString(result.Example));
 }
 
 // The first selected entry becomes the example; only that entry is read.
 void frmMain::List1_DblClick() {
-    m_ws.LastIndex = morvane::ListBound(List1->count());
     const std::vector<int> selected = List1->SelectedRows();
     if (!selected.empty()) txtFile->setText(List1->text(selected.front()));
 }
@@ -147,6 +157,6 @@ void frmMain::mnuOptionsSetOptions_Click() {
 }
 
 // A missing or unreadable help file ends this quietly.
-void frmMain::MnuHelpHelp_Click() { HelpWindow::Open(ToQString(m_ws.HelpFilePath), this); }
+void frmMain::MnuHelpHelp_Click() { HelpWindow::Open(m_helpFilePath, this); }
 
 void frmMain::MnuHelpAbout_Click() { frmAbout::Open(this); }

@@ -1,7 +1,7 @@
 // The main window's list in the order the options ask for: by name, date
-// taken, date modified or size, and by hand. The dates are read on a worker
-// thread; the list shows the files at once in name order and takes its
-// order when they are in.
+// taken, date modified or size, and by hand. The list order is the
+// session's; the dates are read on a worker thread, the list shows the files
+// at once in name order and the session takes their order when they are in.
 #include <QLabel>
 #include <QTimer>
 
@@ -26,27 +26,31 @@ void frmMain::ConnectOrdering() {
     connect(List1, &NameListBox::MoveRequested, this, &frmMain::List1_MoveRequested);
 }
 
-// The chosen files, in name order until the order asked for is known.
+// The session's choice, in name order until the order asked for is known.
 void frmMain::OrderList() {
-    m_noDateTaken.clear();
-    m_orderer->Cancel();
-    if (Options().Order == morvane::ListOrder::Name || m_chosen.empty()) {
-        m_orderProgress->stop();
-        lblOrderProgress->hide();
-        if (List1->Names() != m_chosen) List1->SetNames(m_chosen);
-        return;
-    }
-    if (List1->Names() != m_chosen) List1->SetNames(m_chosen);
+    StopOrdering();
+    const std::vector<morvane::Text>& chosen = m_session.Chosen();
+    if (chosen.empty()) return;
+    if (m_session.Listed() != chosen && !m_session.Reorder(chosen).Refused) List1->SetNames(m_session.Listed());
+    if (Options().Order == morvane::ListOrder::Name) return;
     m_orderStarted.start();
     m_orderProgress->start();
-    m_orderer->Start(PassDirectory(), m_chosen, Options().Order);
+    m_orderer->Start(m_session.Directory(), chosen, Options().Order);
+}
+
+void frmMain::StopOrdering() {
+    m_orderer->Cancel();
+    m_orderProgress->stop();
+    lblOrderProgress->hide();
+    m_noDateTaken.clear();
 }
 
 void frmMain::ShowOrderedList(OrderedChoice ordered) {
     m_orderProgress->stop();
     lblOrderProgress->hide();
+    if (m_session.Reorder(std::move(ordered.Names)).Refused) return;
     m_noDateTaken = std::unordered_set<morvane::Text>(ordered.NoDateTaken.begin(), ordered.NoDateTaken.end());
-    List1->SetNames(std::move(ordered.Names));
+    List1->SetNames(m_session.Listed());
     RefreshPreview();
 }
 
@@ -76,14 +80,7 @@ void frmMain::List1_MoveRequested(int from, int to) {
         WaitForListOrder();
         return;
     }
-    List1->MoveRow(from, to);
-}
-
-void frmMain::ClearList() {
-    m_orderer->Cancel();
-    m_orderProgress->stop();
-    lblOrderProgress->hide();
-    m_chosen.clear();
-    m_noDateTaken.clear();
-    List1->clear();
+    if (from < 0 || to < 0) return;
+    if (!m_session.MoveListed(static_cast<std::size_t>(from), static_cast<std::size_t>(to)).Refused)
+        List1->MoveRow(from, to);
 }

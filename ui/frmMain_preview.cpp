@@ -12,8 +12,6 @@
 #include "frmMain.h"
 #include "name_list_box.h"
 #include "frmPreview.h"
-#include "naming/name_composer.h"
-#include "pass/name_snapshot.h"
 #include "qt_text.h"
 
 namespace {
@@ -57,7 +55,7 @@ void frmMain::ConnectPreview() {
 // The preview is only ever shown while it could be opened: an emptied list
 // (a pass, "Select ", a drop) closes it.
 void frmMain::UpdatePreviewItem() {
-    const bool available = Command4->isEnabled() && !ListedNames().empty();
+    const bool available = Command4->isEnabled() && !m_session.Listed().empty();
     mnuFilePreview->setEnabled(available);
     if (!available && m_preview && m_preview->isVisible()) m_preview->close();
 }
@@ -82,17 +80,5 @@ void frmMain::RefreshPreview() {
 // directory's names read into memory: no file is touched.
 morvane::Prediction frmMain::PredictRename() {
     WaitForListOrder();
-    const morvane::Text directory = PassDirectory();
-    const std::vector<morvane::Text> listed = ListedNames();
-    std::optional<morvane::NameSnapshot> names = morvane::NameSnapshot::Read(directory);
-    if (!names) {
-        // A directory that is gone: the pass touches nothing and says so.
-        morvane::Prediction prediction;
-        if (!listed.empty()) prediction.Error = morvane::ErrPathNotFound;
-        return prediction;
-    }
-    const morvane::NamePlan plan = morvane::ComposeNewNames(listed, m_ws.Analysis, Options(), ToText(txtFile->text()));
-    return morvane::PredictPass(plan, directory, *names);
+    return m_session.Preview();
 }
-
-std::vector<morvane::Text> frmMain::ListedNames() const { return List1->Names(); }

@@ -10,9 +10,8 @@
 #include "form_builder.h"
 #include "frmMain.h"
 #include "qt_text.h"
-#include "pass/rename_pass.h"
 #include "report_text.h"
-#include "journal/stored_pass.h"
+#include "session/rename_session.h"
 
 namespace {
 
@@ -27,7 +26,7 @@ const ControlRow Controls[] = {
 QString Files(std::size_t count) { return count == 1 ? QString("1 file") : QString("%1 files").arg(count); }
 
 // Why a journal found in the store cannot be used, in words.
-QString ProblemText(const morvane::FoundJournal& found) {
+QString ProblemText(const morvane::UnfinishedPass& found) {
     using morvane::JournalProblem;
     switch (found.Problem) {
         case JournalProblem::Unreadable: return "cannot be read";
@@ -35,7 +34,7 @@ QString ProblemText(const morvane::FoundJournal& found) {
         case JournalProblem::Garbled: return "is damaged";
         case JournalProblem::FutureVersion: return "was written by a newer version of Morvane";
         case JournalProblem::DirectoryMissing:
-            return QString("names a folder that no longer exists: %1").arg(ToQString(found.Journal.Directory));
+            return QString("names a folder that no longer exists: %1").arg(ToQString(found.Directory));
         case JournalProblem::None:
         case JournalProblem::InUse: break;
     }
@@ -58,33 +57,30 @@ frmRecover::frmRecover(QWidget* owner, const QString& text)
     new CentreOnceFramed(*this);
 }
 
-void frmRecover::OfferRecovery(morvane::JournalStore& store, morvane::FileRenamer& renamer, frmMain& main) {
-    morvane::JournalScan scan = store.FindUnfinished();
+void frmRecover::OfferRecovery(morvane::RenameSession& session, frmMain& main) {
     QStringList problems;
-    for (morvane::FoundJournal& found : scan.Journals) {
+    for (const morvane::UnfinishedPass& found : session.FindUnfinished()) {
         if (found.Problem != morvane::JournalProblem::None) {
             problems << QString("%1 %2.").arg(QString::fromStdString(found.FileName), ProblemText(found));
             continue;
         }
-        morvane::RenameJournal journal = morvane::FromStored(found.Journal);
-        const std::size_t renamed = morvane::CountRenamed(journal, renamer);
         const QString text = QString("A rename of %1 in %2 did not finish: %3 %4 new names.")
-                                 .arg(Files(found.Journal.Entries.size()), ToQString(journal.Directory),
-                                      Files(renamed), renamed == 1 ? "has" : "have");
+                                 .arg(Files(found.Files), ToQString(found.Directory), Files(found.Renamed),
+                                      found.Renamed == 1 ? "has" : "have");
         frmRecover dialog(&main, text);
+        morvane::ErrorNumber error = morvane::ErrNone;
         if (dialog.exec() == QDialog::Accepted) {
             BusyCursor busy;
-            const morvane::UndoOutcome outcome = morvane::UndoLastPass(journal, renamer);
-            morvane::StoreAfterUndo(store, found.Lock, journal);
-            if (outcome.FirstError != morvane::ErrNone) main.ShowExampleText(ErrorText(outcome.FirstError));
+            error = session.RecoverUndo(found.FileName).Error;
         } else {
-            store.Write(found.Lock, morvane::ToStored(journal, morvane::JournalState::Finished));
+            error = session.RecoverKeep(found.FileName).Error;
         }
+        if (error != morvane::ErrNone) main.ShowExampleText(ErrorText(error));
     }
-    scan.Journals.clear();  // gives the journals' locks up
     if (!problems.isEmpty())
         QMessageBox::warning(&main, "Unfinished Rename",
-                             QString("These rename journals in %1 cannot be used and were left as they are:\n%2")
-                                 .arg(QString::fromStdString(store.Directory()), problems.join('\n')));
+                             QString("These rename journals cannot be used and were left as they are:\n%1")
+                                 .arg(problems.join('\n')));
+    session.LetUnfinishedGo();  // gives the journals' locks up
     main.RefreshUndoLast();
 }
