@@ -29,7 +29,7 @@ void frmMain::ConnectOrdering() {
 // The session's choice, in name order until the order asked for is known.
 void frmMain::OrderList() {
     StopOrdering();
-    const std::vector<morvane::Text>& chosen = m_session.Chosen();
+    const std::vector<morvane::Text>& chosen = m_session.NameOrder();
     if (chosen.empty()) return;
     if (m_session.Listed() != chosen && !m_session.Reorder(chosen).Refused) List1->SetNames(m_session.Listed());
     if (Options().Order == morvane::ListOrder::Name) return;

@@ -51,7 +51,7 @@ SessionResult RenameSession::Choose(const Text& directory, std::vector<Text> nam
     if (state_ == SessionState::Reviewing) return Answer(SessionResult{}, true);
     directory_ = directory;
     listed_ = std::move(names);
-    chosen_ = listed_;
+    nameOrder_ = listed_;
     example_ = listed_.empty() ? Text() : listed_.front();
     mask_.clear();
     state_ = example_.empty() ? SessionState::Empty : SessionState::Chosen;
@@ -157,7 +157,7 @@ RenameOutcome RenameSession::Rename() {
     out.Error = pass.RecordError;
     out.KeptInMemory = pass.RecordError != ErrNone;
     listed_.clear();
-    chosen_.clear();
+    nameOrder_.clear();
     example_.clear();
     mask_.clear();
     state_ = SessionState::Reviewing;

@@ -96,7 +96,7 @@ public:
     const std::vector<Text>& Listed() const { return listed_; }
     // The listed names as they were chosen, in the chooser's name order,
     // whatever order the list has taken since.
-    const std::vector<Text>& Chosen() const { return chosen_; }
+    const std::vector<Text>& NameOrder() const { return nameOrder_; }
     const Text& Example() const { return example_; }
     const Text& Mask() const { return mask_; }
     const morvane::Options& Options() const { return options_; }
@@ -161,7 +161,7 @@ private:
     SessionState state_ = SessionState::Empty;
     Text directory_;
     std::vector<Text> listed_;
-    std::vector<Text> chosen_;  // listed_ as chosen
+    std::vector<Text> nameOrder_;  // listed_ as chosen
     Text example_;
     Text mask_;
     MaskAnalysis analysis_;

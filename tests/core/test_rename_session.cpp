@@ -177,7 +177,7 @@ TEST_F(RenameSessionTest, TheListOrderDecidesTheNumbersNeverTheExample) {
         Analyse();
         EXPECT_EQ(row.op(*session).Refused, row.refused);
         EXPECT_EQ(session->Listed(), row.listed);
-        EXPECT_EQ(session->Chosen(), asChosen);
+        EXPECT_EQ(session->NameOrder(), asChosen);
         EXPECT_EQ(session->Example(), u"a.txt");
         EXPECT_EQ(session->Rename().State, Reviewing);
         EXPECT_EQ(dir.List(), row.disk);
