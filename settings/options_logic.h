@@ -6,11 +6,12 @@
 
 class SettingsStore;
 
-// Start-up: reads the four keys; an empty lettering value becomes "0" in the
-// returned options, the store is not written.
+// Start-up: reads the option keys; an empty lettering value becomes "0" in
+// the returned options, the store is not written. "Order" other than
+// "0".."3" (absent, empty, damaged) is the name order.
 morvane::Options LoadOptions(const SettingsStore& store);
 
-// What "Clear Options" puts in place: empty texts and lettering "0".
+// What "Clear Options" puts in place: empty texts, lettering "0", name order.
 morvane::Options ClearedOptions();
 
 // Menu "&Clear Options": writes the cleared values to the store and returns them.
@@ -23,7 +24,8 @@ int LetteringButtonIndex(const morvane::Text& lettering);
 morvane::Text LetteringOfButton(int index);
 
 // The dialog's "Ok": writes "Prefix", "Sufix", "StartingNumber", then
-// "LetteringPosition" only when typed has one (a button was selected), and
+// "LetteringPosition" only when typed has one (a button was selected), then
+// "Order", and
 // returns the options in force afterwards: with no button selected the
 // lettering stays as current has it.
 morvane::Options ConfirmOptions(SettingsStore& store, const morvane::Options& typed, const morvane::Options& current);

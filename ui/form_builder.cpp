@@ -170,7 +170,8 @@ QWidget* MakeControl(QWidget& parent, const ControlRow& row) {
         return new OptionButton(caption, &parent);
     case ControlKind::List:
         return new NameListBox(&parent);
-    case ControlKind::DriveList: {
+    case ControlKind::DriveList:
+    case ControlKind::DropDown: {
         auto* box = new QComboBox(&parent);
         AnnounceByName(*box);
         return box;

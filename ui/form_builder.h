@@ -48,6 +48,7 @@ enum class ControlKind {
     OptionButton,    // radio button
     List,            // single-selection list of names (NameListBox)
     DriveList,       // drop-down list of volumes
+    DropDown,        // drop-down list of fixed choices, which the window adds
     DirList,         // DirListBox
     FileList,        // FileListBox
 };

@@ -34,6 +34,7 @@ frmMain::frmMain(morvane::RenameSession& session, SettingsStore& store, const Mo
     BuildMenus();
     ConnectSession();
     ConnectPreview();
+    ConnectOrdering();
     // F1 opens the help from this window and from its modeless dialogs.
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this, this, &frmMain::MnuHelpHelp_Click);
     f1->setContext(Qt::ApplicationShortcut);
@@ -62,7 +63,11 @@ void frmMain::ConnectSession() {
     connect(txtMask, &QLineEdit::textChanged, this, [this](const QString& text) { m_session.SetMask(ToText(text)); });
 }
 
-void frmMain::ShowListed() { List1->SetNames(m_session.Listed()); }
+// A list replaced as a whole drops any ordering under way for the one before.
+void frmMain::ShowListed() {
+    StopOrdering();
+    List1->SetNames(m_session.Listed());
+}
 
 void frmMain::TakeChosenFiles(const QString& directory, const QStringList& names) {
     std::vector<morvane::Text> chosen;
@@ -78,6 +83,7 @@ void frmMain::TakeChosenFiles(const QString& directory, const QStringList& names
     } else {
         DisableWorkflowButtons();
     }
+    OrderList();
 }
 
 void frmMain::ShowExampleText(const QString& text) { txtExample->setText(text); }
@@ -91,7 +97,10 @@ void frmMain::DisableWorkflowButtons() {
 morvane::Options frmMain::Options() const { return m_session.Options(); }
 
 void frmMain::SetOptions(const morvane::Options& options) {
+    const bool reorder = options.Order != m_session.Options().Order;
     m_session.SetOptions(options);
+    lblOrder->setText(QString::number(static_cast<int>(options.Order)));
+    if (reorder) OrderList();
     lblPrefix->setText(ToQString(options.Prefix));
     lblSufix->setText(ToQString(options.Sufix));
     lblStartNumber->setText(ToQString(options.StartNumber));
@@ -112,6 +121,7 @@ void frmMain::Command2_Click() {
 
 // "Extract": analyses the mask and previews the example's new name.
 void frmMain::Command1_Click() {
+    WaitForListOrder();
     const QString point = QLocale().decimalPoint();
     const char16_t separator = point.isEmpty() ? u'.' : point.at(0).unicode();
     const morvane::ExtractOutcome result = m_session.Extract(separator);

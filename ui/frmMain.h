@@ -3,7 +3,10 @@
 // and the options dialog reach it only through the operations below.
 #include <QMainWindow>
 #include <QPointer>
+#include <QElapsedTimer>
 #include <QStringList>
+
+#include <unordered_set>
 
 #include "mount_table_source.h"
 #include "naming/options.h"
@@ -17,6 +20,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class NameListBox;
+class ListOrderer;
+struct OrderedChoice;
+class QTimer;
 class SettingsStore;
 class frmDir;
 class frmHistory;
@@ -37,7 +43,8 @@ public:
     // The chooser's "&OK": the names of directory, in the given order, become
     // the session's choice and the list. When the list's first entry is not
     // empty it becomes the example name, "Set Mask" and "Extract" are enabled
-    // and "Rename" disabled; otherwise all three are disabled.
+    // and "Rename" disabled; otherwise all three are disabled. The list then
+    // takes the order the options ask for; the example stays.
     void TakeChosenFiles(const QString& directory, const QStringList& names);
     // Puts the text in the example new name box.
     void ShowExampleText(const QString& text);
@@ -96,6 +103,16 @@ private:
     void UpdatePreviewItem();
     void RefreshPreview();
     morvane::Prediction PredictRename();
+    // The list in the order of the options (frmMain_order.cpp): ordering
+    // starts whenever files are chosen or the order changes, and the session
+    // takes the order found; what needs the final order waits for it.
+    void ConnectOrdering();
+    void OrderList();
+    void StopOrdering();
+    void ShowOrderedList(OrderedChoice ordered);
+    void WaitForListOrder();
+    void ShowOrderProgress();
+    void List1_MoveRequested(int from, int to);
 
     morvane::RenameSession& m_session;
     SettingsStore& m_store;
@@ -118,4 +135,11 @@ private:
     QLabel* lblSufix = nullptr;
     QLabel* lblStartNumber = nullptr;
     QLabel* lblLetteringPosition = nullptr;
+    QLabel* lblOrder = nullptr;          // the list order's number, "0".."3"
+    QLabel* lblOrderProgress = nullptr;  // shown while a long ordering reads the files
+
+    std::unordered_set<morvane::Text> m_noDateTaken;  // listed by modification time instead
+    ListOrderer* m_orderer = nullptr;
+    QTimer* m_orderProgress = nullptr;
+    QElapsedTimer m_orderStarted;
 };

@@ -45,6 +45,8 @@ const ControlRow Controls[] = {
     {HiddenLabel, "lblSufix", nullptr, 0, 0, 0, 0, NoTab, "Suffix", nullptr},
     {HiddenLabel, "lblStartNumber", nullptr, 0, 0, 0, 0, NoTab, "Starting Number", nullptr},
     {HiddenLabel, "lblLetteringPosition", nullptr, 0, 0, 0, 0, NoTab, "Consecutive Lettering Position", nullptr},
+    {HiddenLabel, "lblOrder", nullptr, 0, 0, 0, 0, NoTab, "Number in order of", nullptr},
+    {Label, "lblOrderProgress", nullptr, 5640, 480, 3255, 195, NoTab, nullptr, nullptr},
 };
 
 }  // namespace
@@ -67,6 +69,9 @@ void frmMain::BuildControls() {
     lblSufix = form.get<QLabel>("lblSufix");
     lblStartNumber = form.get<QLabel>("lblStartNumber");
     lblLetteringPosition = form.get<QLabel>("lblLetteringPosition");
+    lblOrder = form.get<QLabel>("lblOrder");
+    lblOrderProgress = form.get<QLabel>("lblOrderProgress");
+    lblOrderProgress->hide();
 
     form.get<QLabel>("Picture1")->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     // A client area of 9015 x 5700 twips at least; a larger window shows

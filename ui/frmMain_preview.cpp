@@ -46,6 +46,8 @@ void frmMain::ConnectPreview() {
     connect(entries, &QAbstractItemModel::rowsInserted, this, &frmMain::UpdatePreviewItem);
     connect(entries, &QAbstractItemModel::rowsRemoved, this, &frmMain::UpdatePreviewItem);
     connect(entries, &QAbstractItemModel::modelReset, this, &frmMain::UpdatePreviewItem);
+    // The pass numbers the files in list order: the preview follows a move.
+    connect(entries, &QAbstractItemModel::rowsMoved, this, &frmMain::RefreshPreview);
     connect(Command1, &QPushButton::clicked, this, &frmMain::RefreshPreview);
     connect(txtFile, &QLineEdit::textChanged, this, &frmMain::RefreshPreview);
 }
@@ -63,14 +65,20 @@ void frmMain::mnuFilePreview_Click() {
         m_preview = new frmPreview(this);
         connect(m_preview, &frmPreview::RenameRequested, this, &frmMain::Command4_Click);
     }
-    m_preview->ShowPrediction(PredictRename());
+    const morvane::Prediction prediction = PredictRename();
+    m_preview->ShowPrediction(prediction, m_noDateTaken);
     m_preview->Open();
 }
 
 void frmMain::RefreshPreview() {
-    if (m_preview && m_preview->isVisible()) m_preview->ShowPrediction(PredictRename());
+    if (!m_preview || !m_preview->isVisible()) return;
+    const morvane::Prediction prediction = PredictRename();
+    m_preview->ShowPrediction(prediction, m_noDateTaken);
 }
 
 // What "Rename" would do now, in the directory it would work in, against the
 // directory's names read into memory: no file is touched.
-morvane::Prediction frmMain::PredictRename() { return m_session.Preview(); }
+morvane::Prediction frmMain::PredictRename() {
+    WaitForListOrder();
+    return m_session.Preview();
+}

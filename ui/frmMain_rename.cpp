@@ -31,6 +31,7 @@ void frmMain::Command3_Click() {
 }
 
 void frmMain::Command4_Click() {
+    WaitForListOrder();
     frmDir* dialog = dirDialog();
     morvane::RenameOutcome outcome;
     {

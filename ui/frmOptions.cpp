@@ -1,6 +1,7 @@
 #include "frmOptions.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,8 +34,10 @@ const ControlRow Controls[] = {
     {OptionButton, "opt1_0", "None", 840, 2880, 1095, 495, 8, "None", nullptr},
     {OptionButton, "opt1_1", "First", 2280, 2880, 1095, 495, 9, "First", nullptr},
     {OptionButton, "opt1_2", "Last", 3720, 2880, 1095, 495, 10, "Last", nullptr},
-    {Button, "cmdClearOptions", "Clear Options", 960, 3720, 1215, 495, 0, "Clear Options", nullptr},
-    {Button, "cmdOk", "Ok", 3600, 3720, 1215, 495, 5, "Ok", nullptr},
+    {Caption, "lblOrder", "Number in order of", 840, 3480, 2625, 195, NoTab, "Number in order of", nullptr},
+    {DropDown, "cboOrder", nullptr, 840, 3720, 2625, 375, 11, "Number in order of", nullptr},
+    {Button, "cmdClearOptions", "Clear Options", 960, 4320, 1215, 495, 0, "Clear Options", nullptr},
+    {Button, "cmdOk", "Ok", 3600, 4320, 1215, 495, 5, "Ok", nullptr},
 };
 
 }  // namespace
@@ -53,7 +56,7 @@ frmOptions::frmOptions(frmMain& main, SettingsStore& store)
 
 void frmOptions::BuildControls() {
     const Form form = BuildForm(*this, Controls);
-    setFixedSize(form.Size(5805, 4515));
+    setFixedSize(form.Size(5805, 5115));
     txtPrefix = form.get<QLineEdit>("txtPrefix");
     txtSufix = form.get<QLineEdit>("txtSufix");
     txtStartingNumber = form.get<QLineEdit>("txtStartingNumber");
@@ -65,6 +68,10 @@ void frmOptions::BuildControls() {
         opt1[i]->setAccessibleDescription("Consecutive Lettering Position");
         m_lettering->addButton(opt1[i], i);
     }
+
+    // In the order of their numbers in the store.
+    cboOrder = form.get<QComboBox>("cboOrder");
+    cboOrder->addItems({"Name", "Date Taken", "Date Modified", "Size"});
 
     connect(form.get<QPushButton>("cmdClearOptions"), &QPushButton::clicked, this, &frmOptions::cmdClearOptions_Click);
     connect(form.get<QPushButton>("cmdOk"), &QPushButton::clicked, this, &frmOptions::cmdOk_Click);
@@ -79,7 +86,7 @@ void frmOptions::Form_Load() { new CentreOnceFramed(*this); }
 // The boxes and the lettering button selected (no lettering when none is).
 morvane::Options frmOptions::Values() const {
     return {ToText(txtPrefix->text()), ToText(txtSufix->text()), ToText(txtStartingNumber->text()),
-            LetteringOfButton(m_lettering->checkedId())};
+            LetteringOfButton(m_lettering->checkedId()), static_cast<morvane::ListOrder>(cboOrder->currentIndex())};
 }
 
 void frmOptions::ShowValues(const morvane::Options& options) {
@@ -88,6 +95,7 @@ void frmOptions::ShowValues(const morvane::Options& options) {
     txtStartingNumber->setText(ToQString(options.StartNumber));
     const int button = LetteringButtonIndex(options.LetteringPosition);
     if (button >= 0) opt1[button]->setChecked(true);
+    cboOrder->setCurrentIndex(static_cast<int>(options.Order));
 }
 
 void frmOptions::cmdOk_Click() {

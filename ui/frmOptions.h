@@ -1,5 +1,6 @@
 #pragma once
-// The options dialog: prefix, suffix, starting number and lettering position.
+// The options dialog: prefix, suffix, starting number, lettering position
+// and the order the files are numbered in.
 // Filled from the main window's options when it is created; "Ok" writes the
 // store and hands the options back to the main window. Modal, owned by the
 // main window, created afresh for each opening.
@@ -8,6 +9,7 @@
 #include "naming/options.h"
 
 class QButtonGroup;
+class QComboBox;
 class QLineEdit;
 class QRadioButton;
 class SettingsStore;
@@ -39,4 +41,5 @@ private:
     QLineEdit* txtStartingNumber = nullptr;
     QRadioButton* opt1[3] = {};  // "None", "First", "Last"
     QButtonGroup* m_lettering = nullptr;
+    QComboBox* cboOrder = nullptr;  // "Name", "Date Taken", "Date Modified", "Size"
 };

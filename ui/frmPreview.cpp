@@ -78,11 +78,12 @@ void frmPreview::BuildControls() {
     connect(cmdPreviewClose, &QPushButton::clicked, this, &frmPreview::cmdPreviewClose_Click);
 }
 
-void frmPreview::ShowPrediction(const morvane::Prediction& prediction) {
+void frmPreview::ShowPrediction(const morvane::Prediction& prediction,
+                                const std::unordered_set<morvane::Text>& noDateTaken) {
     m_rows->removeRows(0, m_rows->rowCount());
     for (const morvane::PredictedName& name : prediction.Names) {
         QList<QStandardItem*> row{new QStandardItem(ToQString(name.Listed)), new QStandardItem(ToQString(name.NewName)),
-                                  new QStandardItem(PreviewNote(name))};
+                                  new QStandardItem(PreviewNote(name, noDateTaken.contains(name.Listed)))};
         m_rows->appendRow(row);
     }
     lblPreviewSummary->setText(PreviewSummary(prediction));

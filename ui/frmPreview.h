@@ -5,6 +5,8 @@
 // the main window only by asking for the rename.
 #include <QDialog>
 
+#include <unordered_set>
+
 #include "pass/pass_prediction.h"
 
 class QLabel;
@@ -19,7 +21,10 @@ public:
     explicit frmPreview(QWidget* owner);
 
     // Shows the prediction in place of the one shown before, in list order.
-    void ShowPrediction(const morvane::Prediction& prediction);
+    // The files in noDateTaken were listed by their modification time, for
+    // want of a date taken, which their notes say.
+    void ShowPrediction(const morvane::Prediction& prediction,
+                        const std::unordered_set<morvane::Text>& noDateTaken = {});
     // Shows the window centred on the screen, or raises it when it is open.
     void Open();
 

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include <QKeyEvent>
+#include <QMouseEvent>
+
 #include "name_list_model.h"
 #include "qt_text.h"
 
@@ -37,3 +40,53 @@ void NameListBox::SetNames(std::vector<morvane::Text> names) { model_->SetNames(
 void NameListBox::AddNames(const QStringList& names) { model_->AddNames(names); }
 
 void NameListBox::clear() { model_->Clear(); }
+
+void NameListBox::EnableMovingByHand() { movable_ = true; }
+
+void NameListBox::MoveRow(int from, int to) {
+    if (from < 0 || from >= count() || to < 0 || to >= count()) return;
+    model_->MoveRow(from, to);
+    const QModelIndex moved = model_->index(to);
+    setCurrentIndex(moved);
+    scrollTo(moved);
+}
+
+void NameListBox::keyPressEvent(QKeyEvent* event) {
+    const bool up = event->key() == Qt::Key_Up, down = event->key() == Qt::Key_Down;
+    if (movable_ && (up || down) && event->modifiers() == Qt::AltModifier) {
+        const std::vector<int> rows = SelectedRows();
+        if (!rows.empty()) {
+            const int to = rows.front() + (up ? -1 : 1);
+            if (to >= 0 && to < count()) emit MoveRequested(rows.front(), to);
+        }
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+void NameListBox::mousePressEvent(QMouseEvent* event) {
+    QListView::mousePressEvent(event);
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    dragged_ = movable_ && event->button() == Qt::LeftButton && pressed.isValid() ? pressed.row() : -1;
+}
+
+// The dragged entry follows the pointer from row to row.
+void NameListBox::mouseMoveEvent(QMouseEvent* event) {
+    if (dragged_ < 0 || !(event->buttons() & Qt::LeftButton)) {
+        QListView::mouseMoveEvent(event);
+        return;
+    }
+    const QModelIndex over = indexAt(event->position().toPoint());
+    if (over.isValid() && over.row() != dragged_) {
+        const int from = dragged_;
+        dragged_ = over.row();
+        emit MoveRequested(from, over.row());
+    }
+    event->accept();
+}
+
+void NameListBox::mouseReleaseEvent(QMouseEvent* event) {
+    dragged_ = -1;
+    QListView::mouseReleaseEvent(event);
+}

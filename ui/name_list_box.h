@@ -26,6 +26,23 @@ public:
     void AddNames(const QStringList& names);
     void clear();
 
+    // Lets the user move an entry: Alt+Up and Alt+Down move the selected one
+    // a place, and dragging an entry carries it along. Each move is asked for
+    // with MoveRequested; MoveRow makes it and keeps the entry selected.
+    void EnableMovingByHand();
+    void MoveRow(int from, int to);
+
+signals:
+    void MoveRequested(int from, int to);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 private:
     morvane::NameListModel* model_;
+    bool movable_ = false;
+    int dragged_ = -1;  // the row being dragged, or -1
 };

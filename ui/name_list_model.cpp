@@ -1,5 +1,6 @@
 #include "name_list_model.h"
 
+#include <algorithm>
 #include <system_error>
 #include <thread>
 
@@ -50,6 +51,17 @@ void NameListModel::AddNames(const QStringList& names) {
     names_.reserve(names_.size() + static_cast<std::size_t>(names.size()));
     for (const QString& name : names) names_.push_back(ToText(name));
     endInsertRows();
+}
+
+void NameListModel::MoveRow(int from, int to) {
+    const int rows = rowCount();
+    if (from == to || from < 0 || to < 0 || from >= rows || to >= rows) return;
+    // The model's move names the row the moved one will stand before.
+    beginMoveRows(QModelIndex(), from, from, QModelIndex(), to > from ? to + 1 : to);
+    const auto first = names_.begin();
+    if (from < to) std::rotate(first + from, first + from + 1, first + to + 1);
+    else std::rotate(first + to, first + from, first + from + 1);
+    endMoveRows();
 }
 
 void NameListModel::Clear() { SetNames({}); }

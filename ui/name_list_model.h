@@ -24,6 +24,8 @@ public:
     void SetNames(std::vector<Text> names);
     // Appends rows after the last one.
     void AddNames(const QStringList& names);
+    // Moves the row at `from` to `to`, the rows between closing up.
+    void MoveRow(int from, int to);
     void Clear();
 
 private:

@@ -30,14 +30,17 @@ inline QString PassStatusText(morvane::PassStatus status) {
     return {};
 }
 
-// The preview's note on one file: empty when it gets its composed name.
-inline QString PreviewNote(const morvane::PredictedName& name) {
+// The preview's note on one file: empty when it gets its composed name and
+// took its place in the list as asked.
+inline QString PreviewNote(const morvane::PredictedName& name, bool noDateTaken = false) {
     using enum morvane::PredictedOutcome;
     QString note = name.Outcome == NumberAdded    ? QStringLiteral("number added")
                    : name.Outcome == KeepsItsName ? QStringLiteral("keeps its name")
                    : name.Outcome == Skipped      ? QStringLiteral("skipped")
                                                   : QString();
-    if (name.Hidden) note += note.isEmpty() ? QStringLiteral("hidden") : QStringLiteral(", hidden");
+    const auto add = [&note](const QString& more) { note += note.isEmpty() ? more : QStringLiteral(", ") + more; };
+    if (name.Hidden) add(QStringLiteral("hidden"));
+    if (noDateTaken) add(QStringLiteral("no date taken: date modified used"));
     return note;
 }
 

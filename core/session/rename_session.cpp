@@ -53,9 +53,29 @@ SessionResult RenameSession::Choose(const Text& directory, std::vector<Text> nam
     listed_ = std::move(names);
     // The files as they are now: a pass renames these very files, in this very directory, or none.
     chosen_ = TakeIdentities(directory_, listed_);
+    nameOrder_ = listed_;
     example_ = listed_.empty() ? Text() : listed_.front();
     mask_.clear();
     state_ = example_.empty() ? SessionState::Empty : SessionState::Chosen;
+    return Answer(SessionResult{});
+}
+
+SessionResult RenameSession::Reorder(std::vector<Text> names) {
+    if (state_ == SessionState::Reviewing || names.size() != listed_.size()) return Answer(SessionResult{}, true);
+    std::vector<Text> given = names, listed = listed_;
+    std::sort(given.begin(), given.end());
+    std::sort(listed.begin(), listed.end());
+    if (given != listed) return Answer(SessionResult{}, true);
+    listed_ = std::move(names);
+    return Answer(SessionResult{});
+}
+
+SessionResult RenameSession::MoveListed(std::size_t from, std::size_t to) {
+    if (state_ == SessionState::Reviewing || from >= listed_.size() || to >= listed_.size())
+        return Answer(SessionResult{}, true);
+    const auto first = listed_.begin();
+    if (from < to) std::rotate(first + from, first + from + 1, first + to + 1);
+    else std::rotate(first + to, first + from, first + from + 1);
     return Answer(SessionResult{});
 }
 
@@ -140,6 +160,7 @@ RenameOutcome RenameSession::Rename() {
     out.Error = pass.RecordError;
     out.KeptInMemory = pass.RecordError != ErrNone;
     listed_.clear();
+    nameOrder_.clear();
     example_.clear();
     mask_.clear();
     state_ = SessionState::Reviewing;

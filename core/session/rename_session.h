@@ -95,6 +95,9 @@ public:
     SessionState State() const { return state_; }
     const Text& Directory() const { return directory_; }
     const std::vector<Text>& Listed() const { return listed_; }
+    // The listed names as they were chosen, in the chooser's name order,
+    // whatever order the list has taken since.
+    const std::vector<Text>& NameOrder() const { return nameOrder_; }
     const Text& Example() const { return example_; }
     const Text& Mask() const { return mask_; }
     const morvane::Options& Options() const { return options_; }
@@ -106,6 +109,13 @@ public:
     // example. The earlier choice and the mask go. Refused while a pass is
     // under review: it is never mixed with a new choice.
     SessionResult Choose(const Text& directory, std::vector<Text> names);
+    // The listed names in another order: the same names, each once. The
+    // example, the mask and the analysis stay, and so does the state; only
+    // which number each file gets changes. Refused under review, and for
+    // names that are not the listed ones.
+    SessionResult Reorder(std::vector<Text> names);
+    // Moves the listed name at `from` to `to`, the names between closing up.
+    SessionResult MoveListed(std::size_t from, std::size_t to);
     // The example's name (a listed file's, or as typed) and the mask's text.
     SessionResult SetExample(const Text& name);
     SessionResult SetMask(const Text& mask);
@@ -155,6 +165,7 @@ private:
     Text directory_;
     std::vector<Text> listed_;
     ChosenFiles chosen_;  // the directory's and the listed files' identities when they were chosen
+    std::vector<Text> nameOrder_;  // listed_ as chosen
     Text example_;
     Text mask_;
     MaskAnalysis analysis_;

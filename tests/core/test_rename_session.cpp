@@ -88,6 +88,8 @@ TEST_F(RenameSessionTest, EveryOperationInEveryState) {
     const Operation accept = [](RenameSession& s) { return s.Accept(); };
     const Operation undo = [](RenameSession& s) -> SessionResult { return s.Undo(); };
     const Operation undoLast = [](RenameSession& s) -> SessionResult { return s.UndoLast(); };
+    const Operation reorder = [](RenameSession& s) { return s.Reorder({u"b.txt", u"a.txt"}); };
+    const Operation move = [](RenameSession& s) { return s.MoveListed(1, 0); };
     const PassStatus reviewed = PassStatus::UnderReview, accepted = PassStatus::Accepted;
     struct Row {
         const char* name;
@@ -108,6 +110,7 @@ TEST_F(RenameSessionTest, EveryOperationInEveryState) {
         {"empty: accept", Empty, accept, Empty, true, Original, {}},
         {"empty: undo", Empty, undo, Empty, true, Original, {}},
         {"empty: undo last, nothing in the history", Empty, undoLast, Empty, true, Original, {}},
+        {"empty: reorder", Empty, reorder, Empty, true, Original, {}},
         {"chosen: choose again", Chosen, choose, Chosen, false, Original, {}},
         {"chosen: example", Chosen, example, Chosen, false, Original, {}},
         {"chosen: extract", Chosen, extract, Extracted, false, Original, {}},
@@ -115,6 +118,7 @@ TEST_F(RenameSessionTest, EveryOperationInEveryState) {
         {"chosen: rename needs an extract first", Chosen, rename, Chosen, true, Original, {}},
         {"chosen: accept", Chosen, accept, Chosen, true, Original, {}},
         {"chosen: undo", Chosen, undo, Chosen, true, Original, {}},
+        {"chosen: reorder", Chosen, reorder, Chosen, false, Original, {}},
         {"extracted: choose", Extracted, choose, Chosen, false, Original, {}},
         {"extracted: mask", Extracted, mask, Extracted, false, Original, {}},
         {"extracted: extract", Extracted, extract, Extracted, false, Original, {}},
@@ -122,6 +126,8 @@ TEST_F(RenameSessionTest, EveryOperationInEveryState) {
         {"extracted: rename", Extracted, rename, Reviewing, false, Renamed, {reviewed}},
         {"extracted: accept", Extracted, accept, Extracted, true, Original, {}},
         {"extracted: undo", Extracted, undo, Extracted, true, Original, {}},
+        {"extracted: reorder keeps the analysis", Extracted, reorder, Extracted, false, Original, {}},
+        {"extracted: move keeps the analysis", Extracted, move, Extracted, false, Original, {}},
         {"reviewing: choose is never mixed with the pass", Reviewing, choose, Reviewing, true, Renamed, {reviewed}},
         {"reviewing: example", Reviewing, example, Reviewing, false, Renamed, {reviewed}},
         {"reviewing: extract", Reviewing, extract, Reviewing, false, Renamed, {reviewed}},
@@ -130,6 +136,8 @@ TEST_F(RenameSessionTest, EveryOperationInEveryState) {
         {"reviewing: accept", Reviewing, accept, Empty, false, Renamed, {accepted}},
         {"reviewing: undo removes the journal", Reviewing, undo, Empty, false, Original, {}},
         {"reviewing: undo last waits for the review", Reviewing, undoLast, Reviewing, true, Renamed, {reviewed}},
+        {"reviewing: reorder", Reviewing, reorder, Reviewing, true, Renamed, {reviewed}},
+        {"reviewing: move", Reviewing, move, Reviewing, true, Renamed, {reviewed}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -143,6 +151,39 @@ TEST_F(RenameSessionTest, EveryOperationInEveryState) {
         EXPECT_EQ(result.Error, 0);
         EXPECT_EQ(dir.List(), row.disk);
         EXPECT_EQ(History(), row.history);
+    }
+}
+
+TEST_F(RenameSessionTest, TheListOrderDecidesTheNumbersNeverTheExample) {
+    const Files swapped{{"P0001.txt", "b.txt"}, {"P0002.txt", "a.txt"}, {"c.txt", "c.txt"}};
+    const std::vector<Text> asChosen{u"a.txt", u"b.txt"};
+    struct Row {
+        const char* name;
+        Operation op;
+        bool refused;
+        std::vector<Text> listed;
+        const Files& disk;
+    };
+    const Row rows[] = {
+        {"reordered", [](RenameSession& s) { return s.Reorder({u"b.txt", u"a.txt"}); }, false, {u"b.txt", u"a.txt"},
+         swapped},
+        {"moved down", [](RenameSession& s) { return s.MoveListed(0, 1); }, false, {u"b.txt", u"a.txt"}, swapped},
+        {"a name not listed", [](RenameSession& s) { return s.Reorder({u"a.txt", u"c.txt"}); }, true, asChosen,
+         Renamed},
+        {"a name twice", [](RenameSession& s) { return s.Reorder({u"a.txt", u"a.txt"}); }, true, asChosen, Renamed},
+        {"a name missing", [](RenameSession& s) { return s.Reorder({u"a.txt"}); }, true, asChosen, Renamed},
+        {"moved past the end", [](RenameSession& s) { return s.MoveListed(0, 2); }, true, asChosen, Renamed},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Fresh();
+        Analyse();
+        EXPECT_EQ(row.op(*session).Refused, row.refused);
+        EXPECT_EQ(session->Listed(), row.listed);
+        EXPECT_EQ(session->NameOrder(), asChosen);
+        EXPECT_EQ(session->Example(), u"a.txt");
+        EXPECT_EQ(session->Rename().State, Reviewing);
+        EXPECT_EQ(dir.List(), row.disk);
     }
 }
 

@@ -218,7 +218,8 @@ TEST_F(MainWindowTest, EachWindowOpensWithItsFirstControlFocusedAndTabsInItsOrde
         {"frmMain", {"txtFile", "txtMask", "Command1", "txtExample", "Command2", "Command3", "Command4", "List1"}},
         {"frmDir", {"Drive1", "Dir1", "Command1", "Command2", "File1"}},
         {"frmOptions",
-         {"cmdClearOptions", "txtPrefix", "txtSufix", "cmdOk", "txtStartingNumber", "opt1_0", "opt1_1", "opt1_2"}},
+         {"cmdClearOptions", "txtPrefix", "txtSufix", "cmdOk", "txtStartingNumber", "opt1_0", "opt1_1", "opt1_2",
+          "cboOrder"}},
         {"frmAbout", {"cmdOK"}},
     };
     std::map<QString, QStringList> seen;

@@ -1,0 +1,175 @@
+// The chosen files in each order: ordering by the facts read, and real
+// directories of photos and odd files read and ordered as the list does.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "files/file_order.h"
+#include "local_zone.h"
+#include "photo_samples.h"
+#include "temp_dir.h"
+
+namespace morvane {
+namespace {
+
+FileFacts Taken(std::int64_t seconds, std::int64_t modified = 0, std::int32_t nanos = 0) {
+    return {PhotoTime{seconds, nanos}, PhotoTime{modified, 0}, 0};
+}
+FileFacts Modified(std::int64_t seconds) { return {std::nullopt, PhotoTime{seconds, 0}, 0}; }
+FileFacts Sized(std::uint64_t size) { return {std::nullopt, PhotoTime{}, size}; }
+const FileFacts Unknown{};
+
+struct OrderRow {
+    const char* name;
+    ListOrder order;
+    std::vector<FileFacts> facts;
+    std::vector<std::size_t> expected;
+    std::vector<bool> noDateTaken;
+};
+
+TEST(OrderFiles, EachOrderOldestOrSmallestFirstTiesInTheOrderGiven) {
+    using enum ListOrder;
+    const OrderRow rows[] = {
+        {"name: as given", Name, {Sized(9), Sized(1), Unknown}, {0, 1, 2}, {false, false, false}},
+        {"taken, ties kept", DateTaken, {Taken(30), Taken(10), Taken(30), Taken(20)}, {1, 3, 0, 2},
+         {false, false, false, false}},
+        {"taken, sub-seconds decide", DateTaken, {Taken(5, 0, 500), Taken(5, 0, 100)}, {1, 0}, {false, false}},
+        {"no date taken counts by modification", DateTaken, {Taken(100, 1), Modified(50), Taken(10, 999)},
+         {2, 1, 0}, {false, true, false}},
+        {"taken, a file not found comes last", DateTaken, {Unknown, Taken(7), Modified(8)}, {1, 2, 0},
+         {true, false, true}},
+        {"modified, not found last", DateModified, {Unknown, Modified(5), Modified(3)}, {2, 1, 0},
+         {false, false, false}},
+        {"modified ignores the date taken", DateModified, {Taken(1, 20), Taken(2, 10)}, {1, 0}, {false, false}},
+        {"size, ties kept, not found last", Size, {Sized(10), Sized(3), Sized(10), Unknown, Sized(0)},
+         {4, 1, 0, 2, 3}, {false, false, false, false, false}},
+        {"nothing chosen", DateTaken, {}, {}, {}},
+    };
+    for (const OrderRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        const FileOrder result = OrderFiles(row.facts, row.order);
+        EXPECT_EQ(result.Positions, row.expected);
+        EXPECT_EQ(result.NoDateTaken, row.noDateTaken);
+    }
+}
+
+std::vector<Text> Names(const std::vector<std::string>& ascii) {
+    std::vector<Text> names;
+    for (const std::string& name : ascii) names.push_back(Ascii(name));
+    return names;
+}
+
+std::vector<std::string> Ordered(const std::vector<std::string>& names, const FileOrder& order) {
+    std::vector<std::string> result;
+    for (const std::size_t i : order.Positions) result.push_back(names[i]);
+    return result;
+}
+
+std::vector<std::string> Flagged(const std::vector<std::string>& names, const FileOrder& order) {
+    std::vector<std::string> result;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (order.NoDateTaken[i]) result.push_back(names[i]);
+    return result;
+}
+
+// A camera and a phone of one holiday, a scan without metadata, a photo with
+// damaged metadata, a FIFO, a file no one may read and a link to nothing.
+class PhotoDirectory : public ::testing::Test {
+protected:
+    void SetUp() override {
+        using namespace photo_samples;
+        WritePhoto(dir.At("IMG_0412.JPG"), TinyJpeg(),
+                   {{"Exif.Photo.DateTimeOriginal", "2024:07:14 10:00:00"}, {"Exif.Photo.OffsetTimeOriginal", "+02:00"}});
+        WritePhoto(dir.At("IMG_0413.JPG"), TinyJpeg(),
+                   {{"Exif.Photo.DateTimeOriginal", "2024:07:14 09:00:00"}, {"Exif.Photo.OffsetTimeOriginal", "+02:00"}});
+        WritePhoto(dir.At("PXL_20240714_093000.jpg"), TinyJpeg(), {{"Xmp.xmp.CreateDate", "2024-07-14T09:30:00+02:00"}});
+        WritePhoto(dir.At("scan.jpg"), TinyJpeg(), {});
+        WritePhoto(dir.At("damaged.jpg"), TinyJpeg(), {{"Exif.Photo.DateTimeOriginal", "2024:07:14 08:00:00"}});
+        WriteBytes(dir.At("damaged.jpg"), WithDamagedExif(ReadBytes(dir.At("damaged.jpg"))));
+        WriteBytes(dir.At("locked.jpg"), "private");
+        ::chmod(dir.At("locked.jpg").c_str(), 0);
+        ::mkfifo(dir.At("pipe.jpg").c_str(), 0600);
+        ::symlink("nowhere", dir.At("gone.jpg").c_str());
+        // Modification times: the camera's copies were made later than the
+        // phone's, in reverse; the others fall between the dates taken.
+        const std::pair<const char*, std::int64_t> times[] = {
+            {"IMG_0412.JPG", 3000},          {"IMG_0413.JPG", 2000},      {"PXL_20240714_093000.jpg", 1000},
+            {"scan.jpg", 1720941300},        {"damaged.jpg", 1720950000}, {"locked.jpg", 1720945000},
+            {"pipe.jpg", 1720939000},
+        };
+        for (const auto& [name, seconds] : times) SetModified(dir.At(name), seconds);
+    }
+    void TearDown() override { ::chmod(dir.At("locked.jpg").c_str(), 0600); }
+
+    TempDir dir;
+    // The chooser's name order.
+    const std::vector<std::string> chosen{"damaged.jpg", "gone.jpg",  "IMG_0412.JPG", "IMG_0413.JPG",
+                                          "locked.jpg",  "pipe.jpg",  "PXL_20240714_093000.jpg", "scan.jpg"};
+};
+
+TEST_F(PhotoDirectory, EachOrderOverRealFiles) {
+    struct Row {
+        const char* name;
+        ListOrder order;
+        std::vector<std::string> expected;
+        std::vector<std::string> noDateTaken;
+    };
+    const Row rows[] = {
+        {"name", ListOrder::Name, chosen, {}},
+        {"date taken",
+         ListOrder::DateTaken,
+         {"pipe.jpg", "IMG_0413.JPG", "scan.jpg", "PXL_20240714_093000.jpg", "IMG_0412.JPG", "locked.jpg",
+          "damaged.jpg", "gone.jpg"},
+         {"damaged.jpg", "gone.jpg", "locked.jpg", "pipe.jpg", "scan.jpg"}},
+        {"date modified",
+         ListOrder::DateModified,
+         {"PXL_20240714_093000.jpg", "IMG_0413.JPG", "IMG_0412.JPG", "pipe.jpg", "scan.jpg", "locked.jpg",
+          "damaged.jpg", "gone.jpg"},
+         {}},
+    };
+    const LocalZone zone;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::atomic<std::size_t> done{0};
+        const auto facts = ReadFileFacts(Ascii(dir.path), Names(chosen), row.order, nullptr, &done);
+        const FileOrder order = OrderFiles(facts, row.order);
+        EXPECT_EQ(Ordered(chosen, order), row.expected);
+        EXPECT_EQ(Flagged(chosen, order), row.noDateTaken);
+        EXPECT_EQ(done.load(), row.order == ListOrder::Name ? 0u : chosen.size());
+    }
+}
+
+TEST(ReadFileFacts, SizesAndTimesOfPlainFilesAndReadingThatStops) {
+    const TempDir dir;
+    const std::vector<std::string> chosen{"a.txt", "b.txt", "c.txt", "d.txt"};
+    const std::pair<const char*, std::int64_t> files[] = {{"xyz", 200}, {"abc", 100}, {"q", 200}, {"", 300}};
+    for (std::size_t i = 0; i < chosen.size(); ++i) {
+        dir.Write(chosen[i], files[i].first);
+        photo_samples::SetModified(dir.At(chosen[i]), files[i].second);
+    }
+    const std::atomic<bool> stopped{true};
+    const struct {
+        const char* name;
+        std::string directory;
+        ListOrder order;
+        const std::atomic<bool>* cancel;
+        std::vector<std::string> expected;
+    } rows[] = {
+        {"size", dir.path, ListOrder::Size, nullptr, {"d.txt", "c.txt", "a.txt", "b.txt"}},
+        {"modified", dir.path, ListOrder::DateModified, nullptr, {"b.txt", "a.txt", "c.txt", "d.txt"}},
+        {"stopped before the first file", dir.path, ListOrder::Size, &stopped, chosen},
+        {"directory gone", dir.At("gone"), ListOrder::Size, nullptr, chosen},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto facts = ReadFileFacts(Ascii(row.directory), Names(chosen), row.order, row.cancel);
+        EXPECT_EQ(Ordered(chosen, OrderFiles(facts, row.order)), row.expected);
+    }
+}
+
+}  // namespace
+}  // namespace morvane

@@ -1,0 +1,190 @@
+// The list in the order the user asked for: the option and its store, each
+// order through the real windows with a pass and its undo, and entries moved
+// by hand.
+#include "../core/local_zone.h"
+#include "../core/photo_samples.h"
+#include "frmOptions.h"
+#include "frmPreview.h"
+#include "name_list_box.h"
+#include "window_test_support.h"
+
+namespace {
+
+class ListOrderTest : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        using namespace photo_samples;
+        const std::string dir = Raw(Files());
+        // Taken b, then a; c has no date taken and was modified between
+        // them; sizes c < b < a.
+        WritePhoto(dir + "/a.jpg", TinyJpeg(), {{"Exif.Photo.DateTimeOriginal", "2024:07:14 12:00:00"},
+                                               {"Exif.Photo.OffsetTimeOriginal", "+00:00"}});
+        WriteBytes(dir + "/a.jpg", ReadBytes(dir + "/a.jpg") + std::string(200, '\0'));
+        WritePhoto(dir + "/b.jpg", TinyJpeg(), {{"Exif.Photo.DateTimeOriginal", "2024:07:14 10:00:00"},
+                                               {"Exif.Photo.OffsetTimeOriginal", "+00:00"}});
+        WritePhoto(dir + "/c.jpg", TinyJpeg(), {});
+        const std::pair<const char*, std::int64_t> times[] = {{"a.jpg", 300}, {"b.jpg", 100}, {"c.jpg", 1720955000}};
+        for (const auto& [name, seconds] : times) SetModified(dir + "/" + name, seconds);
+        original = Disk(Files());
+        store->write("Dir", Files());
+    }
+    // "Select ", every file of the chooser, "&OK".
+    void ChooseAll() {
+        Click(Button("Command3"));
+        ClickRow(File1(), 0);
+        ClickRow(File1(), File1()->count() - 1, Qt::ShiftModifier);
+        Click(ChooserButton("Command1"));
+    }
+    QComboBox* Order(QDialog& dialog) { return Find<QComboBox>(&dialog, "cboOrder"); }
+    // The order shown by the options dialog, after `act` on it.
+    int DialogOrder(const std::function<void(QDialog&)>& act = {}) {
+        int shown = -2;
+        RunModal([this] { Trigger("mnuOptionsSetOptions"); }, [&](QDialog& dialog) {
+            shown = Order(dialog)->currentIndex();
+            if (act) act(dialog);
+        });
+        return shown;
+    }
+
+    DiskFiles original;
+};
+
+TEST_F(ListOrderTest, TheOrderOptionIsStoredOnOkReadBackAndCleared) {
+    struct Row {
+        const char* name;
+        const char* stored;  // nullptr: absent
+        int shown;           // index shown by the dialog after a restart
+        int chosen;          // index chosen, then "Ok"
+    };
+    const Row rows[] = {
+        {"absent is Name", nullptr, 0, 2}, {"stored Date Taken", "1", 1, 3}, {"stored Size", "3", 3, 1},
+        {"unreadable is Name", "7", 0, 1}, {"blank-led is Name", " 2", 0, 3}, {"empty is Name", "", 0, 2},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QFile::remove(StoreFile());
+        if (row.stored) store->write("Order", row.stored);
+        OpenMain();
+        EXPECT_EQ(DialogOrder([&](QDialog& dialog) {
+                      EXPECT_EQ(Items(Order(dialog)->view()),
+                                QStringList({"Name", "Date Taken", "Date Modified", "Size"}));
+                      Order(dialog)->setCurrentIndex(row.chosen);
+                      Click(Find<QPushButton>(&dialog, "cmdOk"));
+                  }),
+                  row.shown);
+        EXPECT_EQ(store->read("Order", "absent"), QString::number(row.chosen));
+        OpenMain();
+        EXPECT_EQ(DialogOrder(), row.chosen);
+    }
+    // The dialog's "Clear Options" shows Name and stores nothing; the menu's stores "0".
+    int afterClear = -2;
+    DialogOrder([&](QDialog& dialog) {
+        Click(Find<QPushButton>(&dialog, "cmdClearOptions"));
+        afterClear = Order(dialog)->currentIndex();
+    });
+    EXPECT_EQ(afterClear, 0);
+    EXPECT_EQ(store->read("Order", "absent"), "2");
+    Trigger("mnuClearOptions");
+    EXPECT_EQ(store->read("Order", "absent"), "0");
+    EXPECT_EQ(DialogOrder(), 0);
+}
+
+// Each order numbers the files in its own order; "Extract" waits for the
+// order to be final; the example stays the first file by name; the undo
+// gives every file its name back.
+TEST_F(ListOrderTest, EachOrderNumbersTheFilesThroughThePassAndTheUndo) {
+    struct Row {
+        const char* name;
+        const char* order;
+        QStringList listed;
+        QString noDateNote;  // the file the preview notes as ordered by modification
+    };
+    const Row rows[] = {
+        {"name", "0", {"a.jpg", "b.jpg", "c.jpg"}, {}},
+        {"date taken", "1", {"b.jpg", "c.jpg", "a.jpg"}, "c.jpg"},
+        {"date modified", "2", {"b.jpg", "a.jpg", "c.jpg"}, {}},
+        {"size", "3", {"c.jpg", "b.jpg", "a.jpg"}, {}},
+    };
+    const LocalZone zone;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        store->write("Order", row.order);
+        OpenMain();
+        ChooseAll();
+        EXPECT_EQ(Box("txtFile")->text(), "a.jpg");
+        Click(Button("Command1"));  // "Extract": no mask, every file numbered
+        EXPECT_EQ(Items(List1()), row.listed);
+        EXPECT_EQ(Box("txtFile")->text(), "a.jpg");
+
+        Trigger("mnuFilePreview");
+        auto* preview = main->findChild<frmPreview*>();
+        ASSERT_NE(preview, nullptr);
+        const QAbstractItemModel* rows = Find<QTableView>(preview, "lstPreview")->model();
+        for (int i = 0; i < rows->rowCount(); ++i) {
+            const QString listed = rows->index(i, 0).data().toString();
+            EXPECT_EQ(listed, row.listed[i]);
+            EXPECT_EQ(rows->index(i, 2).data().toString(),
+                      listed == row.noDateNote ? "no date taken: date modified used" : "");
+        }
+        preview->close();
+
+        Click(Button("Command4"));
+        DiskFiles expected;
+        for (int i = 0; i < row.listed.size(); ++i)
+            expected[QString("%1.jpg").arg(i + 1, 4, 10, QChar('0')).toStdString()] =
+                original.at(row.listed[i].toStdString());
+        EXPECT_EQ(Disk(Files()), expected);
+        Click(ChooserButton("Command2"));  // "Undo"
+        EXPECT_EQ(Disk(Files()), original);
+    }
+}
+
+TEST_F(ListOrderTest, AnEntryMovesByAltArrowsAndByDraggingAndTheNumbersFollow) {
+    struct Row {
+        const char* name;
+        int selected;
+        std::function<void(NameListBox*)> move;
+        QStringList listed;
+    };
+    const auto key = [](Qt::Key k) { return [k](NameListBox* list) { QTest::keyClick(list, k, Qt::AltModifier); }; };
+    const auto drag = [](int from, int to) {
+        return [from, to](NameListBox* list) {
+            QTest::mousePress(list->viewport(), Qt::LeftButton, {}, RowCentre(list, from));
+            for (int row = from; row != to; row += to > from ? 1 : -1) {
+                const QPoint at = RowCentre(list, row + (to > from ? 1 : -1));
+                QMouseEvent move(QEvent::MouseMove, at, list->viewport()->mapToGlobal(at), Qt::NoButton,
+                                 Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(list->viewport(), &move);
+            }
+            QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, RowCentre(list, to));
+        };
+    };
+    const Row rows[] = {
+        {"Alt+Down on the first", 0, key(Qt::Key_Down), {"b.jpg", "a.jpg", "c.jpg"}},
+        {"Alt+Up on the last", 2, key(Qt::Key_Up), {"a.jpg", "c.jpg", "b.jpg"}},
+        {"Alt+Up on the first stays", 0, key(Qt::Key_Up), {"a.jpg", "b.jpg", "c.jpg"}},
+        {"Alt+Down on the last stays", 2, key(Qt::Key_Down), {"a.jpg", "b.jpg", "c.jpg"}},
+        {"the first dragged to the end", 0, drag(0, 2), {"b.jpg", "c.jpg", "a.jpg"}},
+        {"the last dragged to the top", 2, drag(2, 0), {"c.jpg", "a.jpg", "b.jpg"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        OpenMain();
+        ChooseAll();
+        ClickRow(List1(), row.selected);
+        row.move(List1());
+        EXPECT_EQ(Items(List1()), row.listed);
+        ASSERT_EQ(List1()->SelectedRows().size(), 1u);
+        EXPECT_EQ(Items(List1()).at(List1()->SelectedRows().front()), QStringList({"a.jpg", "b.jpg", "c.jpg"}).at(row.selected));
+        EXPECT_EQ(Box("txtFile")->text(), "a.jpg");
+    }
+    // The pass numbers the files as they were moved.
+    Click(Button("Command1"));
+    Click(Button("Command4"));
+    EXPECT_EQ(Disk(Files()).at("0001.jpg"), original.at("c.jpg"));
+    Click(ChooserButton("Command2"));
+    EXPECT_EQ(Disk(Files()), original);
+}
+
+}  // namespace
