@@ -5,6 +5,7 @@
 #include "command_line.h"
 #include "frmMain.h"
 #include "frmRecover.h"
+#include "language.h"
 #include "journal/journal_store.h"
 #include "mount_table_source.h"
 #include "files/rename_layer.h"
@@ -17,11 +18,13 @@ int main(int argc, char* argv[]) {
     {
         // Only for the parser's texts: the window system is not needed yet.
         QCoreApplication plain(argc, argv);
+        const Language language;
         command = ReadCommandLine(argc, argv);
     }
     if (command.ExitStatus) return *command.ExitStatus;
 
     QApplication app(argc, argv);
+    const Language language;
     morvane::WorkState ws;
     SettingsStore store;
     morvane::PosixRenamer renamer;

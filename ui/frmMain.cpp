@@ -17,6 +17,7 @@
 #include "frmOptions.h"
 #include "help_file_location.h"
 #include "help_window.h"
+#include "announce.h"
 #include "naming/mask_preview.h"
 #include "name_list_box.h"
 #include "options_logic.h"
@@ -68,7 +69,14 @@ void frmMain::TakeChosenFiles(const QStringList& names) {
     }
 }
 
-void frmMain::ShowExampleText(const QString& text) { txtExample->setText(text); }
+void frmMain::ShowExampleText(const QString& text) { SetAnnouncedText(*txtExample, text); }
+
+void frmMain::ShowStatus(const QString& words) { SetAnnouncedLine(*lblStatus, words); }
+
+void frmMain::ShowError(morvane::ErrorNumber error, const StatusContext& context) {
+    ShowExampleText(ErrorText(error));
+    ShowStatus(ErrorWords(error, context));
+}
 
 void frmMain::DisableWorkflowButtons() {
     Command2->setEnabled(false);
@@ -82,10 +90,15 @@ morvane::Options frmMain::Options() const {
 }
 
 void frmMain::SetOptions(const morvane::Options& options) {
+    const bool letteringChanged = lblLetteringPosition->text() != ToQString(options.LetteringPosition);
     lblPrefix->setText(ToQString(options.Prefix));
     lblSufix->setText(ToQString(options.Sufix));
     lblStartNumber->setText(ToQString(options.StartNumber));
     lblLetteringPosition->setText(ToQString(options.LetteringPosition));
+    // The lettering is part of the mask's analysis: a new one reaches the
+    // example and the preview at once, as if "Extract" were pressed again.
+    if (letteringChanged && Command4->isEnabled() && m_ws.Analysis.MaskMode != morvane::MaskMode::NotAnalysed)
+        Command1_Click();
     RefreshPreview();
 }
 
@@ -107,12 +120,13 @@ void frmMain::Command1_Click() {
     const morvane::ExtractResult result =
         morvane::Extract(m_ws.Analysis, ToText(txtFile->text()), ToText(txtMask->text()), Options(), separator);
     if (result.Error != morvane::ErrNone) {
-        txtExample->setText(ErrorText(result.Error));
+        ShowError(result.Error);
         return;
     }
     m_ws.Analysis = result.Analysis;
     Command4->setEnabled(true);
-    txtExample->setText(ToQString(result.Example));
+    ShowExampleText(ToQString(result.Example));
+    ShowStatus(QString());
 }
 
 // The first selected entry becomes the example; only that entry is read.

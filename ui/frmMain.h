@@ -10,6 +10,7 @@
 #include "pass/pass_prediction.h"
 #include "files/rename_layer.h"
 #include "session/work_state.h"
+#include "status_text.h"
 
 class QAction;
 class QDragEnterEvent;
@@ -45,6 +46,10 @@ public:
     void TakeChosenFiles(const QStringList& names);
     // Puts the text in the example new name box.
     void ShowExampleText(const QString& text);
+    // The status line below the example box: what happened, in words.
+    void ShowStatus(const QString& words);
+    // A failure: its number in the example box, its words in the status line.
+    void ShowError(morvane::ErrorNumber error, const StatusContext& context = {});
     // Disables "Set Mask", "Extract" and "Rename".
     void DisableWorkflowButtons();
     // The options in force, as the option labels hold them.
@@ -114,6 +119,7 @@ private:
     QLineEdit* txtFile = nullptr;
     QLineEdit* txtMask = nullptr;
     QLineEdit* txtExample = nullptr;
+    QLabel* lblStatus = nullptr;
     NameListBox* List1 = nullptr;
     QLabel* lblPrefix = nullptr;
     QLabel* lblSufix = nullptr;

@@ -28,6 +28,7 @@ void frmMain::Command3_Click() {
     txtMask->setText("");
     txtFile->setText("");
     txtExample->setText("");
+    ShowStatus(QString());
     frmDir* dialog = dirDialog();
     m_ws.DirPath = ToText(dialog->DirectoryPath());
     dialog->OpenChooser();  // reads the directory, once
@@ -38,7 +39,7 @@ void frmMain::Command4_Click() {
     frmDir* dialog = dirDialog();
     const morvane::Text directory = PassDirectory();
     if (!entries.empty() && !morvane::CanOpenDirectory(directory)) {
-        txtExample->setText(ErrorText(morvane::ErrPathNotFound));
+        ShowError(morvane::ErrPathNotFound, {ToQString(directory)});
         return;
     }
     morvane::PassOutcome outcome;
@@ -49,11 +50,13 @@ void frmMain::Command4_Click() {
         outcome = morvane::RunRenamePass(m_ws, entries, directory, Options(), ToText(txtFile->text()), m_renamer,
                                          recorder ? &*recorder : nullptr);
     }
-    txtExample->setText(PassReport(outcome.Error, outcome.FilesSkipped));
     if (outcome.Error != morvane::ErrNone) {
+        ShowError(outcome.Error, {ToQString(directory), outcome.Refused});
         RefreshUndoLast();  // a pass that failed part way can be undone from the menu
         return;
     }
+    ShowExampleText(PassReport(outcome.Error, outcome.FilesSkipped));
+    ShowStatus(RenamedWords(outcome.Renamed, outcome.FilesSkipped));
     txtMask->setText("");
     List1->clear();
     txtFile->setText("");
@@ -93,10 +96,11 @@ void frmMain::mnuFileUndoLast_Click() {
     morvane::RenameJournal journal = morvane::FromStored(ended->Journal);
     const std::size_t renamed = morvane::CountRenamed(journal, m_renamer);
     const QString directory = ToQString(journal.Directory);
-    const QString question = renamed == 1
-                                 ? QString("Give the file renamed in %1 its old name back?").arg(directory)
-                                 : QString("Give the %1 files renamed in %2 their old names back?").arg(renamed).arg(directory);
-    if (QMessageBox::question(this, "Undo Last Rename", question) != QMessageBox::Yes) return;
+    const QString question =
+        (renamed == 1 ? tr("Give the file renamed in %1 its old name back?")
+                      : tr("Give the %n files renamed in %1 their old names back?", nullptr, int(renamed)))
+            .arg(directory);
+    if (QMessageBox::question(this, tr("Undo Last Rename"), question) != QMessageBox::Yes) return;
     morvane::UndoOutcome outcome;
     {
         BusyCursor busy;
@@ -104,6 +108,11 @@ void frmMain::mnuFileUndoLast_Click() {
         morvane::StoreAfterUndo(*m_journals, ended->Lock, journal);
     }
     ended.reset();  // gives the journal's lock up
-    txtExample->setText(outcome.FirstError != morvane::ErrNone ? ErrorText(outcome.FirstError) : QString());
+    if (outcome.FirstError != morvane::ErrNone) {
+        ShowError(outcome.FirstError, {directory, {}, true});
+    } else {
+        ShowExampleText(QString());
+        ShowStatus(RestoredWords(outcome.Restored));
+    }
     RefreshUndoLast();
 }

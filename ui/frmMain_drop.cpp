@@ -120,6 +120,7 @@ void frmMain::TakeFileChoice(const morvane::FileChoice& choice) {
     txtMask->setText("");
     txtFile->setText("");
     txtExample->setText("");
+    ShowStatus(QString());
     QStringList names;
     for (const morvane::Text& name : choice.Names) names << ToQString(name);
     if (!names.isEmpty()) {
@@ -128,5 +129,8 @@ void frmMain::TakeFileChoice(const morvane::FileChoice& choice) {
         m_ws.LastIndex = choice.Offered - 1;
     }
     TakeChosenFiles(names);
-    if (choice.Skipped) ShowExampleText(SkippedText());
+    if (choice.Skipped) {
+        ShowExampleText(SkippedText());
+        ShowStatus(HandedOverSkippedWords());
+    }
 }

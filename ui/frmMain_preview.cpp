@@ -65,12 +65,12 @@ void frmMain::mnuFilePreview_Click() {
         m_preview = new frmPreview(this);
         connect(m_preview, &frmPreview::RenameRequested, this, &frmMain::Command4_Click);
     }
-    m_preview->ShowPrediction(PredictRename());
+    m_preview->ShowPrediction(PredictRename(), ToQString(PassDirectory()));
     m_preview->Open();
 }
 
 void frmMain::RefreshPreview() {
-    if (m_preview && m_preview->isVisible()) m_preview->ShowPrediction(PredictRename());
+    if (m_preview && m_preview->isVisible()) m_preview->ShowPrediction(PredictRename(), ToQString(PassDirectory()));
 }
 
 // What "Rename" would do now, in the directory it would work in, against the
@@ -86,7 +86,9 @@ morvane::Prediction frmMain::PredictRename() {
         return prediction;
     }
     const morvane::NamePlan plan = morvane::ComposeNewNames(listed, m_ws.Analysis, Options(), ToText(txtFile->text()));
-    return morvane::PredictPass(plan, directory, *names);
+    morvane::Prediction prediction = morvane::PredictPass(plan, directory, *names);
+    morvane::ListUncovered(prediction, listed);
+    return prediction;
 }
 
 std::vector<morvane::Text> frmMain::ListedNames() const { return List1->Names(); }

@@ -18,8 +18,9 @@ class frmPreview : public QDialog {
 public:
     explicit frmPreview(QWidget* owner);
 
-    // Shows the prediction in place of the one shown before, in list order.
-    void ShowPrediction(const morvane::Prediction& prediction);
+    // Shows the prediction in place of the one shown before, in list order;
+    // folder is where the pass would work, for the words of a failure.
+    void ShowPrediction(const morvane::Prediction& prediction, const QString& folder = {});
     // Shows the window centred on the screen, or raises it when it is open.
     void Open();
 

@@ -1,14 +1,18 @@
 #pragma once
 // The one place where the core's error numbers and flags become the texts
-// the windows show.
+// the windows show. Under an English or the C locale they read exactly as
+// the program always showed them.
+#include <QCoreApplication>
 #include <QString>
 
 #include "pass/pass_prediction.h"
 
-inline QString ErrorText(morvane::ErrorNumber error) { return QStringLiteral("Error # %1").arg(morvane::NumberOf(error)); }
+inline QString ErrorText(morvane::ErrorNumber error) {
+    return QCoreApplication::translate("Report", "Error # %1").arg(morvane::NumberOf(error));
+}
 
 // Some of the files a pass covers, or that were handed over, were left out.
-inline QString SkippedText() { return QStringLiteral("Some Files Were Skipped"); }
+inline QString SkippedText() { return QCoreApplication::translate("Report", "Some Files Were Skipped"); }
 
 // What the example box shows after a pass: the failure that ended it, the
 // note that a file was left alone, or nothing.
@@ -18,17 +22,9 @@ inline QString PassReport(morvane::ErrorNumber error, bool filesSkipped) {
 }
 
 // The preview's note on one file: empty when it gets its composed name.
-inline QString PreviewNote(const morvane::PredictedName& name) {
-    using enum morvane::PredictedOutcome;
-    QString note = name.Outcome == NumberAdded    ? QStringLiteral("number added")
-                   : name.Outcome == KeepsItsName ? QStringLiteral("keeps its name")
-                   : name.Outcome == Skipped      ? QStringLiteral("skipped")
-                                                  : QString();
-    if (name.Hidden) note += note.isEmpty() ? QStringLiteral("hidden") : QStringLiteral(", hidden");
-    return note;
-}
+QString PreviewNote(const morvane::PredictedName& name);
 
-// The preview's one line: the failure exactly as the pass would report it,
-// or how many files each outcome has, the files a pass would not reach and
-// the new names that file managers hide.
-QString PreviewSummary(const morvane::Prediction& prediction);
+// The preview's one line: the failure as the pass would report it, number
+// and words, or how many files each outcome has, the files a pass would not
+// reach and the new names that file managers hide.
+QString PreviewSummary(const morvane::Prediction& prediction, const QString& folder = {});

@@ -25,6 +25,7 @@ enum class ErrorNumber : int {
     // A change of case failed and so did the move back: the file sits under
     // the temporary name that FileRenamer::LastTemporaryName() gives.
     LeftUnderTemporaryName = 79,
+    JournalFolderUnusable = 80,   // the folder for the pass journals cannot be used
 };
 
 // The number the user sees.

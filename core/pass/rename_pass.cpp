@@ -70,15 +70,18 @@ PassOutcome RunRenamePass(WorkState& ws, const std::vector<Text>& listed, const 
     // that its undo still restores that pass.
     if (listed.empty()) return {};
     ws.Journal = {dirPath, {}};
-    if (dirPath.empty()) return {ErrPathNotFound, false};
+    if (dirPath.empty()) return {ErrPathNotFound, false, {}, 0};
 
     const NamePlan plan = ComposeNewNames(listed, ws.Analysis, options, exampleName);
-    if (plan.Error != ErrNone) return {plan.Error, false};
+    if (plan.Error != ErrNone) return {plan.Error, false, plan.Refused, 0};
     PassResult result = ApplyRenames(plan, dirPath, renamer, ClashRetry::Remembered, recorder);
     ws.Journal = std::move(result.Journal);
     // Files past the journal's end are not renamed: never report them as done.
     ws.FilesSkipped = result.FilesSkipped || plan.Uncovered > 0;
-    return {result.Error, ws.FilesSkipped};
+    const auto renamed = static_cast<std::size_t>(
+        std::count_if(ws.Journal.Entries.begin(), ws.Journal.Entries.end(),
+                      [](const JournalEntry& e) { return e.State == EntryState::Renamed; }));
+    return {result.Error, ws.FilesSkipped, {}, renamed};
 }
 
 namespace {
@@ -118,6 +121,7 @@ UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetr
         const ErrorNumber err = search.Move(*now, entry->From, entry->Extension, entry->From);
         if (err == ErrNone) {
             entry->State = EntryState::Restored;
+            ++outcome.Restored;
         } else {
             entry->To = *now;
             // Without an identity a missing file is known by its name only.

@@ -32,6 +32,8 @@ PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer
 struct PassOutcome {
     ErrorNumber Error = ErrNone;        // ErrNone: clear the list and boxes and open the review
     bool FilesSkipped = false;  // a file was skipped, or the list was longer than a pass covers
+    NameRefusal Refused;        // with ErrBadFileName from the composition: what was refused
+    std::size_t Renamed = 0;    // files that have their new names
 };
 
 // "Rename": composes the plan for the listed files, applies it in dirPath and
@@ -42,6 +44,7 @@ PassOutcome RunRenamePass(WorkState& ws, const std::vector<Text>& listed, const 
 
 struct UndoOutcome {
     ErrorNumber FirstError = ErrNone;  // ErrNone: every renamed file has an old name again
+    std::size_t Restored = 0;          // files this undo renamed back
 };
 
 // "Undo": renames every renamed file of the journal back, last first, taking

@@ -61,18 +61,22 @@ TEST_F(RenamePass, RenamesOnDiskAndUndoRestoresEveryName) {
 
 TEST_F(RenamePass, UndoGoesOnPastFailuresAndASecondUndoRetriesTheRest) {
     for (const auto* name : {"a.txt", "b.txt", "c.txt"}) dir.Write(name, name);
-    ASSERT_EQ(Pass({u"a.txt", u"b.txt", u"c.txt"}, MaskMode::Empty, dir.path).Error, 0);
+    const PassOutcome pass = Pass({u"a.txt", u"b.txt", u"c.txt"}, MaskMode::Empty, dir.path);
+    ASSERT_EQ(pass.Error, 0);
+    EXPECT_EQ(pass.Renamed, 3u);
     dir.Write("a.txt", "outsider");
     ws.LastIndex = -1;  // a double-click on the emptied list between pass and undo
     refused = "P0002.txt";
-    EXPECT_EQ(UndoLastPass(ws.Journal, renamer).FirstError, 75);
+    const UndoOutcome first = UndoLastPass(ws.Journal, renamer);
+    EXPECT_EQ(std::pair(NumberOf(first.FirstError), first.Restored), std::pair(75, std::size_t{2}));
     EXPECT_EQ(dir.List(), (Files{{"a.txt", "outsider"}, {"a-1.txt", "a.txt"}, {"P0002.txt", "b.txt"}, {"c.txt", "c.txt"}}));
     const EntryState states[] = {EntryState::Restored, EntryState::Renamed, EntryState::Restored};
     for (int i = 0; i < 3; ++i) EXPECT_EQ(ws.Journal.Entries[i].State, states[i]) << "entry " << i;
     EXPECT_EQ(ws.Journal.Entries[0].From, u"a-1.txt");
     refused.clear();
     renamer.From.clear();
-    EXPECT_EQ(UndoLastPass(ws.Journal, renamer).FirstError, 0);
+    const UndoOutcome second = UndoLastPass(ws.Journal, renamer);
+    EXPECT_EQ(std::pair(NumberOf(second.FirstError), second.Restored), std::pair(0, std::size_t{1}));
     EXPECT_EQ(renamer.From, std::vector<Text>{T(dir.At("P0002.txt"))});
     EXPECT_EQ(dir.List(), (Files{{"a.txt", "outsider"}, {"a-1.txt", "a.txt"}, {"b.txt", "b.txt"}, {"c.txt", "c.txt"}}));
 }
