@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 
 #include "files/file_choice.h"
 #include "frmMain.h"
@@ -42,8 +43,9 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     }
     if (parser.isSet(help)) {
         Print(stdout, parser.helpText());
-        const QString helpFile = HelpFileFor(QCoreApplication::applicationDirPath());
-        if (QFileInfo(helpFile).isFile()) Print(stdout, "\n" + CommandLineText::tr("The full help (HTML, also on F1): %1").arg(helpFile) + "\n");
+        const QString helpFile = HelpFileFor(QCoreApplication::applicationDirPath(), QLocale().uiLanguages());
+        if (QFileInfo(helpFile).isFile())
+            Print(stdout, "\n" + CommandLineText::tr("The full help (HTML, also on F1): %1").arg(helpFile) + "\n");
         return {0, {}};
     }
     if (parser.isSet(version)) {

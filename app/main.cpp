@@ -23,6 +23,9 @@ int main(int argc, char* argv[]) {
     }
     if (command.ExitStatus) return *command.ExitStatus;
 
+    // Ties the windows to the installed desktop entry, whose name and icon
+    // the desktop then shows for them (the Wayland app id, for one).
+    QGuiApplication::setDesktopFileName("org.morvane.morvane");
     QApplication app(argc, argv);
     const Language language;
     morvane::WorkState ws;

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "dialog_frame.h"
 #include "dialog_placement.h"
 #include "form_builder.h"
 
@@ -44,8 +45,7 @@ void Paint(QWidget* widget, QPalette::ColorRole role, QColor colour) {
 }  // namespace
 
 frmAbout::frmAbout(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint) {
+    : QDialog(owner, kFixedDialogFrame) {
     setObjectName("frmAbout");
     setWindowTitle(tr("About Morvane"));
     setAccessibleName(windowTitle());

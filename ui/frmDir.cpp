@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "busy_cursor.h"
+#include "dialog_frame.h"
 #include "dialog_placement.h"
 #include "dir_indent_delegate.h"
 #include "dir_list_box.h"
@@ -59,8 +60,7 @@ frmDir::frmDir(frmMain& main, morvane::WorkState& ws, SettingsStore& store, morv
     setObjectName("frmDir");
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(kFixedDialogFrame);
     setWindowIcon(main.windowIcon());
     BuildControls();
     Form_Load();

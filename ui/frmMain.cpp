@@ -52,7 +52,7 @@ frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRena
 frmMain::~frmMain() { disconnect(List1->model(), nullptr, this, nullptr); }
 
 void frmMain::Form_Load() {
-    m_ws.HelpFilePath = ToText(HelpFileFor(QCoreApplication::applicationDirPath()));
+    m_ws.HelpFilePath = ToText(HelpFileFor(QCoreApplication::applicationDirPath(), QLocale().uiLanguages()));
     SetOptions(LoadOptions(m_store));
     DisableWorkflowButtons();
 }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "dialog_frame.h"
 #include "dialog_placement.h"
 #include "enter_escape_filter.h"
 #include "filters.h"
@@ -49,8 +50,7 @@ const ControlRow Controls[] = {
 }  // namespace
 
 frmOptions::frmOptions(frmMain& main, SettingsStore& store)
-    : QDialog(&main, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : QDialog(&main, kFixedDialogFrame),
       m_main(main),
       m_store(store) {
     setObjectName("frmOptions");

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "busy_cursor.h"
+#include "dialog_frame.h"
 #include "dialog_placement.h"
 #include "form_builder.h"
 #include "frmMain.h"
@@ -49,7 +50,7 @@ QString ProblemText(const morvane::FoundJournal& found) {
 }  // namespace
 
 frmRecover::frmRecover(QWidget* owner, const QString& text)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
+    : QDialog(owner, kAnswerOnlyDialogFrame) {
     setObjectName("frmRecover");
     setWindowTitle(tr("Unfinished Rename"));
     setAccessibleName(windowTitle());

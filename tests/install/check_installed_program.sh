@@ -14,17 +14,21 @@ cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 fail() { echo "FAIL: $*" >&2; exit 1; }
 [ -x "$prefix/bin/morvane" ] || fail "bin/morvane missing or not executable"
 [ "$(ls "$prefix/bin")" = morvane ] || fail "bin/ holds more than the program: $(ls "$prefix/bin")"
-help=$prefix/share/morvane/mvn.hlp
-[ -s "$help" ] || fail "help file not in share/morvane"
-# The program names the help file it found in its --help.
-"$prefix/bin/morvane" --help | grep -qxF "The full help (HTML, also on F1): $help" ||
-  fail "the installed program does not find its help file"
+data=$prefix/share/morvane
+for help in mvn.hlp mvn_de.hlp mvn_fr.hlp mvn_es.hlp; do
+  [ -s "$data/$help" ] || fail "help file $help not in share/morvane"
+done
+# The program names the help file it found, in the desktop's language, in its --help.
+for row in "C:mvn.hlp" "de_DE.UTF-8:mvn_de.hlp" "fr_FR.UTF-8:mvn_fr.hlp" "es_ES.UTF-8:mvn_es.hlp"; do
+  env -u LANGUAGE -u LC_MESSAGES LC_ALL="${row%%:*}" "$prefix/bin/morvane" --help | grep -qF ": $data/${row#*:}" ||
+    fail "the installed program does not name ${row#*:} under ${row%%:*}"
+done
 
-desktop=$prefix/share/applications/morvane.desktop
+desktop=$prefix/share/applications/org.morvane.morvane.desktop
 [ -f "$desktop" ] || fail "desktop entry missing"
 grep -qx 'Exec=morvane %F' "$desktop" || fail "desktop entry does not hand files to morvane"
 grep -qx 'Icon=morvane' "$desktop" || fail "desktop entry names another icon"
-if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$desktop"; fi
+[ -f "$prefix/share/metainfo/org.morvane.morvane.metainfo.xml" ] || fail "AppStream description not in share/metainfo"
 menu=$prefix/share/kio/servicemenus/morvane.desktop
 [ -f "$menu" ] || fail "service menu missing"
 for line in 'Type=Service' 'MimeType=all/allfiles;' 'Name=Rename with Morvane' 'Exec=morvane %F'; do
@@ -37,6 +41,9 @@ icon=$prefix/share/icons/hicolor/256x256/apps/morvane.png
 page=$prefix/share/man/man1/morvane.1.gz
 gzip -t "$page" || fail "manual page missing or not compressed"
 zcat "$page" | grep -q '^\.SH EXIT STATUS' || fail "manual page has no exit status"
+for file in Morvane.conf state/Morvane damaged/ mvn_de.hlp; do
+  zcat "$page" | sed -n '/^\.SH FILES/,/^\.SH /p' | grep -qF "$file" || fail "manual page's FILES lack $file"
+done
 if command -v man >/dev/null; then
   [ "$(MANPATH=$prefix/share/man man -w morvane)" = "$page" ] || fail "man morvane does not find the page"
   warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)

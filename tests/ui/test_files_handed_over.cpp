@@ -178,26 +178,38 @@ TEST_F(HandedOverTest, DropClosesTheChooserAndIsRefusedWhileAPassIsUnderReview) 
     EXPECT_EQ(Items(List1()), QStringList({"IMG_9.JPG"}));
 }
 
-TEST(HelpFileLocation, BesideTheProgramFirstThenInTheInstalledDataDirectory) {
+TEST(HelpFileLocation, TheFirstLanguageWithAHelpFileBesideTheProgramOrInstalled) {
     struct Row {
         const char* name;
-        bool beside, installed;
-        QString found;  // relative to the prefix
+        QStringList beside, installed;  // help files present in bin/ and share/morvane/
+        QStringList languages;          // most preferred first
+        QString found;                  // relative to the prefix
     };
+    const QStringList all = {"mvn.hlp", "mvn_de.hlp", "mvn_fr.hlp", "mvn_es.hlp"};
     const Row rows[] = {
-        {"build tree", true, false, "bin/mvn.hlp"},
-        {"installed", false, true, "share/morvane/mvn.hlp"},
-        {"both: beside wins", true, true, "bin/mvn.hlp"},
-        {"neither: beside, where it fails quietly", false, false, "bin/mvn.hlp"},
+        {"build tree, English desktop", all, {}, {"en-US"}, "bin/mvn.hlp"},
+        {"installed, English desktop", {}, all, {"en-GB", "en"}, "share/morvane/mvn.hlp"},
+        {"both: beside wins", all, all, {"C"}, "bin/mvn.hlp"},
+        {"neither: beside, where it fails quietly", {}, {}, {"de-DE"}, "bin/mvn.hlp"},
+        {"German by region and script forms", all, {}, {"de-AT", "de"}, "bin/mvn_de.hlp"},
+        {"French from a POSIX locale name", {}, all, {"fr_CA.UTF-8"}, "share/morvane/mvn_fr.hlp"},
+        {"Spanish as the second choice", all, {}, {"pt-BR", "es-MX"}, "bin/mvn_es.hlp"},
+        {"English ahead of German stops the search", all, {}, {"en-US", "de-DE"}, "bin/mvn.hlp"},
+        {"no help in any language given: English", all, {}, {"ja-JP", "pt"}, "bin/mvn.hlp"},
+        {"no languages at all: English", all, {}, {}, "bin/mvn.hlp"},
+        {"translation installed only, English beside", {"mvn.hlp"}, {"mvn_de.hlp"}, {"de-DE"},
+         "share/morvane/mvn_de.hlp"},
+        {"a language code that is no file name part", all, {}, {"es/../../x", "de"}, "bin/mvn_de.hlp"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         QTemporaryDir prefix;
         QDir(prefix.path()).mkpath("bin");
         QDir(prefix.path()).mkpath("share/morvane");
-        if (row.beside) QFile(prefix.filePath("bin/mvn.hlp")).open(QIODevice::WriteOnly);
-        if (row.installed) QFile(prefix.filePath("share/morvane/mvn.hlp")).open(QIODevice::WriteOnly);
-        EXPECT_EQ(HelpFileFor(prefix.filePath("bin")), prefix.filePath(row.found));
+        for (const QString& name : row.beside) QFile(prefix.filePath("bin/" + name)).open(QIODevice::WriteOnly);
+        for (const QString& name : row.installed)
+            QFile(prefix.filePath("share/morvane/" + name)).open(QIODevice::WriteOnly);
+        EXPECT_EQ(HelpFileFor(prefix.filePath("bin"), row.languages), prefix.filePath(row.found));
     }
 }
 

@@ -2,6 +2,7 @@
 // workflow buttons, the menus and their dialogs, help and what assistive
 // technology sees.
 #include "frmOptions.h"
+#include "frmRecover.h"
 #include "help_window.h"
 #include "qt_text.h"
 #include "window_test_support.h"
@@ -235,6 +236,40 @@ TEST_F(MainWindowTest, EveryControlHasANameForAssistiveTechnology) {
         if (control->focusPolicy() != Qt::NoFocus && control->accessibleName().trimmed().isEmpty())
             unnamed += control->objectName();
     EXPECT_EQ(unnamed, QStringList());
+}
+
+// The title bar each dialog asks for: none may offer to minimise or maximise,
+// and the window manager must take the hints as given (CustomizeWindowHint),
+// not add its defaults.
+TEST_F(MainWindowTest, DialogsAskForATitleBarWithoutMinimiseOrMaximise) {
+    struct Row {
+        const char* dialog;
+        bool closeButton;
+    };
+    const Row rows[] = {
+        {"frmOptions", true},
+        {"frmAbout", true},
+        {"frmDir", true},
+        {"frmRecover", false},  // answered by "Undo" or "Keep" only
+    };
+    std::map<QString, Qt::WindowFlags> seen;
+    for (const char* menu : {"mnuOptionsSetOptions", "MnuHelpAbout"})
+        RunModal([&] { Trigger(menu); }, [&](QDialog& d) { seen[d.objectName()] = d.windowFlags(); });
+    Click(Button("Command3"));
+    seen["frmDir"] = Chooser()->windowFlags();
+    seen["frmRecover"] = frmRecover(main.get(), "text").windowFlags();
+
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.dialog);
+        ASSERT_EQ(seen.count(row.dialog), 1u);
+        const Qt::WindowFlags flags = seen[row.dialog];
+        EXPECT_EQ(int(flags & Qt::WindowType_Mask), int(Qt::Dialog));
+        EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+        EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+        EXPECT_EQ(flags.testFlag(Qt::WindowCloseButtonHint), row.closeButton);
+    }
 }
 
 }  // namespace
