@@ -4,6 +4,9 @@
 #include <QLibraryInfo>
 
 Language::Language(const QLocale& locale) {
+    // The C locale keeps the texts as written, whatever LANGUAGE says, as
+    // every other program on the desktop does.
+    if (locale.language() == QLocale::C) return;
     // The first of the user's languages that has a translation wins, so
     // LANGUAGE=fr:de gives French.
     m_programLoaded = m_program.load(locale, QStringLiteral("morvane"), QStringLiteral("_"), QStringLiteral(":/i18n"));
