@@ -9,8 +9,8 @@
 #include "journal/journal_store.h"
 #include "mount_table_source.h"
 #include "files/rename_layer.h"
+#include "session/rename_session.h"
 #include "settings_store.h"
-#include "session/work_state.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(MORVANE_VERSION);
@@ -28,16 +28,17 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName("org.morvane.morvane");
     QApplication app(argc, argv);
     const Language language;
-    morvane::WorkState ws;
     SettingsStore store;
     morvane::PosixRenamer renamer;
     // Each pass's journal is kept in the user's state directory, so that it
-    // can be undone after the program ended or was killed.
+    // can be undone after the program ended or was killed. Without one, no
+    // pass starts.
     std::optional<morvane::JournalStore> journals;
     if (const auto directory = morvane::DefaultJournalDirectory()) journals.emplace(*directory);
-    frmMain window(ws, store, renamer, SystemMountTable(), journals ? &*journals : nullptr);
+    morvane::RenameSession session(renamer, journals ? &*journals : nullptr);
+    frmMain window(session, store, SystemMountTable());
     window.show();
-    if (journals) frmRecover::OfferRecovery(*journals, renamer, window);
+    frmRecover::OfferRecovery(session, window);
     OpenNamedPaths(window, command.Paths);
     return app.exec();
 }

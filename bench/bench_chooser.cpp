@@ -41,7 +41,8 @@
 #include "qt_text.h"
 #include "files/rename_layer.h"
 #include "settings_store.h"
-#include "session/work_state.h"
+#include "journal/journal_store.h"
+#include "session/rename_session.h"
 
 namespace {
 
@@ -134,10 +135,10 @@ void FillAsBefore(QListWidget& dirs, QListWidget& files, const QString& dir) {
 // the chooser (or fills two lists as before); prints its peak memory in KiB.
 int PeakChild(int argc, char** argv, const QString& kind, const QString& storeFile) {
     QApplication app(argc, argv);
-    morvane::WorkState ws;
     SettingsStore store(storeFile);
     morvane::PosixRenamer renamer;
-    frmMain window(ws, store, renamer);
+    morvane::RenameSession session(renamer, nullptr);
+    frmMain window(session, store);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
     int listed = 0;
@@ -176,12 +177,12 @@ int StartUpChild(int argc, char** argv, const QString& kind, const QString& stor
     QElapsedTimer t;
     t.start();
     QApplication app(argc, argv);
-    morvane::WorkState ws;
     SettingsStore store(storeFile);
     morvane::PosixRenamer renamer;
+    morvane::RenameSession session(renamer, nullptr);
     std::unique_ptr<QMainWindow> w;
     if (kind == "main") {
-        w = std::make_unique<frmMain>(ws, store, renamer);
+        w = std::make_unique<frmMain>(session, store);
     } else {
         w = std::make_unique<QMainWindow>();
         // The first text on screen loads the font database: shown apart.
@@ -226,8 +227,10 @@ int main(int argc, char** argv) {
     if (!files.isValid() || !config.isValid()) return 1;
     SettingsStore store(config.filePath("Morvane.ini"));
     store.write("Dir", files.path());
-    morvane::WorkState ws;
     morvane::PosixRenamer renamer;
+    // Journals as the program keeps them, in a folder of the benchmark's own.
+    morvane::JournalStore journals(config.filePath("state").toStdString());
+    morvane::RenameSession session(renamer, &journals);
     const QString self = QCoreApplication::applicationFilePath();
 
     // Start-up, in fresh processes that alternate between the two windows.
@@ -252,7 +255,7 @@ int main(int argc, char** argv) {
         peakBefore.push_back(PeakMB(self, "before", store.fileName()));
     }
 
-    frmMain window(ws, store, renamer);
+    frmMain window(session, store);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
     QWidget* client = window.centralWidget();

@@ -85,18 +85,19 @@ double TimePassAndUndo(const std::string& dir, int& calls, const std::string& st
         store.emplace(stateDir);
         recorder.emplace(*store);
     }
-    WorkState ws;
-    ws.Analysis.MaskMode = MaskMode::Empty;
+    MaskAnalysis analysis;
+    analysis.MaskMode = MaskMode::Empty;
     const Options options{u"P", u"", u"1", u"0"};
     std::vector<Text> list;
     for (int i = 0; i < kFiles; ++i) list.push_back(Ascii(Numbered("file", i, ".dat")));
     CountingRenamer renamer;
     const auto start = Clock::now();
-    const auto pass = RunRenamePass(ws, list, Ascii(dir), options, u"", renamer, recorder ? &*recorder : nullptr);
-    const auto undo = UndoLastPass(ws.Journal, renamer);
+    auto pass = RunRenamePass(list, analysis, Ascii(dir), options, u"", renamer, recorder ? &*recorder : nullptr);
+    const auto undo = UndoLastPass(pass.Journal, renamer);
     if (store) {
-        int error = 0;
-        if (auto ended = store->FindLatestEnded(error)) (void)StoreAfterUndo(*store, ended->Lock, ws.Journal);
+        // As the review's Undo does: the pass's journal is still held.
+        LockedJournal lock = recorder->TakeLock();
+        (void)StoreAfterUndo(*store, lock, pass.Journal);
     }
     const auto took = Clock::now() - start;
     if (pass.Error != ErrNone || undo.FirstError != ErrNone) std::fprintf(stderr, "the pass or its undo did not complete\n");

@@ -26,11 +26,13 @@ int main(int argc, char** argv) {
     const StoredJournal journals[] = {
         {u"/", JournalState::Running, {}},
         {u"/home/me/Photos", JournalState::Running,
-         {{2049, 11, u"a.jpg", u"P0001.jpg", u"", false, u""}, {2049, 12, u"photo", u"Photo", u"", false, u""}}},
+         {{2049, 11, u"a.jpg", u"P0001.jpg", u"", StoredEntryState::NotRenamed},
+          {2049, 12, u"photo", u"Photo", u"", StoredEntryState::NotRenamed}}},
         {u"/home/me/Fotos \u00e9t\u00e9", JournalState::Finished,
-         {{2049, 11, u"a\nb.jpg", u"P0001.jpg", u"P0001-1.jpg", true, u""},
-          {18446744073709551615u, 1, u"photo", u"Photo", u"Photo", true, u".morvane-7-1"}}},
-        {u"/x", JournalState::Undone, {{1, 2, u"3:abc", u"\U0001F600", u"\U0001F600-1", true, u""}}},
+         {{2049, 11, u"a\nb.jpg", u"P0001.jpg", u"P0001-1.jpg", StoredEntryState::Renamed},
+          {18446744073709551615u, 1, u"photo", u"Photo", u"Photo", StoredEntryState::Renamed},
+          {2049, 13, u"b.jpg", u"P0002.jpg", u"", StoredEntryState::Restored}}},
+        {u"/x", JournalState::Undone, {{1, 2, u"3:abc", u"\U0001F600", u"\U0001F600-1", StoredEntryState::Renamed}}},
     };
     int n = 0;
     for (const auto& journal : journals) {

@@ -22,9 +22,7 @@
 #include "files/mount_table.h"
 #include "mount_table_source.h"
 #include "qt_text.h"
-#include "pass/rename_pass.h"
 #include "report_text.h"
-#include "journal/stored_pass.h"
 #include "settings_store.h"
 #include "status_text.h"
 
@@ -41,10 +39,6 @@ const ControlRow Controls[] = {
     {FileList, "File1", nullptr, 3840, 600, 3975, 5100, 4, QT_TRANSLATE_NOOP("frmDir", "Files"), nullptr},
 };
 
-// The review mode's captions, which also tell the mode.
-QString AcceptCaption() { return frmDir::tr("Accept"); }
-QString UndoCaption() { return frmDir::tr("Undo"); }
-
 // The directory the chooser falls back on: the user's home, or the root.
 QString HomeDirectory() {
     const QString home = QDir::cleanPath(QDir::homePath());
@@ -53,10 +47,8 @@ QString HomeDirectory() {
 
 }  // namespace
 
-frmDir::frmDir(frmMain& main, morvane::WorkState& ws, SettingsStore& store, morvane::FileRenamer& renamer,
-               const MountTableSource& mounts, morvane::JournalStore* journals)
-    : QDialog(&main), m_main(main), m_ws(ws), m_store(store), m_renamer(renamer), m_mounts(mounts),
-      m_journals(journals) {
+frmDir::frmDir(frmMain& main, morvane::RenameSession& session, SettingsStore& store, const MountTableSource& mounts)
+    : QDialog(&main), m_main(main), m_session(session), m_store(store), m_mounts(mounts) {
     setObjectName("frmDir");
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
@@ -139,40 +131,40 @@ void frmDir::ListDirectory() {
 
 void frmDir::Command1_Click() {
     m_store.write("Dir", Dir1->path());
-    if (!InReview()) {
-        // The pass works where the files were chosen.
-        m_ws.DirPath = ToText(Dir1->path());
-        m_ws.LastIndex = File1->count() - 1;
-        // Rows in the list's own order, not in the order they were clicked.
+    if (m_mode == DirMode::Choosing) {
+        // Rows in the list's own order, not in the order they were clicked;
+        // the pass works where they were chosen.
         const std::vector<int> rows = File1->SelectedRows();
         QStringList chosen;
         chosen.reserve(static_cast<qsizetype>(rows.size()));
         for (const int row : rows) chosen << File1->text(row);
-        m_main.TakeChosenFiles(chosen);
+        m_main.TakeChosenFiles(Dir1->path(), chosen);
     } else {
+        (void)m_session.Accept();  // refused only when nothing is under review any more
         m_main.DisableWorkflowButtons();
     }
     HideAndClose();
 }
 
 void frmDir::Command2_Click() {
-    if (Command2->text() == UndoCaption()) {
-        morvane::UndoOutcome outcome;
+    if (m_mode == DirMode::Reviewing) {
+        morvane::SessionUndo outcome;
         {
             BusyCursor busy;
-            outcome = morvane::UndoLastPass(m_ws.Journal, m_renamer);
-            if (m_journals) morvane::RecordUndo(*m_journals, m_ws.Journal);
+            outcome = m_session.Undo();
         }
-        if (outcome.FirstError != morvane::ErrNone) {
-            // Stays open in review mode, so that "Undo" can be pressed again,
-            // showing the names as they now are. A successful undo closes
-            // the dialog and reads nothing.
+        if (outcome.State == morvane::SessionState::Reviewing) {
+            // A file could not be restored: stays open in review mode, so that
+            // "Undo" can be pressed again, showing the names as they now are.
+            // A successful undo closes the dialog and reads nothing.
             ListDirectory();
-            m_main.ShowError(outcome.FirstError, {ToQString(m_ws.Journal.Directory), {}, true});
+            m_main.ShowError(outcome.Error, {ToQString(outcome.Directory), {}, true});
             return;
         }
         Command2->setEnabled(false);
-        m_main.ShowStatus(RestoredWords(outcome.Restored));
+        // Every file is back, but the history could not record it.
+        if (outcome.Error != morvane::ErrNone) m_main.ShowError(outcome.Error, {ToQString(outcome.Directory), {}, true});
+        else m_main.ShowStatus(RestoredWords(outcome.Restored));
     }
     m_main.DisableWorkflowButtons();
     HideAndClose();
@@ -196,7 +188,7 @@ void frmDir::OpenChooser() {
     activateWindow();
 }
 
-bool frmDir::InReview() const { return Command1->text() == AcceptCaption(); }
+bool frmDir::InReview() const { return m_mode == DirMode::Reviewing; }
 
 void frmDir::OpenReview(const QString& directory) {
     // A dialog already shown reads the directory as it moves there.
@@ -206,8 +198,9 @@ void frmDir::OpenReview(const QString& directory) {
     show();
     raise();
     activateWindow();
-    Command1->setText(AcceptCaption());
-    Command2->setText(UndoCaption());
+    m_mode = DirMode::Reviewing;
+    Command1->setText(tr("Accept"));
+    Command2->setText(tr("Undo"));
     Command2->setEnabled(true);
     if (!readOnTheMove) ListDirectory();
 }
@@ -218,6 +211,9 @@ void frmDir::HideAndClose() {
 }
 
 void frmDir::closeEvent(QCloseEvent* event) {
+    // Closed by its frame while reviewing: the names stay as they are, so
+    // that a new choice can follow; "Undo Last Rename" can still undo them.
+    if (m_mode == DirMode::Reviewing) (void)m_session.Accept();
     m_closed = true;
     QDialog::closeEvent(event);
     // "Undo Last Rename" waited while a pass was under review.

@@ -1,12 +1,10 @@
 #pragma once
-// The file chooser, which after a rename pass becomes the review dialog. Its
-// mode is not a flag: each button's handler reads its own button's caption
-// ("Accept" and "Undo" in review mode, anything else means choosing). It
-// acts on the main window only through the main window's public operations.
+// The file chooser, which after a rename pass becomes the review dialog. It
+// acts on the main window only through the main window's public operations,
+// and on the rename only through the session.
 #include <QDialog>
 
-#include "files/rename_layer.h"
-#include "session/work_state.h"
+#include "session/rename_session.h"
 
 class QComboBox;
 class QPushButton;
@@ -15,17 +13,17 @@ class FileListBox;
 class MountTableSource;
 class SettingsStore;
 class frmMain;
-namespace morvane {
-class JournalStore;
-}
+
+// What the dialog is for: its buttons are "&OK" and "&Cancel" while choosing,
+// "Accept" and "Undo" while reviewing.
+enum class DirMode { Choosing, Reviewing };
 
 class frmDir : public QDialog {
     Q_OBJECT
 public:
     // Created hidden, on the directory stored under "Dir", with the volumes
     // of the mount table. Whoever opens it sets the caption and shows it.
-    frmDir(frmMain& main, morvane::WorkState& ws, SettingsStore& store, morvane::FileRenamer& renamer,
-           const MountTableSource& mounts, morvane::JournalStore* journals = nullptr);
+    frmDir(frmMain& main, morvane::RenameSession& session, SettingsStore& store, const MountTableSource& mounts);
 
     // True once the dialog has been closed: it is about to be destroyed and
     // must not be used again.
@@ -63,11 +61,10 @@ private:
     void ListDirectory();
 
     frmMain& m_main;
-    morvane::WorkState& m_ws;
+    morvane::RenameSession& m_session;
     SettingsStore& m_store;
-    morvane::FileRenamer& m_renamer;
     const MountTableSource& m_mounts;
-    morvane::JournalStore* m_journals;
+    DirMode m_mode = DirMode::Choosing;
     bool m_closed = false;
     bool m_shown = false;  // the directory has been read for showing
 

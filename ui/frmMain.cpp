@@ -18,22 +18,22 @@
 #include "help_file_location.h"
 #include "help_window.h"
 #include "announce.h"
-#include "naming/mask_preview.h"
 #include "name_list_box.h"
 #include "options_logic.h"
 #include "qt_text.h"
 #include "report_text.h"
 #include "settings_store.h"
 
-frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRenamer& renamer,
-                 const MountTableSource& mounts, morvane::JournalStore* journals, QWidget* parent)
-    : QMainWindow(parent), m_ws(ws), m_store(store), m_renamer(renamer), m_mounts(mounts), m_journals(journals) {
+frmMain::frmMain(morvane::RenameSession& session, SettingsStore& store, const MountTableSource& mounts,
+                 QWidget* parent)
+    : QMainWindow(parent), m_session(session), m_store(store), m_mounts(mounts) {
     setObjectName("frmMain");
     setWindowTitle("Morvane");
     QApplication::setWindowIcon(AppIcon());
     setWindowIcon(QApplication::windowIcon());
     BuildControls();
     BuildMenus();
+    ConnectSession();
     ConnectPreview();
     // F1 opens the help from this window and from its modeless dialogs.
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this, this, &frmMain::MnuHelpHelp_Click);
@@ -52,15 +52,27 @@ frmMain::frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRena
 frmMain::~frmMain() { disconnect(List1->model(), nullptr, this, nullptr); }
 
 void frmMain::Form_Load() {
-    m_ws.HelpFilePath = ToText(HelpFileFor(QCoreApplication::applicationDirPath(), QLocale().uiLanguages()));
+    m_helpFilePath = HelpFileFor(QCoreApplication::applicationDirPath(), QLocale().uiLanguages());
     SetOptions(LoadOptions(m_store));
     DisableWorkflowButtons();
 }
 
-void frmMain::TakeChosenFiles(const QStringList& names) {
-    List1->AddNames(names);
-    if (List1->count() > 0 && !List1->text(0).isEmpty()) {
-        txtFile->setText(List1->text(0));
+// Connected before anything that reads the session on the same signals.
+void frmMain::ConnectSession() {
+    connect(txtFile, &QLineEdit::textChanged, this, [this](const QString& text) { m_session.SetExample(ToText(text)); });
+    connect(txtMask, &QLineEdit::textChanged, this, [this](const QString& text) { m_session.SetMask(ToText(text)); });
+}
+
+void frmMain::ShowListed() { List1->SetNames(m_session.Listed()); }
+
+void frmMain::TakeChosenFiles(const QString& directory, const QStringList& names) {
+    std::vector<morvane::Text> chosen;
+    chosen.reserve(static_cast<std::size_t>(names.size()));
+    for (const QString& name : names) chosen.push_back(ToText(name));
+    (void)m_session.Choose(ToText(directory), std::move(chosen));  // refused only under review, where nothing is chosen
+    ShowListed();
+    if (m_session.State() == morvane::SessionState::Chosen) {
+        txtFile->setText(ToQString(m_session.Example()));
         Command2->setEnabled(true);
         Command1->setEnabled(true);
         Command4->setEnabled(false);
@@ -84,21 +96,18 @@ void frmMain::DisableWorkflowButtons() {
     Command4->setEnabled(false);
 }
 
-morvane::Options frmMain::Options() const {
-    return {ToText(lblPrefix->text()), ToText(lblSufix->text()), ToText(lblStartNumber->text()),
-            ToText(lblLetteringPosition->text())};
-}
+morvane::Options frmMain::Options() const { return m_session.Options(); }
 
 void frmMain::SetOptions(const morvane::Options& options) {
-    const bool letteringChanged = lblLetteringPosition->text() != ToQString(options.LetteringPosition);
+    const bool letteringChanged = m_session.Options().LetteringPosition != options.LetteringPosition;
+    m_session.SetOptions(options);
     lblPrefix->setText(ToQString(options.Prefix));
     lblSufix->setText(ToQString(options.Sufix));
     lblStartNumber->setText(ToQString(options.StartNumber));
     lblLetteringPosition->setText(ToQString(options.LetteringPosition));
     // The lettering is part of the mask's analysis: a new one reaches the
     // example and the preview at once, as if "Extract" were pressed again.
-    if (letteringChanged && Command4->isEnabled() && m_ws.Analysis.MaskMode != morvane::MaskMode::NotAnalysed)
-        Command1_Click();
+    if (letteringChanged && m_session.State() == morvane::SessionState::Extracted) Command1_Click();
     RefreshPreview();
 }
 
@@ -117,13 +126,11 @@ void frmMain::Command2_Click() {
 void frmMain::Command1_Click() {
     const QString point = QLocale().decimalPoint();
     const char16_t separator = point.isEmpty() ? u'.' : point.at(0).unicode();
-    const morvane::ExtractResult result =
-        morvane::Extract(m_ws.Analysis, ToText(txtFile->text()), ToText(txtMask->text()), Options(), separator);
+    const morvane::ExtractOutcome result = m_session.Extract(separator);
     if (result.Error != morvane::ErrNone) {
         ShowError(result.Error);
         return;
     }
-    m_ws.Analysis = result.Analysis;
     Command4->setEnabled(true);
     ShowExampleText(ToQString(result.Example));
     ShowStatus(QString());
@@ -131,7 +138,6 @@ void frmMain::Command1_Click() {
 
 // The first selected entry becomes the example; only that entry is read.
 void frmMain::List1_DblClick() {
-    m_ws.LastIndex = morvane::ListBound(List1->count());
     const std::vector<int> selected = List1->SelectedRows();
     if (!selected.empty()) txtFile->setText(List1->text(selected.front()));
 }
@@ -154,6 +160,6 @@ void frmMain::mnuOptionsSetOptions_Click() {
 }
 
 // A missing or unreadable help file ends this quietly.
-void frmMain::MnuHelpHelp_Click() { HelpWindow::Open(ToQString(m_ws.HelpFilePath), this); }
+void frmMain::MnuHelpHelp_Click() { HelpWindow::Open(m_helpFilePath, this); }
 
 void frmMain::MnuHelpAbout_Click() { frmAbout::Open(this); }

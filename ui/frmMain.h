@@ -7,9 +7,7 @@
 
 #include "mount_table_source.h"
 #include "naming/options.h"
-#include "pass/pass_prediction.h"
-#include "files/rename_layer.h"
-#include "session/work_state.h"
+#include "session/rename_session.h"
 #include "status_text.h"
 
 class QAction;
@@ -25,25 +23,22 @@ class frmDir;
 class frmPreview;
 namespace morvane {
 struct FileChoice;
-class JournalStore;
 }
 
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    // The window works on the services it is handed; the chooser it opens
-    // reads its volumes from `mounts`. With `journals`, every pass keeps its
-    // journal there, so that it can be undone after the program ended.
-    frmMain(morvane::WorkState& ws, SettingsStore& store, morvane::FileRenamer& renamer,
-            const MountTableSource& mounts = SystemMountTable(), morvane::JournalStore* journals = nullptr,
+    // The window shows the session and works through it; the chooser it
+    // opens reads its volumes from `mounts`.
+    frmMain(morvane::RenameSession& session, SettingsStore& store, const MountTableSource& mounts = SystemMountTable(),
             QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // The chooser's "&OK": appends the names to the file list in the given
-    // order. When the list's first entry is not empty it becomes the example
-    // name, "Set Mask" and "Extract" are enabled and "Rename" disabled;
-    // otherwise all three are disabled.
-    void TakeChosenFiles(const QStringList& names);
+    // The chooser's "&OK": the names of directory, in the given order, become
+    // the session's choice and the list. When the list's first entry is not
+    // empty it becomes the example name, "Set Mask" and "Extract" are enabled
+    // and "Rename" disabled; otherwise all three are disabled.
+    void TakeChosenFiles(const QString& directory, const QStringList& names);
     // Puts the text in the example new name box.
     void ShowExampleText(const QString& text);
     // The status line below the example box: what happened, in words.
@@ -52,7 +47,7 @@ public:
     void ShowError(morvane::ErrorNumber error, const StatusContext& context = {});
     // Disables "Set Mask", "Extract" and "Rename".
     void DisableWorkflowButtons();
-    // The options in force, as the option labels hold them.
+    // The session's options, which the option labels show.
     morvane::Options Options() const;
     void SetOptions(const morvane::Options& options);
     // Files named on the command line or dropped, taken as a choice made in
@@ -61,6 +56,8 @@ public:
     // Enables "Undo Last Rename" while the store holds a pass that can still
     // be undone and no review dialog is open.
     void RefreshUndoLast();
+    // Where "Help" looks for the help file.
+    void SetHelpFilePath(const QString& path) { m_helpFilePath = path; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -91,8 +88,10 @@ private:
     // The chooser / review dialog: created (hidden) on first use, destroyed
     // when it closes.
     frmDir* dirDialog();
-    // The directory the next pass works in.
-    morvane::Text PassDirectory();
+    // The example and the mask as typed are the session's.
+    void ConnectSession();
+    // The list shows the session's listed names.
+    void ShowListed();
     // The preview of every new name (frmMain_preview.cpp): its menu item is
     // available exactly while "Rename" is enabled and files are listed, and
     // the open preview follows what the pass would do.
@@ -100,14 +99,11 @@ private:
     void UpdatePreviewItem();
     void RefreshPreview();
     morvane::Prediction PredictRename();
-    // The list's entries in list order, as a pass takes them.
-    std::vector<morvane::Text> ListedNames() const;
 
-    morvane::WorkState& m_ws;
+    morvane::RenameSession& m_session;
     SettingsStore& m_store;
-    morvane::FileRenamer& m_renamer;
     const MountTableSource& m_mounts;
-    morvane::JournalStore* m_journals;
+    QString m_helpFilePath;
     QPointer<frmDir> m_dir;
     QPointer<frmPreview> m_preview;  // created on first use, hidden when closed
     QAction* mnuFilePreview = nullptr;

@@ -116,19 +116,15 @@ void frmMain::TakeFileChoice(const morvane::FileChoice& choice) {
         return;
     }
     // As "Select " before a choice: the earlier choice goes.
-    List1->clear();
     txtMask->setText("");
     txtFile->setText("");
     txtExample->setText("");
     ShowStatus(QString());
     QStringList names;
     for (const morvane::Text& name : choice.Names) names << ToQString(name);
-    if (!names.isEmpty()) {
-        m_store.write("Dir", ToQString(choice.Dir));
-        m_ws.DirPath = choice.Dir;  // the pass works where the files are
-        m_ws.LastIndex = choice.Offered - 1;
-    }
-    TakeChosenFiles(names);
+    if (!names.isEmpty()) m_store.write("Dir", ToQString(choice.Dir));
+    // The pass works where the files are.
+    TakeChosenFiles(ToQString(names.isEmpty() ? m_session.Directory() : choice.Dir), names);
     if (choice.Skipped) {
         ShowExampleText(SkippedText());
         ShowStatus(HandedOverSkippedWords());

@@ -12,8 +12,6 @@
 #include "frmMain.h"
 #include "name_list_box.h"
 #include "frmPreview.h"
-#include "naming/name_composer.h"
-#include "pass/name_snapshot.h"
 #include "qt_text.h"
 
 namespace {
@@ -55,7 +53,7 @@ void frmMain::ConnectPreview() {
 // The preview is only ever shown while it could be opened: an emptied list
 // (a pass, "Select ", a drop) closes it.
 void frmMain::UpdatePreviewItem() {
-    const bool available = Command4->isEnabled() && !ListedNames().empty();
+    const bool available = Command4->isEnabled() && !m_session.Listed().empty();
     mnuFilePreview->setEnabled(available);
     if (!available && m_preview && m_preview->isVisible()) m_preview->close();
 }
@@ -65,30 +63,14 @@ void frmMain::mnuFilePreview_Click() {
         m_preview = new frmPreview(this);
         connect(m_preview, &frmPreview::RenameRequested, this, &frmMain::Command4_Click);
     }
-    m_preview->ShowPrediction(PredictRename(), ToQString(PassDirectory()));
+    m_preview->ShowPrediction(PredictRename(), ToQString(m_session.Directory()));
     m_preview->Open();
 }
 
 void frmMain::RefreshPreview() {
-    if (m_preview && m_preview->isVisible()) m_preview->ShowPrediction(PredictRename(), ToQString(PassDirectory()));
+    if (m_preview && m_preview->isVisible()) m_preview->ShowPrediction(PredictRename(), ToQString(m_session.Directory()));
 }
 
 // What "Rename" would do now, in the directory it would work in, against the
 // directory's names read into memory: no file is touched.
-morvane::Prediction frmMain::PredictRename() {
-    const morvane::Text directory = PassDirectory();
-    const std::vector<morvane::Text> listed = ListedNames();
-    std::optional<morvane::NameSnapshot> names = morvane::NameSnapshot::Read(directory);
-    if (!names) {
-        // A directory that is gone: the pass touches nothing and says so.
-        morvane::Prediction prediction;
-        if (!listed.empty()) prediction.Error = morvane::ErrPathNotFound;
-        return prediction;
-    }
-    const morvane::NamePlan plan = morvane::ComposeNewNames(listed, m_ws.Analysis, Options(), ToText(txtFile->text()));
-    morvane::Prediction prediction = morvane::PredictPass(plan, directory, *names);
-    morvane::ListUncovered(prediction, listed);
-    return prediction;
-}
-
-std::vector<morvane::Text> frmMain::ListedNames() const { return List1->Names(); }
+morvane::Prediction frmMain::PredictRename() { return m_session.Preview(); }

@@ -10,9 +10,8 @@
 #include "form_builder.h"
 #include "frmMain.h"
 #include "qt_text.h"
-#include "pass/rename_pass.h"
 #include "report_text.h"
-#include "journal/stored_pass.h"
+#include "session/rename_session.h"
 
 namespace {
 
@@ -32,7 +31,7 @@ QString Files(std::size_t count) {
 }
 
 // Why a journal found in the store cannot be used, in words.
-QString ProblemText(const morvane::FoundJournal& found) {
+QString ProblemText(const morvane::UnfinishedPass& found) {
     using morvane::JournalProblem;
     switch (found.Problem) {
         case JournalProblem::Unreadable: return frmRecover::tr("cannot be read");
@@ -40,7 +39,7 @@ QString ProblemText(const morvane::FoundJournal& found) {
         case JournalProblem::Garbled: return frmRecover::tr("is damaged");
         case JournalProblem::FutureVersion: return frmRecover::tr("was written by a newer version of Morvane");
         case JournalProblem::DirectoryMissing:
-            return frmRecover::tr("names a folder that no longer exists: %1").arg(ToQString(found.Journal.Directory));
+            return frmRecover::tr("names a folder that no longer exists: %1").arg(ToQString(found.Directory));
         case JournalProblem::None:
         case JournalProblem::InUse: break;
     }
@@ -63,37 +62,34 @@ frmRecover::frmRecover(QWidget* owner, const QString& text)
     new CentreOnceFramed(*this);
 }
 
-void frmRecover::OfferRecovery(morvane::JournalStore& store, morvane::FileRenamer& renamer, frmMain& main) {
-    morvane::JournalScan scan = store.FindUnfinished();
+void frmRecover::OfferRecovery(morvane::RenameSession& session, frmMain& main) {
     QStringList problems;
-    for (morvane::FoundJournal& found : scan.Journals) {
+    for (const morvane::UnfinishedPass& found : session.FindUnfinished()) {
         if (found.Problem != morvane::JournalProblem::None) {
             problems << tr("%1 %2.").arg(QString::fromStdString(found.FileName), ProblemText(found));
             continue;
         }
-        morvane::RenameJournal journal = morvane::FromStored(found.Journal);
-        const std::size_t renamed = morvane::CountRenamed(journal, renamer);
         const QString text =
-            (renamed == 1 ? tr("A rename of %1 in %2 did not finish: 1 file has its new name.")
-                          : tr("A rename of %1 in %2 did not finish: %n files have new names.", nullptr, int(renamed)))
-                .arg(Files(found.Journal.Entries.size()), ToQString(journal.Directory));
+            (found.Renamed == 1
+                 ? tr("A rename of %1 in %2 did not finish: 1 file has its new name.")
+                 : tr("A rename of %1 in %2 did not finish: %n files have new names.", nullptr, int(found.Renamed)))
+                .arg(Files(found.Files), ToQString(found.Directory));
         frmRecover dialog(&main, text);
+        morvane::ErrorNumber error = morvane::ErrNone;
         if (dialog.exec() == QDialog::Accepted) {
             BusyCursor busy;
-            const morvane::UndoOutcome outcome = morvane::UndoLastPass(journal, renamer);
-            morvane::StoreAfterUndo(store, found.Lock, journal);
-            if (outcome.FirstError != morvane::ErrNone)
-                main.ShowError(outcome.FirstError, {ToQString(journal.Directory), {}, true});
-            else
-                main.ShowStatus(RestoredWords(outcome.Restored));
+            const morvane::SessionUndo undo = session.RecoverUndo(found.FileName);
+            error = undo.Error;
+            if (error == morvane::ErrNone) main.ShowStatus(RestoredWords(undo.Restored));
         } else {
-            store.Write(found.Lock, morvane::ToStored(journal, morvane::JournalState::Finished));
+            error = session.RecoverKeep(found.FileName).Error;
         }
+        if (error != morvane::ErrNone) main.ShowError(error, {ToQString(found.Directory), {}, true});
     }
-    scan.Journals.clear();  // gives the journals' locks up
     if (!problems.isEmpty())
         QMessageBox::warning(&main, tr("Unfinished Rename"),
-                             tr("These rename journals in %1 cannot be used and were left as they are:\n%2")
-                                 .arg(QString::fromStdString(store.Directory()), problems.join('\n')));
+                             tr("These rename journals cannot be used and were left as they are:\n%1")
+                                 .arg(problems.join('\n')));
+    session.LetUnfinishedGo();  // gives the journals' locks up
     main.RefreshUndoLast();
 }

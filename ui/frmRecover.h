@@ -8,8 +8,7 @@
 class QLabel;
 class frmMain;
 namespace morvane {
-class FileRenamer;
-class JournalStore;
+class RenameSession;
 }
 
 class frmRecover : public QDialog {
@@ -18,9 +17,9 @@ public:
     // text: what the pass was and how far it got.
     frmRecover(QWidget* owner, const QString& text);
 
-    // Runs through the store's unfinished journals with the main window as
+    // Runs through the session's unfinished journals with the main window as
     // owner: "Undo" gives every file of a pass its old name back, "Keep"
     // leaves the names and closes the journal (Undo Last Rename can still
     // undo it later).
-    static void OfferRecovery(morvane::JournalStore& store, morvane::FileRenamer& renamer, frmMain& main);
+    static void OfferRecovery(morvane::RenameSession& session, frmMain& main);
 };

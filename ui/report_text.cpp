@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "session/work_state.h"
+#include "naming/name_plan.h"
 #include "status_text.h"
 
 namespace {

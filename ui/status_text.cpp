@@ -92,9 +92,8 @@ QString ErrorWords(morvane::ErrorNumber error, const StatusContext& context) {
         case E::LeftUnderTemporaryName:
             return Status::tr("A file was left under a temporary name. Undo Last Rename gives it its old name back.");
         case E::JournalFolderUnusable:
-            return Status::tr("The folder %1, where Morvane keeps what it needs to undo a rename, cannot be used, so "
-                              "nothing was renamed. Check that it can be written.")
-                .arg(folder);
+            return Status::tr("Morvane cannot use the folder where it keeps what it needs to undo a rename, so nothing "
+                              "was renamed. Check that your home folder can be written.");
     }
     return Status::tr("Something failed (error %1).").arg(morvane::NumberOf(error));
 }

@@ -25,7 +25,9 @@ enum class ErrorNumber : int {
     // A change of case failed and so did the move back: the file sits under
     // the temporary name that FileRenamer::LastTemporaryName() gives.
     LeftUnderTemporaryName = 79,
-    JournalFolderUnusable = 80,   // the folder for the pass journals cannot be used
+    // No folder for the journals (no home directory, or it cannot be made):
+    // a pass that could not be undone does not start.
+    JournalFolderUnusable = 80,
 };
 
 // The number the user sees.

@@ -23,8 +23,7 @@ bool StorableDirectory(const Text& dir) {
 bool StorableName(const Text& name, bool mayBeEmpty) { return (mayBeEmpty && name.empty()) || IsPlainFileName(name); }
 
 bool StorableEntry(const StoredEntry& e) {
-    return StorableName(e.OldName, false) && StorableName(e.PlannedName, false) && StorableName(e.TakenName, true) &&
-           StorableName(e.TemporaryName, true);
+    return StorableName(e.OldName, false) && StorableName(e.PlannedName, false) && StorableName(e.TakenName, true);
 }
 
 std::string_view StateWord(JournalState state) {
@@ -124,21 +123,25 @@ bool ReadState(Cursor& in, JournalState& state) {
     return false;
 }
 
-bool ReadEntry(Cursor& in, StoredEntry& e) {
-    std::uint64_t renamed = 0;
-    const bool ok = in.Literal("entry ") == Read::Ok && in.Number(UINT64_MAX, ' ', e.Device) == Read::Ok &&
-                    in.Number(UINT64_MAX, ' ', e.Inode) == Read::Ok && in.Number(1, ' ', renamed) == Read::Ok &&
-                    in.TextField(MaxFileNameBytes, ' ', e.OldName) == Read::Ok &&
-                    in.TextField(MaxFileNameBytes, ' ', e.PlannedName) == Read::Ok &&
-                    in.TextField(MaxFileNameBytes, ' ', e.TakenName) == Read::Ok &&
-                    in.TextField(MaxFileNameBytes, '\n', e.TemporaryName) == Read::Ok;
-    e.Renamed = renamed == 1;
+// Version 1 knew no restored entries and ended each entry with a name that
+// was always empty; it is read and dropped.
+bool ReadEntry(Cursor& in, std::uint64_t version, StoredEntry& e) {
+    std::uint64_t state = 0;
+    Text unused;
+    const bool first = version == 1;
+    bool ok = in.Literal("entry ") == Read::Ok && in.Number(UINT64_MAX, ' ', e.Device) == Read::Ok &&
+              in.Number(UINT64_MAX, ' ', e.Inode) == Read::Ok && in.Number(first ? 1 : 2, ' ', state) == Read::Ok &&
+              in.TextField(MaxFileNameBytes, ' ', e.OldName) == Read::Ok &&
+              in.TextField(MaxFileNameBytes, ' ', e.PlannedName) == Read::Ok &&
+              in.TextField(MaxFileNameBytes, first ? ' ' : '\n', e.TakenName) == Read::Ok;
+    if (ok && first) ok = in.TextField(MaxFileNameBytes, '\n', unused) == Read::Ok && StorableName(unused, true);
+    e.State = static_cast<StoredEntryState>(state);
     return ok && StorableEntry(e);
 }
 
 // The body has passed its checksum: anything out of place in it is damage
 // (or a writer's fault), never a short read.
-bool ReadBody(std::string_view body, StoredJournal& journal) {
+bool ReadBody(std::string_view body, std::uint64_t version, StoredJournal& journal) {
     Cursor in(body);
     std::uint64_t count = 0;
     if (!ReadState(in, journal.State)) return false;
@@ -150,7 +153,7 @@ bool ReadBody(std::string_view body, StoredJournal& journal) {
     // damaged count costs no memory that the body does not hold.
     for (std::uint64_t i = 0; i < count; ++i) {
         StoredEntry e;
-        if (!ReadEntry(in, e)) return false;
+        if (!ReadEntry(in, version, e)) return false;
         journal.Entries.push_back(std::move(e));
     }
     return in.Left() == 0;
@@ -169,8 +172,9 @@ std::optional<std::string> EncodeJournal(const StoredJournal& journal) {
     body += "\nentries " + std::to_string(journal.Entries.size()) + "\n";
     for (const auto& e : journal.Entries) {
         if (!StorableEntry(e)) return std::nullopt;
-        body += "entry " + std::to_string(e.Device) + ' ' + std::to_string(e.Inode) + ' ' + (e.Renamed ? '1' : '0');
-        for (const Text* field : {&e.OldName, &e.PlannedName, &e.TakenName, &e.TemporaryName}) {
+        body += "entry " + std::to_string(e.Device) + ' ' + std::to_string(e.Inode) + ' ' +
+                std::to_string(static_cast<int>(e.State));
+        for (const Text* field : {&e.OldName, &e.PlannedName, &e.TakenName}) {
             body += ' ';
             AppendText(body, *field);
         }
@@ -180,9 +184,9 @@ std::optional<std::string> EncodeJournal(const StoredJournal& journal) {
     return FrameJournalBody(body);
 }
 
-std::string FrameJournalBody(std::string_view body) {
+std::string FrameJournalBody(std::string_view body, int version) {
     std::string framed(kMagic);
-    framed += std::to_string(JournalVersion) + "\n" + std::to_string(body.size()) + "\n";
+    framed += std::to_string(version) + "\n" + std::to_string(body.size()) + "\n";
     framed += body;
     framed += HexOf(Crc32(framed)) + "\n";
     return framed;
@@ -206,7 +210,7 @@ DecodedJournal DecodeJournal(std::string_view bytes) {
 
     const std::size_t checked = bytes.size() - kChecksumLineBytes;
     const std::string_view body = bytes.substr(checked - bodySize, bodySize);
-    if (bytes.substr(checked) != HexOf(Crc32(bytes.substr(0, checked))) + "\n" || !ReadBody(body, out.Journal))
+    if (bytes.substr(checked) != HexOf(Crc32(bytes.substr(0, checked))) + "\n" || !ReadBody(body, version, out.Journal))
         return {JournalProblem::Garbled, {}};
     return out;
 }

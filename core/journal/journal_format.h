@@ -10,7 +10,9 @@
 //   "directory <text>\n"
 //   "entries <count>\n"
 // and per entry
-//   "entry <device> <inode> <renamed 0|1> <old> <planned> <taken> <temporary>\n"
+//   "entry <device> <inode> <state 0|1|2> <old> <planned> <taken>\n"
+// (state: not renamed, renamed, restored by an undo). Version 1 files, still
+// read, had "<renamed 0|1>" and a last "<temporary>" field that was never used.
 // where every <text> is "<UTF-8 byte count>:<UTF-8 bytes>", so a name may hold
 // any character, a newline included. The version comes first so that a newer
 // layout is recognised before anything else is read; the byte count and the
@@ -24,7 +26,7 @@
 
 namespace morvane {
 
-inline constexpr int JournalVersion = 1;
+inline constexpr int JournalVersion = 2;
 // Bounds that keep a damaged or hostile file from making the reader allocate
 // without limit.
 inline constexpr std::size_t MaxJournalBytes = 256u << 20;
@@ -49,6 +51,6 @@ DecodedJournal DecodeJournal(std::string_view bytes);
 // The header, byte count and checksum around a body: the framing that
 // EncodeJournal puts around its body, for tests and the fuzz target to reach
 // the body's reader.
-std::string FrameJournalBody(std::string_view body);
+std::string FrameJournalBody(std::string_view body, int version = JournalVersion);
 
 }  // namespace morvane

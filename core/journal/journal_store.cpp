@@ -141,6 +141,10 @@ std::optional<std::string> JournalDirectoryFor(const char* xdgStateHome, const c
     return std::nullopt;
 }
 
+std::int64_t StartTimeOf(const std::string& fileName) {
+    return fileName.starts_with(kPrefix) ? static_cast<std::int64_t>(SequenceOf(fileName) / 1000000000u) : 0;
+}
+
 std::optional<std::string> DefaultJournalDirectory() {
     const char* home = std::getenv("HOME");
     if (!IsAbsolute(home)) {
@@ -153,13 +157,18 @@ std::optional<std::string> DefaultJournalDirectory() {
 JournalStore::JournalStore(std::string directory, SyncCall sync)
     : dir_(std::move(directory)), sync_(sync ? std::move(sync) : SyncCall(Fsync)) {}
 
-int JournalStore::Create(const StoredJournal& journal, LockedJournal& lock) {
+int JournalStore::MakeReady() {
     std::vector<std::string> created;
     int err = MakeDirectory(dir_, created);
     // The entry of a new directory must reach the disk too, once.
     for (const auto& made : created) {
         if (err == 0) err = SyncPath(ParentOf(made), sync_);
     }
+    return err;
+}
+
+int JournalStore::Create(const StoredJournal& journal, LockedJournal& lock) {
+    int err = MakeReady();
     if (err != 0) return err;
     const std::string name = NewName();
     int fd = -1;
@@ -184,7 +193,7 @@ int JournalStore::Write(LockedJournal& lock, const StoredJournal& journal, Durab
     if (fd >= 0) lock.Replace(fd);
     if (err != 0) return err;
     if (journal.State != JournalState::Running) {
-        RemoveOlderEnded(lock.FileName());
+        RemoveBeyondKept();
         RemoveStrayTemporaries();
     }
     return 0;
@@ -195,6 +204,36 @@ int JournalStore::Remove(LockedJournal& lock) {
     const int err = ::unlink((dir_ + "/" + lock.FileName()).c_str()) == 0 ? 0 : errno;
     lock.Release();
     return err;
+}
+
+int JournalStore::SetAside(const std::string& fileName) {
+    if (fileName.find('/') != std::string::npos || !fileName.starts_with(kPrefix)) return EINVAL;
+    const std::string aside = dir_ + "/damaged";
+    if (::mkdir(aside.c_str(), 0700) != 0 && errno != EEXIST) return errno;
+    const std::string from = dir_ + "/" + fileName;
+    // A link never replaces a file set aside before under the same name.
+    for (int n = 0; n < 1000; ++n) {
+        const std::string to = aside + "/" + fileName + (n == 0 ? std::string() : "-" + std::to_string(n));
+        if (::link(from.c_str(), to.c_str()) != 0) {
+            if (errno == EEXIST) continue;
+            return errno;
+        }
+        if (::chmod(to.c_str(), 0600) != 0 || ::unlink(from.c_str()) != 0) return errno;
+        return SyncDirectory();
+    }
+    return EEXIST;
+}
+
+std::vector<std::string> JournalStore::JournalNames(int& error) const {
+    error = 0;
+    return Names(std::string(kJournalSuffix), error);
+}
+
+std::optional<FoundJournal> JournalStore::Take(const std::string& fileName) const {
+    bool vanished = false;
+    FoundJournal found = Read(fileName, vanished);
+    if (vanished) return std::nullopt;
+    return found;
 }
 
 JournalScan JournalStore::FindUnfinished() {
@@ -307,13 +346,16 @@ int JournalStore::Store(const std::string& name, const StoredJournal& journal, D
 
 int JournalStore::SyncDirectory() const { return SyncPath(dir_, sync_); }
 
-void JournalStore::RemoveOlderEnded(const std::string& name) {
+// Journals past the newest KeptPasses go once their pass has ended; an
+// unfinished or damaged one stays to be offered or reported.
+void JournalStore::RemoveBeyondKept() {
     int ignored = 0;
-    for (const auto& older : Names(std::string(kJournalSuffix), ignored)) {
-        if (older >= name) break;
+    const auto names = Names(std::string(kJournalSuffix), ignored);
+    if (names.size() <= KeptPasses) return;
+    for (std::size_t i = 0; i + KeptPasses < names.size(); ++i) {
         bool vanished = false;
-        FoundJournal found = Read(older, vanished);
-        if (found.Lock.Held() && Ended(found)) ::unlink((dir_ + "/" + older).c_str());
+        FoundJournal found = Read(names[i], vanished);
+        if (found.Lock.Held() && Ended(found)) ::unlink((dir_ + "/" + names[i]).c_str());
     }
 }
 

@@ -4,8 +4,11 @@
 // directory: it lists the user's file names). Every write is atomic (a
 // temporary file in the same directory, fsync, rename over, fsync of the
 // directory), so a crash at any moment leaves either the old or the new
-// version of a journal, never a mix. Kept are the newest journal that is not
-// running and every unfinished one; older ones go when a newer pass ends.
+// version of a journal, never a mix. Kept are the journals of the newest
+// KeptPasses passes and every unfinished one; an older ended one goes when a
+// newer pass ends. A damaged journal can be set aside into "damaged/", where
+// the program never deletes it.
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -16,11 +19,18 @@
 
 namespace morvane {
 
+// How many passes the history holds.
+inline constexpr std::size_t KeptPasses = 20;
+
 // $XDG_STATE_HOME/Morvane when that is set to an absolute path, otherwise
 // $HOME/.local/state/Morvane; nothing when neither gives an absolute path.
 std::optional<std::string> JournalDirectoryFor(const char* xdgStateHome, const char* home);
 // The same for the environment of the running program.
 std::optional<std::string> DefaultJournalDirectory();
+
+// When the pass of a journal began, in seconds since the epoch, as its file
+// name tells; 0 for a name the store did not make.
+std::int64_t StartTimeOf(const std::string& fileName);
 
 struct FoundJournal {
     std::string FileName;
@@ -61,6 +71,10 @@ public:
 
     const std::string& Directory() const { return dir_; }
 
+    // Makes the directory (and its missing parents, 0700) if needed. Returns
+    // 0 or an errno: without it no journal can be stored.
+    int MakeReady();
+
     // Stores the journal of a pass that is about to start, under a new name,
     // making the directory first if needed, and leaves it locked in lock.
     // Costs one fsync of the file and one of the directory. Returns 0 or an
@@ -76,6 +90,17 @@ public:
 
     // Deletes a journal this process holds (a damaged one included).
     int Remove(LockedJournal& lock);
+
+    // Moves a journal that cannot be used into the "damaged" folder of the
+    // directory (0700, the file 0600), under its own name or, when that is
+    // taken there, with "-N" added. Returns 0 or an errno.
+    int SetAside(const std::string& fileName);
+
+    // The names of the journal files, oldest first.
+    std::vector<std::string> JournalNames(int& error) const;
+    // One journal read and, unless another copy holds it or it cannot be
+    // read, locked; nothing when it is no longer there.
+    std::optional<FoundJournal> Take(const std::string& fileName) const;
 
     // Journals of passes that never ended and whose process is gone, oldest
     // first, each returned locked; and every file that cannot be read as a
@@ -94,7 +119,7 @@ private:
     FoundJournal Read(const std::string& name, bool& vanished) const;
     int Store(const std::string& name, const StoredJournal& journal, Durability durability, int& fd);
     int SyncDirectory() const;
-    void RemoveOlderEnded(const std::string& name);
+    void RemoveBeyondKept();
     void RemoveStrayTemporaries();
 
     std::string dir_;

@@ -11,18 +11,24 @@ namespace morvane {
 
 enum class JournalState {
     Running,   // written before the first rename; the pass has not ended
-    Finished,  // the pass ended and the names it took are recorded
+    Finished,  // the pass ended and the names it took are recorded (some may be restored since)
     Undone,    // every file of the pass has its old name again
+};
+
+// Where one file of the pass stands.
+enum class StoredEntryState {
+    NotRenamed = 0,  // the pass left it under its old name
+    Renamed = 1,     // the pass renamed it (or was about to, while Running)
+    Restored = 2,    // an undo gave it its old name back (OldName, which may have taken "-N")
 };
 
 struct StoredEntry {
     std::uint64_t Device = 0;  // st_dev and st_ino of the file before the pass
     std::uint64_t Inode = 0;
-    Text OldName;        // name in the directory before the pass
-    Text PlannedName;    // name the pass means to give it
-    Text TakenName;      // name it actually got ("-N" after a clash); empty until known
-    bool Renamed = false;
-    Text TemporaryName;  // step name of a change of case only; empty otherwise
+    Text OldName;      // name in the directory before the pass
+    Text PlannedName;  // name the pass means to give it
+    Text TakenName;    // name it actually got ("-N" after a clash); empty until known
+    StoredEntryState State = StoredEntryState::NotRenamed;
 
     bool operator==(const StoredEntry&) const = default;
 };

@@ -1,13 +1,27 @@
 #include "journal/stored_pass.h"
 
-#include <set>
-
 #include "files/directory_path.h"
 #include "base/errno_mapping.h"
 #include "base/error_numbers.h"
 #include "naming/file_name_rules.h"
 
 namespace morvane {
+namespace {
+
+StoredEntryState StoredStateOf(EntryState state) {
+    switch (state) {
+    case EntryState::Renamed:
+    case EntryState::Interrupted: return StoredEntryState::Renamed;
+    case EntryState::Restored: return StoredEntryState::Restored;
+    case EntryState::NotRenamed:
+    case EntryState::Gone: break;
+    }
+    return StoredEntryState::NotRenamed;
+}
+
+ErrorNumber StoreError(int err) { return err == 0 ? ErrNone : ErrorNumberForErrno(err, false); }
+
+}  // namespace
 
 StoredJournal ToStored(const RenameJournal& journal, JournalState state) {
     StoredJournal stored{journal.Directory, state, {}};
@@ -20,7 +34,7 @@ StoredJournal ToStored(const RenameJournal& journal, JournalState state) {
         }
         s.OldName = entry.From;
         s.PlannedName = entry.Planned;
-        s.Renamed = entry.State == EntryState::Renamed || entry.State == EntryState::Interrupted;
+        s.State = StoredStateOf(entry.State);
         if (state != JournalState::Running && entry.State == EntryState::Renamed) s.TakenName = entry.To;
         stored.Entries.push_back(std::move(s));
     }
@@ -38,9 +52,10 @@ RenameJournal FromStored(const StoredJournal& stored) {
         if (s.Inode != 0) entry.Identity = FileIdentity{s.Device, s.Inode};
         if (stored.State == JournalState::Running)
             entry.State = s.PlannedName != s.OldName ? EntryState::Interrupted : EntryState::NotRenamed;
+        else if (s.State == StoredEntryState::Renamed)
+            entry.State = s.TakenName.empty() ? EntryState::Interrupted : EntryState::Renamed;
         else
-            entry.State = s.Renamed ? (s.TakenName.empty() ? EntryState::Interrupted : EntryState::Renamed)
-                                    : EntryState::NotRenamed;
+            entry.State = s.State == StoredEntryState::Restored ? EntryState::Restored : EntryState::NotRenamed;
         journal.Entries.push_back(std::move(entry));
     }
     return journal;
@@ -49,12 +64,14 @@ RenameJournal FromStored(const StoredJournal& stored) {
 std::size_t CountRenamed(const RenameJournal& journal, FileRenamer& renamer) {
     std::size_t renamed = 0;
     for (const JournalEntry& entry : journal.Entries) {
-        if (entry.State == EntryState::Renamed) {
-            ++renamed;
-        } else if (entry.State == EntryState::Interrupted) {
-            const auto atOldName = renamer.Identify(JoinPath(journal.Directory, entry.From));
-            if (!entry.Identity || atOldName != entry.Identity) ++renamed;
-        }
+        if (entry.State != EntryState::Renamed && entry.State != EntryState::Interrupted) continue;
+        // Known by its identity: not counted when it is back under its old name.
+        if (entry.Identity && renamer.Identify(JoinPath(journal.Directory, entry.From)) == entry.Identity) continue;
+        // Without one, a file that never left its old name cannot be told from a newcomer there.
+        if (!entry.Identity && entry.State == EntryState::Interrupted &&
+            renamer.Identify(JoinPath(journal.Directory, entry.From)))
+            continue;
+        ++renamed;
     }
     return renamed;
 }
@@ -66,39 +83,25 @@ bool HasRenamed(const RenameJournal& journal) {
 }
 
 ErrorNumber StoredPassRecorder::Begin(const RenameJournal& planned) {
-    const int err = store_.Create(ToStored(planned, JournalState::Running), lock_);
-    return err == 0 ? ErrNone : ErrorNumberForErrno(err, false);
+    if (store_.MakeReady() != 0) return ErrorNumber::JournalFolderUnusable;
+    return StoreError(store_.Create(ToStored(planned, JournalState::Running), lock_));
 }
 
-void StoredPassRecorder::End(const RenameJournal& done) {
-    if (!lock_.Held()) return;
+ErrorNumber StoredPassRecorder::End(const RenameJournal& done) {
+    if (!lock_.Held()) return ErrUnexpected;
+    // Nothing to undo: the pass leaves nothing in the history.
+    if (!HasRenamed(done)) return StoreError(store_.Remove(lock_));
     // Not synced: atomic against a crash of the program, and the journal
     // written before the first rename already covers a power failure.
-    store_.Write(lock_, ToStored(done, JournalState::Finished), Durability::Lazy);
-    lock_.Release();
+    return StoreError(store_.Write(lock_, ToStored(done, JournalState::Finished), Durability::Lazy));
 }
 
 ErrorNumber StoreAfterUndo(JournalStore& store, LockedJournal& lock, const RenameJournal& journal) {
-    const JournalState state = HasRenamed(journal) ? JournalState::Finished : JournalState::Undone;
+    if (!lock.Held()) return ErrUnexpected;
+    if (!HasRenamed(journal)) return StoreError(store.Remove(lock));
     // Not synced: a journal that still shows a restored file as renamed only
     // makes a later undo find it already back.
-    const int err = store.Write(lock, ToStored(journal, state), Durability::Lazy);
-    return err == 0 ? ErrNone : ErrorNumberForErrno(err, false);
-}
-
-ErrorNumber RecordUndo(JournalStore& store, const RenameJournal& journal) {
-    int error = 0;
-    auto ended = store.FindLatestEnded(error);
-    if (!ended || ended->Problem != JournalProblem::None) return ErrNone;
-    const StoredJournal& stored = ended->Journal;
-    // Only the same pass: same directory, and the same files by identity.
-    const StoredJournal undone = ToStored(journal, JournalState::Finished);
-    if (stored.Directory != journal.Directory) return ErrNone;
-    std::set<std::pair<std::uint64_t, std::uint64_t>> files;
-    for (const StoredEntry& entry : stored.Entries) files.emplace(entry.Device, entry.Inode);
-    for (const StoredEntry& entry : undone.Entries)
-        if (!files.count({entry.Device, entry.Inode})) return ErrNone;
-    return StoreAfterUndo(store, ended->Lock, journal);
+    return StoreError(store.Write(lock, ToStored(journal, JournalState::Finished), Durability::Lazy));
 }
 
 }  // namespace morvane

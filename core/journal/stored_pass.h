@@ -1,7 +1,7 @@
 #pragma once
 // A pass's journal kept in the journal store: what the pass writes before
 // its first rename and when it ends, and the journals found there later, for
-// the recovery after a killed pass and for "Undo Last Rename".
+// the recovery after a killed pass, "Undo Last Rename" and the history.
 #include <cstddef>
 
 #include "journal/journal_store.h"
@@ -17,7 +17,8 @@ StoredJournal ToStored(const RenameJournal& journal, JournalState state);
 // planned entries Interrupted: the undo finds each file by its identity.
 RenameJournal FromStored(const StoredJournal& stored);
 
-// How many files of the journal carry a name other than their old one now.
+// How many files of the journal carry a name other than their old one now:
+// a file put back by hand, restored or gone is not counted.
 std::size_t CountRenamed(const RenameJournal& journal, FileRenamer& renamer);
 
 // Whether any file of the journal is still to be given its old name.
@@ -25,23 +26,25 @@ bool HasRenamed(const RenameJournal& journal);
 
 // The pass's side of the store: one journal file, created before the first
 // rename (one fsync of the file and one of the directory) and rewritten
-// without fsync when the pass ends; locked while the pass runs.
+// without fsync when the pass ends; locked from its creation until the
+// recorder, or whoever took its lock, lets it go. A pass that renamed nothing
+// leaves no journal.
 class StoredPassRecorder final : public PassRecorder {
 public:
     explicit StoredPassRecorder(JournalStore& store) : store_(store) {}
+    // ErrorNumber::JournalFolderUnusable when the store's folder cannot be made.
     [[nodiscard]] ErrorNumber Begin(const RenameJournal& planned) override;
-    void End(const RenameJournal& done) override;
+    [[nodiscard]] ErrorNumber End(const RenameJournal& done) override;
+    // The journal's lock, for whoever keeps the pass (its review) from now on.
+    LockedJournal TakeLock() { return std::move(lock_); }
 
 private:
     JournalStore& store_;
     LockedJournal lock_;
 };
 
-// Writes the journal after an undo: Undone when every file is back.
+// Writes the journal after an undo; a journal whose every file is back is
+// removed. A lock not held (the journal was never stored) is an error too.
 [[nodiscard]] ErrorNumber StoreAfterUndo(JournalStore& store, LockedJournal& lock, const RenameJournal& journal);
-
-// After an undo of the last pass from its review: the store's latest journal,
-// when it is that pass's, is rewritten as StoreAfterUndo does.
-[[nodiscard]] ErrorNumber RecordUndo(JournalStore& store, const RenameJournal& journal);
 
 }  // namespace morvane

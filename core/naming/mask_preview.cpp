@@ -6,7 +6,6 @@
 #include "naming/file_name_rules.h"
 #include "naming/numeric_mask.h"
 #include "naming/running_number.h"
-#include "session/work_state.h"
 
 namespace morvane {
 
@@ -106,6 +105,5 @@ ExtractResult Extract(const MaskAnalysis& previous, const Text& exampleName, con
     return done(MaskMode::Pattern, prefix + a.Mask + suffix);
 }
 
-int ListBound(int entryCount) { return std::min(entryCount - 1, MaxJournalIndex); }
 
 }  // namespace morvane

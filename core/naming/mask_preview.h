@@ -18,8 +18,5 @@ struct ExtractResult {
 ExtractResult Extract(const MaskAnalysis& previous, const Text& exampleName, const Text& maskText,
                       const Options& options, char16_t decimalSeparator);
 
-// The bound a list walk leaves in LastIndex: the entry count minus 1, capped
-// at the last entry a pass covers.
-int ListBound(int entryCount);
 
 }  // namespace morvane

@@ -5,7 +5,6 @@
 
 #include "naming/file_name_rules.h"
 #include "naming/running_number.h"
-#include "session/work_state.h"
 
 namespace morvane {
 

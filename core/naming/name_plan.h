@@ -10,6 +10,9 @@
 
 namespace morvane {
 
+// A pass covers list entries 0..MaxJournalIndex; the rest are only counted.
+inline constexpr int MaxJournalIndex = 1000;
+
 enum class PlanAction {
     Rename,      // the file gets Target()
     Keep,        // the rule leaves it alone, or it has its composed name already

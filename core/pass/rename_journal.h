@@ -32,9 +32,6 @@ struct JournalEntry {
 struct RenameJournal {
     Text Directory;                     // where the pass worked
     std::vector<JournalEntry> Entries;  // one per covered list entry, in list order
-
-    // Index of the last entry, -1 for a pass over an empty list.
-    int LastIndex() const { return static_cast<int>(Entries.size()) - 1; }
 };
 
 // Where a pass records what it does, so that it can be undone after the
@@ -45,8 +42,9 @@ public:
     // The journal as the pass means to carry it out, before any file is
     // touched. An error number stops the pass before it starts.
     [[nodiscard]] virtual ErrorNumber Begin(const RenameJournal& planned) = 0;
-    // What the pass did, once it ended, by a failure too.
-    virtual void End(const RenameJournal& done) = 0;
+    // What the pass did, once it ended, by a failure too. An error number
+    // says the record could not be completed: the pass itself is done.
+    [[nodiscard]] virtual ErrorNumber End(const RenameJournal& done) = 0;
 };
 
 }  // namespace morvane

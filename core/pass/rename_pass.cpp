@@ -57,31 +57,30 @@ PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer
             break;
         }
     }
-    if (recorder) recorder->End(journal);
+    if (recorder) result.RecordError = recorder->End(journal);
     return result;
 }
 
-PassOutcome RunRenamePass(WorkState& ws, const std::vector<Text>& listed, const Text& dirPath, const Options& options,
-                          const Text& exampleName, FileRenamer& renamer, PassRecorder* recorder) {
-    ws.FilesSkipped = false;
-    ws.DirPath = dirPath;
-    ws.LastIndex = static_cast<int>(std::min<std::size_t>(listed.size(), MaxJournalIndex + 1)) - 1;
-    // A pass with no file to cover keeps the journal of the last one, so
-    // that its undo still restores that pass.
-    if (listed.empty()) return {};
-    ws.Journal = {dirPath, {}};
-    if (dirPath.empty()) return {ErrPathNotFound, false, {}, 0};
-
-    const NamePlan plan = ComposeNewNames(listed, ws.Analysis, options, exampleName);
-    if (plan.Error != ErrNone) return {plan.Error, false, plan.Refused, 0};
-    PassResult result = ApplyRenames(plan, dirPath, renamer, ClashRetry::Remembered, recorder);
-    ws.Journal = std::move(result.Journal);
+PassResult RunRenamePass(const std::vector<Text>& listed, const MaskAnalysis& analysis, const Text& dirPath,
+                         const Options& options, const Text& exampleName, FileRenamer& renamer,
+                         PassRecorder* recorder) {
+    PassResult result;
+    result.Journal.Directory = dirPath;
+    if (listed.empty()) return result;
+    if (dirPath.empty()) {
+        result.Error = ErrPathNotFound;
+        return result;
+    }
+    const NamePlan plan = ComposeNewNames(listed, analysis, options, exampleName);
+    if (plan.Error != ErrNone) {
+        result.Error = plan.Error;
+        result.Refused = plan.Refused;
+        return result;
+    }
+    result = ApplyRenames(plan, dirPath, renamer, ClashRetry::Remembered, recorder);
     // Files past the journal's end are not renamed: never report them as done.
-    ws.FilesSkipped = result.FilesSkipped || plan.Uncovered > 0;
-    const auto renamed = static_cast<std::size_t>(
-        std::count_if(ws.Journal.Entries.begin(), ws.Journal.Entries.end(),
-                      [](const JournalEntry& e) { return e.State == EntryState::Renamed; }));
-    return {result.Error, ws.FilesSkipped, {}, renamed};
+    result.FilesSkipped = result.FilesSkipped || plan.Uncovered > 0;
+    return result;
 }
 
 namespace {
@@ -121,7 +120,6 @@ UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetr
         const ErrorNumber err = search.Move(*now, entry->From, entry->Extension, entry->From);
         if (err == ErrNone) {
             entry->State = EntryState::Restored;
-            ++outcome.Restored;
         } else {
             entry->To = *now;
             // Without an identity a missing file is known by its name only.

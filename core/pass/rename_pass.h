@@ -4,18 +4,20 @@
 #include <vector>
 
 #include "pass/free_name_search.h"
+#include "naming/mask_analysis.h"
 #include "naming/name_plan.h"
 #include "naming/options.h"
 #include "pass/rename_journal.h"
 #include "files/rename_layer.h"
-#include "session/work_state.h"
 
 namespace morvane {
 
 struct PassResult {
-    ErrorNumber Error = ErrNone;        // the failure that ended the pass, or ErrNone
-    bool FilesSkipped = false;  // a file was left because it could not be renamed
-    RenameJournal Journal;      // what was done, one entry per planned file
+    ErrorNumber Error = ErrNone;         // the failure that ended (or never started) the pass, or ErrNone
+    ErrorNumber RecordError = ErrNone;   // the recorder could not record the pass's end
+    bool FilesSkipped = false;           // a file was left because it could not be renamed
+    RenameJournal Journal;               // what was done, one entry per planned file
+    NameRefusal Refused;                 // with ErrBadFileName from the composition: what was refused
 };
 
 // Applies the plan in list order in directory: each file to rename goes to
@@ -29,22 +31,16 @@ struct PassResult {
 PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer& renamer,
                         ClashRetry retry = ClashRetry::Remembered, PassRecorder* recorder = nullptr);
 
-struct PassOutcome {
-    ErrorNumber Error = ErrNone;        // ErrNone: clear the list and boxes and open the review
-    bool FilesSkipped = false;  // a file was skipped, or the list was longer than a pass covers
-    NameRefusal Refused;        // with ErrBadFileName from the composition: what was refused
-    std::size_t Renamed = 0;    // files that have their new names
-};
-
-// "Rename": composes the plan for the listed files, applies it in dirPath and
-// keeps the journal, the directory, LastIndex and FilesSkipped in the work
-// state. exampleName is the current text of the example box.
-PassOutcome RunRenamePass(WorkState& ws, const std::vector<Text>& listed, const Text& dirPath, const Options& options,
-                          const Text& exampleName, FileRenamer& renamer, PassRecorder* recorder = nullptr);
+// "Rename": composes the plan for the listed files by analysis and options and
+// applies it in dirPath. exampleName is the example's name, where a numeric
+// mask is looked for again. FilesSkipped also tells of listed files past the
+// last entry a pass covers.
+PassResult RunRenamePass(const std::vector<Text>& listed, const MaskAnalysis& analysis, const Text& dirPath,
+                         const Options& options, const Text& exampleName, FileRenamer& renamer,
+                         PassRecorder* recorder = nullptr);
 
 struct UndoOutcome {
     ErrorNumber FirstError = ErrNone;  // ErrNone: every renamed file has an old name again
-    std::size_t Restored = 0;          // files this undo renamed back
 };
 
 // "Undo": renames every renamed file of the journal back, last first, taking

@@ -27,7 +27,8 @@ TEST(JournalFormat, WhatIsWrittenReadsBackEqual) {
            JournalEntry(3, u"caf\u00e9 " + fourBytes, u"\u00c9t\u00e9:" + fourBytes)}}},
         {"largest numbers and longest name",
          {u"/d", JournalState::Finished,
-          {{ULLONG_MAX, ULLONG_MAX, Text(255, u'n'), Text(85, u'\u20ac'), longest, true, u"t"}}}},
+          {{ULLONG_MAX, ULLONG_MAX, Text(255, u'n'), Text(85, u'\u20ac'), longest, StoredEntryState::Renamed},
+           JournalEntry(2, u"a", u"b", {}, StoredEntryState::Restored)}}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -58,7 +59,8 @@ TEST(JournalFormat, EveryChangedByteIsRejected) {
 }
 
 TEST(JournalFormat, ReadsNothingButWhatTheWriterWrites) {
-    const std::string body = "state running\ndirectory 4:/tmp\nentries 1\nentry 1 2 0 1:a 1:b 0: 0:\n";
+    const std::string body = "state running\ndirectory 4:/tmp\nentries 1\nentry 1 2 0 1:a 1:b 0:\n";
+    const std::string firstVersionBody = "state running\ndirectory 4:/tmp\nentries 1\nentry 1 2 0 1:a 1:b 0: 0:\n";
     const std::string whole = FrameJournalBody(body);
     const auto withBody = [](std::string from, std::string_view what, std::string_view with) {
         return FrameJournalBody(from.replace(from.find(what), what.size(), with));
@@ -67,7 +69,12 @@ TEST(JournalFormat, ReadsNothingButWhatTheWriterWrites) {
         {"well-formed", whole, JournalProblem::None},
         {"empty file", "", JournalProblem::Truncated},
         {"another kind of file", "<?xml version=\"1.0\"?>\n", JournalProblem::Garbled},
-        {"next version", "MORVANE-JOURNAL 2\n" + whole.substr(18), JournalProblem::FutureVersion},
+        {"next version", "MORVANE-JOURNAL 3\n" + whole.substr(18), JournalProblem::FutureVersion},
+        {"first version", FrameJournalBody(firstVersionBody, 1), JournalProblem::None},
+        {"first version without its last name", FrameJournalBody(body, 1), JournalProblem::Garbled},
+        {"first version with a restored entry", FrameJournalBody("state running\ndirectory 4:/tmp\nentries 1\nentry 1 2 2 1:a 1:b 0: 0:\n", 1),
+         JournalProblem::Garbled},
+        {"a last name the first version had", FrameJournalBody(firstVersionBody), JournalProblem::Garbled},
         {"later version, another layout", "MORVANE-JOURNAL 17\n\x01\x02", JournalProblem::FutureVersion},
         {"version 0", "MORVANE-JOURNAL 0\n" + whole.substr(18), JournalProblem::Garbled},
         {"version with a leading zero", "MORVANE-JOURNAL 01\n" + whole.substr(18), JournalProblem::Garbled},
@@ -89,8 +96,8 @@ TEST(JournalFormat, ReadsNothingButWhatTheWriterWrites) {
         {"count past what the body holds", withBody(body, "entries 1", "entries 999999"), JournalProblem::Garbled},
         {"number with a leading zero", withBody(body, "entry 1", "entry 01"), JournalProblem::Garbled},
         {"inode past 64 bits", withBody(body, " 2 0 ", " 18446744073709551616 0 "), JournalProblem::Garbled},
-        {"renamed flag 2", withBody(body, " 2 0 ", " 2 2 "), JournalProblem::Garbled},
-        {"text longer than its line", withBody(body, "0: 0:\n", "0: 5:\n"), JournalProblem::Garbled},
+        {"entry state 3", withBody(body, " 2 0 ", " 2 3 "), JournalProblem::Garbled},
+        {"text longer than its line", withBody(body, "0:\n", "5:\n"), JournalProblem::Garbled},
         {"no final newline", FrameJournalBody(body.substr(0, body.size() - 1)), JournalProblem::Garbled},
     };
     for (const auto& row : rows)
@@ -107,4 +114,20 @@ TEST(JournalFormat, RefusesToStoreWhatItCouldNotReadBack) {
         {"taken name \".\"", with(JournalEntry(1, u"a", u"b", u"."))},
     };
     for (const auto& row : rows) EXPECT_FALSE(EncodeJournal(row.journal)) << row.name;
+}
+
+TEST(JournalFormat, AFirstVersionJournalReadsAsTheSamePass) {
+    // Journals of the previous version stay on users' disks: their unused
+    // last name is dropped, whatever it held.
+    const struct { const char* name; std::string entry; StoredEntry read; } rows[] = {
+        {"renamed, last name empty", "entry 5 6 1 1:a 1:b 3:b-1 0:\n", {5, 6, u"a", u"b", u"b-1", StoredEntryState::Renamed}},
+        {"not renamed, last name set", "entry 5 6 0 1:a 1:b 0: 3:.mv\n", {5, 6, u"a", u"b", u"", StoredEntryState::NotRenamed}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const DecodedJournal read =
+            DecodeJournal(FrameJournalBody("state finished\ndirectory 2:/d\nentries 1\n" + row.entry, 1));
+        ASSERT_EQ(read.Problem, JournalProblem::None);
+        EXPECT_EQ(read.Journal, (StoredJournal{u"/d", JournalState::Finished, {row.read}}));
+    }
 }

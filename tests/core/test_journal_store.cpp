@@ -165,22 +165,24 @@ TEST_F(JournalStoreTest, AFailedSyncStoresNothingNewAndSaysSo) {
     }
 }
 
-TEST_F(JournalStoreTest, AnEndingPassRemovesOlderEndedJournalsOnly) {
+TEST_F(JournalStoreTest, AnEndingPassRemovesEndedJournalsPastTheNewestKept) {
+    const std::string damaged = "pass-00000000000000000001-1-1.journal";
+    std::filesystem::create_directories(dir);
+    root.Write("state/Morvane/" + damaged, "MORVANE-JOURNAL 1\n");
     const std::string undone = StoreEnded(JournalState::Undone);
     LockedJournal dead;
     ASSERT_EQ(store.Create(RunningJournal(here), dead), 0);
     const std::string running = dead.FileName();
     dead.Release();
-    const std::string damaged = "pass-00000000000000000001-1-1.journal";
-    root.Write("state/Morvane/" + damaged, "MORVANE-JOURNAL 1\n");
-    EXPECT_EQ(NamesIn(dir), (std::vector<std::string>{damaged, undone, running}));
-
-    const std::string latest = StoreEnded(JournalState::Finished);
-    EXPECT_EQ(NamesIn(dir), (std::vector<std::string>{damaged, running, latest}));
+    std::vector<std::string> kept{damaged, running};
+    for (std::size_t i = 0; i < KeptPasses; ++i) kept.push_back(StoreEnded(JournalState::Finished));
+    // Only the ended journal past the newest KeptPasses went; the damaged and
+    // the unfinished one stay to be reported and offered.
+    EXPECT_EQ(NamesIn(dir), kept);
     int error = 0;
     const auto ended = store.FindLatestEnded(error);
     ASSERT_TRUE(ended);
-    EXPECT_EQ(ended->FileName, latest);
+    EXPECT_EQ(ended->FileName, kept.back());
     EXPECT_EQ(ended->Journal, FinishedJournal(here));
 }
 

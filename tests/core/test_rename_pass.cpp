@@ -12,7 +12,8 @@ using Names = std::vector<std::string>;
 
 struct RenamePass : testing::Test {
     TempDir dir;
-    WorkState ws;
+    MaskAnalysis analysis;
+    RenameJournal journal;  // the last pass's
     FaultInjectingRenamer renamer;
     std::string refused;  // the file whose renames answer 75
 
@@ -21,10 +22,16 @@ struct RenamePass : testing::Test {
             return !refused.empty() && from.ends_with(T("/" + refused)) ? ErrCannotAccess : ErrNone;
         };
     }
-    PassOutcome Pass(const std::vector<Text>& listed, MaskMode mode, const std::string& path) {
-        ws.Analysis.MaskMode = mode;
-        ws.Analysis.Mask = u"12";
-        return RunRenamePass(ws, listed, T(path), {u"P", u"", u"1", u"0"}, u"x12.txt", renamer);
+    PassResult Pass(const std::vector<Text>& listed, MaskMode mode, const std::string& path) {
+        analysis.MaskMode = mode;
+        analysis.Mask = u"12";
+        return Run(listed, path, {u"P", u"", u"1", u"0"}, u"x12.txt", renamer);
+    }
+    PassResult Run(const std::vector<Text>& listed, const std::string& path, const Options& options, const Text& example,
+                   FileRenamer& with) {
+        PassResult result = RunRenamePass(listed, analysis, T(path), options, example, with);
+        journal = result.Journal;
+        return result;
     }
 };
 
@@ -54,29 +61,24 @@ TEST_F(RenamePass, RenamesOnDiskAndUndoRestoresEveryName) {
         const auto pass = Pass(c.listed, c.mode, dir.path);
         EXPECT_EQ(std::pair(NumberOf(pass.Error), pass.FilesSkipped), std::pair(c.error, c.skipped));
         EXPECT_EQ(dir.List(), c.after);
-        EXPECT_EQ(UndoLastPass(ws.Journal, renamer).FirstError, 0);
+        EXPECT_EQ(UndoLastPass(journal, renamer).FirstError, 0);
         EXPECT_EQ(dir.List(), before);
     }
 }
 
 TEST_F(RenamePass, UndoGoesOnPastFailuresAndASecondUndoRetriesTheRest) {
     for (const auto* name : {"a.txt", "b.txt", "c.txt"}) dir.Write(name, name);
-    const PassOutcome pass = Pass({u"a.txt", u"b.txt", u"c.txt"}, MaskMode::Empty, dir.path);
-    ASSERT_EQ(pass.Error, 0);
-    EXPECT_EQ(pass.Renamed, 3u);
+    ASSERT_EQ(Pass({u"a.txt", u"b.txt", u"c.txt"}, MaskMode::Empty, dir.path).Error, 0);
     dir.Write("a.txt", "outsider");
-    ws.LastIndex = -1;  // a double-click on the emptied list between pass and undo
     refused = "P0002.txt";
-    const UndoOutcome first = UndoLastPass(ws.Journal, renamer);
-    EXPECT_EQ(std::pair(NumberOf(first.FirstError), first.Restored), std::pair(75, std::size_t{2}));
+    EXPECT_EQ(UndoLastPass(journal, renamer).FirstError, 75);
     EXPECT_EQ(dir.List(), (Files{{"a.txt", "outsider"}, {"a-1.txt", "a.txt"}, {"P0002.txt", "b.txt"}, {"c.txt", "c.txt"}}));
     const EntryState states[] = {EntryState::Restored, EntryState::Renamed, EntryState::Restored};
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(ws.Journal.Entries[i].State, states[i]) << "entry " << i;
-    EXPECT_EQ(ws.Journal.Entries[0].From, u"a-1.txt");
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(journal.Entries[i].State, states[i]) << "entry " << i;
+    EXPECT_EQ(journal.Entries[0].From, u"a-1.txt");
     refused.clear();
     renamer.From.clear();
-    const UndoOutcome second = UndoLastPass(ws.Journal, renamer);
-    EXPECT_EQ(std::pair(NumberOf(second.FirstError), second.Restored), std::pair(0, std::size_t{1}));
+    EXPECT_EQ(UndoLastPass(journal, renamer).FirstError, 0);
     EXPECT_EQ(renamer.From, std::vector<Text>{T(dir.At("P0002.txt"))});
     EXPECT_EQ(dir.List(), (Files{{"a.txt", "outsider"}, {"a-1.txt", "a.txt"}, {"b.txt", "b.txt"}, {"c.txt", "c.txt"}}));
 }
@@ -97,9 +99,8 @@ TEST_F(RenamePass, JoinsTheDirectoryOnceAndNeverActsOnUnsafeInput) {
         const auto pass = Pass(c.listed, MaskMode::Empty, c.dir);
         EXPECT_EQ(std::pair(NumberOf(pass.Error), pass.FilesSkipped), std::pair(c.error, c.skipped));
         EXPECT_EQ(std::pair(renamer.From.size(), renamer.From.empty() ? u"" : renamer.From[0]), std::pair(c.renames, c.firstSource));
-        EXPECT_EQ(ws.LastIndex, std::min<int>(c.listed.size(), 1001) - 1);
         renamer.From.clear();
-        UndoLastPass(ws.Journal, renamer);
+        UndoLastPass(journal, renamer);
         EXPECT_EQ(renamer.From.size(), c.renames);
     }
 }
@@ -107,15 +108,15 @@ TEST_F(RenamePass, JoinsTheDirectoryOnceAndNeverActsOnUnsafeInput) {
 TEST_F(RenamePass, ANumberedNameTooLongSkipsOneFileAndAFileGoneIsReportedOnce) {
     const std::string prefix(246, 'p');  // prefix + "0001.txt": 254 bytes; with "-1" 256
     for (const auto& name : {std::string("a.txt"), std::string("b.txt"), prefix + "0001.txt"}) dir.Write(name, name);
-    ws.Analysis.MaskMode = MaskMode::Empty;
-    const auto pass = RunRenamePass(ws, {u"a.txt", u"b.txt"}, T(dir.path), {T(prefix), u"", u"1", u"0"}, u"", renamer);
+    analysis.MaskMode = MaskMode::Empty;
+    const auto pass = Run({u"a.txt", u"b.txt"}, dir.path, {T(prefix), u"", u"1", u"0"}, u"", renamer);
     EXPECT_EQ(std::pair(NumberOf(pass.Error), pass.FilesSkipped), std::pair(0, true));
     EXPECT_EQ(dir.List(), (Files{{"a.txt", "a.txt"}, {prefix + "0001.txt", prefix + "0001.txt"}, {prefix + "0002.txt", "b.txt"}}));
 
     std::filesystem::remove(dir.At(prefix + "0002.txt"));  // deleted since the pass
-    EXPECT_EQ(UndoLastPass(ws.Journal, renamer).FirstError, 53);
-    EXPECT_EQ(ws.Journal.Entries[1].State, EntryState::Gone);
-    EXPECT_EQ(UndoLastPass(ws.Journal, renamer).FirstError, 0);
+    EXPECT_EQ(UndoLastPass(journal, renamer).FirstError, 53);
+    EXPECT_EQ(journal.Entries[1].State, EntryState::Gone);
+    EXPECT_EQ(UndoLastPass(journal, renamer).FirstError, 0);
 }
 
 TEST_F(RenamePass, ActsOnTheFileChosenNotOnWhateverHasItsNameNow) {
@@ -142,7 +143,7 @@ TEST_F(RenamePass, UndoFindsEachFileByItsIdentityWhereverItIsNow) {
     std::filesystem::rename(dir.At("P0001.txt"), dir.At("by hand.txt"));  // renamed by hand since
     dir.Write("P0001.txt", "a newcomer");                                 // and its name taken by another file
     std::filesystem::rename(dir.At("P0003.txt"), dir.At("c.txt"));        // put back by hand
-    EXPECT_EQ(UndoLastPass(ws.Journal, renamer).FirstError, 0);
+    EXPECT_EQ(UndoLastPass(journal, renamer).FirstError, 0);
     EXPECT_EQ(dir.List(), (Files{{"a.txt", "a.txt"}, {"b.txt", "b.txt"}, {"c.txt", "c.txt"}, {"P0001.txt", "a newcomer"}}));
 }
 
@@ -158,10 +159,10 @@ TEST_F(RenamePass, AFileLeftUnderATemporaryNameEndsThePassAndIsJournalledThere) 
         Text LastTemporaryName() const override { return T(dir.At(".morvane-1-1")); }
     } stranding(dir);
     for (const auto* name : {"a.txt", "b.txt", "c.txt"}) dir.Write(name, name);
-    ws.Analysis.MaskMode = MaskMode::Empty;
-    const auto pass = RunRenamePass(ws, {u"a.txt", u"b.txt", u"c.txt"}, T(dir.path), {u"P", u"", u"1", u"0"}, u"", stranding);
+    analysis.MaskMode = MaskMode::Empty;
+    const auto pass = Run({u"a.txt", u"b.txt", u"c.txt"}, dir.path, {u"P", u"", u"1", u"0"}, u"", stranding);
     EXPECT_EQ(pass.Error, ErrLeftUnderTemporaryName);
     EXPECT_EQ(dir.List(), (Files{{"P0001.txt", "a.txt"}, {".morvane-1-1", "b.txt"}, {"c.txt", "c.txt"}}));
-    EXPECT_EQ(UndoLastPass(ws.Journal, renamer).FirstError, 0);
+    EXPECT_EQ(UndoLastPass(journal, renamer).FirstError, 0);
     EXPECT_EQ(dir.List(), (Files{{"a.txt", "a.txt"}, {"b.txt", "b.txt"}, {"c.txt", "c.txt"}}));
 }

@@ -42,9 +42,9 @@ TEST(StatusWords, EachFailureSaysWhatHappenedAndWhatToDo) {
          "A renamed file is no longer in /p, so it cannot get its old name back."},
         {"no access without a folder", ErrorNumber::CannotAccess, {},
          "Morvane may not change the files in this folder. Check the folder's permissions."},
-        {"the journal folder is not the chosen one", ErrorNumber::JournalFolderUnusable, {"/s"},
-         "The folder /s, where Morvane keeps what it needs to undo a rename, cannot be used, so nothing was renamed. "
-         "Check that it can be written."},
+        {"the journal folder is not the chosen one", ErrorNumber::JournalFolderUnusable, {"/p"},
+         "Morvane cannot use the folder where it keeps what it needs to undo a rename, so nothing was renamed. "
+         "Check that your home folder can be written."},
     };
     for (const Row& row : rows) EXPECT_EQ(ErrorWords(row.error, row.context), row.words) << row.name;
 

@@ -147,13 +147,13 @@ TEST_F(MainWindowTest, OptionsDialogIgnoresEnterAndEscapeAndItsClearOptionsWrite
 }
 
 TEST_F(MainWindowTest, HelpOpensTheFileAtItsStartAndIsQuietWithoutIt) {
-    ws->HelpFilePath = ToText(root.filePath("missing.hlp"));
+    main->SetHelpFilePath(root.filePath("missing.hlp"));
     Trigger("MnuHelpHelp");
     EXPECT_EQ(main->findChild<HelpWindow*>(), nullptr);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // no message either
 
     std::ofstream(Raw(root.filePath("mvn.hlp"))) << "<h1>Morvane Help</h1><p>more</p>";
-    ws->HelpFilePath = ToText(root.filePath("mvn.hlp"));
+    main->SetHelpFilePath(root.filePath("mvn.hlp"));
     Trigger("MnuHelpHelp");
     Trigger("MnuHelpHelp");  // a second request reuses the window
     ASSERT_EQ(main->findChildren<HelpWindow*>().size(), 1);
@@ -162,7 +162,7 @@ TEST_F(MainWindowTest, HelpOpensTheFileAtItsStartAndIsQuietWithoutIt) {
 
 TEST_F(MainWindowTest, F1OpensHelpFromTheMainWindowAndFromTheChooser) {
     std::ofstream(Raw(root.filePath("mvn.hlp"))) << "<p>F1 help</p>";
-    ws->HelpFilePath = ToText(root.filePath("mvn.hlp"));
+    main->SetHelpFilePath(root.filePath("mvn.hlp"));
     for (const bool fromChooser : {false, true}) {
         SCOPED_TRACE(fromChooser ? "from the chooser" : "from the main window");
         if (HelpWindow* open = main->findChild<HelpWindow*>()) open->close();

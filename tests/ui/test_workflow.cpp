@@ -382,7 +382,7 @@ TEST_F(WorkflowTest, AKilledPassIsOfferedAtStartUpAndItsFilesComeBackOrKeepTheir
         ASSERT_TRUE(WIFSIGNALED(status));
         ASSERT_EQ(Disk(Files()), twoRenamed);
 
-        RunModal([&] { frmRecover::OfferRecovery(*journals, renamer, *main); }, [&](QDialog& dialog) {
+        RunModal([&] { frmRecover::OfferRecovery(*session, *main); }, [&](QDialog& dialog) {
             EXPECT_EQ(dialog.objectName(), "frmRecover");
             EXPECT_EQ(dialog.windowTitle(), "Unfinished Rename");
             EXPECT_EQ(Find<QLabel>(&dialog, "lblRecover")->text(),
@@ -404,7 +404,7 @@ TEST_F(WorkflowTest, AKilledPassIsOfferedAtStartUpAndItsFilesComeBackOrKeepTheir
 TEST_F(WorkflowTest, AJournalThatCannotBeReadIsReportedAndNeverActedOn) {
     std::filesystem::create_directories(Raw(root.filePath("state")));
     std::ofstream(Raw(root.filePath("state/pass-1.journal"))) << "this is not a journal\n";
-    RunModal([&] { frmRecover::OfferRecovery(*journals, renamer, *main); }, [](QDialog& box) {
+    RunModal([&] { frmRecover::OfferRecovery(*session, *main); }, [](QDialog& box) {
         EXPECT_TRUE(qobject_cast<QMessageBox*>(&box)->text().contains("pass-1.journal is damaged."))
             << qobject_cast<QMessageBox*>(&box)->text().toStdString();
         box.accept();

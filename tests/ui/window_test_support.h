@@ -20,6 +20,8 @@
 #include "frmMain.h"
 #include "journal/journal_store.h"
 #include "mount_table_source.h"
+#include "qt_text.h"
+#include "session/rename_session.h"
 #include "settings_store.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -94,10 +96,10 @@ protected:
     void OpenMain() {
         main.reset();
         Flush();
-        ws = std::make_unique<morvane::WorkState>();
         store = std::make_unique<SettingsStore>(StoreFile());
         journals = std::make_unique<morvane::JournalStore>(Raw(root.filePath("state")));
-        main = std::make_unique<frmMain>(*ws, *store, renamer, mounts, journals.get());
+        session = std::make_unique<morvane::RenameSession>(renamer, journals.get());
+        main = std::make_unique<frmMain>(*session, *store, mounts);
         main->show();
         main->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
@@ -128,8 +130,9 @@ protected:
     DirListBox* Dir1() { return Find<DirListBox>(Chooser(), "Dir1"); }
 
     static constexpr const char* OptionLabels[] = {"lblPrefix", "lblSufix", "lblStartNumber", "lblLetteringPosition"};
+    // The options in force, which the labels then show.
     void SetLabels(const QStringList& texts) {
-        for (int i = 0; i < 4; ++i) InMain<QLabel>(OptionLabels[i])->setText(texts[i]);
+        main->SetOptions({ToText(texts[0]), ToText(texts[1]), ToText(texts[2]), ToText(texts[3])});
     }
     QStringList Labels() const {
         QStringList texts;
@@ -172,8 +175,8 @@ protected:
     QByteArray savedHome;
     FaultInjectingRenamer renamer;  // the real rename layer until a test sets its Fault
     FakeMountTable mounts;          // the system's table until a test sets another
-    std::unique_ptr<morvane::WorkState> ws;
     std::unique_ptr<SettingsStore> store;
     std::unique_ptr<morvane::JournalStore> journals;  // each pass's journal, in the test's own state directory
+    std::unique_ptr<morvane::RenameSession> session;
     std::unique_ptr<frmMain> main;
 };

@@ -1,0 +1,288 @@
+#include "session/rename_session.h"
+
+#include <algorithm>
+
+#include "base/errno_mapping.h"
+#include "files/directory_listing.h"
+#include "journal/stored_pass.h"
+#include "naming/mask_preview.h"
+#include "naming/name_composer.h"
+#include "pass/name_snapshot.h"
+#include "pass/rename_pass.h"
+
+namespace morvane {
+namespace {
+
+std::size_t CountState(const RenameJournal& journal, EntryState state) {
+    return static_cast<std::size_t>(std::count_if(journal.Entries.begin(), journal.Entries.end(),
+                                                  [state](const JournalEntry& e) { return e.State == state; }));
+}
+
+std::size_t CountStored(const StoredJournal& journal, StoredEntryState state) {
+    return static_cast<std::size_t>(std::count_if(journal.Entries.begin(), journal.Entries.end(),
+                                                  [state](const StoredEntry& e) { return e.State == state; }));
+}
+
+bool Usable(const FoundJournal& found) { return found.Problem == JournalProblem::None; }
+
+PassStatus StatusOf(const FoundJournal& found) {
+    const StoredJournal& j = found.Journal;
+    if (j.State == JournalState::Running) return PassStatus::Unfinished;
+    // Another copy of the program holds an ended pass while it is under review there.
+    if (found.Problem == JournalProblem::InUse) return PassStatus::UnderReview;
+    if (j.State == JournalState::Undone) return PassStatus::Undone;
+    const std::size_t restored = CountStored(j, StoredEntryState::Restored);
+    if (restored == 0) return PassStatus::Accepted;
+    return CountStored(j, StoredEntryState::Renamed) == 0 ? PassStatus::Undone : PassStatus::PartlyUndone;
+}
+
+}  // namespace
+
+RenameSession::RenameSession(FileRenamer& renamer, JournalStore* store) : renamer_(renamer), store_(store) {}
+
+template <class R>
+R RenameSession::Answer(R result, bool refused) const {
+    result.State = state_;
+    result.Refused = refused;
+    return result;
+}
+
+SessionResult RenameSession::Choose(const Text& directory, std::vector<Text> names) {
+    if (state_ == SessionState::Reviewing) return Answer(SessionResult{}, true);
+    directory_ = directory;
+    listed_ = std::move(names);
+    example_ = listed_.empty() ? Text() : listed_.front();
+    mask_.clear();
+    state_ = example_.empty() ? SessionState::Empty : SessionState::Chosen;
+    return Answer(SessionResult{});
+}
+
+SessionResult RenameSession::SetExample(const Text& name) {
+    example_ = name;
+    return Answer(SessionResult{});
+}
+
+SessionResult RenameSession::SetMask(const Text& mask) {
+    mask_ = mask;
+    return Answer(SessionResult{});
+}
+
+SessionResult RenameSession::SetOptions(const morvane::Options& options) {
+    options_ = options;
+    return Answer(SessionResult{});
+}
+
+ExtractOutcome RenameSession::Extract(char16_t decimalSeparator) {
+    ExtractOutcome out;
+    const ExtractResult result = morvane::Extract(analysis_, example_, mask_, options_, decimalSeparator);
+    if (result.Error != ErrNone) {
+        out.Error = result.Error;  // the previous analysis stays
+        return Answer(out);
+    }
+    analysis_ = result.Analysis;
+    out.Example = result.Example;
+    if (state_ == SessionState::Chosen) state_ = SessionState::Extracted;
+    return Answer(out);
+}
+
+Prediction RenameSession::Preview() const {
+    Prediction prediction;
+    std::optional<NameSnapshot> names = NameSnapshot::Read(directory_);
+    if (!names) {
+        // A directory that is gone: the pass touches nothing and says so.
+        if (!listed_.empty()) prediction.Error = ErrPathNotFound;
+        return prediction;
+    }
+    const NamePlan plan = ComposeNewNames(listed_, analysis_, options_, example_);
+    Prediction predicted = PredictPass(plan, directory_, *names);
+    ListUncovered(predicted, listed_);
+    return predicted;
+}
+
+RenameOutcome RenameSession::Rename() {
+    RenameOutcome out;
+    if (listed_.empty()) {
+        // Nothing to rename: a pass under review stays so, and an accepted
+        // pass is never turned back; otherwise an empty pass is reviewed.
+        out.ReviewKept = state_ == SessionState::Reviewing;
+        if (!out.ReviewKept) {
+            review_ = RenameJournal{directory_, {}};
+            reviewLock_.Release();
+            state_ = SessionState::Reviewing;
+        }
+        out.Directory = review_.Directory;
+        return Answer(out);
+    }
+    // A new choice needs its "Extract" first; a pass under review never
+    // has files listed beside it.
+    if (state_ != SessionState::Extracted) return Answer(out, true);
+    out.Directory = directory_;
+    if (!store_) {
+        out.Error = ErrorNumber::JournalFolderUnusable;
+        return Answer(out);
+    }
+    if (!CanOpenDirectory(directory_)) {
+        out.Error = ErrPathNotFound;
+        return Answer(out);
+    }
+    StoredPassRecorder recorder(*store_);
+    PassResult pass = RunRenamePass(listed_, analysis_, directory_, options_, example_, renamer_, &recorder);
+    out.Renamed = CountState(pass.Journal, EntryState::Renamed);
+    out.FilesSkipped = pass.FilesSkipped;
+    out.RefusedName = pass.Refused;
+    if (pass.Error != ErrNone) {
+        // Ended early: the list stays, and what it renamed is in the history.
+        out.Error = pass.Error;
+        return Answer(out);
+    }
+    review_ = std::move(pass.Journal);
+    reviewLock_ = recorder.TakeLock();
+    out.Error = pass.RecordError;
+    out.KeptInMemory = pass.RecordError != ErrNone;
+    listed_.clear();
+    example_.clear();
+    mask_.clear();
+    state_ = SessionState::Reviewing;
+    return Answer(out);
+}
+
+SessionResult RenameSession::Accept() {
+    if (state_ != SessionState::Reviewing) return Answer(SessionResult{}, true);
+    review_ = {};
+    reviewLock_.Release();  // from now on "Undo Last Rename" and the history may take it
+    state_ = listed_.empty() ? SessionState::Empty : SessionState::Chosen;
+    return Answer(SessionResult{});
+}
+
+SessionUndo RenameSession::Undo() {
+    SessionUndo out;
+    if (state_ != SessionState::Reviewing) return Answer(out, true);
+    out.Directory = review_.Directory;
+    const std::size_t before = CountState(review_, EntryState::Restored);
+    const ErrorNumber failure = UndoLastPass(review_, renamer_).FirstError;
+    out.Restored = CountState(review_, EntryState::Restored) - before;
+    // A pass that renamed nothing left no journal; one whose journal could
+    // not be completed still holds its running journal, brought up to date here.
+    if (reviewLock_.Held() && store_) out.RecordError = StoreAfterUndo(*store_, reviewLock_, review_);
+    out.Error = failure != ErrNone ? failure : out.RecordError;
+    if (failure == ErrNone || !HasRenamed(review_)) {
+        review_ = {};
+        reviewLock_.Release();
+        state_ = listed_.empty() ? SessionState::Empty : SessionState::Chosen;
+    }
+    return Answer(out);
+}
+
+std::vector<PassSummary> RenameSession::History() const {
+    std::vector<PassSummary> history;
+    if (!store_) return history;
+    int error = 0;
+    const std::vector<std::string> names = store_->JournalNames(error);
+    for (auto name = names.rbegin(); name != names.rend(); ++name) {
+        const std::optional<FoundJournal> found = store_->Take(*name);
+        if (!found) continue;
+        const bool readable = found->Problem == JournalProblem::None ||
+                              found->Problem == JournalProblem::DirectoryMissing ||
+                              found->Problem == JournalProblem::InUse;
+        if (!readable) continue;  // damaged: reported at start-up, not a pass
+        PassSummary summary;
+        summary.FileName = *name;
+        summary.When = StartTimeOf(*name);
+        summary.Directory = found->Journal.Directory;
+        summary.Files = found->Journal.Entries.size() - CountStored(found->Journal, StoredEntryState::NotRenamed);
+        summary.Status = StatusOf(*found);
+        if (summary.Files == 0 && summary.Status != PassStatus::Unfinished) continue;
+        history.push_back(std::move(summary));
+    }
+    return history;
+}
+
+std::optional<FoundJournal> RenameSession::NewestToUndo() const {
+    if (!store_ || state_ == SessionState::Reviewing) return std::nullopt;
+    int error = 0;
+    const std::vector<std::string> names = store_->JournalNames(error);
+    for (auto name = names.rbegin(); name != names.rend(); ++name) {
+        std::optional<FoundJournal> found = store_->Take(*name);
+        // An unfinished pass is for the recovery at start-up to offer.
+        if (!found || !Usable(*found) || found->Journal.State != JournalState::Finished) continue;
+        if (HasRenamed(FromStored(found->Journal))) return found;
+    }
+    return std::nullopt;
+}
+
+std::optional<UndoQuestion> RenameSession::NextToUndo() const {
+    const std::optional<FoundJournal> found = NewestToUndo();
+    if (!found) return std::nullopt;
+    return UndoQuestion{found->FileName, found->Journal.Directory,
+                        CountRenamed(FromStored(found->Journal), renamer_)};
+}
+
+SessionUndo RenameSession::UndoLast(const std::string& asked) {
+    std::optional<FoundJournal> found = NewestToUndo();
+    if (!found || (!asked.empty() && found->FileName != asked)) return Answer(SessionUndo{}, true);
+    return UndoStored(*found);
+}
+
+SessionUndo RenameSession::UndoStored(FoundJournal& found) {
+    SessionUndo out;
+    RenameJournal journal = FromStored(found.Journal);
+    out.Directory = journal.Directory;
+    const std::size_t before = CountState(journal, EntryState::Restored);
+    const ErrorNumber failure = UndoLastPass(journal, renamer_).FirstError;
+    out.Restored = CountState(journal, EntryState::Restored) - before;
+    out.RecordError = StoreAfterUndo(*store_, found.Lock, journal);
+    out.Error = failure != ErrNone ? failure : out.RecordError;
+    found.Lock.Release();
+    return Answer(out);
+}
+
+std::vector<UnfinishedPass> RenameSession::FindUnfinished() {
+    std::vector<UnfinishedPass> found;
+    if (!store_) return found;
+    pending_ = store_->FindUnfinished().Journals;
+    for (const FoundJournal& journal : pending_) {
+        UnfinishedPass pass{journal.FileName, journal.Problem, journal.Journal.Directory,
+                            journal.Journal.Entries.size(), 0};
+        if (journal.Problem == JournalProblem::None) pass.Renamed = CountRenamed(FromStored(journal.Journal), renamer_);
+        found.push_back(std::move(pass));
+    }
+    return found;
+}
+
+FoundJournal* RenameSession::Pending(const std::string& fileName) {
+    for (FoundJournal& journal : pending_)
+        if (journal.FileName == fileName && journal.Lock.Held()) return &journal;
+    return nullptr;
+}
+
+SessionUndo RenameSession::RecoverUndo(const std::string& fileName) {
+    FoundJournal* found = Pending(fileName);
+    if (!found || found->Problem != JournalProblem::None) return Answer(SessionUndo{}, true);
+    return UndoStored(*found);
+}
+
+SessionResult RenameSession::RecoverKeep(const std::string& fileName) {
+    FoundJournal* found = Pending(fileName);
+    if (!found || found->Problem != JournalProblem::None) return Answer(SessionResult{}, true);
+    SessionResult out;
+    // Kept: an ended pass like any other, in the history for "Undo Last Rename".
+    const StoredJournal kept = ToStored(FromStored(found->Journal), JournalState::Finished);
+    if (const int err = store_->Write(found->Lock, kept); err != 0) out.Error = ErrorNumberForErrno(err, false);
+    found->Lock.Release();
+    return Answer(out);
+}
+
+SessionResult RenameSession::SetAside(const std::string& fileName) {
+    auto it = std::find_if(pending_.begin(), pending_.end(),
+                           [&](const FoundJournal& j) { return j.FileName == fileName; });
+    if (it == pending_.end() || it->Problem == JournalProblem::None) return Answer(SessionResult{}, true);
+    SessionResult out;
+    it->Lock.Release();
+    if (const int err = store_->SetAside(fileName); err != 0) out.Error = ErrorNumberForErrno(err, false);
+    pending_.erase(it);
+    return Answer(out);
+}
+
+void RenameSession::LetUnfinishedGo() { pending_.clear(); }
+
+}  // namespace morvane

@@ -1,0 +1,164 @@
+#pragma once
+// The one road from choosing files to undoing their rename. The session owns
+// everything a rename is made of: the chosen directory and the listed names
+// in their order, the example, the mask and its analysis, the one Options
+// record, the pass under review, the history of passes (the journal store)
+// and the rename layer. Windows call its named operations and show what each
+// returns; none of them keeps workflow state of its own.
+//
+// States (docs/ARCHITECTURE.md has the picture):
+//   Empty      nothing listed and no pass under review
+//   Chosen     files listed, no "Extract" since they were chosen
+//   Extracted  files listed and analysed: a pass can run
+//   Reviewing  a pass is under review, to be accepted or undone
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/error_numbers.h"
+#include "files/rename_layer.h"
+#include "journal/journal_store.h"
+#include "naming/mask_analysis.h"
+#include "naming/options.h"
+#include "pass/pass_prediction.h"
+#include "pass/rename_journal.h"
+
+namespace morvane {
+
+enum class SessionState { Empty, Chosen, Extracted, Reviewing };
+
+// What every operation answers.
+struct SessionResult {
+    SessionState State = SessionState::Empty;  // the state after the operation
+    bool Refused = false;                      // not done in the state it found: nothing changed
+    ErrorNumber Error = ErrNone;
+};
+
+struct ExtractOutcome : SessionResult {
+    Text Example;  // the example's new name, "!" standing for its lettering character
+};
+
+struct RenameOutcome : SessionResult {
+    Text Directory;             // where the pass worked, or that of the pass kept under review
+    std::size_t Renamed = 0;    // files this pass renamed (also when it failed part way)
+    bool FilesSkipped = false;  // a file was left alone, or the list was longer than a pass covers
+    NameRefusal RefusedName;    // with ErrBadFileName from the composition: the text refused and why
+    bool ReviewKept = false;    // nothing was listed: the pass under review (if any) stays
+    // The journal could not be completed on disk (Error says why): the pass
+    // is under review all the same and its Undo works from memory.
+    bool KeptInMemory = false;
+};
+
+struct SessionUndo : SessionResult {
+    Text Directory;
+    std::size_t Restored = 0;  // files given their old names back by this undo
+    // The history could not be brought up to date; Error shows the undo's own
+    // first failure before this one.
+    ErrorNumber RecordError = ErrNone;
+};
+
+// A pass "Undo Last Rename" would undo, for the question asked first.
+struct UndoQuestion {
+    std::string FileName;  // its journal's name, which tells passes apart
+    Text Directory;
+    std::size_t Files = 0;  // files still under a new name
+};
+
+enum class PassStatus { UnderReview, Accepted, PartlyUndone, Undone, Unfinished };
+
+// One pass of the history.
+struct PassSummary {
+    std::string FileName;
+    std::int64_t When = 0;  // seconds since the epoch when the pass started
+    Text Directory;
+    std::size_t Files = 0;  // files the pass renamed
+    PassStatus Status = PassStatus::Accepted;
+};
+
+// A journal found at start-up that is not a finished pass.
+struct UnfinishedPass {
+    std::string FileName;
+    JournalProblem Problem = JournalProblem::None;  // None: it can be undone or kept
+    Text Directory;           // what the journal names, where that can be read
+    std::size_t Files = 0;    // files the pass covers
+    std::size_t Renamed = 0;  // of those, under a new name now
+};
+
+class RenameSession {
+public:
+    // store may be null: there is no folder for journals, and no pass starts.
+    RenameSession(FileRenamer& renamer, JournalStore* store);
+    RenameSession(const RenameSession&) = delete;
+    RenameSession& operator=(const RenameSession&) = delete;
+
+    SessionState State() const { return state_; }
+    const Text& Directory() const { return directory_; }
+    const std::vector<Text>& Listed() const { return listed_; }
+    const Text& Example() const { return example_; }
+    const Text& Mask() const { return mask_; }
+    const morvane::Options& Options() const { return options_; }
+    const MaskAnalysis& Analysis() const { return analysis_; }
+
+    // The files of one directory, in the order listed; the first is the
+    // example. The earlier choice and the mask go. Refused while a pass is
+    // under review: it is never mixed with a new choice.
+    SessionResult Choose(const Text& directory, std::vector<Text> names);
+    // The example's name (a listed file's, or as typed) and the mask's text.
+    SessionResult SetExample(const Text& name);
+    SessionResult SetMask(const Text& mask);
+    SessionResult SetOptions(const morvane::Options& options);
+    // Analyses the mask against the example; decimalSeparator is the user's.
+    ExtractOutcome Extract(char16_t decimalSeparator);
+    // What Rename would do now, touching no file.
+    Prediction Preview() const;
+    // Renames the listed files. A pass that ends early keeps the list; the
+    // files it renamed are in the history. A complete pass empties the list,
+    // the example and the mask and goes under review. With nothing listed
+    // nothing is renamed and the pass under review stays.
+    [[nodiscard]] RenameOutcome Rename();
+    // The review: Accept keeps the new names; Undo gives the pass under
+    // review (and only it) its old names back, and stays under review while
+    // a file could not be restored.
+    SessionResult Accept();
+    [[nodiscard]] SessionUndo Undo();
+
+    // The history, newest first.
+    std::vector<PassSummary> History() const;
+    // The newest pass that is not undone yet, if there is one; none while a
+    // pass is under review (its own Undo is the way back).
+    std::optional<UndoQuestion> NextToUndo() const;
+    // Undoes that pass; with asked, only while it is still the pass asked about.
+    [[nodiscard]] SessionUndo UndoLast(const std::string& asked = {});
+
+    // Start-up: journals of passes that never ended, and damaged ones; the
+    // session holds them until each is undone, kept, set aside or let go.
+    std::vector<UnfinishedPass> FindUnfinished();
+    [[nodiscard]] SessionUndo RecoverUndo(const std::string& fileName);
+    [[nodiscard]] SessionResult RecoverKeep(const std::string& fileName);
+    // Moves a damaged journal out of the way, never to be reported again.
+    [[nodiscard]] SessionResult SetAside(const std::string& fileName);
+    void LetUnfinishedGo();
+
+private:
+    template <class R>
+    R Answer(R result, bool refused = false) const;
+    SessionUndo UndoStored(FoundJournal& found);
+    FoundJournal* Pending(const std::string& fileName);
+    std::optional<FoundJournal> NewestToUndo() const;
+
+    FileRenamer& renamer_;
+    JournalStore* store_;
+    SessionState state_ = SessionState::Empty;
+    Text directory_;
+    std::vector<Text> listed_;
+    Text example_;
+    Text mask_;
+    MaskAnalysis analysis_;
+    morvane::Options options_;
+    RenameJournal review_;      // the pass under review
+    LockedJournal reviewLock_;  // its journal, held while it is under review
+    std::vector<FoundJournal> pending_;
+};
+
+}  // namespace morvane

@@ -1,0 +1,295 @@
+// The session on real directories: every operation in every state, with the
+// state it leads to, the files on disk and what the history holds; then the
+// roads that once lost an undo.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "error_number_checks.h"
+#include "fault_injecting_renamer.h"
+#include "session/rename_session.h"
+#include "temp_dir.h"
+
+using namespace morvane;
+using enum SessionState;
+using Statuses = std::vector<PassStatus>;
+
+namespace {
+
+const Files Original{{"a.txt", "a.txt"}, {"b.txt", "b.txt"}, {"c.txt", "c.txt"}};
+const Files Renamed{{"P0001.txt", "a.txt"}, {"P0002.txt", "b.txt"}, {"c.txt", "c.txt"}};
+
+struct RenameSessionTest : testing::Test {
+    TempDir dir;
+    TempDir state;
+    std::unique_ptr<JournalStore> store;
+    FaultInjectingRenamer renamer;
+    std::unique_ptr<RenameSession> session;
+
+    RenameSessionTest() { Restart(); }
+    // A new session on the same store, as after a restart of the program.
+    void Restart() {
+        session.reset();
+        store = std::make_unique<JournalStore>(state.At("journals"));
+        session = std::make_unique<RenameSession>(renamer, store.get());
+    }
+    void Fresh() {
+        session.reset();
+        for (TempDir* d : {&dir, &state}) {
+            std::filesystem::remove_all(d->path);
+            std::filesystem::create_directory(d->path);
+        }
+        for (const char* name : {"a.txt", "b.txt", "c.txt"}) dir.Write(name, name);
+        renamer.Fault = nullptr;
+        Restart();
+        ASSERT_EQ(session->SetOptions({u"P", u"", u"1", u"0"}).Error, 0);
+    }
+    // Files chosen and analysed: every file numbered P0001, P0002...
+    void Analyse(std::vector<Text> names = {u"a.txt", u"b.txt"}, const Text& prefix = u"P") {
+        ASSERT_EQ(session->SetOptions({prefix, u"", u"1", u"0"}).Error, 0);
+        ASSERT_EQ(session->Choose(T(dir.path), std::move(names)).State, Chosen);
+        ASSERT_EQ(session->Extract(u'.').State, Extracted);
+    }
+    void Reach(SessionState wanted) {
+        if (wanted == Chosen) {
+            ASSERT_EQ(session->Choose(T(dir.path), {u"a.txt", u"b.txt"}).State, Chosen);
+        }
+        if (wanted == Extracted || wanted == Reviewing) Analyse();
+        if (wanted == Reviewing) {
+            ASSERT_EQ(session->Rename().State, Reviewing);
+        }
+    }
+    Statuses History() const {
+        Statuses statuses;
+        for (const PassSummary& pass : session->History()) statuses.push_back(pass.Status);
+        return statuses;
+    }
+};
+
+using Operation = std::function<SessionResult(RenameSession&)>;
+
+SessionResult Preview(RenameSession& s) {
+    const Prediction prediction = s.Preview();
+    return {s.State(), false, prediction.Error};
+}
+
+}  // namespace
+
+TEST_F(RenameSessionTest, EveryOperationInEveryState) {
+    const Operation choose = [this](RenameSession& s) { return s.Choose(T(dir.path), {u"c.txt"}); };
+    const Operation example = [](RenameSession& s) { return s.SetExample(u"b.txt"); };
+    const Operation mask = [](RenameSession& s) { return s.SetMask(u"x"); };
+    const Operation extract = [](RenameSession& s) -> SessionResult { return s.Extract(u'.'); };
+    const Operation rename = [](RenameSession& s) -> SessionResult { return s.Rename(); };
+    const Operation accept = [](RenameSession& s) { return s.Accept(); };
+    const Operation undo = [](RenameSession& s) -> SessionResult { return s.Undo(); };
+    const Operation undoLast = [](RenameSession& s) -> SessionResult { return s.UndoLast(); };
+    const PassStatus reviewed = PassStatus::UnderReview, accepted = PassStatus::Accepted;
+    struct Row {
+        const char* name;
+        SessionState from;
+        Operation op;
+        SessionState to;
+        bool refused;
+        const Files& disk;
+        Statuses history;
+    };
+    const Row rows[] = {
+        {"empty: choose", Empty, choose, Chosen, false, Original, {}},
+        {"empty: example", Empty, example, Empty, false, Original, {}},
+        {"empty: mask", Empty, mask, Empty, false, Original, {}},
+        {"empty: extract", Empty, extract, Empty, false, Original, {}},
+        {"empty: preview", Empty, Preview, Empty, false, Original, {}},
+        {"empty: rename reviews a pass over nothing", Empty, rename, Reviewing, false, Original, {}},
+        {"empty: accept", Empty, accept, Empty, true, Original, {}},
+        {"empty: undo", Empty, undo, Empty, true, Original, {}},
+        {"empty: undo last, nothing in the history", Empty, undoLast, Empty, true, Original, {}},
+        {"chosen: choose again", Chosen, choose, Chosen, false, Original, {}},
+        {"chosen: example", Chosen, example, Chosen, false, Original, {}},
+        {"chosen: extract", Chosen, extract, Extracted, false, Original, {}},
+        {"chosen: preview", Chosen, Preview, Chosen, false, Original, {}},
+        {"chosen: rename needs an extract first", Chosen, rename, Chosen, true, Original, {}},
+        {"chosen: accept", Chosen, accept, Chosen, true, Original, {}},
+        {"chosen: undo", Chosen, undo, Chosen, true, Original, {}},
+        {"extracted: choose", Extracted, choose, Chosen, false, Original, {}},
+        {"extracted: mask", Extracted, mask, Extracted, false, Original, {}},
+        {"extracted: extract", Extracted, extract, Extracted, false, Original, {}},
+        {"extracted: preview", Extracted, Preview, Extracted, false, Original, {}},
+        {"extracted: rename", Extracted, rename, Reviewing, false, Renamed, {reviewed}},
+        {"extracted: accept", Extracted, accept, Extracted, true, Original, {}},
+        {"extracted: undo", Extracted, undo, Extracted, true, Original, {}},
+        {"reviewing: choose is never mixed with the pass", Reviewing, choose, Reviewing, true, Renamed, {reviewed}},
+        {"reviewing: example", Reviewing, example, Reviewing, false, Renamed, {reviewed}},
+        {"reviewing: extract", Reviewing, extract, Reviewing, false, Renamed, {reviewed}},
+        {"reviewing: preview", Reviewing, Preview, Reviewing, false, Renamed, {reviewed}},
+        {"reviewing: rename of nothing keeps the pass", Reviewing, rename, Reviewing, false, Renamed, {reviewed}},
+        {"reviewing: accept", Reviewing, accept, Empty, false, Renamed, {accepted}},
+        {"reviewing: undo removes the journal", Reviewing, undo, Empty, false, Original, {}},
+        {"reviewing: undo last waits for the review", Reviewing, undoLast, Reviewing, true, Renamed, {reviewed}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Fresh();
+        Reach(row.from);
+        ASSERT_EQ(session->State(), row.from);
+        const SessionResult result = row.op(*session);
+        EXPECT_EQ(result.State, row.to);
+        EXPECT_EQ(session->State(), row.to);
+        EXPECT_EQ(result.Refused, row.refused);
+        EXPECT_EQ(result.Error, 0);
+        EXPECT_EQ(dir.List(), row.disk);
+        EXPECT_EQ(History(), row.history);
+    }
+}
+
+TEST_F(RenameSessionTest, NoJournalFolderMeansNoPass) {
+    const struct { const char* name; std::function<std::unique_ptr<JournalStore>()> store; } rows[] = {
+        {"no home at all", [] { return nullptr; }},
+        {"a folder that cannot be made", [this] { return std::make_unique<JournalStore>(dir.At("c.txt/journals")); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Fresh();
+        session.reset();
+        store = row.store();
+        session = std::make_unique<RenameSession>(renamer, store.get());
+        Analyse();
+        const RenameOutcome pass = session->Rename();
+        EXPECT_EQ(pass.Error, 80);
+        EXPECT_EQ(pass.State, Extracted);
+        EXPECT_EQ(dir.List(), Original);
+        EXPECT_TRUE(renamer.From.empty());
+        renamer.From.clear();
+    }
+}
+
+TEST_F(RenameSessionTest, APassThatFailedPartWayStaysUndoableThroughASecondRename) {
+    Fresh();
+    renamer.Fault = [](const Text& from) { return from.ends_with(u"/b.txt") ? ErrIoError : ErrNone; };
+    Analyse();
+    const RenameOutcome failed = session->Rename();
+    EXPECT_EQ(std::pair(NumberOf(failed.Error), failed.Renamed), std::pair(57, std::size_t{1}));
+    EXPECT_EQ(failed.State, Extracted);
+    EXPECT_EQ(session->Listed().size(), 2u);
+    renamer.Fault = nullptr;
+    // Over the stale list: a.txt is gone, nothing is renamed, nothing displaced.
+    const RenameOutcome again = session->Rename();
+    EXPECT_EQ(std::pair(NumberOf(again.Error), again.Renamed), std::pair(53, std::size_t{0}));
+    EXPECT_EQ(History(), Statuses{PassStatus::Accepted});
+    const auto next = session->NextToUndo();
+    ASSERT_TRUE(next);
+    EXPECT_EQ(std::pair(next->Directory, next->Files), std::pair(T(dir.path), std::size_t{1}));
+    EXPECT_EQ(session->UndoLast(next->FileName).Error, 0);
+    EXPECT_EQ(dir.List(), Original);
+    EXPECT_TRUE(History().empty());
+}
+
+TEST_F(RenameSessionTest, RenamingNothingNeverTurnsAnAcceptedPassBack) {
+    Fresh();
+    Reach(Reviewing);
+    ASSERT_EQ(session->Accept().State, Empty);
+    // A second "Rename" on the emptied list reviews an empty pass: its Undo restores nothing.
+    EXPECT_EQ(session->Rename().State, Reviewing);
+    const SessionUndo undo = session->Undo();
+    EXPECT_EQ(std::pair(undo.State, undo.Restored), std::pair(Empty, std::size_t{0}));
+    EXPECT_EQ(dir.List(), Renamed);
+    EXPECT_EQ(History(), Statuses{PassStatus::Accepted});
+}
+
+TEST_F(RenameSessionTest, AJournalThatCannotBeCompletedKeepsThePassUnderReviewInMemory) {
+    Fresh();
+    Analyse({u"c.txt"}, u"Q");  // an accepted pass before: c.txt became Q0001.txt
+    ASSERT_EQ(session->Rename().Error, 0);
+    ASSERT_EQ(session->Accept().State, Empty);
+    // The journal folder goes away while the pass runs, so its end cannot be written.
+    const std::string journals = state.At("journals");
+    bool moved = false;
+    renamer.Fault = [&](const Text&) {
+        if (!moved) std::filesystem::rename(journals, journals + "-away");
+        moved = true;
+        return ErrNone;
+    };
+    Analyse();
+    const RenameOutcome pass = session->Rename();
+    std::filesystem::rename(journals + "-away", journals);
+    EXPECT_EQ(pass.Error, 53);
+    EXPECT_TRUE(pass.KeptInMemory);
+    EXPECT_EQ(pass.State, Reviewing);
+    // The review's Undo undoes this pass, never the accepted one before it.
+    const SessionUndo undo = session->Undo();
+    EXPECT_EQ(std::pair(undo.State, undo.Restored), std::pair(Empty, std::size_t{2}));
+    EXPECT_EQ(dir.List(), (Files{{"a.txt", "a.txt"}, {"b.txt", "b.txt"}, {"Q0001.txt", "c.txt"}}));
+    EXPECT_EQ(History(), Statuses{PassStatus::Accepted});
+}
+
+TEST_F(RenameSessionTest, AcceptedPassesAreUndoneNewestFirstAfterARestart) {
+    Fresh();
+    Analyse({u"a.txt"}, u"A");
+    ASSERT_EQ(session->Rename().Renamed, 1u);
+    (void)session->Accept();
+    Analyse({u"b.txt", u"c.txt"}, u"B");
+    ASSERT_EQ(session->Rename().Renamed, 2u);
+    (void)session->Accept();
+    Restart();
+    const struct { const char* name; std::size_t files; Files disk; } rows[] = {
+        {"the newest pass", 2, {{"A0001.txt", "a.txt"}, {"b.txt", "b.txt"}, {"c.txt", "c.txt"}}},
+        {"one further back", 1, Original},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto next = session->NextToUndo();
+        ASSERT_TRUE(next);
+        EXPECT_EQ(next->Files, row.files);
+        EXPECT_EQ(session->UndoLast(next->FileName).Error, 0);
+        EXPECT_EQ(dir.List(), row.disk);
+    }
+    EXPECT_FALSE(session->NextToUndo());
+    EXPECT_TRUE(session->UndoLast().Refused);
+}
+
+TEST_F(RenameSessionTest, TheHistoryKeepsTheNewestPassesThatRenamedSomething) {
+    Fresh();
+    for (std::size_t i = 0; i < KeptPasses + 2; ++i) {
+        const std::string name = "f" + std::to_string(i) + ".txt";
+        dir.Write(name, name);
+        Analyse({T(name)}, T("g" + std::to_string(i) + "_"));
+        ASSERT_EQ(session->Rename().Renamed, 1u) << name;
+        (void)session->Accept();
+    }
+    Analyse({u"gone.txt"});  // renames nothing, so stores nothing and removes nothing
+    EXPECT_EQ(session->Rename().Error, 53);
+    EXPECT_EQ(History(), Statuses(KeptPasses, PassStatus::Accepted));
+    int error = 0;
+    EXPECT_EQ(store->JournalNames(error).size(), KeptPasses);
+    EXPECT_EQ(session->History().back().Directory, T(dir.path));
+
+    // One file refused: partly undone, and the next undo retries only that one.
+    Fresh();
+    Analyse({u"a.txt", u"b.txt"}, u"A");
+    ASSERT_EQ(session->Rename().Renamed, 2u);
+    (void)session->Accept();
+    renamer.Fault = [](const Text& from) { return from.ends_with(u"/A0001.txt") ? ErrCannotAccess : ErrNone; };
+    EXPECT_EQ(session->UndoLast().Error, 75);
+    EXPECT_EQ(History(), Statuses{PassStatus::PartlyUndone});
+    renamer.Fault = nullptr;
+    EXPECT_EQ(session->UndoLast().Restored, 1u);
+    EXPECT_EQ(dir.List(), Original);
+    EXPECT_TRUE(History().empty());
+}
+
+TEST_F(RenameSessionTest, TwoCopiesShareTheHistory) {
+    Fresh();
+    JournalStore otherStore(state.At("journals"));
+    FaultInjectingRenamer otherRenamer;
+    RenameSession other(otherRenamer, &otherStore);
+    Reach(Reviewing);
+    // The pass under review here is locked: the other copy lists it and leaves it.
+    EXPECT_EQ(other.History().size(), 1u);
+    EXPECT_EQ(other.History()[0].Status, PassStatus::UnderReview);
+    EXPECT_FALSE(other.NextToUndo());
+    (void)session->Accept();
+    EXPECT_EQ(other.UndoLast().Restored, 2u);
+    EXPECT_EQ(dir.List(), Original);
+    EXPECT_FALSE(session->NextToUndo());
+}

@@ -1,0 +1,99 @@
+// The main window's handlers that lead a rename through the session: "Select "
+// (the chooser), "Rename" (the pass and its review) and "Undo Last Rename".
+#include <QAction>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include "busy_cursor.h"
+#include "frmDir.h"
+#include "frmMain.h"
+#include "name_list_box.h"
+#include "qt_text.h"
+#include "report_text.h"
+
+frmDir* frmMain::dirDialog() {
+    // A dialog that has been closed is only waiting to be destroyed.
+    if (m_dir && m_dir->isClosed()) m_dir = nullptr;
+    if (!m_dir) m_dir = new frmDir(*this, m_session, m_store, m_mounts);
+    return m_dir;
+}
+
+void frmMain::Command3_Click() {
+    frmDir* dialog = dirDialog();
+    // The earlier choice goes; a pass under review, which lists nothing, stays as it is.
+    (void)m_session.Choose(ToText(dialog->DirectoryPath()), {});
+    ShowListed();
+    txtMask->setText("");
+    txtFile->setText("");
+    txtExample->setText("");
+    ShowStatus(QString());
+    dialog->OpenChooser();  // reads the directory, once
+}
+
+void frmMain::Command4_Click() {
+    frmDir* dialog = dirDialog();
+    morvane::RenameOutcome outcome;
+    {
+        BusyCursor busy;
+        outcome = m_session.Rename();
+    }
+    if (outcome.Refused) return;
+    if (outcome.State != morvane::SessionState::Reviewing) {
+        // Ended early or never started: the list stays; what the pass renamed
+        // can be undone from the menu.
+        if (outcome.Error != morvane::ErrNone)
+            ShowError(outcome.Error, {ToQString(outcome.Directory), outcome.RefusedName});
+        else
+            ShowExampleText(PassReport(outcome.Error, outcome.FilesSkipped));
+        RefreshUndoLast();
+        return;
+    }
+    // Under review; a journal that could not be completed is reported, the
+    // review's Undo still works.
+    if (outcome.KeptInMemory) {
+        ShowError(outcome.Error, {ToQString(outcome.Directory)});
+    } else {
+        ShowExampleText(PassReport(morvane::ErrNone, outcome.FilesSkipped));
+        ShowStatus(RenamedWords(outcome.Renamed, outcome.FilesSkipped));
+    }
+    txtMask->setText("");
+    ShowListed();
+    txtFile->setText("");
+    // An empty pass before any choice in this run shows the chooser's directory.
+    dialog->OpenReview(outcome.Directory.empty() ? dialog->DirectoryPath() : ToQString(outcome.Directory));
+    RefreshUndoLast();
+}
+
+void frmMain::RefreshUndoLast() {
+    auto* undoLast = findChild<QAction*>("mnuFileUndoLast");
+    undoLast->setEnabled(!ReviewShowing() && m_session.NextToUndo().has_value());
+}
+
+// "Undo Last Rename": the newest pass not undone yet gets its old names back,
+// after the question, also after a restart; again goes one pass further back.
+void frmMain::mnuFileUndoLast_Click() {
+    if (ReviewShowing()) return;
+    const std::optional<morvane::UndoQuestion> next = m_session.NextToUndo();
+    if (!next) {
+        RefreshUndoLast();
+        return;
+    }
+    const QString directory = ToQString(next->Directory);
+    const QString question =
+        (next->Files == 1 ? tr("Give the file renamed in %1 its old name back?")
+                          : tr("Give the %n files renamed in %1 their old names back?", nullptr, int(next->Files)))
+            .arg(directory);
+    if (QMessageBox::question(this, tr("Undo Last Rename"), question) != QMessageBox::Yes) return;
+    morvane::SessionUndo outcome;
+    {
+        BusyCursor busy;
+        outcome = m_session.UndoLast(next->FileName);
+    }
+    if (outcome.Error != morvane::ErrNone) {
+        ShowError(outcome.Error, {directory, {}, true});
+    } else {
+        ShowExampleText(QString());
+        ShowStatus(RestoredWords(outcome.Restored));
+    }
+    RefreshUndoLast();
+}
