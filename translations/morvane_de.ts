@@ -144,6 +144,26 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
             <source>Some Files Were Skipped</source>
             <translation>Einige Dateien wurden übersprungen</translation>
         </message>
+        <message>
+            <source>under review</source>
+            <translation>in Prüfung</translation>
+        </message>
+        <message>
+            <source>accepted</source>
+            <translation>übernommen</translation>
+        </message>
+        <message>
+            <source>partly undone</source>
+            <translation>teilweise rückgängig</translation>
+        </message>
+        <message>
+            <source>undone</source>
+            <translation>rückgängig gemacht</translation>
+        </message>
+        <message>
+            <source>unfinished</source>
+            <translation>unvollendet</translation>
+        </message>
     </context>
     <context>
         <name>Status</name>
@@ -385,6 +405,41 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
         </message>
     </context>
     <context>
+        <name>frmHistory</name>
+        <message>
+            <source>Rename History</source>
+            <translation>Umbenennungsverlauf</translation>
+        </message>
+        <message>
+            <source>When</source>
+            <translation>Wann</translation>
+        </message>
+        <message>
+            <source>Directory</source>
+            <translation>Ordner</translation>
+        </message>
+        <message>
+            <source>Files</source>
+            <translation>Dateien</translation>
+        </message>
+        <message>
+            <source>State</source>
+            <translation>Stand</translation>
+        </message>
+        <message>
+            <source>Passes</source>
+            <translation>Durchgänge</translation>
+        </message>
+        <message>
+            <source>&amp;Undo</source>
+            <translation>&amp;Rückgängig</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>&amp;Schließen</translation>
+        </message>
+    </context>
+    <context>
         <name>frmMain</name>
         <message>
             <source>Give the file renamed in %1 its old name back?</source>
@@ -549,6 +604,10 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
             <source>About Morvane</source>
             <translation>Über Morvane</translation>
         </message>
+        <message>
+            <source>Rename &amp;History...</source>
+            <translation>&amp;Umbenennungsverlauf...</translation>
+        </message>
     </context>
     <context>
         <name>frmOptions</name>
@@ -682,10 +741,6 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
             <translation>Unvollendete Umbenennung</translation>
         </message>
         <message>
-            <source>%1 %2.</source>
-            <translation>%1 %2.</translation>
-        </message>
-        <message>
             <source>A rename of %1 in %2 did not finish: 1 file has its new name.</source>
             <translation>Eine Umbenennung von %1 in %2 wurde nicht beendet: 1 Datei hat ihren neuen Namen.</translation>
         </message>
@@ -697,10 +752,26 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
             </translation>
         </message>
         <message>
-            <source>These rename journals cannot be used and were left as they are:
-%1</source>
-            <translation>Diese Umbenennungsprotokolle sind nicht nutzbar und blieben unverändert:
-%1</translation>
+            <source>%1%2 %3.</source>
+            <translation>%1%2 %3.</translation>
+        </message>
+        <message>
+            <source> (a rename in %1)</source>
+            <translation> (eine Umbenennung in %1)</translation>
+        </message>
+        <message>
+            <source>These rename journals in %1 cannot be used and were left as they are:
+%2
+
+"Set Aside" moves them into its "damaged" folder, where they are kept but no longer reported.</source>
+            <translation>Diese Umbenennungsprotokolle in %1 sind nicht nutzbar und blieben unverändert:
+%2
+
+„Beiseitelegen“ verschiebt sie in den dortigen Ordner „damaged“, wo sie aufbewahrt, aber nicht mehr gemeldet werden.</translation>
+        </message>
+        <message>
+            <source>&amp;Set Aside</source>
+            <translation>&amp;Beiseitelegen</translation>
         </message>
     </context>
 </TS>

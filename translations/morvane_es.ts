@@ -144,6 +144,26 @@ indicada sola es donde se abre «Seleccionar».</translation>
             <source>Some Files Were Skipped</source>
             <translation>Se omitieron algunos archivos</translation>
         </message>
+        <message>
+            <source>under review</source>
+            <translation>en revisión</translation>
+        </message>
+        <message>
+            <source>accepted</source>
+            <translation>aceptado</translation>
+        </message>
+        <message>
+            <source>partly undone</source>
+            <translation>deshecho en parte</translation>
+        </message>
+        <message>
+            <source>undone</source>
+            <translation>deshecho</translation>
+        </message>
+        <message>
+            <source>unfinished</source>
+            <translation>sin terminar</translation>
+        </message>
     </context>
     <context>
         <name>Status</name>
@@ -385,6 +405,41 @@ indicada sola es donde se abre «Seleccionar».</translation>
         </message>
     </context>
     <context>
+        <name>frmHistory</name>
+        <message>
+            <source>Rename History</source>
+            <translation>Historial de cambios de nombre</translation>
+        </message>
+        <message>
+            <source>When</source>
+            <translation>Cuándo</translation>
+        </message>
+        <message>
+            <source>Directory</source>
+            <translation>Carpeta</translation>
+        </message>
+        <message>
+            <source>Files</source>
+            <translation>Archivos</translation>
+        </message>
+        <message>
+            <source>State</source>
+            <translation>Estado</translation>
+        </message>
+        <message>
+            <source>Passes</source>
+            <translation>Pasadas</translation>
+        </message>
+        <message>
+            <source>&amp;Undo</source>
+            <translation>&amp;Deshacer</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>&amp;Cerrar</translation>
+        </message>
+    </context>
+    <context>
         <name>frmMain</name>
         <message>
             <source>Give the file renamed in %1 its old name back?</source>
@@ -549,6 +604,10 @@ indicada sola es donde se abre «Seleccionar».</translation>
             <source>About Morvane</source>
             <translation>Acerca de Morvane</translation>
         </message>
+        <message>
+            <source>Rename &amp;History...</source>
+            <translation>&amp;Historial de cambios de nombre...</translation>
+        </message>
     </context>
     <context>
         <name>frmOptions</name>
@@ -682,10 +741,6 @@ indicada sola es donde se abre «Seleccionar».</translation>
             <translation>Cambio de nombre sin terminar</translation>
         </message>
         <message>
-            <source>%1 %2.</source>
-            <translation>%1 %2.</translation>
-        </message>
-        <message>
             <source>A rename of %1 in %2 did not finish: 1 file has its new name.</source>
             <translation>Un cambio de nombre de %1 en %2 no terminó: 1 archivo tiene su nombre nuevo.</translation>
         </message>
@@ -697,10 +752,26 @@ indicada sola es donde se abre «Seleccionar».</translation>
             </translation>
         </message>
         <message>
-            <source>These rename journals cannot be used and were left as they are:
-%1</source>
-            <translation>Estos registros de cambios de nombre no se pueden usar y se dejaron como estaban:
-%1</translation>
+            <source>%1%2 %3.</source>
+            <translation>%1%2 %3.</translation>
+        </message>
+        <message>
+            <source> (a rename in %1)</source>
+            <translation> (un cambio de nombre en %1)</translation>
+        </message>
+        <message>
+            <source>These rename journals in %1 cannot be used and were left as they are:
+%2
+
+"Set Aside" moves them into its "damaged" folder, where they are kept but no longer reported.</source>
+            <translation>Estos registros de cambios de nombre en %1 no se pueden usar y se dejaron como estaban:
+%2
+
+«Apartar» los mueve a su carpeta «damaged», donde se guardan pero ya no se avisa de ellos.</translation>
+        </message>
+        <message>
+            <source>&amp;Set Aside</source>
+            <translation>&amp;Apartar</translation>
         </message>
     </context>
 </TS>

@@ -144,6 +144,26 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
             <source>Some Files Were Skipped</source>
             <translation>Certains fichiers ont été ignorés</translation>
         </message>
+        <message>
+            <source>under review</source>
+            <translation>en cours d'examen</translation>
+        </message>
+        <message>
+            <source>accepted</source>
+            <translation>accepté</translation>
+        </message>
+        <message>
+            <source>partly undone</source>
+            <translation>partiellement annulé</translation>
+        </message>
+        <message>
+            <source>undone</source>
+            <translation>annulé</translation>
+        </message>
+        <message>
+            <source>unfinished</source>
+            <translation>inachevé</translation>
+        </message>
     </context>
     <context>
         <name>Status</name>
@@ -385,6 +405,41 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         </message>
     </context>
     <context>
+        <name>frmHistory</name>
+        <message>
+            <source>Rename History</source>
+            <translation>Historique des renommages</translation>
+        </message>
+        <message>
+            <source>When</source>
+            <translation>Quand</translation>
+        </message>
+        <message>
+            <source>Directory</source>
+            <translation>Dossier</translation>
+        </message>
+        <message>
+            <source>Files</source>
+            <translation>Fichiers</translation>
+        </message>
+        <message>
+            <source>State</source>
+            <translation>État</translation>
+        </message>
+        <message>
+            <source>Passes</source>
+            <translation>Passes</translation>
+        </message>
+        <message>
+            <source>&amp;Undo</source>
+            <translation>&amp;Annuler</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>&amp;Fermer</translation>
+        </message>
+    </context>
+    <context>
         <name>frmMain</name>
         <message>
             <source>Give the file renamed in %1 its old name back?</source>
@@ -549,6 +604,10 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
             <source>About Morvane</source>
             <translation>À propos de Morvane</translation>
         </message>
+        <message>
+            <source>Rename &amp;History...</source>
+            <translation>&amp;Historique des renommages...</translation>
+        </message>
     </context>
     <context>
         <name>frmOptions</name>
@@ -682,10 +741,6 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
             <translation>Renommage inachevé</translation>
         </message>
         <message>
-            <source>%1 %2.</source>
-            <translation>%1 %2.</translation>
-        </message>
-        <message>
             <source>A rename of %1 in %2 did not finish: 1 file has its new name.</source>
             <translation>Un renommage de %1 dans %2 n'a pas abouti : 1 fichier porte son nouveau nom.</translation>
         </message>
@@ -697,10 +752,26 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
             </translation>
         </message>
         <message>
-            <source>These rename journals cannot be used and were left as they are:
-%1</source>
-            <translation>Ces journaux de renommage sont inutilisables et ont été laissés tels quels :
-%1</translation>
+            <source>%1%2 %3.</source>
+            <translation>%1%2 %3.</translation>
+        </message>
+        <message>
+            <source> (a rename in %1)</source>
+            <translation> (un renommage dans %1)</translation>
+        </message>
+        <message>
+            <source>These rename journals in %1 cannot be used and were left as they are:
+%2
+
+"Set Aside" moves them into its "damaged" folder, where they are kept but no longer reported.</source>
+            <translation>Ces journaux de renommage dans %1 sont inutilisables et ont été laissés tels quels :
+%2
+
+« Mettre de côté » les déplace dans son dossier « damaged », où ils sont conservés mais plus signalés.</translation>
+        </message>
+        <message>
+            <source>&amp;Set Aside</source>
+            <translation>&amp;Mettre de côté</translation>
         </message>
     </context>
 </TS>

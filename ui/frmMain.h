@@ -20,6 +20,7 @@ class QPushButton;
 class NameListBox;
 class SettingsStore;
 class frmDir;
+class frmHistory;
 class frmPreview;
 namespace morvane {
 struct FileChoice;
@@ -74,6 +75,7 @@ private slots:
     void mnuFilePreview_Click();
     void MnuFileExit_Click();
     void mnuFileUndoLast_Click();
+    void mnuFileHistory_Click();
     void mnuClearOptions_Click();
     void mnuOptionsSetOptions_Click();
     void MnuHelpHelp_Click();
@@ -106,6 +108,7 @@ private:
     QString m_helpFilePath;
     QPointer<frmDir> m_dir;
     QPointer<frmPreview> m_preview;  // created on first use, hidden when closed
+    QPointer<frmHistory> m_history;  // the same
     QAction* mnuFilePreview = nullptr;
 
     QPushButton* Command1 = nullptr;  // "Extract"

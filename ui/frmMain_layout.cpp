@@ -131,6 +131,7 @@ void frmMain::BuildMenus() {
     mnuFilePreview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuFilePreview->setEnabled(false);
     addItem(file, "mnuFileUndoLast", tr("&Undo Last Rename"), &frmMain::mnuFileUndoLast_Click);
+    addItem(file, "mnuFileHistory", tr("Rename &History..."), &frmMain::mnuFileHistory_Click);
     file->addSeparator();
     addItem(file, "MnuFileExit", tr("E&xit"), &frmMain::MnuFileExit_Click);
     QMenu* options = addMenu("mnuOptions", tr("&Options"));

@@ -6,6 +6,7 @@
 
 #include "busy_cursor.h"
 #include "frmDir.h"
+#include "frmHistory.h"
 #include "frmMain.h"
 #include "name_list_box.h"
 #include "qt_text.h"
@@ -64,9 +65,22 @@ void frmMain::Command4_Click() {
     RefreshUndoLast();
 }
 
+// The menu item and the open history follow the store, which another copy
+// of the program may change too.
 void frmMain::RefreshUndoLast() {
     auto* undoLast = findChild<QAction*>("mnuFileUndoLast");
-    undoLast->setEnabled(!ReviewShowing() && m_session.NextToUndo().has_value());
+    const bool available = !ReviewShowing() && m_session.NextToUndo().has_value();
+    undoLast->setEnabled(available);
+    if (m_history && m_history->isVisible()) m_history->ShowHistory(m_session.History(), available);
+}
+
+void frmMain::mnuFileHistory_Click() {
+    if (!m_history) {
+        m_history = new frmHistory(this);
+        connect(m_history, &frmHistory::UndoRequested, this, &frmMain::mnuFileUndoLast_Click);
+    }
+    m_history->Open();
+    RefreshUndoLast();
 }
 
 // "Undo Last Rename": the newest pass not undone yet gets its old names back,

@@ -64,9 +64,15 @@ frmRecover::frmRecover(QWidget* owner, const QString& text)
 
 void frmRecover::OfferRecovery(morvane::RenameSession& session, frmMain& main) {
     QStringList problems;
+    std::vector<std::string> damaged;
     for (const morvane::UnfinishedPass& found : session.FindUnfinished()) {
         if (found.Problem != morvane::JournalProblem::None) {
-            problems << tr("%1 %2.").arg(QString::fromStdString(found.FileName), ProblemText(found));
+            // Which pass it was, where the journal still tells.
+            const bool named = !found.Directory.empty() && found.Problem != morvane::JournalProblem::DirectoryMissing;
+            problems << tr("%1%2 %3.").arg(QString::fromStdString(found.FileName),
+                                           named ? tr(" (a rename in %1)").arg(ToQString(found.Directory)) : QString(),
+                                           ProblemText(found));
+            damaged.push_back(found.FileName);
             continue;
         }
         const QString text =
@@ -86,10 +92,24 @@ void frmRecover::OfferRecovery(morvane::RenameSession& session, frmMain& main) {
         }
         if (error != morvane::ErrNone) main.ShowError(error, {ToQString(found.Directory), {}, true});
     }
-    if (!problems.isEmpty())
-        QMessageBox::warning(&main, tr("Unfinished Rename"),
-                             tr("These rename journals cannot be used and were left as they are:\n%1")
-                                 .arg(problems.join('\n')));
+    if (!problems.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, tr("Unfinished Rename"),
+                        tr("These rename journals in %1 cannot be used and were left as they are:\n%2\n\n"
+                           "\"Set Aside\" moves them into its \"damaged\" folder, where they are kept "
+                           "but no longer reported.")
+                            .arg(QString::fromStdString(session.JournalFolder()), problems.join('\n')),
+                        QMessageBox::Ok, &main);
+        QPushButton* setAside = box.addButton(tr("&Set Aside"), QMessageBox::ActionRole);
+        setAside->setObjectName("cmdSetAside");
+        box.setDefaultButton(QMessageBox::Ok);
+        box.exec();
+        if (box.clickedButton() == setAside) {
+            for (const std::string& name : damaged) {
+                const morvane::ErrorNumber error = session.SetAside(name).Error;
+                if (error != morvane::ErrNone) main.ShowError(error);
+            }
+        }
+    }
     session.LetUnfinishedGo();  // gives the journals' locks up
     main.RefreshUndoLast();
 }

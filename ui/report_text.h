@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "pass/pass_prediction.h"
+#include "session/rename_session.h"
 
 inline QString ErrorText(morvane::ErrorNumber error) {
     return QCoreApplication::translate("Report", "Error # %1").arg(morvane::NumberOf(error));
@@ -19,6 +20,18 @@ inline QString SkippedText() { return QCoreApplication::translate("Report", "Som
 inline QString PassReport(morvane::ErrorNumber error, bool filesSkipped) {
     if (error != morvane::ErrNone) return ErrorText(error);
     return filesSkipped ? SkippedText() : QString();
+}
+
+// Where a pass of the history stands.
+inline QString PassStatusText(morvane::PassStatus status) {
+    switch (status) {
+    case morvane::PassStatus::UnderReview: return QCoreApplication::translate("Report", "under review");
+    case morvane::PassStatus::Accepted: return QCoreApplication::translate("Report", "accepted");
+    case morvane::PassStatus::PartlyUndone: return QCoreApplication::translate("Report", "partly undone");
+    case morvane::PassStatus::Undone: return QCoreApplication::translate("Report", "undone");
+    case morvane::PassStatus::Unfinished: return QCoreApplication::translate("Report", "unfinished");
+    }
+    return {};
 }
 
 // The preview's note on one file: empty when it gets its composed name.

@@ -184,6 +184,17 @@ std::optional<std::string> EncodeJournal(const StoredJournal& journal) {
     return FrameJournalBody(body);
 }
 
+std::optional<Text> DirectoryOfDamaged(std::string_view bytes) {
+    constexpr std::string_view kLine = "\ndirectory ";
+    const auto at = bytes.find(kLine);
+    if (at == std::string_view::npos) return std::nullopt;
+    Cursor in(bytes.substr(at + kLine.size()));
+    Text directory;
+    if (in.TextField(MaxDirectoryBytes, '\n', directory) != Read::Ok || !StorableDirectory(directory))
+        return std::nullopt;
+    return directory;
+}
+
 std::string FrameJournalBody(std::string_view body, int version) {
     std::string framed(kMagic);
     framed += std::to_string(version) + "\n" + std::to_string(body.size()) + "\n";

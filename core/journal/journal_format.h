@@ -48,6 +48,10 @@ struct DecodedJournal {
 // EncodeJournal writes is a problem.
 DecodedJournal DecodeJournal(std::string_view bytes);
 
+// The directory a damaged journal names, where its line can still be read
+// whole: for telling the user which pass it was. Never acted on.
+std::optional<Text> DirectoryOfDamaged(std::string_view bytes);
+
 // The header, byte count and checksum around a body: the framing that
 // EncodeJournal puts around its body, for tests and the fuzz target to reach
 // the body's reader.

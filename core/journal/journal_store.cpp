@@ -306,6 +306,8 @@ FoundJournal JournalStore::Read(const std::string& name, bool& vanished) const {
     const DecodedJournal decoded =
         readProblem == JournalProblem::None ? DecodeJournal(bytes) : DecodedJournal{readProblem, {}};
     if (decoded.Problem == JournalProblem::None) found.Journal = decoded.Journal;
+    else if (decoded.Problem != JournalProblem::FutureVersion)
+        found.Journal.Directory = DirectoryOfDamaged(bytes).value_or(Text());
     if (attempt == LockAttempt::HeldElsewhere) {
         ::close(fd);
         found.Problem = JournalProblem::InUse;

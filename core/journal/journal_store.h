@@ -36,7 +36,8 @@ struct FoundJournal {
     std::string FileName;
     // None, DirectoryMissing or InUse: Journal holds what the file says.
     // Unreadable, Truncated, Garbled or FutureVersion: the file must not be
-    // acted on and Journal is empty.
+    // acted on and Journal is empty, but for the directory it names where
+    // that can still be read.
     JournalProblem Problem = JournalProblem::None;
     StoredJournal Journal;
     // Held unless Problem is InUse or Unreadable: nobody else acts on the

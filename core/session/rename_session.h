@@ -99,6 +99,8 @@ public:
     const Text& Mask() const { return mask_; }
     const morvane::Options& Options() const { return options_; }
     const MaskAnalysis& Analysis() const { return analysis_; }
+    // Where the history is kept; empty without one.
+    std::string JournalFolder() const { return store_ ? store_->Directory() : std::string(); }
 
     // The files of one directory, in the order listed; the first is the
     // example. The earlier choice and the mask go. Refused while a pass is

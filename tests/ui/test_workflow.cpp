@@ -5,6 +5,7 @@
 #include "window_test_support.h"
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include "frmRecover.h"
@@ -329,25 +330,70 @@ TEST_F(WorkflowTest, RenameWorksWhereTheFilesWereChosenOrTouchesNothing) {
     EXPECT_EQ(Disk(Home()), (DiskFiles{{"IMG_0041.JPG", "IMG_0041.JPG"}}));
 }
 
-TEST_F(WorkflowTest, UndoLastRenameWorksAfterAcceptAndAfterARestart) {
+TEST_F(WorkflowTest, TwoAcceptedPassesAreUndoneNewestFirstAfterARestartFromTheMenuOrTheHistory) {
     const auto undoLast = [this] { return main->findChild<QAction*>("mnuFileUndoLast"); };
     EXPECT_FALSE(undoLast()->isEnabled());
-    ChooseAndExtract(2, 3);
+    ChooseAndExtract(0, 3);
     Click(Button("Command4"));
     EXPECT_FALSE(undoLast()->isEnabled()) << "while the pass is under review";
     Click(ChooserButton("Command1"));  // Accept
     EXPECT_TRUE(undoLast()->isEnabled()) << "after Accept";
+    const DiskFiles afterFirst = Disk(Files());
+    store->write("Prefix", "Day");
     OpenMain();
-    ASSERT_TRUE(undoLast()->isEnabled()) << "after a restart";
-    const bool leftOpen = RunModal([&] { undoLast()->trigger(); }, [&](QDialog& box) {
-        EXPECT_TRUE(qobject_cast<QMessageBox*>(&box)->text().contains("3 files renamed in " + Files()));
-        qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Yes)->click();
-    });
-    EXPECT_FALSE(leftOpen);
-    EXPECT_EQ(Disk(Files()), Original);
+    ChooseAndExtract(1, 3);  // two more files
+    Click(Button("Command4"));
+    Click(ChooserButton("Command1"));
+    OpenMain();  // a restart
+
+    Trigger("mnuFileHistory");
+    auto* history = main->findChild<QDialog*>("frmHistory");
+    ASSERT_NE(history, nullptr);
+    EXPECT_TRUE(history->isVisible() && !history->isModal());
+    EXPECT_EQ(history->windowTitle(), "Rename History");
+    auto* list = Find<QTreeView>(history, "lstHistory");
+    const auto rows = [list] {
+        QStringList texts;
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            texts << QStringList{list->model()->index(row, 1).data().toString(), list->model()->index(row, 2).data().toString(),
+                                 list->model()->index(row, 3).data().toString()}.join('|');
+        return texts;
+    };
+    const QStringList headers{"When", "Directory", "Files", "State"};
+    for (int column = 0; column < 4; ++column)
+        EXPECT_EQ(list->model()->headerData(column, Qt::Horizontal).toString(), headers[column]);
+    EXPECT_EQ(rows(), QStringList({Files() + "|2|accepted", Files() + "|1|accepted"}));
+
+    struct Step {
+        const char* name;
+        std::function<void()> ask;
+        QString question;
+        DiskFiles disk;
+        QStringList left;
+        QString status;
+    };
+    const Step steps[] = {
+        {"the newest, from the menu", [&] { undoLast()->trigger(); }, "2 files renamed in " + Files(), afterFirst,
+         {Files() + "|1|accepted"}, "2 files have their old names again."},
+        {"one further back, from the history", [&] { Click(Find<QPushButton>(history, "cmdHistoryUndo")); },
+         "file renamed in " + Files(), Original, {}, "1 file has its old name again."},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        RunModal(step.ask, [&](QDialog& box) {
+            EXPECT_TRUE(qobject_cast<QMessageBox*>(&box)->text().contains(step.question))
+                << qobject_cast<QMessageBox*>(&box)->text().toStdString();
+            qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Yes)->click();
+        });
+        EXPECT_EQ(Disk(Files()), step.disk);
+        EXPECT_EQ(rows(), step.left);
+        EXPECT_EQ(StatusLine(), step.status);
+    }
     EXPECT_EQ(Box("txtExample")->text(), "");
-    EXPECT_EQ(StatusLine(), "3 files have their old names again.");
     EXPECT_FALSE(undoLast()->isEnabled()) << "once undone";
+    EXPECT_FALSE(Find<QPushButton>(history, "cmdHistoryUndo")->isEnabled());
+    Click(Find<QPushButton>(history, "cmdHistoryClose"));
+    EXPECT_FALSE(history->isVisible());
 }
 
 // Kills its own process before its third rename, as a crash or a kill would.
@@ -401,16 +447,38 @@ TEST_F(WorkflowTest, AKilledPassIsOfferedAtStartUpAndItsFilesComeBackOrKeepTheir
     }
 }
 
-TEST_F(WorkflowTest, AJournalThatCannotBeReadIsReportedAndNeverActedOn) {
-    std::filesystem::create_directories(Raw(root.filePath("state")));
-    std::ofstream(Raw(root.filePath("state/pass-1.journal"))) << "this is not a journal\n";
-    RunModal([&] { frmRecover::OfferRecovery(*session, *main); }, [](QDialog& box) {
-        EXPECT_TRUE(qobject_cast<QMessageBox*>(&box)->text().contains("pass-1.journal is damaged."))
-            << qobject_cast<QMessageBox*>(&box)->text().toStdString();
-        box.accept();
+TEST_F(WorkflowTest, ADamagedJournalIsReportedWithItsDirectoryUntilSetAside) {
+    const std::string state = Raw(root.filePath("state"));
+    const std::string damaged = state + "/pass-1.journal";
+    std::filesystem::create_directories(state);
+    const QByteArray directory = QFile::encodeName(Files());
+    // Cut short after its directory line: the pass it was is still known.
+    std::ofstream(damaged) << "MORVANE-JOURNAL 2\n999\nstate finished\ndirectory " << directory.size() << ':'
+                           << directory.toStdString() << "\nentries 3\nentry 1";
+    for (const bool setAside : {false, true}) {
+        SCOPED_TRACE(setAside ? "Set Aside" : "OK");
+        RunModal([&] { frmRecover::OfferRecovery(*session, *main); }, [&](QDialog& dialog) {
+            auto& box = *qobject_cast<QMessageBox*>(&dialog);
+            EXPECT_TRUE(box.text().contains("pass-1.journal (a rename in " + Files() + ") is incomplete."))
+                << box.text().toStdString();
+            Click(setAside ? Find<QPushButton>(&box, "cmdSetAside") : box.button(QMessageBox::Ok));
+        });
+        EXPECT_EQ(std::filesystem::exists(damaged), !setAside);
+        EXPECT_EQ(Disk(Files()), Original);
+    }
+    struct stat st {};
+    ASSERT_EQ(::stat((state + "/damaged/pass-1.journal").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+    // Not reported again.
+    bool asked = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = QApplication::activeModalWidget()) {
+            asked = true;
+            box->close();
+        }
     });
-    EXPECT_TRUE(std::filesystem::exists(Raw(root.filePath("state/pass-1.journal"))));
-    EXPECT_EQ(Disk(Files()), Original);
+    frmRecover::OfferRecovery(*session, *main);
+    EXPECT_FALSE(asked);
 }
 
 }  // namespace
