@@ -15,6 +15,10 @@ namespace {
 
 void Print(std::FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
 
+struct CommandLineText {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
 }  // namespace
 
 CommandLine ReadCommandLine(int argc, const char* const* argv) {
@@ -22,15 +26,17 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        "Renames a batch of files in one directory in one pass, with a preview and undo.\n"
-        "Files named here start out chosen, as if selected with \"Select \"; one directory\n"
-        "named alone is where \"Select \" opens.");
+        CommandLineText::tr("Renames a batch of files in one directory in one pass, with a preview and undo.\n"
+                            "Files named here start out chosen, as if selected with \"Select \"; one directory\n"
+                            "named alone is where \"Select \" opens."));
     // Not addHelpOption(): its --help-all offers the toolkit's own options,
     // which this program does not take.
-    const QCommandLineOption help({"h", "help"}, "Displays help on commandline options.");
+    const QCommandLineOption help({"h", "help"}, CommandLineText::tr("Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument("FILE", "Files of one directory to rename, or one directory.", "[FILE...]");
+    parser.addPositionalArgument(CommandLineText::tr("FILE"),
+                                 CommandLineText::tr("Files of one directory to rename, or one directory."),
+                                 CommandLineText::tr("[FILE...]"));
     if (!parser.parse(arguments)) {
         Print(stderr, QCoreApplication::applicationName() + ": " + parser.errorText() + "\n" + parser.helpText());
         return {2, {}};
@@ -38,7 +44,8 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     if (parser.isSet(help)) {
         Print(stdout, parser.helpText());
         const QString helpFile = HelpFileFor(QCoreApplication::applicationDirPath(), QLocale().uiLanguages());
-        if (QFileInfo(helpFile).isFile()) Print(stdout, "\nThe full help (HTML, also on F1): " + helpFile + "\n");
+        if (QFileInfo(helpFile).isFile())
+            Print(stdout, "\n" + CommandLineText::tr("The full help (HTML, also on F1): %1").arg(helpFile) + "\n");
         return {0, {}};
     }
     if (parser.isSet(version)) {

@@ -5,6 +5,7 @@
 #include "command_line.h"
 #include "frmMain.h"
 #include "frmRecover.h"
+#include "language.h"
 #include "journal/journal_store.h"
 #include "mount_table_source.h"
 #include "files/rename_layer.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     {
         // Only for the parser's texts: the window system is not needed yet.
         QCoreApplication plain(argc, argv);
+        const Language language;
         command = ReadCommandLine(argc, argv);
     }
     if (command.ExitStatus) return *command.ExitStatus;
@@ -25,6 +27,7 @@ int main(int argc, char* argv[]) {
     // the desktop then shows for them (the Wayland app id, for one).
     QGuiApplication::setDesktopFileName("org.morvane.morvane");
     QApplication app(argc, argv);
+    const Language language;
     SettingsStore store;
     morvane::PosixRenamer renamer;
     // Each pass's journal is kept in the user's state directory, so that it

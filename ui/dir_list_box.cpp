@@ -22,7 +22,8 @@ void DirListBox::Open(const QString& dir) {
     const QString before = m_path;
     // A directory that will not open is left alone; the one shown, opened
     // again, is read again.
-    if (setPath(dir) && m_path == before) emit Change();
+    if (!setPath(dir)) emit OpenRefused(dir);
+    else if (m_path == before) emit Change();
 }
 
 bool DirListBox::setPath(const QString& dir) {

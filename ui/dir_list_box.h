@@ -35,6 +35,9 @@ signals:
     // The path changed, or its entry was opened again: its subdirectories
     // are to be read.
     void Change();
+    // An entry was opened that cannot be read: the list stays where it is,
+    // and whoever shows it says why.
+    void OpenRefused(const QString& dir);
 
 private:
     void Open(const QString& dir);

@@ -1,6 +1,7 @@
 #include "form_builder.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -125,8 +126,15 @@ QPushButton* MakeButton(QWidget& parent, const QString& caption, bool isDefault)
     return button;
 }
 
-QWidget* MakeControl(QWidget& parent, const ControlRow& row) {
-    const QString caption = row.caption ? QString(row.caption) : QString();
+// A text of the table in the user's language; a colour or an empty text is
+// never looked up.
+QString Translated(const char* context, const char* text) {
+    if (!text || !*text) return QString();
+    return QCoreApplication::translate(context, text);
+}
+
+QWidget* MakeControl(QWidget& parent, const ControlRow& row, const char* context) {
+    const QString caption = row.kind == ControlKind::Line ? QString() : Translated(context, row.caption);
     switch (row.kind) {
     case ControlKind::Label:
         return MakeLabel(parent, caption, Qt::AlignLeft | Qt::AlignTop);
@@ -263,7 +271,7 @@ void TwipScale::GrowY(int twips, int pixels) {
     if (twips > 0) y = std::max(y, (pixels + 0.5) * TwipsPerPixel / twips);
 }
 
-Form BuildForm(QWidget& parent, std::span<const ControlRow> rows) {
+Form BuildForm(QWidget& parent, std::span<const ControlRow> rows, const char* context) {
     Form form;
     PaintedLines* lines = nullptr;
     std::vector<std::pair<const ControlRow*, QWidget*>> placed;
@@ -274,16 +282,16 @@ Form BuildForm(QWidget& parent, std::span<const ControlRow> rows) {
             lines->add(row);
             continue;
         }
-        QWidget* control = MakeControl(parent, row);
+        QWidget* control = MakeControl(parent, row, context);
         control->setObjectName(row.name);
         if (row.kind == ControlKind::HiddenLabel)
             control->hide();
         else
             placed.emplace_back(&row, control);
-        if (row.accessibleName) control->setAccessibleName(row.accessibleName);
+        if (row.accessibleName) control->setAccessibleName(Translated(context, row.accessibleName));
         if (row.toolTip) {
-            control->setToolTip(row.toolTip);
-            control->setAccessibleDescription(row.toolTip);
+            control->setToolTip(Translated(context, row.toolTip));
+            control->setAccessibleDescription(control->toolTip());
         }
         if (row.tab == NoTab)
             control->setFocusPolicy(Qt::NoFocus);

@@ -59,7 +59,7 @@ inline constexpr int NoTab = -1;
 struct ControlRow {
     ControlKind kind;
     const char* name;              // object name
-    const char* caption;           // caption or text; nullptr for none
+    const char* caption;           // caption or text; nullptr for none (all texts untranslated)
     int left, top, width, height;  // twips
     int tab;                       // tab order from 0, or NoTab
     const char* accessibleName;    // nullptr: none of its own
@@ -92,9 +92,12 @@ private:
 
 // Creates the controls of the table on parent, in the table's order, sets
 // the tab order by the rows' tab numbers and gives the focus to the first.
-// The scale is the font's, grown where a text of the table would not fit its
-// control at it; the font is never made smaller.
-Form BuildForm(QWidget& parent, std::span<const ControlRow> rows);
+// Captions, accessible names and tool tips are translated in `context`, the
+// window's name, where the table marks them with QT_TRANSLATE_NOOP. The
+// scale is the font's, grown where a text of the table would not fit its
+// control at it (a longer language widens the window); the font is never
+// made smaller.
+Form BuildForm(QWidget& parent, std::span<const ControlRow> rows, const char* context);
 
 // Keeps the control's right and bottom margins inside its parent as they are
 // now, whenever the parent is resized.

@@ -11,24 +11,29 @@ namespace {
 
 using enum ControlKind;
 
-constexpr const char* Disclaimer =
+constexpr const char* Disclaimer = QT_TRANSLATE_NOOP(
+    "frmAbout",
     "Morvane and its help file are protected by copyright. You may not copy, sell or pass on this program, in "
-    "whole or in part, without the written permission of its authors.";
+    "whole or in part, without the written permission of its authors.");
 
 // Line1_0 and Line1_1 together are the etched separator: white below, grey
 // drawn over its upper pixel (later rows lie above earlier ones). "OK" is the default button: Enter presses it,
 // and Escape closes the box as well.
 const ControlRow Controls[] = {
-    {Picture, "picIcon", nullptr, 120, 120, 540, 540, NoTab, "Morvane icon", nullptr},
-    {Caption, "lblTitle", "Morvane  Version 2.01", 1320, 240, 3885, 360, NoTab, "Morvane  Version 2.01", nullptr},
-    {Caption, "lblVersion", "Copyright (C) 2026 The Morvane developers", 1320, 720, 3885, 225, NoTab,
-     "Copyright (C) 2026 The Morvane developers", nullptr},
-    {Caption, "lblDescription", "A file renaming utility", 1320, 1125, 3885, 330, NoTab, "A file renaming utility",
+    {Picture, "picIcon", nullptr, 120, 120, 540, 540, NoTab, QT_TRANSLATE_NOOP("frmAbout", "Morvane icon"), nullptr},
+    {Caption, "lblTitle", QT_TRANSLATE_NOOP("frmAbout", "Morvane  Version 2.01"), 1320, 240, 3885, 360, NoTab,
+     QT_TRANSLATE_NOOP("frmAbout", "Morvane  Version 2.01"), nullptr},
+    {Caption, "lblVersion", QT_TRANSLATE_NOOP("frmAbout", "Copyright (C) 2026 The Morvane developers"), 1320, 720,
+     3885, 225, NoTab,
+     QT_TRANSLATE_NOOP("frmAbout", "Copyright (C) 2026 The Morvane developers"), nullptr},
+    {Caption, "lblDescription", QT_TRANSLATE_NOOP("frmAbout", "A file renaming utility"), 1320, 1125, 3885, 330,
+     NoTab, QT_TRANSLATE_NOOP("frmAbout", "A file renaming utility"),
      nullptr},
     {Line, "Line1_0", "#ffffff", 120, 1680, 5549, 30, NoTab, nullptr, nullptr},
     {Line, "Line1_1", "#808080", 120, 1680, 5520, 15, NoTab, nullptr, nullptr},
     {WrappedText, "lblDisclaimer", Disclaimer, 255, 1920, 3900, 1425, NoTab, Disclaimer, nullptr},
-    {DefaultButton, "cmdOK", "OK", 4320, 2280, 1260, 345, 0, "OK", nullptr},
+    {DefaultButton, "cmdOK", QT_TRANSLATE_NOOP("frmAbout", "OK"), 4320, 2280, 1260, 345, 0,
+     QT_TRANSLATE_NOOP("frmAbout", "OK"), nullptr},
 };
 
 void Paint(QWidget* widget, QPalette::ColorRole role, QColor colour) {
@@ -42,14 +47,14 @@ void Paint(QWidget* widget, QPalette::ColorRole role, QColor colour) {
 frmAbout::frmAbout(QWidget* owner)
     : QDialog(owner, kFixedDialogFrame) {
     setObjectName("frmAbout");
-    setWindowTitle("About Morvane");
-    setAccessibleName("About Morvane");
+    setWindowTitle(tr("About Morvane"));
+    setAccessibleName(windowTitle());
     BuildControls();
     Form_Load();
 }
 
 void frmAbout::BuildControls() {
-    const Form form = BuildForm(*this, Controls);
+    const Form form = BuildForm(*this, Controls, "frmAbout");
     setFixedSize(form.Size(5730, 3450));
     for (const char* name : {"lblTitle", "lblDescription", "lblDisclaimer"})
         Paint(form.get<QLabel>(name), QPalette::WindowText, Qt::black);

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include "busy_cursor.h"
@@ -23,6 +24,7 @@
 #include "qt_text.h"
 #include "report_text.h"
 #include "settings_store.h"
+#include "status_text.h"
 
 namespace {
 
@@ -30,11 +32,11 @@ using enum ControlKind;
 
 // Neither button is a default button: Enter presses neither.
 const ControlRow Controls[] = {
-    {DriveList, "Drive1", nullptr, 120, 120, 3015, 315, 0, "Drive", nullptr},
-    {DirList, "Dir1", nullptr, 120, 600, 3495, 5040, 1, "Directory", nullptr},
-    {Button, "Command1", "&OK", 4200, 120, 1215, 375, 2, nullptr, nullptr},
-    {Button, "Command2", "&Cancel", 6240, 120, 1215, 375, 3, nullptr, nullptr},
-    {FileList, "File1", nullptr, 3840, 600, 3975, 5100, 4, "Files", nullptr},
+    {DriveList, "Drive1", nullptr, 120, 120, 3015, 315, 0, QT_TRANSLATE_NOOP("frmDir", "Drive"), nullptr},
+    {DirList, "Dir1", nullptr, 120, 600, 3495, 5040, 1, QT_TRANSLATE_NOOP("frmDir", "Directory"), nullptr},
+    {Button, "Command1", QT_TRANSLATE_NOOP("frmDir", "&OK"), 4200, 120, 1215, 375, 2, nullptr, nullptr},
+    {Button, "Command2", QT_TRANSLATE_NOOP("frmDir", "&Cancel"), 6240, 120, 1215, 375, 3, nullptr, nullptr},
+    {FileList, "File1", nullptr, 3840, 600, 3975, 5100, 4, QT_TRANSLATE_NOOP("frmDir", "Files"), nullptr},
 };
 
 // The directory the chooser falls back on: the user's home, or the root.
@@ -57,7 +59,7 @@ frmDir::frmDir(frmMain& main, morvane::RenameSession& session, SettingsStore& st
 }
 
 void frmDir::BuildControls() {
-    const Form form = BuildForm(*this, Controls);
+    const Form form = BuildForm(*this, Controls, "frmDir");
     setFixedSize(form.Size(7905, 5955));
     Drive1 = form.get<QComboBox>("Drive1");
     Dir1 = form.get<DirListBox>("Dir1");
@@ -68,6 +70,7 @@ void frmDir::BuildControls() {
     new EnterEscapeFilter(*this);
 
     connect(Dir1, &DirListBox::Change, this, &frmDir::Dir1_Change);
+    connect(Dir1, &DirListBox::OpenRefused, this, &frmDir::Dir1_OpenRefused);
     connect(Command1, &QPushButton::clicked, this, &frmDir::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmDir::Command2_Click);
     connect(File1, &QAbstractItemView::doubleClicked, this, &frmDir::File1_DblClick);
@@ -155,12 +158,13 @@ void frmDir::Command2_Click() {
             // "Undo" can be pressed again, showing the names as they now are.
             // A successful undo closes the dialog and reads nothing.
             ListDirectory();
-            m_main.ShowExampleText(ErrorText(outcome.Error));
+            m_main.ShowError(outcome.Error, {ToQString(outcome.Directory), {}, true});
             return;
         }
-        // Every file is back, but the history could not record it.
-        if (outcome.Error != morvane::ErrNone) m_main.ShowExampleText(ErrorText(outcome.Error));
         Command2->setEnabled(false);
+        // Every file is back, but the history could not record it.
+        if (outcome.Error != morvane::ErrNone) m_main.ShowError(outcome.Error, {ToQString(outcome.Directory), {}, true});
+        else m_main.ShowStatus(RestoredWords(outcome.Restored));
     }
     m_main.DisableWorkflowButtons();
     HideAndClose();
@@ -168,10 +172,16 @@ void frmDir::Command2_Click() {
 
 void frmDir::File1_DblClick() { Command1_Click(); }
 
+// A folder opened from the list that cannot be read says why; the list stays.
+void frmDir::Dir1_OpenRefused(const QString& dir) {
+    const QString folder = QDir::cleanPath(QDir(Dir1->path()).absoluteFilePath(dir));
+    QMessageBox::warning(this, windowTitle(), FolderRefusedWords(folder, morvane::DirectoryOpenError(ToText(folder))));
+}
+
 QString frmDir::DirectoryPath() const { return Dir1->path(); }
 
 void frmDir::OpenChooser() {
-    setWindowTitle("Select the files to rename");
+    setWindowTitle(tr("Select the files to rename"));
     ListDirectory();
     show();
     raise();
@@ -184,13 +194,13 @@ void frmDir::OpenReview(const QString& directory) {
     // A dialog already shown reads the directory as it moves there.
     const bool readOnTheMove = m_shown && directory != Dir1->path();
     if (directory != Dir1->path()) Dir1->setPath(directory);
-    setWindowTitle("Accept the new names, or Undo the changes");
+    setWindowTitle(tr("Accept the new names, or Undo the changes"));
     show();
     raise();
     activateWindow();
     m_mode = DirMode::Reviewing;
-    Command1->setText("Accept");
-    Command2->setText("Undo");
+    Command1->setText(tr("Accept"));
+    Command2->setText(tr("Undo"));
     Command2->setEnabled(true);
     if (!readOnTheMove) ListDirectory();
 }

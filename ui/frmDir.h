@@ -48,6 +48,7 @@ private slots:
     void Command1_Click();
     void Command2_Click();
     void File1_DblClick();
+    void Dir1_OpenRefused(const QString& dir);
 
 private:
     void BuildControls();

@@ -16,8 +16,8 @@
 
 frmHistory::frmHistory(QWidget* owner) : QDialog(owner) {
     setObjectName("frmHistory");
-    setWindowTitle("Rename History");
-    setAccessibleName("Rename History");
+    setWindowTitle(tr("Rename History"));
+    setAccessibleName(windowTitle());
     setModal(false);
     setSizeGripEnabled(true);
     BuildControls();
@@ -27,11 +27,11 @@ frmHistory::frmHistory(QWidget* owner) : QDialog(owner) {
 // Sizable, so laid out rather than placed: the list takes the room.
 void frmHistory::BuildControls() {
     m_rows = new QStandardItemModel(0, 4, this);
-    m_rows->setHorizontalHeaderLabels({"When", "Directory", "Files", "State"});
+    m_rows->setHorizontalHeaderLabels({tr("When"), tr("Directory"), tr("Files"), tr("State")});
 
     lstHistory = new QTreeView(this);
     lstHistory->setObjectName("lstHistory");
-    lstHistory->setAccessibleName("Passes");
+    lstHistory->setAccessibleName(tr("Passes"));
     lstHistory->setModel(m_rows);
     lstHistory->setRootIsDecorated(false);
     lstHistory->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -40,9 +40,9 @@ void frmHistory::BuildControls() {
     lstHistory->header()->setStretchLastSection(true);
 
     // Enter presses neither button: an undo only on purpose.
-    cmdHistoryUndo = new QPushButton("&Undo", this);
+    cmdHistoryUndo = new QPushButton(tr("&Undo"), this);
     cmdHistoryUndo->setObjectName("cmdHistoryUndo");
-    cmdHistoryClose = new QPushButton("&Close", this);
+    cmdHistoryClose = new QPushButton(tr("&Close"), this);
     cmdHistoryClose->setObjectName("cmdHistoryClose");
     for (QPushButton* button : {cmdHistoryUndo, cmdHistoryClose}) {
         button->setAutoDefault(false);

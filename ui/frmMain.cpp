@@ -17,6 +17,7 @@
 #include "frmOptions.h"
 #include "help_file_location.h"
 #include "help_window.h"
+#include "announce.h"
 #include "name_list_box.h"
 #include "options_logic.h"
 #include "qt_text.h"
@@ -86,7 +87,14 @@ void frmMain::TakeChosenFiles(const QString& directory, const QStringList& names
     OrderList();
 }
 
-void frmMain::ShowExampleText(const QString& text) { txtExample->setText(text); }
+void frmMain::ShowExampleText(const QString& text) { SetAnnouncedText(*txtExample, text); }
+
+void frmMain::ShowStatus(const QString& words) { SetAnnouncedLine(*lblStatus, words); }
+
+void frmMain::ShowError(morvane::ErrorNumber error, const StatusContext& context) {
+    ShowExampleText(ErrorText(error));
+    ShowStatus(ErrorWords(error, context));
+}
 
 void frmMain::DisableWorkflowButtons() {
     Command2->setEnabled(false);
@@ -98,6 +106,7 @@ morvane::Options frmMain::Options() const { return m_session.Options(); }
 
 void frmMain::SetOptions(const morvane::Options& options) {
     const bool reorder = options.Order != m_session.Options().Order;
+    const bool letteringChanged = m_session.Options().LetteringPosition != options.LetteringPosition;
     m_session.SetOptions(options);
     lblOrder->setText(QString::number(static_cast<int>(options.Order)));
     if (reorder) OrderList();
@@ -105,6 +114,9 @@ void frmMain::SetOptions(const morvane::Options& options) {
     lblSufix->setText(ToQString(options.Sufix));
     lblStartNumber->setText(ToQString(options.StartNumber));
     lblLetteringPosition->setText(ToQString(options.LetteringPosition));
+    // The lettering is part of the mask's analysis: a new one reaches the
+    // example and the preview at once, as if "Extract" were pressed again.
+    if (letteringChanged && m_session.State() == morvane::SessionState::Extracted) Command1_Click();
     RefreshPreview();
 }
 
@@ -126,11 +138,12 @@ void frmMain::Command1_Click() {
     const char16_t separator = point.isEmpty() ? u'.' : point.at(0).unicode();
     const morvane::ExtractOutcome result = m_session.Extract(separator);
     if (result.Error != morvane::ErrNone) {
-        txtExample->setText(ErrorText(result.Error));
+        ShowError(result.Error);
         return;
     }
     Command4->setEnabled(true);
-    txtExample->setText(ToQString(result.Example));
+    ShowExampleText(ToQString(result.Example));
+    ShowStatus(QString());
 }
 
 // The first selected entry becomes the example; only that entry is read.

@@ -11,6 +11,7 @@
 #include "mount_table_source.h"
 #include "naming/options.h"
 #include "session/rename_session.h"
+#include "status_text.h"
 
 class QAction;
 class QDragEnterEvent;
@@ -48,6 +49,10 @@ public:
     void TakeChosenFiles(const QString& directory, const QStringList& names);
     // Puts the text in the example new name box.
     void ShowExampleText(const QString& text);
+    // The status line below the example box: what happened, in words.
+    void ShowStatus(const QString& words);
+    // A failure: its number in the example box, its words in the status line.
+    void ShowError(morvane::ErrorNumber error, const StatusContext& context = {});
     // Disables "Set Mask", "Extract" and "Rename".
     void DisableWorkflowButtons();
     // The session's options, which the option labels show.
@@ -130,6 +135,7 @@ private:
     QLineEdit* txtFile = nullptr;
     QLineEdit* txtMask = nullptr;
     QLineEdit* txtExample = nullptr;
+    QLabel* lblStatus = nullptr;
     NameListBox* List1 = nullptr;
     QLabel* lblPrefix = nullptr;
     QLabel* lblSufix = nullptr;

@@ -119,10 +119,14 @@ void frmMain::TakeFileChoice(const morvane::FileChoice& choice) {
     txtMask->setText("");
     txtFile->setText("");
     txtExample->setText("");
+    ShowStatus(QString());
     QStringList names;
     for (const morvane::Text& name : choice.Names) names << ToQString(name);
     if (!names.isEmpty()) m_store.write("Dir", ToQString(choice.Dir));
     // The pass works where the files are.
     TakeChosenFiles(ToQString(names.isEmpty() ? m_session.Directory() : choice.Dir), names);
-    if (choice.Skipped) ShowExampleText(SkippedText());
+    if (choice.Skipped) {
+        ShowExampleText(SkippedText());
+        ShowStatus(HandedOverSkippedWords());
+    }
 }

@@ -62,7 +62,7 @@ void frmMain::ShowOrderProgress() {
     }
     if (m_orderStarted.elapsed() < ProgressAfterMs) return;
     lblOrderProgress->setText(
-        QString("Putting the files in order: %1 of %2").arg(m_orderer->Read()).arg(m_orderer->Total()));
+        tr("Putting the files in order: %1 of %2").arg(m_orderer->Read()).arg(m_orderer->Total()));
     lblOrderProgress->show();
 }
 

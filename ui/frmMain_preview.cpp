@@ -65,15 +65,13 @@ void frmMain::mnuFilePreview_Click() {
         m_preview = new frmPreview(this);
         connect(m_preview, &frmPreview::RenameRequested, this, &frmMain::Command4_Click);
     }
-    const morvane::Prediction prediction = PredictRename();
-    m_preview->ShowPrediction(prediction, m_noDateTaken);
+    m_preview->ShowPrediction(PredictRename(), ToQString(m_session.Directory()), m_noDateTaken);
     m_preview->Open();
 }
 
 void frmMain::RefreshPreview() {
-    if (!m_preview || !m_preview->isVisible()) return;
-    const morvane::Prediction prediction = PredictRename();
-    m_preview->ShowPrediction(prediction, m_noDateTaken);
+    if (m_preview && m_preview->isVisible())
+        m_preview->ShowPrediction(PredictRename(), ToQString(m_session.Directory()), m_noDateTaken);
 }
 
 // What "Rename" would do now, in the directory it would work in, against the

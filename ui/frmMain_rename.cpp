@@ -27,6 +27,7 @@ void frmMain::Command3_Click() {
     txtMask->setText("");
     txtFile->setText("");
     txtExample->setText("");
+    ShowStatus(QString());
     dialog->OpenChooser();  // reads the directory, once
 }
 
@@ -42,13 +43,21 @@ void frmMain::Command4_Click() {
     if (outcome.State != morvane::SessionState::Reviewing) {
         // Ended early or never started: the list stays; what the pass renamed
         // can be undone from the menu.
-        txtExample->setText(PassReport(outcome.Error, outcome.FilesSkipped));
+        if (outcome.Error != morvane::ErrNone)
+            ShowError(outcome.Error, {ToQString(outcome.Directory), outcome.RefusedName});
+        else
+            ShowExampleText(PassReport(outcome.Error, outcome.FilesSkipped));
         RefreshUndoLast();
         return;
     }
     // Under review; a journal that could not be completed is reported, the
     // review's Undo still works.
-    txtExample->setText(outcome.KeptInMemory ? ErrorText(outcome.Error) : PassReport(morvane::ErrNone, outcome.FilesSkipped));
+    if (outcome.KeptInMemory) {
+        ShowError(outcome.Error, {ToQString(outcome.Directory)});
+    } else {
+        ShowExampleText(PassReport(morvane::ErrNone, outcome.FilesSkipped));
+        ShowStatus(RenamedWords(outcome.Renamed, outcome.FilesSkipped));
+    }
     txtMask->setText("");
     ShowListed();
     txtFile->setText("");
@@ -86,14 +95,20 @@ void frmMain::mnuFileUndoLast_Click() {
     }
     const QString directory = ToQString(next->Directory);
     const QString question =
-        next->Files == 1 ? QString("Give the file renamed in %1 its old name back?").arg(directory)
-                         : QString("Give the %1 files renamed in %2 their old names back?").arg(next->Files).arg(directory);
-    if (QMessageBox::question(this, "Undo Last Rename", question) != QMessageBox::Yes) return;
+        (next->Files == 1 ? tr("Give the file renamed in %1 its old name back?")
+                          : tr("Give the %n files renamed in %1 their old names back?", nullptr, int(next->Files)))
+            .arg(directory);
+    if (QMessageBox::question(this, tr("Undo Last Rename"), question) != QMessageBox::Yes) return;
     morvane::SessionUndo outcome;
     {
         BusyCursor busy;
         outcome = m_session.UndoLast(next->FileName);
     }
-    txtExample->setText(outcome.Error != morvane::ErrNone ? ErrorText(outcome.Error) : QString());
+    if (outcome.Error != morvane::ErrNone) {
+        ShowError(outcome.Error, {directory, {}, true});
+    } else {
+        ShowExampleText(QString());
+        ShowStatus(RestoredWords(outcome.Restored));
+    }
     RefreshUndoLast();
 }

@@ -23,21 +23,33 @@ using enum ControlKind;
 // Labels take no focus; the tab order runs as the dialog was designed.
 // Neither button is a default button: Enter presses nothing.
 const ControlRow Controls[] = {
-    {Caption, "lblPrefix", "Prefix", 840, 120, 1140, 195, NoTab, "Prefix", nullptr},
-    {TextBox, "txtPrefix", nullptr, 840, 360, 4095, 375, 1, "Prefix", nullptr},
-    {Caption, "lblSufix", "Suffix", 840, 960, 1140, 195, NoTab, "Suffix", nullptr},
-    {TextBox, "txtSufix", nullptr, 840, 1200, 4095, 375, 2, "Suffix", nullptr},
-    {Caption, "lblStartingNumber", "Starting Number", 840, 1800, 1620, 195, NoTab, "Starting Number", nullptr},
-    {TextBox, "txtStartingNumber", nullptr, 840, 2040, 4095, 375, 7, "Starting Number", nullptr},
-    {Caption, "lblLettering", "Consecutive Lettering Position", 840, 2640, 2625, 195, NoTab,
-     "Consecutive Lettering Position", nullptr},
-    {OptionButton, "opt1_0", "None", 840, 2880, 1095, 495, 8, "None", nullptr},
-    {OptionButton, "opt1_1", "First", 2280, 2880, 1095, 495, 9, "First", nullptr},
-    {OptionButton, "opt1_2", "Last", 3720, 2880, 1095, 495, 10, "Last", nullptr},
-    {Caption, "lblOrder", "Number in order of", 840, 3480, 2625, 195, NoTab, "Number in order of", nullptr},
-    {DropDown, "cboOrder", nullptr, 840, 3720, 2625, 375, 11, "Number in order of", nullptr},
-    {Button, "cmdClearOptions", "Clear Options", 960, 4320, 1215, 495, 0, "Clear Options", nullptr},
-    {Button, "cmdOk", "Ok", 3600, 4320, 1215, 495, 5, "Ok", nullptr},
+    {Caption, "lblPrefix", QT_TRANSLATE_NOOP("frmOptions", "Prefix"), 840, 120, 1140, 195, NoTab,
+     QT_TRANSLATE_NOOP("frmOptions", "Prefix"), nullptr},
+    {TextBox, "txtPrefix", nullptr, 840, 360, 4095, 375, 1, QT_TRANSLATE_NOOP("frmOptions", "Prefix"), nullptr},
+    {Caption, "lblSufix", QT_TRANSLATE_NOOP("frmOptions", "Suffix"), 840, 960, 1140, 195, NoTab,
+     QT_TRANSLATE_NOOP("frmOptions", "Suffix"), nullptr},
+    {TextBox, "txtSufix", nullptr, 840, 1200, 4095, 375, 2, QT_TRANSLATE_NOOP("frmOptions", "Suffix"), nullptr},
+    {Caption, "lblStartingNumber", QT_TRANSLATE_NOOP("frmOptions", "Starting Number"), 840, 1800, 1620, 195, NoTab,
+     QT_TRANSLATE_NOOP("frmOptions", "Starting Number"), nullptr},
+    {TextBox, "txtStartingNumber", nullptr, 840, 2040, 4095, 375, 7, QT_TRANSLATE_NOOP("frmOptions",
+     "Starting Number"), nullptr},
+    {Caption, "lblLettering", QT_TRANSLATE_NOOP("frmOptions", "Consecutive Lettering Position"), 840, 2640, 2625, 195,
+     NoTab,
+     QT_TRANSLATE_NOOP("frmOptions", "Consecutive Lettering Position"), nullptr},
+    {OptionButton, "opt1_0", QT_TRANSLATE_NOOP("frmOptions", "None"), 840, 2880, 1095, 495, 8,
+     QT_TRANSLATE_NOOP("frmOptions", "None"), nullptr},
+    {OptionButton, "opt1_1", QT_TRANSLATE_NOOP("frmOptions", "First"), 2280, 2880, 1095, 495, 9,
+     QT_TRANSLATE_NOOP("frmOptions", "First"), nullptr},
+    {OptionButton, "opt1_2", QT_TRANSLATE_NOOP("frmOptions", "Last"), 3720, 2880, 1095, 495, 10,
+     QT_TRANSLATE_NOOP("frmOptions", "Last"), nullptr},
+    {Caption, "lblOrder", QT_TRANSLATE_NOOP("frmOptions", "Number in order of"), 840, 3480, 2625, 195, NoTab,
+     QT_TRANSLATE_NOOP("frmOptions", "Number in order of"), nullptr},
+    {DropDown, "cboOrder", nullptr, 840, 3720, 2625, 375, 11, QT_TRANSLATE_NOOP("frmOptions", "Number in order of"),
+     nullptr},
+    {Button, "cmdClearOptions", QT_TRANSLATE_NOOP("frmOptions", "Clear Options"), 960, 4320, 1215, 495, 0,
+     QT_TRANSLATE_NOOP("frmOptions", "Clear Options"), nullptr},
+    {Button, "cmdOk", QT_TRANSLATE_NOOP("frmOptions", "Ok"), 3600, 4320, 1215, 495, 5, QT_TRANSLATE_NOOP("frmOptions",
+     "Ok"), nullptr},
 };
 
 }  // namespace
@@ -47,15 +59,15 @@ frmOptions::frmOptions(frmMain& main, SettingsStore& store)
       m_main(main),
       m_store(store) {
     setObjectName("frmOptions");
-    setWindowTitle("Morvane Options");
-    setAccessibleName("Morvane Options");
+    setWindowTitle(tr("Morvane Options"));
+    setAccessibleName(windowTitle());
     BuildControls();
     Form_Load();
     ShowValues(m_main.Options());
 }
 
 void frmOptions::BuildControls() {
-    const Form form = BuildForm(*this, Controls);
+    const Form form = BuildForm(*this, Controls, "frmOptions");
     setFixedSize(form.Size(5805, 5115));
     txtPrefix = form.get<QLineEdit>("txtPrefix");
     txtSufix = form.get<QLineEdit>("txtSufix");
@@ -65,13 +77,13 @@ void frmOptions::BuildControls() {
     m_lettering->setExclusive(true);
     for (int i = 0; i < 3; ++i) {
         opt1[i] = form.get<QRadioButton>(QString("opt1_%1").arg(i));
-        opt1[i]->setAccessibleDescription("Consecutive Lettering Position");
+        opt1[i]->setAccessibleDescription(tr("Consecutive Lettering Position"));
         m_lettering->addButton(opt1[i], i);
     }
 
     // In the order of their numbers in the store.
     cboOrder = form.get<QComboBox>("cboOrder");
-    cboOrder->addItems({"Name", "Date Taken", "Date Modified", "Size"});
+    cboOrder->addItems({tr("Name"), tr("Date Taken"), tr("Date Modified"), tr("Size")});
 
     connect(form.get<QPushButton>("cmdClearOptions"), &QPushButton::clicked, this, &frmOptions::cmdClearOptions_Click);
     connect(form.get<QPushButton>("cmdOk"), &QPushButton::clicked, this, &frmOptions::cmdOk_Click);

@@ -9,6 +9,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "announce.h"
 #include "dialog_placement.h"
 #include "form_builder.h"
 #include "qt_text.h"
@@ -16,8 +17,8 @@
 
 frmPreview::frmPreview(QWidget* owner) : QDialog(owner) {
     setObjectName("frmPreview");
-    setWindowTitle("Preview New Names");
-    setAccessibleName("Preview New Names");
+    setWindowTitle(tr("Preview New Names"));
+    setAccessibleName(windowTitle());
     setModal(false);
     setSizeGripEnabled(true);
     BuildControls();
@@ -27,14 +28,14 @@ frmPreview::frmPreview(QWidget* owner) : QDialog(owner) {
 // Sizable, so laid out rather than placed: the table takes the room.
 void frmPreview::BuildControls() {
     m_rows = new QStandardItemModel(0, 3, this);
-    m_rows->setHorizontalHeaderLabels({"Name", "New Name", "Note"});
+    m_rows->setHorizontalHeaderLabels({tr("Name"), tr("New Name"), tr("Note")});
     m_sorted = new QSortFilterProxyModel(this);
     m_sorted->setSourceModel(m_rows);
     m_sorted->setSortCaseSensitivity(Qt::CaseInsensitive);
 
     lstPreview = new QTableView(this);
     lstPreview->setObjectName("lstPreview");
-    lstPreview->setAccessibleName("New names");
+    lstPreview->setAccessibleName(tr("New names"));
     lstPreview->setModel(m_sorted);
     lstPreview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstPreview->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -51,14 +52,14 @@ void frmPreview::BuildControls() {
 
     lblPreviewSummary = new QLabel(this);
     lblPreviewSummary->setObjectName("lblPreviewSummary");
-    lblPreviewSummary->setAccessibleName("Summary");
+    // Its accessible name is its text, announced as it changes.
     lblPreviewSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblPreviewSummary->setWordWrap(true);  // a long line never widens the window
 
     // Enter presses neither button: a rename only on purpose.
-    cmdPreviewRename = new QPushButton("&Rename", this);
+    cmdPreviewRename = new QPushButton(tr("&Rename"), this);
     cmdPreviewRename->setObjectName("cmdPreviewRename");
-    cmdPreviewClose = new QPushButton("&Close", this);
+    cmdPreviewClose = new QPushButton(tr("&Close"), this);
     cmdPreviewClose->setObjectName("cmdPreviewClose");
     for (QPushButton* button : {cmdPreviewRename, cmdPreviewClose}) {
         button->setAutoDefault(false);
@@ -78,7 +79,7 @@ void frmPreview::BuildControls() {
     connect(cmdPreviewClose, &QPushButton::clicked, this, &frmPreview::cmdPreviewClose_Click);
 }
 
-void frmPreview::ShowPrediction(const morvane::Prediction& prediction,
+void frmPreview::ShowPrediction(const morvane::Prediction& prediction, const QString& folder,
                                 const std::unordered_set<morvane::Text>& noDateTaken) {
     m_rows->removeRows(0, m_rows->rowCount());
     for (const morvane::PredictedName& name : prediction.Names) {
@@ -86,7 +87,12 @@ void frmPreview::ShowPrediction(const morvane::Prediction& prediction,
                                   new QStandardItem(PreviewNote(name, noDateTaken.contains(name.Listed)))};
         m_rows->appendRow(row);
     }
-    lblPreviewSummary->setText(PreviewSummary(prediction));
+    // The files a pass would not reach, named so that the user sees which.
+    const morvane::PredictedName skipped{{}, {}, morvane::PredictedOutcome::Skipped, false};
+    for (const morvane::Text& name : prediction.UncoveredNames)
+        m_rows->appendRow({new QStandardItem(ToQString(name)), new QStandardItem(ToQString(name)),
+                           new QStandardItem(PreviewNote(skipped))});
+    SetAnnouncedText(*lblPreviewSummary, PreviewSummary(prediction, folder));
     // The names as wide as they are, each within two fifths of the window.
     for (const int column : {0, 1}) {
         lstPreview->resizeColumnToContents(column);

@@ -20,10 +20,11 @@ class frmPreview : public QDialog {
 public:
     explicit frmPreview(QWidget* owner);
 
-    // Shows the prediction in place of the one shown before, in list order.
-    // The files in noDateTaken were listed by their modification time, for
-    // want of a date taken, which their notes say.
-    void ShowPrediction(const morvane::Prediction& prediction,
+    // Shows the prediction in place of the one shown before, in list order;
+    // folder is where the pass would work, for the words of a failure. The
+    // files in noDateTaken were listed by their modification time, for want
+    // of a date taken, which their notes say.
+    void ShowPrediction(const morvane::Prediction& prediction, const QString& folder = {},
                         const std::unordered_set<morvane::Text>& noDateTaken = {});
     // Shows the window centred on the screen, or raises it when it is open.
     void Open();

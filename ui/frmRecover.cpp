@@ -18,23 +18,28 @@ namespace {
 using enum ControlKind;
 
 const ControlRow Controls[] = {
-    {WrappedText, "lblRecover", "", 240, 240, 5400, 900, NoTab, "Unfinished rename", nullptr},
-    {Button, "cmdRecoverUndo", "&Undo", 2880, 1320, 1215, 375, 0, "Undo", nullptr},
-    {Button, "cmdRecoverKeep", "&Keep", 4320, 1320, 1215, 375, 1, "Keep", nullptr},
+    {WrappedText, "lblRecover", "", 240, 240, 5400, 900, NoTab, QT_TRANSLATE_NOOP("frmRecover", "Unfinished rename"),
+     nullptr},
+    {Button, "cmdRecoverUndo", QT_TRANSLATE_NOOP("frmRecover", "&Undo"), 2880, 1320, 1215, 375, 0,
+     QT_TRANSLATE_NOOP("frmRecover", "Undo"), nullptr},
+    {Button, "cmdRecoverKeep", QT_TRANSLATE_NOOP("frmRecover", "&Keep"), 4320, 1320, 1215, 375, 1,
+     QT_TRANSLATE_NOOP("frmRecover", "Keep"), nullptr},
 };
 
-QString Files(std::size_t count) { return count == 1 ? QString("1 file") : QString("%1 files").arg(count); }
+QString Files(std::size_t count) {
+    return count == 1 ? frmRecover::tr("1 file") : frmRecover::tr("%n files", nullptr, int(count));
+}
 
 // Why a journal found in the store cannot be used, in words.
 QString ProblemText(const morvane::UnfinishedPass& found) {
     using morvane::JournalProblem;
     switch (found.Problem) {
-        case JournalProblem::Unreadable: return "cannot be read";
-        case JournalProblem::Truncated: return "is incomplete";
-        case JournalProblem::Garbled: return "is damaged";
-        case JournalProblem::FutureVersion: return "was written by a newer version of Morvane";
+        case JournalProblem::Unreadable: return frmRecover::tr("cannot be read");
+        case JournalProblem::Truncated: return frmRecover::tr("is incomplete");
+        case JournalProblem::Garbled: return frmRecover::tr("is damaged");
+        case JournalProblem::FutureVersion: return frmRecover::tr("was written by a newer version of Morvane");
         case JournalProblem::DirectoryMissing:
-            return QString("names a folder that no longer exists: %1").arg(ToQString(found.Directory));
+            return frmRecover::tr("names a folder that no longer exists: %1").arg(ToQString(found.Directory));
         case JournalProblem::None:
         case JournalProblem::InUse: break;
     }
@@ -46,9 +51,9 @@ QString ProblemText(const morvane::UnfinishedPass& found) {
 frmRecover::frmRecover(QWidget* owner, const QString& text)
     : QDialog(owner, kAnswerOnlyDialogFrame) {
     setObjectName("frmRecover");
-    setWindowTitle("Unfinished Rename");
-    setAccessibleName("Unfinished Rename");
-    const Form form = BuildForm(*this, Controls);
+    setWindowTitle(tr("Unfinished Rename"));
+    setAccessibleName(windowTitle());
+    const Form form = BuildForm(*this, Controls, "frmRecover");
     setFixedSize(form.Size(5880, 1920));
     form.get<QLabel>("lblRecover")->setText(text);
     form.get<QLabel>("lblRecover")->setAccessibleDescription(text);
@@ -64,41 +69,44 @@ void frmRecover::OfferRecovery(morvane::RenameSession& session, frmMain& main) {
         if (found.Problem != morvane::JournalProblem::None) {
             // Which pass it was, where the journal still tells.
             const bool named = !found.Directory.empty() && found.Problem != morvane::JournalProblem::DirectoryMissing;
-            problems << QString("%1%2 %3.")
-                            .arg(QString::fromStdString(found.FileName),
-                                 named ? QString(" (a rename in %1)").arg(ToQString(found.Directory)) : QString(),
-                                 ProblemText(found));
+            problems << tr("%1%2 %3.").arg(QString::fromStdString(found.FileName),
+                                           named ? tr(" (a rename in %1)").arg(ToQString(found.Directory)) : QString(),
+                                           ProblemText(found));
             damaged.push_back(found.FileName);
             continue;
         }
-        const QString text = QString("A rename of %1 in %2 did not finish: %3 %4 new names.")
-                                 .arg(Files(found.Files), ToQString(found.Directory), Files(found.Renamed),
-                                      found.Renamed == 1 ? "has" : "have");
+        const QString text =
+            (found.Renamed == 1
+                 ? tr("A rename of %1 in %2 did not finish: 1 file has its new name.")
+                 : tr("A rename of %1 in %2 did not finish: %n files have new names.", nullptr, int(found.Renamed)))
+                .arg(Files(found.Files), ToQString(found.Directory));
         frmRecover dialog(&main, text);
         morvane::ErrorNumber error = morvane::ErrNone;
         if (dialog.exec() == QDialog::Accepted) {
             BusyCursor busy;
-            error = session.RecoverUndo(found.FileName).Error;
+            const morvane::SessionUndo undo = session.RecoverUndo(found.FileName);
+            error = undo.Error;
+            if (error == morvane::ErrNone) main.ShowStatus(RestoredWords(undo.Restored));
         } else {
             error = session.RecoverKeep(found.FileName).Error;
         }
-        if (error != morvane::ErrNone) main.ShowExampleText(ErrorText(error));
+        if (error != morvane::ErrNone) main.ShowError(error, {ToQString(found.Directory), {}, true});
     }
     if (!problems.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, "Unfinished Rename",
-                        QString("These rename journals in %1 cannot be used and were left as they are:\n%2\n\n"
-                                "\"Set Aside\" moves them into its \"damaged\" folder, where they are kept "
-                                "but no longer reported.")
+        QMessageBox box(QMessageBox::Warning, tr("Unfinished Rename"),
+                        tr("These rename journals in %1 cannot be used and were left as they are:\n%2\n\n"
+                           "\"Set Aside\" moves them into its \"damaged\" folder, where they are kept "
+                           "but no longer reported.")
                             .arg(QString::fromStdString(session.JournalFolder()), problems.join('\n')),
                         QMessageBox::Ok, &main);
-        QPushButton* setAside = box.addButton("&Set Aside", QMessageBox::ActionRole);
+        QPushButton* setAside = box.addButton(tr("&Set Aside"), QMessageBox::ActionRole);
         setAside->setObjectName("cmdSetAside");
         box.setDefaultButton(QMessageBox::Ok);
         box.exec();
         if (box.clickedButton() == setAside) {
             for (const std::string& name : damaged) {
                 const morvane::ErrorNumber error = session.SetAside(name).Error;
-                if (error != morvane::ErrNone) main.ShowExampleText(ErrorText(error));
+                if (error != morvane::ErrNone) main.ShowError(error);
             }
         }
     }

@@ -12,7 +12,7 @@
 
 HelpWindow::HelpWindow(QWidget* owner) : QDialog(owner) {
     setObjectName("HelpWindow");
-    setWindowTitle("Morvane Help");
+    setWindowTitle(tr("Morvane Help"));
     setWindowIcon(AppIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
@@ -20,7 +20,7 @@ HelpWindow::HelpWindow(QWidget* owner) : QDialog(owner) {
 
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName("helpText");
-    m_browser->setAccessibleName("Help");
+    m_browser->setAccessibleName(tr("Help"));
     m_browser->setOpenExternalLinks(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

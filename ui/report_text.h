@@ -1,15 +1,19 @@
 #pragma once
 // The one place where the core's error numbers and flags become the texts
-// the windows show.
+// the windows show. Under an English or the C locale they read exactly as
+// the program always showed them.
+#include <QCoreApplication>
 #include <QString>
 
 #include "pass/pass_prediction.h"
 #include "session/rename_session.h"
 
-inline QString ErrorText(morvane::ErrorNumber error) { return QStringLiteral("Error # %1").arg(morvane::NumberOf(error)); }
+inline QString ErrorText(morvane::ErrorNumber error) {
+    return QCoreApplication::translate("Report", "Error # %1").arg(morvane::NumberOf(error));
+}
 
 // Some of the files a pass covers, or that were handed over, were left out.
-inline QString SkippedText() { return QStringLiteral("Some Files Were Skipped"); }
+inline QString SkippedText() { return QCoreApplication::translate("Report", "Some Files Were Skipped"); }
 
 // What the example box shows after a pass: the failure that ended it, the
 // note that a file was left alone, or nothing.
@@ -21,30 +25,20 @@ inline QString PassReport(morvane::ErrorNumber error, bool filesSkipped) {
 // Where a pass of the history stands.
 inline QString PassStatusText(morvane::PassStatus status) {
     switch (status) {
-    case morvane::PassStatus::UnderReview: return QStringLiteral("under review");
-    case morvane::PassStatus::Accepted: return QStringLiteral("accepted");
-    case morvane::PassStatus::PartlyUndone: return QStringLiteral("partly undone");
-    case morvane::PassStatus::Undone: return QStringLiteral("undone");
-    case morvane::PassStatus::Unfinished: return QStringLiteral("unfinished");
+    case morvane::PassStatus::UnderReview: return QCoreApplication::translate("Report", "under review");
+    case morvane::PassStatus::Accepted: return QCoreApplication::translate("Report", "accepted");
+    case morvane::PassStatus::PartlyUndone: return QCoreApplication::translate("Report", "partly undone");
+    case morvane::PassStatus::Undone: return QCoreApplication::translate("Report", "undone");
+    case morvane::PassStatus::Unfinished: return QCoreApplication::translate("Report", "unfinished");
     }
     return {};
 }
 
 // The preview's note on one file: empty when it gets its composed name and
 // took its place in the list as asked.
-inline QString PreviewNote(const morvane::PredictedName& name, bool noDateTaken = false) {
-    using enum morvane::PredictedOutcome;
-    QString note = name.Outcome == NumberAdded    ? QStringLiteral("number added")
-                   : name.Outcome == KeepsItsName ? QStringLiteral("keeps its name")
-                   : name.Outcome == Skipped      ? QStringLiteral("skipped")
-                                                  : QString();
-    const auto add = [&note](const QString& more) { note += note.isEmpty() ? more : QStringLiteral(", ") + more; };
-    if (name.Hidden) add(QStringLiteral("hidden"));
-    if (noDateTaken) add(QStringLiteral("no date taken: date modified used"));
-    return note;
-}
+QString PreviewNote(const morvane::PredictedName& name, bool noDateTaken = false);
 
-// The preview's one line: the failure exactly as the pass would report it,
-// or how many files each outcome has, the files a pass would not reach and
-// the new names that file managers hide.
-QString PreviewSummary(const morvane::Prediction& prediction);
+// The preview's one line: the failure as the pass would report it, number
+// and words, or how many files each outcome has, the files a pass would not
+// reach and the new names that file managers hide.
+QString PreviewSummary(const morvane::Prediction& prediction, const QString& folder = {});

@@ -1,5 +1,7 @@
 #include "files/directory_listing.h"
 
+#include <cerrno>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -72,10 +74,14 @@ std::vector<Text> ListFiles(const Text& dir) { return Read(dir, true, false).Fil
 
 std::vector<Text> ListSubdirectories(const Text& dir) { return Read(dir, false, true).Subdirectories; }
 
-bool CanOpenDirectory(const Text& dir) {
+bool CanOpenDirectory(const Text& dir) { return DirectoryOpenError(dir) == 0; }
+
+int DirectoryOpenError(const Text& dir) {
     const auto path = SystemPath(dir);
-    if (!path || path->empty()) return false;
-    return static_cast<bool>(UniqueDir(opendir(path->c_str())));
+    if (!path || path->empty()) return ENOENT;
+    errno = 0;
+    if (UniqueDir(opendir(path->c_str()))) return 0;
+    return errno != 0 ? errno : EIO;
 }
 
 }  // namespace morvane

@@ -29,4 +29,7 @@ std::vector<Text> ListSubdirectories(const Text& dir);
 // Whether dir names a directory that can be opened for reading.
 bool CanOpenDirectory(const Text& dir);
 
+// Why dir cannot be opened for reading: an errno value, or 0 when it can.
+int DirectoryOpenError(const Text& dir);
+
 }  // namespace morvane

@@ -9,12 +9,19 @@ Text ExtensionOf(const Text& name) {
 
 Text BaseNameOf(const Text& name) { return name.substr(0, name.size() - ExtensionOf(name).size()); }
 
-bool IsNameFragment(const Text& text) { return text.find_first_of(Text(u"/\0", 2)) == Text::npos; }
+NameFault FragmentFault(const Text& text) {
+    const auto at = text.find_first_of(Text(u"/\0", 2));
+    if (at == Text::npos) return NameFault::None;
+    return text[at] == u'/' ? NameFault::Slash : NameFault::Nul;
+}
 
-bool IsPlainFileName(const Text& name) {
-    if (name.empty() || name == u"." || name == u".." || !IsNameFragment(name)) return false;
+NameFault FileNameFault(const Text& name) {
+    if (name.empty()) return NameFault::Empty;
+    if (name == u"." || name == u"..") return NameFault::DotName;
+    if (const NameFault fault = FragmentFault(name); fault != NameFault::None) return fault;
     const auto bytes = ToUtf8(name);
-    return bytes && bytes->size() <= MaxFileNameBytes;
+    if (!bytes) return NameFault::NotUtf8;
+    return bytes->size() <= MaxFileNameBytes ? NameFault::None : NameFault::TooLong;
 }
 
 }  // namespace morvane

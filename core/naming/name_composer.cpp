@@ -1,6 +1,7 @@
 #include "naming/name_composer.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "naming/file_name_rules.h"
 #include "naming/running_number.h"
@@ -141,9 +142,14 @@ NamePlan ComposeNewNames(const std::vector<Text>& listed, const MaskAnalysis& an
     if (covered == 0) return plan;
     // A prefix or suffix that could reach out of the directory is refused
     // whatever the rule makes of the files.
-    if (!IsNameFragment(options.Prefix) || !IsNameFragment(options.Sufix)) {
-        plan.Error = ErrBadFileName;
-        return plan;
+    const std::pair<NamePart, const Text*> fragments[] = {{NamePart::Prefix, &options.Prefix},
+                                                          {NamePart::Suffix, &options.Sufix}};
+    for (const auto& [part, text] : fragments) {
+        if (const NameFault fault = FragmentFault(*text); fault != NameFault::None) {
+            plan.Error = ErrBadFileName;
+            plan.Refused = {part, fault, *text};
+            return plan;
+        }
     }
     const std::vector<Text> names(listed.begin(), listed.begin() + static_cast<std::ptrdiff_t>(covered));
     Composition composition(names, analysis, options);
@@ -157,7 +163,9 @@ NamePlan ComposeNewNames(const std::vector<Text>& listed, const MaskAnalysis& an
         if (const Text* composed = composition.ComposedName(i)) {
             // A composed name that is not one plain file name ("../", too
             // long) would move or lose the file: no file is touched at all.
-            if (!IsPlainFileName(*composed + entry.Extension)) return NamePlan{ErrBadFileName, {}, plan.Uncovered};
+            const Text target = *composed + entry.Extension;
+            if (const NameFault fault = FileNameFault(target); fault != NameFault::None)
+                return NamePlan{ErrBadFileName, {NamePart::NewName, fault, target}, {}, plan.Uncovered};
             if (*composed + entry.Extension != entry.Listed) {
                 entry.Composed = *composed;
                 entry.Action = IsPlainFileName(entry.Listed) ? PlanAction::Rename : PlanAction::SkipUnsafe;

@@ -6,6 +6,7 @@
 
 #include "base/error_numbers.h"
 #include "base/text.h"
+#include "naming/file_name_rules.h"
 
 namespace morvane {
 
@@ -27,8 +28,23 @@ struct PlannedName {
     Text Target() const { return Composed + Extension; }
 };
 
+// Which text made the composition refuse every file, and why.
+enum class NamePart {
+    None,
+    Prefix,   // the prefix option
+    Suffix,   // the suffix option
+    NewName,  // a composed name, extension included
+};
+
+struct NameRefusal {
+    NamePart Part = NamePart::None;
+    NameFault Fault = NameFault::None;
+    Text Name;  // the refused text as it is
+};
+
 struct NamePlan {
-    ErrorNumber Error = ErrNone;               // a failure of the composition: then Entries is empty
+    ErrorNumber Error = ErrNone;       // a failure of the composition: then Entries is empty
+    NameRefusal Refused;               // with ErrBadFileName: what was refused
     std::vector<PlannedName> Entries;  // one per covered list entry, in list order
     std::size_t Uncovered = 0;         // listed files past the last entry a pass covers
 };

@@ -16,6 +16,7 @@ Prediction PredictPass(const NamePlan& plan, const Text& directory, FileRenamer&
     prediction.Uncovered = plan.Uncovered;
     if (plan.Error != ErrNone) {
         prediction.Error = plan.Error;
+        prediction.Refused = plan.Refused;
         return prediction;
     }
     if (!plan.Entries.empty() && directory.empty()) {
@@ -39,6 +40,13 @@ Prediction PredictPass(const NamePlan& plan, const Text& directory, FileRenamer&
         prediction.Names.push_back(std::move(name));
     }
     return prediction;
+}
+
+void ListUncovered(Prediction& prediction, const std::vector<Text>& listed) {
+    if (prediction.Error != ErrNone) return;
+    const std::size_t uncovered = std::min(prediction.Uncovered, listed.size());
+    for (std::size_t i = listed.size() - uncovered; i < listed.size(); ++i)
+        prediction.UncoveredNames.push_back(listed[i]);
 }
 
 }  // namespace morvane

@@ -27,8 +27,10 @@ struct PredictedName {
 
 struct Prediction {
     ErrorNumber Error = ErrNone;  // the failure that would end the pass; then no names
+    NameRefusal Refused;          // with ErrBadFileName from the composition: what was refused
     std::vector<PredictedName> Names;
     std::size_t Uncovered = 0;  // listed files past the last one a pass covers
+    std::vector<Text> UncoveredNames;  // their names, when ListUncovered was given them
 
     std::size_t Count(PredictedOutcome outcome) const;
 };
@@ -37,5 +39,10 @@ struct Prediction {
 // snapshot the directory's names as a renamer (NameSnapshot), which the
 // prediction changes as the pass would change the directory.
 Prediction PredictPass(const NamePlan& plan, const Text& directory, FileRenamer& snapshot);
+
+// Names the files past the last one a pass covers (the tail of listed, as
+// many as prediction.Uncovered), so that the preview shows which files a pass
+// would skip. A prediction that failed gets none.
+void ListUncovered(Prediction& prediction, const std::vector<Text>& listed);
 
 }  // namespace morvane

@@ -94,6 +94,7 @@ PassResult RunRenamePass(const std::vector<Text>& listed, const MaskAnalysis& an
     const NamePlan plan = ComposeNewNames(listed, analysis, options, exampleName);
     if (plan.Error != ErrNone) {
         result.Error = plan.Error;
+        result.Refused = plan.Refused;
         return result;
     }
     result = ApplyRenames(plan, dirPath, renamer, ClashRetry::Remembered, recorder, chosen);

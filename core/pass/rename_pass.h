@@ -20,6 +20,7 @@ struct PassResult {
     ErrorNumber RecordError = ErrNone;   // the recorder could not record the pass's end
     bool FilesSkipped = false;           // a file was left because it could not be renamed
     RenameJournal Journal;               // what was done, one entry per planned file
+    NameRefusal Refused;                 // with ErrBadFileName from the composition: what was refused
 };
 
 // Applies the plan in list order in directory: each file to rename goes to

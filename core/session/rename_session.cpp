@@ -116,7 +116,9 @@ Prediction RenameSession::Preview() const {
         return prediction;
     }
     const NamePlan plan = ComposeNewNames(listed_, analysis_, options_, example_);
-    return PredictPass(plan, directory_, *names);
+    Prediction predicted = PredictPass(plan, directory_, *names);
+    ListUncovered(predicted, listed_);
+    return predicted;
 }
 
 RenameOutcome RenameSession::Rename() {
@@ -150,6 +152,7 @@ RenameOutcome RenameSession::Rename() {
     PassResult pass = RunRenamePass(listed_, analysis_, directory_, options_, example_, renamer_, &recorder, &chosen_);
     out.Renamed = CountState(pass.Journal, EntryState::Renamed);
     out.FilesSkipped = pass.FilesSkipped;
+    out.RefusedName = pass.Refused;
     if (pass.Error != ErrNone) {
         // Ended early: the list stays, and what it renamed is in the history.
         out.Error = pass.Error;

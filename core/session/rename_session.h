@@ -44,6 +44,7 @@ struct RenameOutcome : SessionResult {
     Text Directory;             // where the pass worked, or that of the pass kept under review
     std::size_t Renamed = 0;    // files this pass renamed (also when it failed part way)
     bool FilesSkipped = false;  // a file was left alone, or the list was longer than a pass covers
+    NameRefusal RefusedName;    // with ErrBadFileName from the composition: the text refused and why
     bool ReviewKept = false;    // nothing was listed: the pass under review (if any) stays
     // The journal could not be completed on disk (Error says why): the pass
     // is under review all the same and its Undo works from memory.

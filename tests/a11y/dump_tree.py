@@ -3,6 +3,8 @@
 
 Usage: dump_tree.py [WINDOW TITLE ...]   (no title: every window)
        dump_tree.py --press WINDOW BUTTON   (presses a button, prints nothing)
+       dump_tree.py --listen WINDOW BUTTON  (presses a button and prints what
+                                             a screen reader is told for 2 s)
 One line an object: role, "name", the value of what has one, and the
 description; lists show their first rows only.
 """
@@ -75,6 +77,33 @@ def press(app, title, button):
     return 1
 
 
+def listen(app, title, button, seconds=2.0):
+    """Presses the button and prints each change of a name, a value or a
+    text that the program announces meanwhile."""
+    from gi.repository import GLib
+
+    heard = []
+
+    def on_event(event):
+        try:
+            what = "%s %s" % (event.source.getRoleName(), '"%s"' % event.source.name)
+        except Exception:  # the object went away meanwhile
+            return
+        detail = event.any_data if isinstance(event.any_data, str) else ""
+        heard.append("heard %s: %s%s" % (event.type, what, (" %r" % detail) if detail else ""))
+
+    kinds = ["object:property-change:accessible-name", "object:property-change:accessible-value",
+             "object:text-changed:insert"]
+    pyatspi.Registry.registerEventListener(on_event, *kinds)
+    GLib.timeout_add(300, lambda: press(app, title, button) and False)
+    GLib.timeout_add(int(seconds * 1000), lambda: pyatspi.Registry.stop() and False)
+    pyatspi.Registry.start()
+    pyatspi.Registry.deregisterEventListener(on_event, *kinds)
+    for line in heard:
+        print(line)
+    return 0
+
+
 def main():
     app = find_app()
     if app is None:
@@ -82,6 +111,8 @@ def main():
         return 1
     if sys.argv[1:2] == ["--press"]:
         return press(app, sys.argv[2], sys.argv[3])
+    if sys.argv[1:2] == ["--listen"]:
+        return listen(app, sys.argv[2], sys.argv[3])
     titles = sys.argv[1:]
     for window in app:
         if window is None or (titles and window.name not in titles):

@@ -47,7 +47,10 @@ dbus-run-session -- bash -c '
     echo "== help"; /usr/bin/python3 "$DUMP" "Morvane Help"
     keys alt+F4; main
     /usr/bin/python3 "$DUMP" --press Morvane Extract; sleep 0.5
-    /usr/bin/python3 "$DUMP" --press Morvane Rename; sleep 1.5
+    echo "== Rename: what a screen reader is told"
+    /usr/bin/python3 "$DUMP" --listen Morvane Rename; sleep 0.5
     echo "== review"; /usr/bin/python3 "$DUMP" "Accept the new names, or Undo the changes"
+    echo "== Undo: what a screen reader is told"
+    /usr/bin/python3 "$DUMP" --listen "Accept the new names, or Undo the changes" Undo; sleep 0.5
     kill $app
 '

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "error_number_checks.h"
+#include "naming/file_name_rules.h"
 #include "naming/mask_preview.h"
 #include "naming/name_composer.h"
 #include "naming/running_number.h"
@@ -62,13 +64,61 @@ TEST(ComposeNewNames, FailsByNumberBeforeAnyFileIsTouched) {
         {"mode 1, starting number not a number", Compose(u"", "0", u"a", {u"a"}, {u"", u"", u"abc", u""}).first, 13},
         {"mode 3, starting number signed", Compose(u"IMG", "0", u"IMG", {u"b"}, {u"", u"", u"-1", u""}).first, 13},
         {"mode 5 does not read the number", Compose(u"IMG_0042", "0", u"IMG_0042.JPG", {u"a"}, {u"", u"", u"x", u""}).first, 0},
-        {"prefix leaves the directory", Compose(u"", "0", u"a", {u"a.jpg"}, {u"../", u"", u"", u""}).first, 52},
-        {"suffix holds NUL", Compose(u"", "0", u"a", {u"a.jpg"}, {u"", Text(1, u'\0'), u"", u""}).first, 52},
-        {"name of 254 bytes", Compose(u"", "0", u"a", {u"a.jpg"}, {Text(123, u'\u00e9'), u"", u"", u""}).first, 0},
-        {"name of 256 bytes", Compose(u"", "0", u"a", {u"a.jpg"}, {Text(124, u'\u00e9'), u"", u"", u""}).first, 52},
-        {"prefix with slash, every file kept", Compose(u"IMG", "0", u"IMG", {u"b.png"}, {u"../", u"", u"", u""}).first, 52},
     };
     for (const auto& [name, error, expected] : rows) EXPECT_EQ(error, expected) << name;
+}
+
+// A refused name says which text it was and why, so that the window can say
+// it in words; every file is refused with it.
+TEST(ComposeNewNames, RefusesUnsafeNamesSayingWhichPartAndWhy) {
+    using F = NameFault;
+    using P = NamePart;
+    struct Row { const char* name; Text mask; std::vector<Text> files; Options options; P part; F fault; Text refused; };
+    const Text nul(1, u'\0');
+    const Row rows[] = {
+        {"prefix leaves the directory", u"", {u"a.jpg"}, {u"../", u"", u"1", u"0"}, P::Prefix, F::Slash, u"../"},
+        {"suffix holds NUL", u"", {u"a.jpg"}, {u"", u"x" + nul, u"1", u"0"}, P::Suffix, F::Nul, u"x" + nul},
+        {"prefix first when both are bad", u"", {u"a.jpg"}, {u"a/", u"b/", u"1", u"0"}, P::Prefix, F::Slash, u"a/"},
+        {"prefix refused though the rule keeps every file", u"IMG", {u"b.png"}, {u"../", u"", u"1", u"0"}, P::Prefix,
+         F::Slash, u"../"},
+        {"new name of 256 bytes", u"", {u"a.jpg"}, {Text(124, u'\u00e9'), u"", u"1", u"0"}, P::NewName, F::TooLong,
+         Text(124, u'\u00e9') + u"0001.jpg"},
+        {"new name of 254 bytes is taken", u"", {u"a.jpg"}, {Text(123, u'\u00e9'), u"", u"1", u"0"}, P::None, F::None, u""},
+        {"new name with a lone surrogate", u"", {u"a.jpg"}, {Text(1, u'\xD800'), u"", u"1", u"0"}, P::NewName, F::NotUtf8,
+         Text(1, u'\xD800') + u"0001.jpg"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const MaskAnalysis analysis = Extract({}, row.files[0], row.mask, {u"", u"", u"1", u"0"}, u'.').Analysis;
+        const NamePlan plan = ComposeNewNames(row.files, analysis, row.options, row.files[0]);
+        EXPECT_EQ(NumberOf(plan.Error), row.part == P::None ? 0 : 52);
+        EXPECT_EQ(std::tuple(plan.Refused.Part, plan.Refused.Fault, plan.Refused.Name),
+                  std::tuple(row.part, row.fault, row.refused));
+        if (row.part != P::None) {
+            EXPECT_TRUE(plan.Entries.empty());
+        }
+    }
+}
+
+TEST(FileNameRules, NamesTheFaultOfATextAsNameAndAsPartOfOne) {
+    using F = NameFault;
+    struct Row { const char* name; Text text; F asName, asFragment; };
+    const Row rows[] = {
+        {"plain", u"IMG_0042.JPG", F::None, F::None},
+        {"empty", u"", F::Empty, F::None},
+        {"dot", u".", F::DotName, F::None},
+        {"dot dot", u"..", F::DotName, F::None},
+        {"three dots are a name", u"...", F::None, F::None},
+        {"slash", u"a/b", F::Slash, F::Slash},
+        {"NUL", Text(u"a\0b", 3), F::Nul, F::Nul},
+        {"NUL before slash", Text(u"\0/", 2), F::Nul, F::Nul},
+        {"lone surrogate", Text(1, u'\xDC00'), F::NotUtf8, F::None},
+        {"255 bytes", Text(85, u'\u20ac'), F::None, F::None},
+        {"256 bytes", Text(85, u'\u20ac') + u"x", F::TooLong, F::None},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(std::pair(FileNameFault(row.text), FragmentFault(row.text)), std::pair(row.asName, row.asFragment))
+            << row.name;
 }
 
 TEST(RunningNumber, PadsByValueAndStepsAnyLength) {

@@ -65,3 +65,22 @@ TEST(PassPrediction, SnapshotHoldsEveryEntryAndRefusesTakenNames) {
         EXPECT_EQ(snapshot->Rename(T(from), T(to)), error) << name;
     EXPECT_FALSE(NameSnapshot::Read(T(dir.At("missing"))).has_value());
 }
+
+// The files a pass would not reach are named, as the list ends.
+TEST(PassPrediction, NamesTheFilesPastTheLastCoveredOne) {
+    struct Row { const char* name; ErrorNumber error; std::size_t uncovered; std::vector<Text> listed, named; };
+    const Row rows[] = {
+        {"none uncovered", ErrNone, 0, {u"a", u"b"}, {}},
+        {"the last two", ErrNone, 2, {u"a", u"b", u"c"}, {u"b", u"c"}},
+        {"a failed prediction names none", ErrBadFileName, 1, {u"a", u"b"}, {}},
+        {"never more than were listed", ErrNone, 5, {u"a"}, {u"a"}},
+    };
+    for (const Row& row : rows) {
+        Prediction prediction;
+        prediction.Error = row.error;
+        prediction.Uncovered = row.uncovered;
+        ListUncovered(prediction, row.listed);
+        EXPECT_EQ(prediction.UncoveredNames, row.named) << row.name;
+        EXPECT_TRUE(prediction.Names.empty()) << row.name;
+    }
+}

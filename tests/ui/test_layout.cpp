@@ -7,6 +7,7 @@
 #include "form_builder.h"
 #include "frmAbout.h"
 #include "help_window.h"
+#include "language.h"
 #include "window_test_support.h"
 
 namespace {
@@ -94,8 +95,11 @@ TEST_F(LayoutTest, EveryWindowShowsEveryTextWholeWithoutOverlapAtEachDesktopFont
     file.write("<h1>Morvane Help</h1><p>text</p>");
     file.close();
     std::printf("device pixel ratio %.1f\n", qApp->devicePixelRatio());
+    // German is the longest; every language and every size must fit.
+    for (const char* locale : {"C", "de_DE", "fr_FR", "es_ES"})
     for (const int points : {8, 9, 10, 11, 12, 14}) {
-        SCOPED_TRACE(std::to_string(points) + " pt");
+        SCOPED_TRACE(std::string(locale) + ", " + std::to_string(points) + " pt");
+        const Language language{QLocale(locale)};
         OpenAt(points);
         // The progress line of a long ordering, at its longest.
         auto* progress = InMain<QLabel>("lblOrderProgress");
@@ -224,7 +228,7 @@ TEST(FormBuilderTest, ATextThatWouldNotFitGrowsTheScaleNeverShrinksTheFont) {
          195, NoTab, nullptr, nullptr},
     };
     QWidget window;
-    const Form form = BuildForm(window, rows);
+    const Form form = BuildForm(window, rows, "FormBuilderTest");
     const TwipScale base = TwipScale::ForFont(window.font());
     EXPECT_GT(form.Scale().x, base.x);
     EXPECT_GT(form.Scale().y, base.y);

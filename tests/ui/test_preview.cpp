@@ -65,6 +65,7 @@ TEST(PreviewText, SummaryCountsEachOutcomeInWordsAndNotesEachFile) {
         int error;
         QString summary;
         QStringList notes;
+        morvane::NameRefusal refused = {};
     };
     const Row rows[] = {
         {"one of each", {{O::Renamed, false}, {O::KeepsItsName, false}, {O::NumberAdded, false}, {O::Skipped, false}},
@@ -84,13 +85,21 @@ TEST(PreviewText, SummaryCountsEachOutcomeInWordsAndNotesEachFile) {
          {"hidden", "number added, hidden"}},
         {"one hidden", {{O::Renamed, true}}, 0, 0,
          "1 file will be renamed. 1 new name begins with a dot and will be hidden.", {"hidden"}},
-        {"a failure as the pass reports it", {}, 2, 5, "Error # 5", {}},
+        {"a failure as the pass reports it, in words too", {}, 2, 5,
+         "Error # 5: The mask is not where the example name has it. Highlight it again and press Set Mask.", {}},
+        {"a refused prefix says which text and why", {}, 0, 52,
+         "Error # 52: The prefix holds \"/\", which no file name may contain. Change it with Options > Set Options.",
+         {}, {morvane::NamePart::Prefix, morvane::NameFault::Slash, u"a/"}},
+        {"a refused new name shows it", {}, 0, 52,
+         "Error # 52: A new name would be \"..\", which names a folder, not a file. Choose another mask.", {},
+         {morvane::NamePart::NewName, morvane::NameFault::DotName, u".."}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         morvane::Prediction prediction;
         prediction.Error = static_cast<morvane::ErrorNumber>(row.error);
         prediction.Uncovered = row.uncovered;
+        prediction.Refused = row.refused;
         QStringList notes;
         for (const auto& [outcome, hidden] : row.names) {
             prediction.Names.push_back({u"a", u"b", outcome, hidden});
@@ -158,6 +167,7 @@ TEST_F(PreviewTest, ShowsEachFilesNewNameAndRenameDoesExactlyThat) {
     for (int i = 1; i <= 1003; ++i) {
         manyNames << QString("f%1.jpg").arg(i, 4, 10, QChar('0'));
         if (i <= 1001) many << QString("%1|Trip%2.jpg|").arg(manyNames.back()).arg(i, 4, 10, QChar('0'));
+        else many << QString("%1|%1|skipped").arg(manyNames.back());  // named, not only counted
     }
     const Row rows[] = {
         {"a clash with a file not listed, a file the rule leaves alone",
@@ -173,12 +183,13 @@ TEST_F(PreviewTest, ShowsEachFilesNewNameAndRenameDoesExactlyThat) {
         {"more files than a pass covers", manyNames, manyNames, "", trip, [] {}, many,
          "1001 files will be renamed, 2 will be skipped. Only the first 1001 files are covered."},
         {"a starting number that does not read", {"a.jpg"}, {"a.jpg"}, "", trip,
-         [&] { SetLabels({"Trip", "", "x", "0"}); }, {}, "Error # 13"},
+         [&] { SetLabels({"Trip", "", "x", "0"}); }, {},
+         "Error # 13: The starting number is not a number. Change it with Options > Set Options."},
         {"the directory gone", {"a.jpg"}, {"a.jpg"}, "", trip, [&] {
              OpenPreview();
              Preview()->close();
              std::filesystem::remove_all(Raw(Files()));
-         }, {}, "Error # 76"},
+         }, {}, "Error # 76: The folder " + Files() + " is gone. Choose the files again with Select."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -203,7 +214,8 @@ TEST_F(PreviewTest, ShowsEachFilesNewNameAndRenameDoesExactlyThat) {
         Click(Find<QPushButton>(Preview(), "cmdPreviewRename"));
         EXPECT_FALSE(PreviewShown());
         if (row.rows.isEmpty()) {
-            EXPECT_EQ(Box("txtExample")->text(), row.summary);  // the pass reports what the preview said
+            // The pass reports what the preview said: the number, and the words below it.
+            EXPECT_EQ(Box("txtExample")->text() + ": " + StatusLine(), row.summary);
         } else {
             EXPECT_EQ(Disk(Files()), AfterRows(before, row.rows));
             ASSERT_NE(Chooser(), nullptr);
@@ -267,7 +279,8 @@ TEST_F(PreviewTest, FollowsTheExampleTheOptionsAndExtract) {
          {"A_0041.JPG|A_0041.JPG|keeps its name", "B_0042.JPG|B_0042.JPG|keeps its name",
           "IMG_0041.JPG|Trip0041.JPG|"},
          "1 file will be renamed, 2 keep their names."},
-        {"the example lacks the mask", [&] { DoubleClickRow(List1(), 1); }, {}, "Error # 5"},
+        {"the example lacks the mask", [&] { DoubleClickRow(List1(), 1); }, {},
+         "Error # 5: The mask is not where the example name has it. Highlight it again and press Set Mask."},
         {"the first example again", [&] { DoubleClickRow(List1(), 0); }, first,
          "2 files will be renamed, 1 keeps its name."},
         {"Clear Options", [&] { Trigger("mnuClearOptions"); },
@@ -294,6 +307,22 @@ TEST_F(PreviewTest, FollowsTheExampleTheOptionsAndExtract) {
         EXPECT_EQ(Shown(), step.rows);
         EXPECT_EQ(Summary(), step.summary);
     }
+
+    // The lettering is part of the mask's analysis, and a change of it
+    // reaches the example and the preview without another "Extract".
+    const Rows noLettering = steps[std::size(steps) - 1].rows;
+    const auto setLettering = [this](int button) {
+        RunModal([this] { Trigger("mnuOptionsSetOptions"); }, [button](QDialog& d) {
+            Lettering(d, button)->setChecked(true);
+            Click(Find<QPushButton>(&d, "cmdOk"));
+        });
+    };
+    setLettering(2);
+    EXPECT_TRUE(Box("txtExample")->text().contains('!')) << "the lettering's place in the example";
+    EXPECT_NE(Shown(), noLettering);
+    setLettering(0);
+    EXPECT_FALSE(Box("txtExample")->text().contains('!'));
+    EXPECT_EQ(Shown(), noLettering);
 }
 
 TEST_F(PreviewTest, ClosesWhenTheListIsEmptied) {

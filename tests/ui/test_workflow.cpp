@@ -225,6 +225,7 @@ TEST_F(WorkflowTest, RoadOfOneRenameThenUndoOrAccept) {
 
         Click(Button("Command4"));
         EXPECT_EQ(Disk(Files()), renamed);
+        EXPECT_EQ(StatusLine(), "3 files were renamed. Accept the new names, or Undo the changes.");
         EXPECT_EQ(List1()->count(), 0);
         for (const char* box : {"txtFile", "txtMask", "txtExample"}) EXPECT_EQ(Box(box)->text(), "") << box;
         EXPECT_EQ(Workflow(), AllOn);
@@ -239,6 +240,9 @@ TEST_F(WorkflowTest, RoadOfOneRenameThenUndoOrAccept) {
         EXPECT_EQ(Chooser(), nullptr);
         EXPECT_EQ(Workflow(), AllOff);
         EXPECT_EQ(Disk(Files()), accept ? renamed : Original);
+        if (!accept) {
+            EXPECT_EQ(StatusLine(), "3 files have their old names again.");
+        }
         EXPECT_EQ(store->read("Dir", "none"), accept ? Files() : Home());
         store->write("Dir", Files());
     }
@@ -253,6 +257,8 @@ TEST_F(WorkflowTest, ClashAndRefusalAreHandledAndAFailedUndoCanBeRepeated) {
     ChooseAndExtract(2, 3);
     Click(Button("Command4"));
     EXPECT_EQ(Box("txtExample")->text(), "Some Files Were Skipped");
+    EXPECT_EQ(StatusLine(), "2 files were renamed. Some files were skipped: they could not be renamed, or lie past "
+                            "the 1001st. Accept the new names, or Undo the changes.");
     DiskFiles expected{{"TripIMG-0007_x.JPG", "IMG_0041.JPG"}, {"IMG_0042.JPG", "IMG_0042.JPG"},
                        {"TripIMG-0009_x-1.JPG", "IMG_0043.JPG"}, {"TripIMG-0009_x.JPG", "TripIMG-0009_x.JPG"},
                        {"notes.txt", "notes.txt"}};
@@ -264,6 +270,7 @@ TEST_F(WorkflowTest, ClashAndRefusalAreHandledAndAFailedUndoCanBeRepeated) {
     ASSERT_EQ(Chooser(), review);  // still open for another try
     EXPECT_TRUE(review->isVisible());
     EXPECT_EQ(Box("txtExample")->text(), "Error # 75");
+    EXPECT_EQ(StatusLine(), "Morvane may not change the files in " + Files() + ". Check the folder's permissions.");
     EXPECT_EQ(Workflow(), AllOn);
 
     renamer.Fault = nullptr;
@@ -317,6 +324,7 @@ TEST_F(WorkflowTest, RenameWorksWhereTheFilesWereChosenOrTouchesNothing) {
     std::filesystem::rename(Raw(Files()), Raw(Files() + "-moved"));
     Click(Button("Command4"));
     EXPECT_EQ(Find<QLineEdit>(main.get(), "txtExample")->text(), "Error # 76");
+    EXPECT_EQ(StatusLine(), "The folder " + Files() + " is gone. Choose the files again with Select.");
     EXPECT_EQ(Items(List1()).size(), 3);
     EXPECT_EQ(Disk(Files() + "-moved"), Original);
     EXPECT_EQ(Disk(Home()), (DiskFiles{{"IMG_0041.JPG", "IMG_0041.JPG"}}));
@@ -362,12 +370,13 @@ TEST_F(WorkflowTest, TwoAcceptedPassesAreUndoneNewestFirstAfterARestartFromTheMe
         QString question;
         DiskFiles disk;
         QStringList left;
+        QString status;
     };
     const Step steps[] = {
         {"the newest, from the menu", [&] { undoLast()->trigger(); }, "2 files renamed in " + Files(), afterFirst,
-         {Files() + "|1|accepted"}},
+         {Files() + "|1|accepted"}, "2 files have their old names again."},
         {"one further back, from the history", [&] { Click(Find<QPushButton>(history, "cmdHistoryUndo")); },
-         "file renamed in " + Files(), Original, {}},
+         "file renamed in " + Files(), Original, {}, "1 file has its old name again."},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
@@ -378,6 +387,7 @@ TEST_F(WorkflowTest, TwoAcceptedPassesAreUndoneNewestFirstAfterARestartFromTheMe
         });
         EXPECT_EQ(Disk(Files()), step.disk);
         EXPECT_EQ(rows(), step.left);
+        EXPECT_EQ(StatusLine(), step.status);
     }
     EXPECT_EQ(Box("txtExample")->text(), "");
     EXPECT_FALSE(undoLast()->isEnabled()) << "once undone";

@@ -120,6 +120,8 @@ protected:
         return Find<T>(main->centralWidget(), name);
     }
     QPushButton* Button(const char* name) const { return InMain<QPushButton>(name); }
+    // The status line's whole text, as a screen reader hears it.
+    QString StatusLine() const { return InMain<QLabel>("lblStatus")->accessibleName(); }
     QLineEdit* Box(const char* name) const { return InMain<QLineEdit>(name); }
     NameListBox* List1() const { return InMain<NameListBox>("List1"); }
     // The controls of the open chooser or review dialog.

@@ -1,0 +1,223 @@
+// The program in the user's language, its status line's words, and what a
+// screen reader hears of the workflow and its results.
+#include <QAccessible>
+
+#include "files/file_choice.h"
+#include "language.h"
+#include "report_text.h"
+#include "status_text.h"
+#include "window_test_support.h"
+
+namespace {
+
+using morvane::ErrorNumber;
+using morvane::NameFault;
+using morvane::NamePart;
+
+TEST(StatusWords, EachFailureSaysWhatHappenedAndWhatToDo) {
+    struct Row {
+        const char* name;
+        ErrorNumber error;
+        StatusContext context;
+        QString words;
+    };
+    const Row rows[] = {
+        {"no failure, no words", ErrorNumber::None, {}, ""},
+        {"a prefix with a slash", ErrorNumber::BadFileName, {"/p", {NamePart::Prefix, NameFault::Slash, u"a/b"}},
+         "The prefix holds \"/\", which no file name may contain. Change it with Options > Set Options."},
+        {"a suffix with NUL", ErrorNumber::BadFileName, {"/p", {NamePart::Suffix, NameFault::Nul, u"x"}},
+         "The suffix holds a NUL character, which no file name may contain. Change it with Options > Set Options."},
+        {"a new name with NUL shows it as a symbol", ErrorNumber::BadFileName,
+         {"/p", {NamePart::NewName, NameFault::Nul, morvane::Text(u"a\0b", 3)}},
+         "The new name \"a\u2400b\" holds a NUL character, which no file name may contain."},
+        {"a name too long", ErrorNumber::BadFileName, {"/p", {NamePart::NewName, NameFault::TooLong, u"n"}},
+         "The new name \"n\" is longer than the 255 bytes a file name may have. Use a shorter prefix or suffix."},
+        {"a refused name without knowing which", ErrorNumber::BadFileName, {},
+         "A new name is not one that a file may have. Use a shorter prefix or suffix, or another mask."},
+        {"the folder gone", ErrorNumber::PathNotFound, {"/home/me/Photos"},
+         "The folder /home/me/Photos is gone. Choose the files again with Select."},
+        {"a file gone before the pass", ErrorNumber::FileNotFound, {"/p"},
+         "A file to rename is no longer in /p. Choose the files again with Select."},
+        {"a file gone before the undo", ErrorNumber::FileNotFound, {"/p", {}, true},
+         "A renamed file is no longer in /p, so it cannot get its old name back."},
+        {"no access without a folder", ErrorNumber::CannotAccess, {},
+         "Morvane may not change the files in this folder. Check the folder's permissions."},
+        {"the journal folder is not the chosen one", ErrorNumber::JournalFolderUnusable, {"/p"},
+         "Morvane cannot use the folder where it keeps what it needs to undo a rename, so nothing was renamed. "
+         "Check that your home folder can be written."},
+    };
+    for (const Row& row : rows) EXPECT_EQ(ErrorWords(row.error, row.context), row.words) << row.name;
+
+    // Every number the program shows has words of its own.
+    QStringList seen;
+    for (const int number : {5, 7, 13, 51, 52, 53, 57, 58, 61, 67, 74, 75, 76, 79, 80}) {
+        const QString words = ErrorWords(static_cast<ErrorNumber>(number));
+        EXPECT_FALSE(words.isEmpty() || words.startsWith("Something failed")) << number;
+        EXPECT_FALSE(seen.contains(words)) << number << " says what another number says";
+        seen << words;
+    }
+}
+
+TEST(StatusWords, CountsReadRightForOneAndForMany) {
+    const std::pair<QString, QString> rows[] = {
+        {RestoredWords(1), "1 file has its old name again."},
+        {RestoredWords(3), "3 files have their old names again."},
+        {RenamedWords(1, false), "1 file was renamed. Accept the new names, or Undo the changes."},
+        {RenamedWords(0, true), "0 files were renamed. Some files were skipped: they could not be renamed, or lie "
+                                "past the 1001st. Accept the new names, or Undo the changes."},
+    };
+    for (const auto& [words, expected] : rows) EXPECT_EQ(words, expected);
+}
+
+class LanguageTest : public UiTest {
+protected:
+    // A refused prefix through the whole window: the number and the words.
+    void RenameWithPrefix(const QString& prefix) {
+        MakeFile(Files(), "a.jpg");
+        store->write("Dir", Files());
+        main->TakeFileChoice(morvane::ChooseFiles({Raw(Files() + "/a.jpg")}));
+        Click(Button("Command1"));
+        SetLabels({prefix, "", "1", "0"});
+        Click(Button("Command4"));
+    }
+};
+
+TEST_F(LanguageTest, EachLanguageSpeaksThroughoutAndEnglishReadsAsAlways) {
+    struct Row {
+        const char* locale;
+        QString select, file, error, status, skipped, yes;
+    };
+    const Row rows[] = {
+        {"C", "Select ", "&File", "Error # 52",
+         "The prefix holds \"/\", which no file name may contain. Change it with Options > Set Options.",
+         "Some Files Were Skipped", "&Yes"},
+        {"en_GB", "Select ", "&File", "Error # 52",
+         "The prefix holds \"/\", which no file name may contain. Change it with Options > Set Options.",
+         "Some Files Were Skipped", "&Yes"},
+        {"de_DE", "Auswählen ", "&Datei", "Fehler Nr. 52",
+         "Das Präfix enthält „/“, das in keinem Dateinamen stehen darf. Ändern Sie es unter Optionen > Optionen "
+         "festlegen.",
+         "Einige Dateien wurden übersprungen", "&Ja"},
+        {"fr_FR", "Sélectionner ", "&Fichier", "Erreur n° 52",
+         "Le préfixe contient « / », qu'aucun nom de fichier ne peut contenir. Modifiez-le dans Options > Définir "
+         "les options.",
+         "Certains fichiers ont été ignorés", "&Oui"},
+        {"es_ES", "Seleccionar ", "&Archivo", "Error n.º 52",
+         "El prefijo contiene «/», que ningún nombre de archivo puede contener. Cámbielo en Opciones > Establecer "
+         "opciones.",
+         "Se omitieron algunos archivos", "&Sí"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.locale);
+        const Language language{QLocale(row.locale)};
+        EXPECT_EQ(language.Translated(), row.select != "Select ");
+        OpenMain();
+        EXPECT_EQ(Button("Command3")->text(), row.select);
+        EXPECT_EQ(main->findChild<QMenu*>("MnuFile")->title(), row.file);
+        EXPECT_EQ(SkippedText(), row.skipped);
+        // Qt's own buttons speak the same language.
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), row.yes);
+        RenameWithPrefix("a/");
+        EXPECT_EQ(Box("txtExample")->text(), row.error);
+        EXPECT_EQ(StatusLine(), row.status);
+        std::filesystem::remove_all(Raw(Files()) + "/a.jpg");
+    }
+}
+
+TEST_F(LanguageTest, CountsFollowTheLanguagesPluralRules) {
+    const Language french{QLocale("fr_FR")};
+    EXPECT_EQ(RestoredWords(3), "3 fichiers ont retrouvé leur ancien nom.");
+    EXPECT_EQ(RestoredWords(1), "1 fichier a retrouvé son ancien nom.");
+    EXPECT_EQ(RestoredWords(0), "0 fichier a retrouvé son ancien nom.");
+}
+
+// Each step's announcements, as (object name, event) pairs.
+std::vector<std::pair<QString, QAccessible::Event>> heard;
+void Listen(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::NameChanged || event->type() == QAccessible::ValueChanged)
+        heard.emplace_back(event->object() ? event->object()->objectName() : QString(), event->type());
+}
+
+TEST_F(LanguageTest, AScreenReaderHearsTheInstructionsAndEveryResult) {
+    const std::pair<const char*, QString> buttons[] = {
+        {"Command3", "Select the directory where you have files to rename and select the files to rename."},
+        {"Command2", "Highlight one part of the above filename to keep and press Set mask button, or skip this "
+                     "button to number all the files."},
+        {"Command1", "Edit the above mask if you missed a letter or two, then press extract to see what the new "
+                     "name will look like."},
+        {"Command4", "Example new filename above, if you like it press rename to rename all of the files that have "
+                     "the mask text in their name."},
+    };
+    for (const auto& [name, description] : buttons) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(Button(name));
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->text(QAccessible::Description), description) << name;
+    }
+
+    using E = QAccessible::Event;
+    using Heard = std::vector<std::pair<QString, E>>;
+    RenameWithPrefix("a/");
+    // Qt hands changes on only while a screen reader's bridge is active
+    // (never on the offscreen platform); tests/a11y/dump_tree.sh hears them
+    // over AT-SPI.
+    const bool bridge = QAccessible::isActive();
+    QAccessible::installUpdateHandler(Listen);
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        Heard expected;
+    };
+    const Step steps[] = {
+        {"a refused prefix: the number and the words",
+         [&] {
+             SetLabels({"b/", "", "1", "0"});
+             Click(Button("Command4"));
+         },
+         {{"txtExample", E::ValueChanged}, {"lblStatus", E::NameChanged}}},
+        {"the same failure again is heard again", [&] { Click(Button("Command4")); },
+         {{"txtExample", E::ValueChanged}, {"lblStatus", E::NameChanged}}},
+        {"the preview's summary", [&] { Trigger("mnuFilePreview"); }, {{"lblPreviewSummary", E::NameChanged}}},
+    };
+    for (const Step& step : steps) {
+        heard.clear();
+        step.act();
+        Heard got;
+        for (const auto& entry : heard)
+            if (entry.first == "txtExample" || entry.first == "lblStatus" || entry.first == "lblPreviewSummary")
+                got.push_back(entry);
+        if (bridge) {
+            EXPECT_EQ(got, step.expected) << step.name;
+        }
+    }
+    QAccessible::installUpdateHandler(nullptr);
+
+    auto* summary = Find<QLabel>(main->findChild<QWidget*>("frmPreview"), "lblPreviewSummary");
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(summary);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->text(QAccessible::Name), summary->text());
+    EXPECT_TRUE(summary->text().startsWith("Error # 52: The prefix holds"));
+    // A status line too long for its place shows what fits and says it all.
+    auto* status = InMain<QLabel>("lblStatus");
+    EXPECT_LE(status->fontMetrics().horizontalAdvance(status->text()), status->contentsRect().width());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name), StatusLine());
+}
+
+TEST_F(LanguageTest, AFolderThatCannotBeOpenedSaysWhy) {
+    QDir(Files()).mkdir("gone");
+    store->write("Dir", Files());
+    OpenMain();
+    Click(Button("Command3"));
+    DirListBox* dirs = Dir1();
+    const int row = dirs->count() - 1;
+    ASSERT_EQ(dirs->model()->index(row, 0).data().toString(), "gone");
+    QDir(Files()).rmdir("gone");
+    const bool leftOpen = RunModal([&] { DoubleClickRow(dirs, row); }, [&](QDialog& box) {
+        EXPECT_EQ(qobject_cast<QMessageBox*>(&box)->text(),
+                  "The folder " + Files() + "/gone cannot be opened: it is gone.");
+        box.accept();
+    });
+    EXPECT_FALSE(leftOpen);
+    EXPECT_EQ(dirs->path(), Files());
+}
+
+}  // namespace
