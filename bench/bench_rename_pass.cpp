@@ -1,11 +1,14 @@
 // Times a rename pass over 1001 files (a taken name for every tenth file)
-// and its undo against the same number of bare renameat2 calls, composing
+// and its undo against the same number of bare renameat2 calls and against a
+// "checked floor" (each of those calls preceded by one fstatat), composing
 // 1001 names, and a pass whose files all compose to one name with each clash
-// retry. Run by hand: build-dir/bench/bench_rename_pass
+// retry. The alternatives take turns in every round; medians are printed.
+// Run by hand: build-dir/bench/bench_rename_pass [ROUNDS]
 #include <fcntl.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <time.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -29,7 +32,7 @@ using Clock = std::chrono::steady_clock;
 namespace {
 
 constexpr int kFiles = 1001;
-constexpr int kRepeats = 9;
+constexpr int kDefaultRounds = 41;
 
 struct CountingRenamer : FileRenamer {
     PosixRenamer Real;
@@ -37,6 +40,10 @@ struct CountingRenamer : FileRenamer {
     ErrorNumber Rename(const Text& from, const Text& to) override {
         ++Calls;
         return Real.Rename(from, to);
+    }
+    ErrorNumber Enter(const Text& dir, const std::optional<FileIdentity>& expected) override {
+        const ErrorNumber err = FileRenamer::Enter(dir, expected);
+        return err != ErrNone ? err : Real.Enter(dir, expected);
     }
 };
 
@@ -72,8 +79,8 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-int RenameNoReplace(const std::string& from, const std::string& to) {
-    return static_cast<int>(syscall(SYS_renameat2, AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE));
+int RenameNoReplace(int dir, const std::string& from, const std::string& to) {
+    return static_cast<int>(syscall(SYS_renameat2, dir, from.c_str(), dir, to.c_str(), RENAME_NOREPLACE));
 }
 
 // The pass and its undo, with the journal kept in a store in stateDir when
@@ -91,8 +98,11 @@ double TimePassAndUndo(const std::string& dir, int& calls, const std::string& st
     std::vector<Text> list;
     for (int i = 0; i < kFiles; ++i) list.push_back(Ascii(Numbered("file", i, ".dat")));
     CountingRenamer renamer;
+    // Taken when the files are chosen, before "Rename".
+    const ChosenFiles chosen = TakeIdentities(Ascii(dir), list);
     const auto start = Clock::now();
-    auto pass = RunRenamePass(list, analysis, Ascii(dir), options, u"", renamer, recorder ? &*recorder : nullptr);
+    auto pass = RunRenamePass(list, analysis, Ascii(dir), options, u"", renamer, recorder ? &*recorder : nullptr,
+                              &chosen);
     const auto undo = UndoLastPass(pass.Journal, renamer);
     if (store) {
         // As the review's Undo does: the pass's journal is still held.
@@ -105,20 +115,29 @@ double TimePassAndUndo(const std::string& dir, int& calls, const std::string& st
     return Seconds(took);
 }
 
-// The floor: the same number of renameat2 calls in a plain loop, forth,
-// onto taken names, and back.
-double TimeBareRenames(const std::string& dir, int calls) {
+// The floors: the same number of renameat2 calls in a plain loop, forth,
+// onto taken names, and back, relative to the open directory as the pass
+// works; checked, each call preceded by one fstatat of its source.
+double TimeBareRenames(const std::string& dir, int calls, bool checked) {
     const int clashes = calls - 2 * kFiles;
     std::vector<std::string> from, to;
     for (int i = 0; i < kFiles; ++i) {
-        from.push_back(dir + "/" + Numbered("file", i, ".dat"));
-        to.push_back(dir + "/" + Numbered("Q", i, ".dat"));
+        from.push_back(Numbered("file", i, ".dat"));
+        to.push_back(Numbered("Q", i, ".dat"));
     }
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    struct stat st {};
+    const auto rename = [&](const std::string& a, const std::string& b) {
+        if (checked) ::fstatat(fd, a.c_str(), &st, AT_SYMLINK_NOFOLLOW);
+        RenameNoReplace(fd, a, b);
+    };
     const auto start = Clock::now();
-    for (int i = 0; i < kFiles; ++i) RenameNoReplace(from[i], to[i]);
-    for (int i = 0; i < clashes; ++i) RenameNoReplace(to[i], to[i + 1]);
-    for (int i = 0; i < kFiles; ++i) RenameNoReplace(to[i], from[i]);
-    return Seconds(Clock::now() - start);
+    for (int i = 0; i < kFiles; ++i) rename(from[i], to[i]);
+    for (int i = 0; i < clashes; ++i) rename(to[i], to[i + 1]);
+    for (int i = 0; i < kFiles; ++i) rename(to[i], from[i]);
+    const double took = Seconds(Clock::now() - start);
+    ::close(fd);
+    return took;
 }
 
 double TimeCompose() {
@@ -162,27 +181,34 @@ double TimeOneNamePass(ClashRetry retry, int files, int& calls, double& cpu) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : kDefaultRounds;
     // The journal's store lies in the user's state directory's file system,
     // not in /tmp, so that its fsyncs cost what they cost there.
     const std::string stateDir = (std::filesystem::temp_directory_path() / "morvane-bench-state").string();
     const char* home = std::getenv("HOME");
     const std::string journalDir = home ? std::string(home) + "/.cache/morvane-bench-journal" : stateDir;
-    const std::string passDir = MakeDirectory(), journalledDir = MakeDirectory(), floorDir = MakeDirectory();
-    std::vector<double> passTimes, journalTimes, floorTimes;
+    const std::string passDir = MakeDirectory(), journalledDir = MakeDirectory(), floorDir = MakeDirectory(),
+                      checkedDir = MakeDirectory();
+    std::vector<double> passTimes, journalTimes, floorTimes, checkedTimes;
     int calls = 0, journalCalls = 0;
-    for (int r = 0; r < kRepeats; ++r) {
+    for (int r = 0; r < rounds; ++r) {
         passTimes.push_back(TimePassAndUndo(passDir, calls));
+        floorTimes.push_back(TimeBareRenames(floorDir, calls, false));
         journalTimes.push_back(TimePassAndUndo(journalledDir, journalCalls, journalDir));
-        floorTimes.push_back(TimeBareRenames(floorDir, calls));
+        checkedTimes.push_back(TimeBareRenames(checkedDir, calls, true));
     }
-    for (const auto& dir : {passDir, journalledDir, floorDir, journalDir}) std::filesystem::remove_all(dir);
-    const double pass = Median(passTimes), journalled = Median(journalTimes), floor = Median(floorTimes);
+    for (const auto& dir : {passDir, journalledDir, floorDir, checkedDir, journalDir}) std::filesystem::remove_all(dir);
+    const double pass = Median(passTimes), journalled = Median(journalTimes), floor = Median(floorTimes),
+                 checked = Median(checkedTimes);
+    std::printf("medians of %d rounds, the alternatives taking turns\n", rounds);
     std::printf("pass and undo over %d files (%d renames): %.2f ms\n", kFiles, calls, pass * 1e3);
     std::printf("the same with the journal kept on disk: %.2f ms\n", journalled * 1e3);
     std::printf("bare renameat2 loop, same number of calls: %.2f ms\n", floor * 1e3);
+    std::printf("checked floor (each call after one fstatat): %.2f ms\n", checked * 1e3);
     std::printf("ratio without the journal: %.2f (target <= 1.2)\n", pass / floor);
     std::printf("ratio with the journal: %.2f (target <= 1.5)\n", journalled / floor);
+    std::printf("ratio with the journal to the checked floor: %.2f (target <= 1.3)\n", journalled / checked);
     std::printf("composing %d names: %.3f ms (target < 1 ms)\n", kFiles, TimeCompose() * 1e3);
 
     // Clash retry when every file composes to one name, side by side.

@@ -23,16 +23,22 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s SEED-DIRECTORY\n", argv[0]);
         return 2;
     }
+    const FileIdentity handle{IdentityKind::Handle, 2049, 11, std::string("f\x01\0\0\0\x0b\0\0\0\x2a", 10)};
+    const FileIdentity birth{IdentityKind::InodeBirth, 7, 18446744073709551615u, std::string("f\xff\x01\x02", 4)};
+    const FileIdentity print{IdentityKind::Fingerprint, 0, 0, "f0123456789abcdefghij"};
+    const FileIdentity folder{IdentityKind::Fingerprint, 0, 0, "d"};
     const StoredJournal journals[] = {
-        {u"/", JournalState::Running, {}},
+        {u"/", JournalState::Running, {}, std::nullopt},
         {u"/home/me/Photos", JournalState::Running,
-         {{2049, 11, u"a.jpg", u"P0001.jpg", u"", StoredEntryState::NotRenamed},
-          {2049, 12, u"photo", u"Photo", u"", StoredEntryState::NotRenamed}}},
+         {{u"a.jpg", u"P0001.jpg", u"", StoredEntryState::NotRenamed, handle},
+          {u"photo", u"Photo", u"", StoredEntryState::NotRenamed, birth}},
+         handle},
         {u"/home/me/Fotos \u00e9t\u00e9", JournalState::Finished,
-         {{2049, 11, u"a\nb.jpg", u"P0001.jpg", u"P0001-1.jpg", StoredEntryState::Renamed},
-          {18446744073709551615u, 1, u"photo", u"Photo", u"Photo", StoredEntryState::Renamed},
-          {2049, 13, u"b.jpg", u"P0002.jpg", u"", StoredEntryState::Restored}}},
-        {u"/x", JournalState::Undone, {{1, 2, u"3:abc", u"\U0001F600", u"\U0001F600-1", StoredEntryState::Renamed}}},
+         {{u"a\nb.jpg", u"P0001.jpg", u"P0001-1.jpg", StoredEntryState::Renamed, print},
+          {u"photo", u"Photo", u"Photo", StoredEntryState::Renamed, std::nullopt},
+          {u"b.jpg", u"P0002.jpg", u"", StoredEntryState::Restored, handle}},
+         folder},
+        {u"/x", JournalState::Undone, {{u"3:abc", u"\U0001F600", u"\U0001F600-1", StoredEntryState::Renamed, birth}}, birth},
     };
     int n = 0;
     for (const auto& journal : journals) {

@@ -1,42 +1,216 @@
 #include "files/file_identity.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
+#include <unistd.h>
 
-#include <string_view>
+#include <array>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "base/crc32.h"
+#include "files/unique_fd.h"
 
 namespace morvane {
+namespace {
+
+// statfs f_type values.
+constexpr std::uint64_t kExt4 = 0xEF53, kXfs = 0x58465342, kBtrfs = 0x9123683E, kF2fs = 0xF2F52010,
+                        kTmpfs = 0x01021994, kFuse = 0x65735546, kMsdos = 0x4D44, kExfat = 0x2011BAB0;
+
+constexpr std::size_t kEdgeBytes = 4096;
+
+void AppendNumber(std::string& out, std::uint64_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+char TypeLetter(mode_t mode) {
+    if (S_ISREG(mode)) return 'f';
+    if (S_ISDIR(mode)) return 'd';
+    if (S_ISLNK(mode)) return 'l';
+    return 'o';
+}
+
+// The mount's type as the mount table names it ("fuse.exfat", "ext4"...).
+std::string MountType(int fd) {
+    struct statx sx {};
+    if (::statx(fd, "", AT_EMPTY_PATH, STATX_MNT_ID, &sx) != 0 || !(sx.stx_mask & STATX_MNT_ID)) return {};
+    std::ifstream table("/proc/self/mountinfo");
+    std::string line;
+    while (std::getline(table, line)) {
+        std::istringstream fields(line);
+        std::uint64_t id = 0;
+        if (!(fields >> id) || id != sx.stx_mnt_id) continue;
+        // The type is the field after the lone "-" that ends the optional fields.
+        std::string field;
+        while (fields >> field && field != "-") {}
+        fields >> field;
+        return field;
+    }
+    return {};
+}
+
+bool HasKernelHandle(int dirFd, const char* name, int flags, std::string& key) {
+    struct {
+        file_handle head;
+        unsigned char bytes[MAX_HANDLE_SZ];
+    } handle {};
+    handle.head.handle_bytes = MAX_HANDLE_SZ;
+    int mountId = 0;
+    if (::name_to_handle_at(dirFd, name, &handle.head, &mountId, flags) != 0) return false;
+    AppendNumber(key, static_cast<std::uint32_t>(handle.head.handle_type), 4);
+    key.append(reinterpret_cast<const char*>(handle.head.f_handle), handle.head.handle_bytes);
+    return true;
+}
+
+// The checksum of the first and the last 4 KiB of an open regular file.
+bool EdgeChecksum(int fd, std::uint64_t size, std::uint32_t& crc) {
+    std::array<char, 2 * kEdgeBytes> buffer{};
+    std::size_t got = 0;
+    auto readAt = [&](off_t offset, std::size_t count) {
+        while (count > 0) {
+            const ssize_t n = ::pread(fd, buffer.data() + got, count, offset);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) return n == 0;
+            got += static_cast<std::size_t>(n);
+            offset += n;
+            count -= static_cast<std::size_t>(n);
+        }
+        return true;
+    };
+    const std::size_t head = static_cast<std::size_t>(std::min<std::uint64_t>(size, kEdgeBytes));
+    if (!readAt(0, head)) return false;
+    if (size > kEdgeBytes) {
+        const std::uint64_t tailStart = std::max<std::uint64_t>(kEdgeBytes, size - kEdgeBytes);
+        if (!readAt(static_cast<off_t>(tailStart), static_cast<std::size_t>(size - tailStart))) return false;
+    }
+    crc = Crc32(std::string_view(buffer.data(), got));
+    return true;
+}
+
+std::optional<FileIdentity> FingerprintAt(int dirFd, const char* name, int flags, const IdentityRule& rule) {
+    struct stat st {};
+    if (::fstatat(dirFd, name, &st, flags | AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
+    FileIdentity id{IdentityKind::Fingerprint, 0, 0, std::string(1, TypeLetter(st.st_mode))};
+    if (S_ISDIR(st.st_mode)) return id;
+    std::uint32_t crc = 0;
+    if (S_ISREG(st.st_mode)) {
+        // Opened only once it is known to be a regular file: never a device or a pipe.
+        const UniqueFd fd(::openat(dirFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+        if (!fd || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+        if (!EdgeChecksum(fd.Get(), static_cast<std::uint64_t>(st.st_size), crc)) return std::nullopt;
+    }
+    const std::uint32_t step = rule.MtimeSeconds;
+    const auto mtime = step == 0 ? 0 : static_cast<std::uint64_t>(st.st_mtim.tv_sec) / step * step;
+    AppendNumber(id.Key, static_cast<std::uint64_t>(st.st_size), 8);
+    AppendNumber(id.Key, mtime, 8);
+    AppendNumber(id.Key, crc, 4);
+    return id;
+}
+
+}  // namespace
+
+IdentityKind KindFor(std::uint64_t fsType, bool kernelHandles, bool birthTimes) {
+    if (fsType == kFuse || fsType == kMsdos || fsType == kExfat) return IdentityKind::Fingerprint;
+    const bool persistentHandles =
+        fsType == kExt4 || fsType == kXfs || fsType == kBtrfs || fsType == kF2fs || fsType == kTmpfs;
+    if (persistentHandles && kernelHandles) return IdentityKind::Handle;
+    return birthTimes ? IdentityKind::InodeBirth : IdentityKind::Fingerprint;
+}
+
+std::optional<IdentityRule> RuleFor(int dirFd) {
+    struct statfs fs {};
+    if (::fstatfs(dirFd, &fs) != 0) return std::nullopt;
+    std::string handle;
+    const bool handles = HasKernelHandle(dirFd, "", AT_EMPTY_PATH, handle);
+    struct statx sx {};
+    const bool births = ::statx(dirFd, "", AT_EMPTY_PATH, STATX_BTIME, &sx) == 0 && (sx.stx_mask & STATX_BTIME);
+    const auto fsType = static_cast<std::uint64_t>(static_cast<unsigned long>(fs.f_type)) & 0xFFFFFFFFu;
+    IdentityRule rule;
+    rule.Kind = KindFor(fsType, handles, births);
+    rule.Type = MountType(dirFd);
+    if (rule.Kind != IdentityKind::Fingerprint) {
+        std::uint32_t halves[2];
+        std::memcpy(halves, &fs.f_fsid, sizeof halves);
+        rule.FileSystem = (static_cast<std::uint64_t>(halves[0]) << 32) | halves[1];
+    }
+    // FAT keeps modification times to two seconds; exFAT drivers differ in
+    // what they keep below that. The FAT driver through FUSE stamps a file
+    // with the time of its rename (seen once the kernel forgets the inode), so
+    // there the time tells nothing and size and content decide alone.
+    const bool fatLike = fsType == kMsdos || fsType == kExfat || rule.Type.find("fat") != std::string::npos;
+    rule.MtimeSeconds = rule.Type == "fuse.fusefat" ? 0 : fatLike ? 2 : 1;
+    return rule;
+}
+
+std::optional<FileIdentity> IdentityAt(int dirFd, const std::string& name, const IdentityRule& rule) {
+    if (name.find('\0') != std::string::npos) return std::nullopt;
+    const char* path = name.c_str();
+    const int emptyPath = name.empty() ? AT_EMPTY_PATH : 0;
+    switch (rule.Kind) {
+    case IdentityKind::Handle: {
+        struct stat st {};
+        FileIdentity id{IdentityKind::Handle, rule.FileSystem, 0, {}};
+        if (::fstatat(dirFd, path, &st, emptyPath | AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
+        id.Inode = static_cast<std::uint64_t>(st.st_ino);
+        id.Key = TypeLetter(st.st_mode);
+        if (!HasKernelHandle(dirFd, path, emptyPath, id.Key)) return std::nullopt;
+        return id;
+    }
+    case IdentityKind::InodeBirth: {
+        struct statx sx {};
+        if (::statx(dirFd, path, emptyPath | AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS | STATX_BTIME, &sx) != 0 ||
+            !(sx.stx_mask & STATX_BTIME))
+            return std::nullopt;
+        FileIdentity id{IdentityKind::InodeBirth, rule.FileSystem, sx.stx_ino, std::string(1, TypeLetter(sx.stx_mode))};
+        AppendNumber(id.Key, static_cast<std::uint64_t>(sx.stx_btime.tv_sec), 8);
+        AppendNumber(id.Key, sx.stx_btime.tv_nsec, 4);
+        return id;
+    }
+    case IdentityKind::Fingerprint: return FingerprintAt(dirFd, path, emptyPath, rule);
+    }
+    return std::nullopt;
+}
+
+bool SameHandleAt(int dirFd, const std::string& name, const FileIdentity& identity) {
+    // The key is the type letter followed by the handle.
+    std::string key;
+    if (identity.Key.empty() || !HasKernelHandle(dirFd, name.c_str(), 0, key)) return false;
+    return std::string_view(identity.Key).substr(1) == key;
+}
+
+std::optional<FileIdentity> DirectoryIdentity(int dirFd, const IdentityRule& rule) {
+    return IdentityAt(dirFd, std::string(), rule);
+}
 
 std::optional<FileIdentity> IdentityOf(const Text& path) {
     const auto bytes = ToUtf8(path);
     if (!bytes || bytes->empty() || bytes->find('\0') != std::string::npos) return std::nullopt;
-    struct stat st {};
-    if (fstatat(AT_FDCWD, bytes->c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
-    return FileIdentity{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+    const auto slash = bytes->rfind('/');
+    const std::string dir = slash == std::string::npos ? "." : slash == 0 ? "/" : bytes->substr(0, slash);
+    const std::string name = slash == std::string::npos ? *bytes : bytes->substr(slash + 1);
+    if (name.empty()) return std::nullopt;
+    const UniqueFd dirFd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!dirFd) return std::nullopt;
+    const auto rule = RuleFor(dirFd.Get());
+    return rule ? IdentityAt(dirFd.Get(), name, *rule) : std::nullopt;
 }
 
-std::optional<Text> FindInDirectory(const Text& dir, const FileIdentity& identity) {
-    const auto bytes = ToUtf8(dir);
-    if (!bytes || bytes->empty() || bytes->find('\0') != std::string::npos) return std::nullopt;
-    DIR* d = opendir(bytes->c_str());
-    if (!d) return std::nullopt;
-    std::optional<Text> found;
-    while (const dirent* entry = readdir(d)) {
-        const std::string_view name = entry->d_name;
-        if (name == "." || name == "..") continue;
-        // The entry's own inode number is only a hint on some file systems:
-        // the identity is what the name reports now.
-        struct stat st {};
-        if (fstatat(dirfd(d), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
-        if (static_cast<std::uint64_t>(st.st_ino) != identity.Inode ||
-            static_cast<std::uint64_t>(st.st_dev) != identity.Device)
-            continue;
-        found = FromUtf8(name);
-        if (found) break;
+std::string_view KindWord(IdentityKind kind) {
+    switch (kind) {
+    case IdentityKind::Handle: return "handle";
+    case IdentityKind::InodeBirth: return "birth";
+    case IdentityKind::Fingerprint: return "print";
     }
-    closedir(d);
-    return found;
+    return "";
+}
+
+std::optional<IdentityKind> KindFromWord(std::string_view word) {
+    for (const auto kind : {IdentityKind::Handle, IdentityKind::InodeBirth, IdentityKind::Fingerprint})
+        if (word == KindWord(kind)) return kind;
+    return std::nullopt;
 }
 
 }  // namespace morvane

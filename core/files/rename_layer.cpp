@@ -21,10 +21,11 @@ namespace {
 
 int ErrnoOf(long rc) { return rc == 0 ? 0 : errno; }
 
-int SystemRenameNoReplace(const char* from, const char* to) {
+int SystemRenameNoReplace(int dir, const char* from, const char* to) {
 #ifdef SYS_renameat2
-    return ErrnoOf(syscall(SYS_renameat2, AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE));
+    return ErrnoOf(syscall(SYS_renameat2, dir, from, dir, to, RENAME_NOREPLACE));
 #else
+    (void)dir;
     (void)from;
     (void)to;
     return ENOSYS;
@@ -62,13 +63,15 @@ bool DifferOnlyInCase(const Text& a, const Text& b) {
 
 RenameCalls SystemRenameCalls() {
     return {.RenameNoReplace = SystemRenameNoReplace,
-            .Link = [](const char* from, const char* to) { return ErrnoOf(::link(from, to)); },
-            .Unlink = [](const char* path) { return ErrnoOf(::unlink(path)); },
-            .Rename = [](const char* from, const char* to) { return ErrnoOf(::rename(from, to)); },
-            .Lstat = [](const char* path, struct stat& st) { return ErrnoOf(::lstat(path, &st)); },
+            .Link = [](int dir, const char* from, const char* to) { return ErrnoOf(::linkat(dir, from, dir, to, 0)); },
+            .Unlink = [](int dir, const char* path) { return ErrnoOf(::unlinkat(dir, path, 0)); },
+            .Rename = [](int dir, const char* from, const char* to) { return ErrnoOf(::renameat(dir, from, dir, to)); },
+            .Lstat = [](int dir, const char* path, struct stat& st) {
+                return ErrnoOf(::fstatat(dir, path, &st, AT_SYMLINK_NOFOLLOW));
+            },
             .CreateExclusive =
-                [](const char* path, int& fd) {
-                    fd = ::open(path, O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
+                [](int dir, const char* path, int& fd) {
+                    fd = ::openat(dir, path, O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
                     return fd < 0 ? errno : 0;
                 },
             .Fstat = [](int fd, struct stat& st) { return ErrnoOf(::fstat(fd, &st)); },
@@ -93,15 +96,15 @@ ErrorNumber PosixRenamer::Rename(const Text& fromPath, const Text& toPath) {
 }
 
 int PosixRenamer::MoveNoReplace(const char* from, const char* to) {
-    int err = calls_.RenameNoReplace(from, to);
+    int err = calls_.RenameNoReplace(DirectoryFd(), from, to);
     if (!FlagUnsupported(err)) return err;
 
-    err = calls_.Link(from, to);
+    err = calls_.Link(DirectoryFd(), from, to);
     if (err == 0) {
-        const int unlinkErr = calls_.Unlink(from);
+        const int unlinkErr = calls_.Unlink(DirectoryFd(), from);
         if (unlinkErr == 0) return 0;
         // Leave the file under its old name only.
-        calls_.Unlink(to);
+        calls_.Unlink(DirectoryFd(), to);
         return unlinkErr;
     }
     if (!LinkUnsupported(err)) return err;
@@ -118,7 +121,7 @@ int PosixRenamer::MoveNoReplace(const char* from, const char* to) {
 // replaced, as it could on any file system when it replaces ours.
 int PosixRenamer::MoveOntoPlaceholder(const char* from, const char* to) {
     int fd = -1;
-    int err = calls_.CreateExclusive(to, fd);
+    int err = calls_.CreateExclusive(DirectoryFd(), to, fd);
     if (err != 0) return err;
     struct stat held {};
     err = calls_.Fstat(fd, held);
@@ -129,9 +132,9 @@ int PosixRenamer::MoveOntoPlaceholder(const char* from, const char* to) {
     calls_.Close(fd);
     // Not ours any more (written to, linked, replaced): someone else's file, left alone.
     if (!ours) return err == 0 ? EEXIST : err;
-    err = calls_.Rename(from, to);
+    err = calls_.Rename(DirectoryFd(), from, to);
     int checkErr = 0;
-    if (err != 0 && IsOurPlaceholder(held, to, checkErr)) calls_.Unlink(to);
+    if (err != 0 && IsOurPlaceholder(held, to, checkErr)) calls_.Unlink(DirectoryFd(), to);
     return err;
 }
 
@@ -139,7 +142,7 @@ int PosixRenamer::MoveOntoPlaceholder(const char* from, const char* to) {
 // name. err is set when the check itself failed.
 bool PosixRenamer::IsOurPlaceholder(const struct stat& held, const char* path, int& err) {
     struct stat named {};
-    err = calls_.Lstat(path, named);
+    err = calls_.Lstat(DirectoryFd(), path, named);
     if (err == ENOENT) err = 0;  // removed meanwhile: not ours to act on
     return err == 0 && S_ISREG(named.st_mode) && named.st_dev == held.st_dev && named.st_ino == held.st_ino &&
            named.st_size == 0 && held.st_size == 0 && named.st_nlink == 1 && held.st_nlink == 1;
@@ -176,7 +179,7 @@ ErrorNumber PosixRenamer::MoveThroughTemporary(const std::string& from, const st
 // with the source.
 bool PosixRenamer::MayBeOneFile(const Text& fromPath, const Text& toPath, const char* from, const char* to) {
     struct stat a {}, b {};
-    if (calls_.Lstat(from, a) != 0 || calls_.Lstat(to, b) != 0 || a.st_dev != b.st_dev) return false;
+    if (calls_.Lstat(DirectoryFd(), from, a) != 0 || calls_.Lstat(DirectoryFd(), to, b) != 0 || a.st_dev != b.st_dev) return false;
     if (a.st_ino == b.st_ino) return true;
     return DifferOnlyInCase(fromPath, toPath) && a.st_mode == b.st_mode && a.st_size == b.st_size &&
            a.st_nlink == 1 && b.st_nlink == 1 && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
@@ -188,7 +191,7 @@ ErrorNumber PosixRenamer::NumberFor(int err, const std::string& from) {
     bool directoryMissing = false;
     if (err == ENOENT) {
         struct stat st {};
-        directoryMissing = calls_.Lstat((DirectoryPrefix(from) + ".").c_str(), st) != 0;
+        directoryMissing = calls_.Lstat(DirectoryFd(), (DirectoryPrefix(from) + ".").c_str(), st) != 0;
     }
     return ErrorNumberForErrno(err, directoryMissing);
 }

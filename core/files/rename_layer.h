@@ -1,45 +1,96 @@
 #pragma once
 // Renaming one file within its directory, never replacing an existing file.
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "base/error_numbers.h"
-#include "files/file_identity.h"
 #include "base/text.h"
+#include "files/file_identity.h"
+#include "files/open_directory.h"
 
 namespace morvane {
 
+// Works on names in the directory it entered (bare names), or on paths while
+// it has entered none.
 class FileRenamer {
 public:
+    FileRenamer() = default;
+    FileRenamer(FileRenamer&&) = default;
+    FileRenamer& operator=(FileRenamer&&) = default;
     virtual ~FileRenamer() = default;
-    // Renames the file at fromPath to toPath (full paths, same directory).
+    // Renames the file from to to (both in the same directory).
     // Returns ErrNone or an error number from error_numbers.h.
-    [[nodiscard]] virtual ErrorNumber Rename(const Text& fromPath, const Text& toPath) = 0;
-    // After Rename returned ErrLeftUnderTemporaryName: the full path the file
-    // now has. Empty after any other outcome.
+    [[nodiscard]] virtual ErrorNumber Rename(const Text& from, const Text& to) = 0;
+    // After Rename returned ErrLeftUnderTemporaryName: the name the file now
+    // has. Empty after any other outcome.
     virtual Text LastTemporaryName() const { return {}; }
 
-    // Which file path names now (see file_identity.h); doubles that keep
-    // names elsewhere answer for them.
-    virtual std::optional<FileIdentity> Identify(const Text& path) { return IdentityOf(path); }
-    // The name the file with that identity has in dir now.
-    virtual std::optional<Text> Find(const Text& dir, const FileIdentity& identity) {
-        return FindInDirectory(dir, identity);
+    // Opens dir for everything that follows until Leave; with expected, only
+    // when the directory at that path is still that one (ErrPathNotFound
+    // otherwise). Doubles that keep names elsewhere answer for them.
+    [[nodiscard]] virtual ErrorNumber Enter(const Text& dir, const std::optional<FileIdentity>& expected) {
+        return OpenDirectory::Open(dir, expected, directory_);
     }
+    virtual void Leave() { directory_.reset(); }
+    // The entered directory's own identity.
+    virtual std::optional<FileIdentity> DirectoryIdentity() const {
+        return directory_ ? directory_->Identity() : std::nullopt;
+    }
+
+    // Which file name refers to now (see file_identity.h).
+    virtual std::optional<FileIdentity> Identify(const Text& name) {
+        return directory_ ? directory_->IdentityOf(name) : IdentityOf(name);
+    }
+    // Whether name refers to the file with that identity now; cheaper than
+    // Identify where the file system can tell.
+    virtual bool Holds(const Text& name, const FileIdentity& identity) {
+        return directory_ ? directory_->Holds(name, identity) : IdentityOf(name) == identity;
+    }
+    // Every entry of the entered directory with its inode number from one read.
+    virtual std::optional<std::vector<std::pair<Text, std::uint64_t>>> ReadEntries() {
+        return directory_ ? directory_->ReadEntries() : std::nullopt;
+    }
+
+protected:
+    // The descriptor the renames are relative to.
+    int DirectoryFd() const { return directory_ ? directory_->Fd() : AT_FDCWD; }
+
+private:
+    std::optional<OpenDirectory> directory_;
 };
 
-// The system calls the renamer is built on. Each returns 0 or the errno
-// value of its failure; tests replace single calls to force a fallback.
+// Entered for as long as it lives.
+class EnteredDirectory {
+public:
+    EnteredDirectory(FileRenamer& renamer, const Text& dir, const std::optional<FileIdentity>& expected)
+        : renamer_(renamer), error_(renamer.Enter(dir, expected)) {}
+    ~EnteredDirectory() { renamer_.Leave(); }
+    EnteredDirectory(const EnteredDirectory&) = delete;
+    EnteredDirectory& operator=(const EnteredDirectory&) = delete;
+    ErrorNumber Error() const { return error_; }
+
+private:
+    FileRenamer& renamer_;
+    ErrorNumber error_;
+};
+
+// The system calls the renamer is built on, each relative to the directory
+// descriptor dir (AT_FDCWD for paths). Each returns 0 or the errno value of
+// its failure; tests replace single calls to force a fallback.
 struct RenameCalls {
-    std::function<int(const char* from, const char* to)> RenameNoReplace;  // renameat2, RENAME_NOREPLACE
-    std::function<int(const char* from, const char* to)> Link;
-    std::function<int(const char* path)> Unlink;
-    std::function<int(const char* from, const char* to)> Rename;  // plain rename, may replace
-    std::function<int(const char* path, struct stat& st)> Lstat;
-    // open(O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW, 0600): a new empty file, fd set on success.
-    std::function<int(const char* path, int& fd)> CreateExclusive;
+    std::function<int(int dir, const char* from, const char* to)> RenameNoReplace;  // renameat2, RENAME_NOREPLACE
+    std::function<int(int dir, const char* from, const char* to)> Link;            // linkat
+    std::function<int(int dir, const char* path)> Unlink;                           // unlinkat
+    std::function<int(int dir, const char* from, const char* to)> Rename;  // renameat, may replace
+    std::function<int(int dir, const char* path, struct stat& st)> Lstat;  // fstatat, no link followed
+    // openat(O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW, 0600): a new empty file, fd set on success.
+    std::function<int(int dir, const char* path, int& fd)> CreateExclusive;
     std::function<int(int fd, struct stat& st)> Fstat;
     std::function<int(int fd)> Close;
 };

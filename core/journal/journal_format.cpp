@@ -22,8 +22,13 @@ bool StorableDirectory(const Text& dir) {
 
 bool StorableName(const Text& name, bool mayBeEmpty) { return (mayBeEmpty && name.empty()) || IsPlainFileName(name); }
 
+bool StorableIdentity(const std::optional<FileIdentity>& id) {
+    return !id || (!id->Key.empty() && id->Key.size() <= MaxIdentityKeyBytes);
+}
+
 bool StorableEntry(const StoredEntry& e) {
-    return StorableName(e.OldName, false) && StorableName(e.PlannedName, false) && StorableName(e.TakenName, true);
+    return StorableIdentity(e.Identity) && StorableName(e.OldName, false) && StorableName(e.PlannedName, false) &&
+           StorableName(e.TakenName, true);
 }
 
 std::string_view StateWord(JournalState state) {
@@ -40,6 +45,21 @@ void AppendText(std::string& out, const Text& text) {
     out += std::to_string(bytes.size());
     out += ':';
     out += bytes;
+}
+
+void AppendIdentity(std::string& out, const std::optional<FileIdentity>& id) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    if (!id) {
+        out += '-';
+        return;
+    }
+    out += KindWord(id->Kind);
+    out += ':' + std::to_string(id->FileSystem) + ':' + std::to_string(id->Inode) + ':';
+    for (const char c : id->Key) {
+        const auto byte = static_cast<unsigned char>(c);
+        out += kDigits[byte >> 4];
+        out += kDigits[byte & 0xF];
+    }
 }
 
 std::string HexOf(std::uint32_t value) {
@@ -99,6 +119,32 @@ public:
         return Read::Ok;
     }
 
+    // "-" or "<kind>:<file system>:<inode>:<hex key>", followed by the terminator.
+    Read Identity(char terminator, std::optional<FileIdentity>& id) {
+        id.reset();
+        if (Literal("-") == Read::Ok) return Literal(std::string_view(&terminator, 1));
+        std::string_view word;
+        if (const Read r = Word(word, ':'); r != Read::Ok) return r;
+        const auto kind = KindFromWord(word);
+        if (!kind) return Read::Bad;
+        FileIdentity read{*kind, 0, 0, {}};
+        if (const Read r = Number(UINT64_MAX, ':', read.FileSystem); r != Read::Ok) return r;
+        if (const Read r = Number(UINT64_MAX, ':', read.Inode); r != Read::Ok) return r;
+        std::size_t i = 0;
+        for (; i < rest_.size() && rest_[i] != terminator; ++i) {
+            const char c = rest_[i];
+            if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')) || i >= 2 * MaxIdentityKeyBytes) return Read::Bad;
+        }
+        if (i == rest_.size()) return Read::Short;
+        if (i == 0 || i % 2 != 0) return Read::Bad;
+        auto nibble = [](char c) { return c <= '9' ? c - '0' : c - 'a' + 10; };
+        for (std::size_t j = 0; j < i; j += 2)
+            read.Key += static_cast<char>(nibble(rest_[j]) * 16 + nibble(rest_[j + 1]));
+        rest_.remove_prefix(i + 1);
+        id = std::move(read);
+        return Read::Ok;
+    }
+
     Read Word(std::string_view& word, char terminator) {
         const auto end = rest_.find(terminator);
         if (end == std::string_view::npos) return Read::Short;
@@ -123,17 +169,24 @@ bool ReadState(Cursor& in, JournalState& state) {
     return false;
 }
 
-// Version 1 knew no restored entries and ended each entry with a name that
-// was always empty; it is read and dropped.
+// Versions 1 and 2 named a file by device and inode number, which is no
+// identity: their entries are read without one, so that they are reported and
+// never acted on. Version 1 knew no restored entries and ended each entry with
+// a name that was always empty; it is read and dropped.
 bool ReadEntry(Cursor& in, std::uint64_t version, StoredEntry& e) {
-    std::uint64_t state = 0;
+    std::uint64_t state = 0, device = 0, inode = 0;
     Text unused;
     const bool first = version == 1;
-    bool ok = in.Literal("entry ") == Read::Ok && in.Number(UINT64_MAX, ' ', e.Device) == Read::Ok &&
-              in.Number(UINT64_MAX, ' ', e.Inode) == Read::Ok && in.Number(first ? 1 : 2, ' ', state) == Read::Ok &&
-              in.TextField(MaxFileNameBytes, ' ', e.OldName) == Read::Ok &&
-              in.TextField(MaxFileNameBytes, ' ', e.PlannedName) == Read::Ok &&
-              in.TextField(MaxFileNameBytes, first ? ' ' : '\n', e.TakenName) == Read::Ok;
+    bool ok = in.Literal("entry ") == Read::Ok;
+    if (version >= 3) {
+        ok = ok && in.Identity(' ', e.Identity) == Read::Ok;
+    } else {
+        ok = ok && in.Number(UINT64_MAX, ' ', device) == Read::Ok && in.Number(UINT64_MAX, ' ', inode) == Read::Ok;
+    }
+    ok = ok && in.Number(first ? 1 : 2, ' ', state) == Read::Ok &&
+         in.TextField(MaxFileNameBytes, ' ', e.OldName) == Read::Ok &&
+         in.TextField(MaxFileNameBytes, ' ', e.PlannedName) == Read::Ok &&
+         in.TextField(MaxFileNameBytes, first ? ' ' : '\n', e.TakenName) == Read::Ok;
     if (ok && first) ok = in.TextField(MaxFileNameBytes, '\n', unused) == Read::Ok && StorableName(unused, true);
     e.State = static_cast<StoredEntryState>(state);
     return ok && StorableEntry(e);
@@ -145,8 +198,10 @@ bool ReadBody(std::string_view body, std::uint64_t version, StoredJournal& journ
     Cursor in(body);
     std::uint64_t count = 0;
     if (!ReadState(in, journal.State)) return false;
-    if (in.Literal("directory ") != Read::Ok || in.TextField(MaxDirectoryBytes, '\n', journal.Directory) != Read::Ok ||
-        !StorableDirectory(journal.Directory))
+    const bool identities = version >= 3;
+    if (in.Literal("directory ") != Read::Ok ||
+        in.TextField(MaxDirectoryBytes, identities ? ' ' : '\n', journal.Directory) != Read::Ok ||
+        !StorableDirectory(journal.Directory) || (identities && in.Identity('\n', journal.DirectoryIdentity) != Read::Ok))
         return false;
     if (in.Literal("entries ") != Read::Ok || in.Number(MaxJournalEntries, '\n', count) != Read::Ok) return false;
     // Entries are kept as they are read, never reserved by the count: a
@@ -159,21 +214,62 @@ bool ReadBody(std::string_view body, std::uint64_t version, StoredJournal& journ
     return in.Left() == 0;
 }
 
+// The notes after the framed journal, each "<what> <CRC-32 of what>\n";
+// only a journal still running takes them. A last note cut short was never
+// written whole and is left out; any other note out of place is damage.
+bool ApplyNotes(std::string_view notes, StoredJournal& journal) {
+    if (!notes.empty() && journal.State != JournalState::Running) return false;
+    bool ended = false;
+    while (!notes.empty()) {
+        Cursor in(notes);
+        std::uint64_t index = 0;
+        Text taken;
+        Read r = in.Literal("ended ");
+        const bool end = r == Read::Ok;
+        if (r == Read::Bad) {
+            r = in.Literal("taken ");
+            if (r == Read::Ok) r = in.Number(MaxJournalEntries, ' ', index);
+            if (r == Read::Ok) r = in.TextField(MaxFileNameBytes, ' ', taken);
+        }
+        if (r == Read::Short) break;
+        const std::size_t what = notes.size() - in.Left();
+        if (r == Read::Bad || ended) return false;
+        if (in.Left() < kChecksumLineBytes) break;
+        if (notes.substr(what, kChecksumLineBytes) != HexOf(Crc32(notes.substr(0, what))) + "\n") return false;
+        if (end) {
+            ended = true;
+        } else {
+            if (index >= journal.Entries.size() || !IsPlainFileName(taken)) return false;
+            StoredEntry& entry = journal.Entries[static_cast<std::size_t>(index)];
+            entry.TakenName = std::move(taken);
+            entry.State = StoredEntryState::Renamed;
+        }
+        notes.remove_prefix(what + kChecksumLineBytes);
+    }
+    if (ended) journal.State = JournalState::Finished;
+    return true;
+}
+
 JournalProblem ProblemOf(Read r) { return r == Read::Short ? JournalProblem::Truncated : JournalProblem::Garbled; }
 
 }  // namespace
 
 std::optional<std::string> EncodeJournal(const StoredJournal& journal) {
-    if (!StorableDirectory(journal.Directory) || journal.Entries.size() > MaxJournalEntries) return std::nullopt;
+    if (!StorableDirectory(journal.Directory) || !StorableIdentity(journal.DirectoryIdentity) ||
+        journal.Entries.size() > MaxJournalEntries)
+        return std::nullopt;
     std::string body = "state ";
     body += StateWord(journal.State);
     body += "\ndirectory ";
     AppendText(body, journal.Directory);
+    body += ' ';
+    AppendIdentity(body, journal.DirectoryIdentity);
     body += "\nentries " + std::to_string(journal.Entries.size()) + "\n";
     for (const auto& e : journal.Entries) {
         if (!StorableEntry(e)) return std::nullopt;
-        body += "entry " + std::to_string(e.Device) + ' ' + std::to_string(e.Inode) + ' ' +
-                std::to_string(static_cast<int>(e.State));
+        body += "entry ";
+        AppendIdentity(body, e.Identity);
+        body += ' ' + std::to_string(static_cast<int>(e.State));
         for (const Text* field : {&e.OldName, &e.PlannedName, &e.TakenName}) {
             body += ' ';
             AppendText(body, *field);
@@ -193,6 +289,22 @@ std::optional<Text> DirectoryOfDamaged(std::string_view bytes) {
     if (in.TextField(MaxDirectoryBytes, '\n', directory) != Read::Ok || !StorableDirectory(directory))
         return std::nullopt;
     return directory;
+}
+
+std::optional<std::string> EncodeEndNotes(const std::vector<std::pair<std::size_t, Text>>& taken) {
+    std::string notes;
+    const auto line = [&notes](std::string body) {
+        body += ' ';
+        notes += body + HexOf(Crc32(body)) + "\n";
+    };
+    for (const auto& [index, name] : taken) {
+        if (!IsPlainFileName(name) || index >= MaxJournalEntries) return std::nullopt;
+        std::string body = "taken " + std::to_string(index) + ' ';
+        AppendText(body, name);
+        line(std::move(body));
+    }
+    line("ended");
+    return notes;
 }
 
 std::string FrameJournalBody(std::string_view body, int version) {
@@ -217,11 +329,12 @@ DecodedJournal DecodeJournal(std::string_view bytes) {
     r = in.Number(MaxJournalBytes, '\n', bodySize);
     if (r != Read::Ok) return {ProblemOf(r), {}};
     if (in.Left() < bodySize + kChecksumLineBytes) return {JournalProblem::Truncated, {}};
-    if (in.Left() > bodySize + kChecksumLineBytes) return {JournalProblem::Garbled, {}};
 
-    const std::size_t checked = bytes.size() - kChecksumLineBytes;
+    const std::size_t checked = bytes.size() - in.Left() + bodySize;
     const std::string_view body = bytes.substr(checked - bodySize, bodySize);
-    if (bytes.substr(checked) != HexOf(Crc32(bytes.substr(0, checked))) + "\n" || !ReadBody(body, version, out.Journal))
+    if (bytes.substr(checked, kChecksumLineBytes) != HexOf(Crc32(bytes.substr(0, checked))) + "\n" ||
+        !ReadBody(body, version, out.Journal) ||
+        !ApplyNotes(bytes.substr(checked + kChecksumLineBytes), out.Journal))
         return {JournalProblem::Garbled, {}};
     return out;
 }

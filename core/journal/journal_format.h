@@ -7,31 +7,44 @@
 //   "<CRC-32 of everything above, 8 lowercase hex digits>\n"
 // The body is
 //   "state running|finished|undone\n"
-//   "directory <text>\n"
+//   "directory <text> <identity>\n"
 //   "entries <count>\n"
 // and per entry
-//   "entry <device> <inode> <state 0|1|2> <old> <planned> <taken>\n"
-// (state: not renamed, renamed, restored by an undo). Version 1 files, still
-// read, had "<renamed 0|1>" and a last "<temporary>" field that was never used.
+//   "entry <identity> <state 0|1|2> <old> <planned> <taken>\n"
+// (state: not renamed, renamed, restored by an undo). Versions 1 and 2, still
+// read, named files by "<device> <inode>" (read as no identity: never acted
+// on) and had no directory identity; version 1 had "<renamed 0|1>" and a last
+// "<temporary>" field that was never used.
 // where every <text> is "<UTF-8 byte count>:<UTF-8 bytes>", so a name may hold
-// any character, a newline included. The version comes first so that a newer
-// layout is recognised before anything else is read; the byte count and the
-// checksum make every truncation and every damaged byte show.
+// any character, a newline included, and an <identity> is "-" (none) or
+// "<handle|birth|print>:<file system id>:<inode>:<key in lowercase hex>".
+// The version comes first so that a newer layout is recognised before
+// anything else is read; the byte count and the checksum make every
+// truncation and every damaged byte show.
+// A running journal may be followed, when its pass ends, by notes, each
+// followed by the checksum of its own bytes:
+//   "taken <entry number> <text> <CRC-32>\n"   the name the entry's file got
+//   "ended <CRC-32>\n"                          the pass ended (after its notes)
+// so that ending a pass appends a few bytes instead of writing the journal
+// again. A last note cut short (the writer died in the middle) is left out.
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "journal/stored_journal.h"
 
 namespace morvane {
 
-inline constexpr int JournalVersion = 2;
+inline constexpr int JournalVersion = 3;
 // Bounds that keep a damaged or hostile file from making the reader allocate
 // without limit.
 inline constexpr std::size_t MaxJournalBytes = 256u << 20;
 inline constexpr std::size_t MaxJournalEntries = 1000000;
 inline constexpr std::size_t MaxDirectoryBytes = 4096;
+inline constexpr std::size_t MaxIdentityKeyBytes = 512;
 
 // The file's bytes, or nothing when the journal cannot be stored faithfully:
 // a directory that is not an absolute path, a name that is not one plain file
@@ -51,6 +64,11 @@ DecodedJournal DecodeJournal(std::string_view bytes);
 // The directory a damaged journal names, where its line can still be read
 // whole: for telling the user which pass it was. Never acted on.
 std::optional<Text> DirectoryOfDamaged(std::string_view bytes);
+
+// The notes that record how a pass ended: the names taken by the renamed
+// entries (by their number in the stored journal), then the end itself.
+// Nothing when a name cannot be stored (see EncodeJournal).
+std::optional<std::string> EncodeEndNotes(const std::vector<std::pair<std::size_t, Text>>& taken);
 
 // The header, byte count and checksum around a body: the framing that
 // EncodeJournal puts around its body, for tests and the fuzz target to reach

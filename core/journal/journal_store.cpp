@@ -199,6 +199,15 @@ int JournalStore::Write(LockedJournal& lock, const StoredJournal& journal, Durab
     return 0;
 }
 
+int JournalStore::AppendEnd(LockedJournal& lock, std::string_view bytes) {
+    if (!lock.Held()) return EBADF;
+    if (::lseek(lock.Descriptor(), 0, SEEK_END) < 0) return errno;
+    if (const int err = WriteAll(lock.Descriptor(), bytes); err != 0) return err;
+    RemoveBeyondKept();
+    RemoveStrayTemporaries();
+    return 0;
+}
+
 int JournalStore::Remove(LockedJournal& lock) {
     if (!lock.Held()) return EBADF;
     const int err = ::unlink((dir_ + "/" + lock.FileName()).c_str()) == 0 ? 0 : errno;

@@ -89,6 +89,11 @@ public:
     // older one that is not running go.
     int Write(LockedJournal& lock, const StoredJournal& journal, Durability durability = Durability::Synced);
 
+    // Adds bytes at the end of a journal this process holds, without fsync:
+    // the notes that end a pass (see journal_format.h); the history is then
+    // trimmed as by Write of an ended journal. Returns 0 or an errno.
+    int AppendEnd(LockedJournal& lock, std::string_view bytes);
+
     // Deletes a journal this process holds (a damaged one included).
     int Remove(LockedJournal& lock);
 

@@ -1,11 +1,13 @@
 #pragma once
 // One rename pass's journal as it is kept on disk between runs of the
-// program: enough to put every file back by its inode, whatever name it has
-// when the journal is read again.
+// program: enough to put every file back by its identity, and to leave alone
+// every file that does not have it.
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "base/text.h"
+#include "files/file_identity.h"
 
 namespace morvane {
 
@@ -23,12 +25,11 @@ enum class StoredEntryState {
 };
 
 struct StoredEntry {
-    std::uint64_t Device = 0;  // st_dev and st_ino of the file before the pass
-    std::uint64_t Inode = 0;
     Text OldName;      // name in the directory before the pass
     Text PlannedName;  // name the pass means to give it
     Text TakenName;    // name it actually got ("-N" after a clash); empty until known
     StoredEntryState State = StoredEntryState::NotRenamed;
+    std::optional<FileIdentity> Identity;  // of the file when it was chosen; none: never acted on
 
     bool operator==(const StoredEntry&) const = default;
 };
@@ -37,6 +38,7 @@ struct StoredJournal {
     Text Directory;  // absolute path of the directory the pass renamed in
     JournalState State = JournalState::Running;
     std::vector<StoredEntry> Entries;
+    std::optional<FileIdentity> DirectoryIdentity;  // of that directory when the pass began
 
     bool operator==(const StoredJournal&) const = default;
 };

@@ -1,8 +1,8 @@
 #include "journal/stored_pass.h"
 
-#include "files/directory_path.h"
 #include "base/errno_mapping.h"
 #include "base/error_numbers.h"
+#include "journal/journal_format.h"
 #include "naming/file_name_rules.h"
 
 namespace morvane {
@@ -21,17 +21,16 @@ StoredEntryState StoredStateOf(EntryState state) {
 
 ErrorNumber StoreError(int err) { return err == 0 ? ErrNone : ErrorNumberForErrno(err, false); }
 
+bool Stored(const JournalEntry& entry) { return !entry.Planned.empty() && entry.State != EntryState::Gone; }
+
 }  // namespace
 
 StoredJournal ToStored(const RenameJournal& journal, JournalState state) {
-    StoredJournal stored{journal.Directory, state, {}};
+    StoredJournal stored{journal.Directory, state, {}, journal.DirectoryIdentity};
     for (const JournalEntry& entry : journal.Entries) {
-        if (entry.Planned.empty() || entry.State == EntryState::Gone) continue;
+        if (!Stored(entry)) continue;
         StoredEntry s;
-        if (entry.Identity) {
-            s.Device = entry.Identity->Device;
-            s.Inode = entry.Identity->Inode;
-        }
+        s.Identity = entry.Identity;
         s.OldName = entry.From;
         s.PlannedName = entry.Planned;
         s.State = StoredStateOf(entry.State);
@@ -42,14 +41,14 @@ StoredJournal ToStored(const RenameJournal& journal, JournalState state) {
 }
 
 RenameJournal FromStored(const StoredJournal& stored) {
-    RenameJournal journal{stored.Directory, {}};
+    RenameJournal journal{stored.Directory, {}, stored.DirectoryIdentity};
     for (const StoredEntry& s : stored.Entries) {
         JournalEntry entry;
         entry.From = s.OldName;
         entry.To = s.TakenName.empty() ? s.OldName : s.TakenName;
         entry.Extension = ExtensionOf(s.OldName);
         entry.Planned = s.PlannedName;
-        if (s.Inode != 0) entry.Identity = FileIdentity{s.Device, s.Inode};
+        entry.Identity = s.Identity;
         if (stored.State == JournalState::Running)
             entry.State = s.PlannedName != s.OldName ? EntryState::Interrupted : EntryState::NotRenamed;
         else if (s.State == StoredEntryState::Renamed)
@@ -63,14 +62,11 @@ RenameJournal FromStored(const StoredJournal& stored) {
 
 std::size_t CountRenamed(const RenameJournal& journal, FileRenamer& renamer) {
     std::size_t renamed = 0;
+    const EnteredDirectory entered(renamer, journal.Directory, journal.DirectoryIdentity);
     for (const JournalEntry& entry : journal.Entries) {
         if (entry.State != EntryState::Renamed && entry.State != EntryState::Interrupted) continue;
         // Known by its identity: not counted when it is back under its old name.
-        if (entry.Identity && renamer.Identify(JoinPath(journal.Directory, entry.From)) == entry.Identity) continue;
-        // Without one, a file that never left its old name cannot be told from a newcomer there.
-        if (!entry.Identity && entry.State == EntryState::Interrupted &&
-            renamer.Identify(JoinPath(journal.Directory, entry.From)))
-            continue;
+        if (entered.Error() == ErrNone && entry.Identity && renamer.Holds(entry.From, *entry.Identity)) continue;
         ++renamed;
     }
     return renamed;
@@ -84,6 +80,9 @@ bool HasRenamed(const RenameJournal& journal) {
 
 ErrorNumber StoredPassRecorder::Begin(const RenameJournal& planned) {
     if (store_.MakeReady() != 0) return ErrorNumber::JournalFolderUnusable;
+    storedIndex_.clear();
+    std::size_t next = 0;
+    for (const JournalEntry& entry : planned.Entries) storedIndex_.push_back(Stored(entry) ? next++ : std::size_t(-1));
     return StoreError(store_.Create(ToStored(planned, JournalState::Running), lock_));
 }
 
@@ -91,9 +90,16 @@ ErrorNumber StoredPassRecorder::End(const RenameJournal& done) {
     if (!lock_.Held()) return ErrUnexpected;
     // Nothing to undo: the pass leaves nothing in the history.
     if (!HasRenamed(done)) return StoreError(store_.Remove(lock_));
-    // Not synced: atomic against a crash of the program, and the journal
-    // written before the first rename already covers a power failure.
-    return StoreError(store_.Write(lock_, ToStored(done, JournalState::Finished), Durability::Lazy));
+    std::vector<std::pair<std::size_t, Text>> taken;
+    for (std::size_t i = 0; i < done.Entries.size() && i < storedIndex_.size(); ++i)
+        if (done.Entries[i].State == EntryState::Renamed && storedIndex_[i] != std::size_t(-1))
+            taken.emplace_back(storedIndex_[i], done.Entries[i].To);
+    const auto notes = EncodeEndNotes(taken);
+    if (!notes) return ErrUnexpected;
+    // Appended, not synced, the journal neither read nor encoded again: the
+    // journal written before the first rename already covers a power failure
+    // (a journal whose end is lost is recovered as an unfinished pass).
+    return StoreError(store_.AppendEnd(lock_, *notes));
 }
 
 ErrorNumber StoreAfterUndo(JournalStore& store, LockedJournal& lock, const RenameJournal& journal) {

@@ -3,6 +3,7 @@
 // its first rename and when it ends, and the journals found there later, for
 // the recovery after a killed pass, "Undo Last Rename" and the history.
 #include <cstddef>
+#include <vector>
 
 #include "journal/journal_store.h"
 #include "pass/rename_journal.h"
@@ -24,9 +25,10 @@ std::size_t CountRenamed(const RenameJournal& journal, FileRenamer& renamer);
 // Whether any file of the journal is still to be given its old name.
 bool HasRenamed(const RenameJournal& journal);
 
-// The pass's side of the store: one journal file, created before the first
-// rename (one fsync of the file and one of the directory) and rewritten
-// without fsync when the pass ends; locked from its creation until the
+// The pass's side of the store: one journal file, encoded and created once
+// before the first rename (one fsync of the file and one of the directory);
+// when the pass ends, the names taken are appended to it as notes, without
+// fsync and without reading or encoding it again; locked from its creation until the
 // recorder, or whoever took its lock, lets it go. A pass that renamed nothing
 // leaves no journal.
 class StoredPassRecorder final : public PassRecorder {
@@ -41,6 +43,7 @@ public:
 private:
     JournalStore& store_;
     LockedJournal lock_;
+    std::vector<std::size_t> storedIndex_;  // per journal entry: its number on disk, or npos when left out
 };
 
 // Writes the journal after an undo; a journal whose every file is back is

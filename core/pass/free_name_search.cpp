@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "files/directory_path.h"
 #include "base/error_numbers.h"
 #include "naming/file_name_rules.h"
 
@@ -25,12 +24,9 @@ Text Folded(const Text& text) {
 
 }  // namespace
 
-FreeNameSearch::FreeNameSearch(FileRenamer& renamer, Text directory, ClashRetry strategy)
-    : renamer_(renamer), directory_(std::move(directory)), strategy_(strategy) {}
+FreeNameSearch::FreeNameSearch(FileRenamer& renamer, ClashRetry strategy) : renamer_(renamer), strategy_(strategy) {}
 
-ErrorNumber FreeNameSearch::Rename(const Text& from, const Text& to) {
-    return renamer_.Rename(JoinPath(directory_, from), JoinPath(directory_, to));
-}
+ErrorNumber FreeNameSearch::Rename(const Text& from, const Text& to) { return renamer_.Rename(from, to); }
 
 ErrorNumber FreeNameSearch::Move(const Text& from, const Text& target, const Text& extension, Text& taken) {
     const std::size_t extLength = extension.size() <= target.size() ? extension.size() : 0;

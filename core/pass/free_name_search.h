@@ -18,7 +18,8 @@ enum class ClashRetry {
 
 class FreeNameSearch {
 public:
-    FreeNameSearch(FileRenamer& renamer, Text directory, ClashRetry strategy);
+    // renamer has entered the directory the names are in.
+    FreeNameSearch(FileRenamer& renamer, ClashRetry strategy);
 
     // Renames the file `from` (a bare name in the directory) to `target`, or,
     // while that is taken, to the numbered names; extension is the part of
@@ -37,7 +38,6 @@ private:
     void Freed(const Text& name);
 
     FileRenamer& renamer_;
-    Text directory_;
     ClashRetry strategy_;
     bool tooLong_ = false;
     // For each target that clashed: the first number not known to be taken.

@@ -2,7 +2,6 @@
 
 #include <dirent.h>
 
-#include "files/directory_path.h"
 #include "base/error_numbers.h"
 
 namespace morvane {
@@ -27,39 +26,29 @@ std::optional<NameSnapshot> NameSnapshot::Read(const Text& dir) {
     return snapshot;
 }
 
-std::optional<Text> NameSnapshot::NameIn(const Text& path) const {
-    const Text prefix = JoinPath(directory_, Text());
-    if (path.size() <= prefix.size() || path.compare(0, prefix.size(), prefix) != 0) return std::nullopt;
-    Text name = path.substr(prefix.size());
-    if (name.find(u'/') != Text::npos) return std::nullopt;
-    return name;
+ErrorNumber NameSnapshot::Enter(const Text& dir, const std::optional<FileIdentity>&) {
+    return dir == directory_ ? ErrNone : ErrPathNotFound;
 }
 
-ErrorNumber NameSnapshot::Rename(const Text& fromPath, const Text& toPath) {
-    const auto from = NameIn(fromPath);
-    const auto to = NameIn(toPath);
-    if (!from || !to) return ErrBadFileName;
-    if (!Contains(*from)) return ErrFileNotFound;
-    if (Contains(*to)) return ErrTargetExists;
-    const auto node = names_.find(*from);
+ErrorNumber NameSnapshot::Rename(const Text& from, const Text& to) {
+    if (from.find(u'/') != Text::npos || to.find(u'/') != Text::npos) return ErrBadFileName;
+    if (!Contains(from)) return ErrFileNotFound;
+    if (Contains(to)) return ErrTargetExists;
+    const auto node = names_.find(from);
     const std::uint64_t file = node->second;
     names_.erase(node);
-    names_.emplace(*to, file);
+    names_.emplace(to, file);
     return ErrNone;
 }
 
-std::optional<FileIdentity> NameSnapshot::Identify(const Text& path) {
-    const auto name = NameIn(path);
-    const auto found = name ? names_.find(*name) : names_.end();
+std::optional<FileIdentity> NameSnapshot::Identify(const Text& name) {
+    const auto found = names_.find(name);
     if (found == names_.end()) return std::nullopt;
-    return FileIdentity{0, found->second};
+    return FileIdentity{IdentityKind::Handle, 0, found->second, {}};
 }
 
-std::optional<Text> NameSnapshot::Find(const Text& dir, const FileIdentity& identity) {
-    if (dir != directory_) return std::nullopt;
-    for (const auto& [name, file] : names_)
-        if (identity == FileIdentity{0, file}) return name;
-    return std::nullopt;
+std::optional<std::vector<std::pair<Text, std::uint64_t>>> NameSnapshot::ReadEntries() {
+    return std::vector<std::pair<Text, std::uint64_t>>(names_.begin(), names_.end());
 }
 
 }  // namespace morvane

@@ -19,19 +19,22 @@ public:
     // out: no composed name can ever be one of them.
     static std::optional<NameSnapshot> Read(const Text& dir);
 
-    // fromPath and toPath are paths in the snapshot's directory.
-    [[nodiscard]] ErrorNumber Rename(const Text& fromPath, const Text& toPath) override;
+    // Names in the snapshot's directory.
+    [[nodiscard]] ErrorNumber Rename(const Text& from, const Text& to) override;
+    // Only the snapshot's own directory can be entered; nothing on disk is opened.
+    [[nodiscard]] ErrorNumber Enter(const Text& dir, const std::optional<FileIdentity>& expected) override;
+    void Leave() override {}
+    std::optional<FileIdentity> DirectoryIdentity() const override { return std::nullopt; }
     // Each name stands for one file of its own, which keeps its identity
     // when it is renamed in the snapshot.
-    std::optional<FileIdentity> Identify(const Text& path) override;
-    std::optional<Text> Find(const Text& dir, const FileIdentity& identity) override;
+    std::optional<FileIdentity> Identify(const Text& name) override;
+    bool Holds(const Text& name, const FileIdentity& identity) override { return Identify(name) == identity; }
+    std::optional<std::vector<std::pair<Text, std::uint64_t>>> ReadEntries() override;
 
     bool Contains(const Text& name) const { return names_.count(name) != 0; }
     std::size_t Size() const { return names_.size(); }
 
 private:
-    std::optional<Text> NameIn(const Text& path) const;
-
     Text directory_;
     std::unordered_map<Text, std::uint64_t> names_;  // name -> its file's number
 };

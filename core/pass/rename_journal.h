@@ -24,14 +24,15 @@ struct JournalEntry {
     Text Extension;  // of the listed name: clash numbers go in front of it
     EntryState State = EntryState::NotRenamed;
     Text Planned;    // the name the plan gave it, before any clash
-    // The file itself, taken when the pass started: the undo finds it by
-    // this whatever name it has now. Unknown for a file that was not there.
+    // The file itself, taken when it was chosen: the undo acts only on the
+    // file that has it. Unknown for a file that was not there: never acted on.
     std::optional<FileIdentity> Identity;
 };
 
 struct RenameJournal {
     Text Directory;                     // where the pass worked
     std::vector<JournalEntry> Entries;  // one per covered list entry, in list order
+    std::optional<FileIdentity> DirectoryIdentity;  // the directory itself: another one there is not undone
 };
 
 // Where a pass records what it does, so that it can be undone after the

@@ -3,6 +3,9 @@
 // calls these, and shows what they return.
 #include <vector>
 
+#include <cstddef>
+
+#include "files/open_directory.h"
 #include "pass/free_name_search.h"
 #include "naming/mask_analysis.h"
 #include "naming/name_plan.h"
@@ -24,30 +27,41 @@ struct PassResult {
 // be accessed, or whose next numbered name would be too long, is left and
 // counted as skipped; any other failure ends the pass there, the files before
 // it keeping their new names.
-// Each file's identity is taken before the first rename and recorded by
-// recorder (when given) before any file is touched; right before its rename a
-// file whose name now refers to another file is skipped.
+// The directory is opened once and every rename is relative to it. The
+// identities are those of chosen (when given: a directory that is not the
+// one chosen ends the pass with ErrPathNotFound before anything is touched),
+// otherwise taken before the first rename; they are recorded by recorder
+// (when given) before any file is touched. A file with no identity, or whose
+// name refers to another file right before its rename, is skipped.
 PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer& renamer,
-                        ClashRetry retry = ClashRetry::Remembered, PassRecorder* recorder = nullptr);
+                        ClashRetry retry = ClashRetry::Remembered, PassRecorder* recorder = nullptr,
+                        const ChosenFiles* chosen = nullptr);
 
 // "Rename": composes the plan for the listed files by analysis and options and
 // applies it in dirPath. exampleName is the example's name, where a numeric
 // mask is looked for again. FilesSkipped also tells of listed files past the
-// last entry a pass covers.
+// last entry a pass covers. chosen, when given, holds the identities taken
+// when the files were chosen.
 PassResult RunRenamePass(const std::vector<Text>& listed, const MaskAnalysis& analysis, const Text& dirPath,
                          const Options& options, const Text& exampleName, FileRenamer& renamer,
-                         PassRecorder* recorder = nullptr);
+                         PassRecorder* recorder = nullptr, const ChosenFiles* chosen = nullptr);
 
 struct UndoOutcome {
     ErrorNumber FirstError = ErrNone;  // ErrNone: every renamed file has an old name again
+    std::size_t Restored = 0;          // given their old names by this undo
+    std::size_t AlreadyBack = 0;       // found under their old names already
+    std::vector<Text> NotFound;        // old names of the files found nowhere, each reported once
 };
 
 // "Undo": renames every renamed file of the journal back, last first, taking
-// a numbered name where its old name is taken meanwhile. A file is found by
-// its identity wherever it is in the directory now; one that is not there is
-// reported once (ErrFileNotFound) and marked Gone. A file that cannot be
-// renamed back does not stop the others; its entry stays for the next
-// "Undo", and the first such failure is returned.
+// a numbered name where its old name is taken meanwhile, in the journal's
+// directory only while it is still the one the pass worked in. A file is the
+// one with its recorded identity: at its journalled names first, then, where
+// the file system keeps inode numbers, wherever one read of the directory
+// shows it; without inodes it is never looked for under other names. One that
+// is found nowhere is reported once (ErrFileNotFound, by name) and marked
+// Gone. A file that cannot be renamed back does not stop the others; its
+// entry stays for the next "Undo", and the first such failure is returned.
 UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetry retry = ClashRetry::Remembered);
 
 }  // namespace morvane

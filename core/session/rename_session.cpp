@@ -51,6 +51,8 @@ SessionResult RenameSession::Choose(const Text& directory, std::vector<Text> nam
     if (state_ == SessionState::Reviewing) return Answer(SessionResult{}, true);
     directory_ = directory;
     listed_ = std::move(names);
+    // The files as they are now: a pass renames these very files, in this very directory, or none.
+    chosen_ = TakeIdentities(directory_, listed_);
     example_ = listed_.empty() ? Text() : listed_.front();
     mask_.clear();
     state_ = example_.empty() ? SessionState::Empty : SessionState::Chosen;
@@ -104,7 +106,7 @@ RenameOutcome RenameSession::Rename() {
         // pass is never turned back; otherwise an empty pass is reviewed.
         out.ReviewKept = state_ == SessionState::Reviewing;
         if (!out.ReviewKept) {
-            review_ = RenameJournal{directory_, {}};
+            review_ = RenameJournal{directory_, {}, {}};
             reviewLock_.Release();
             state_ = SessionState::Reviewing;
         }
@@ -124,7 +126,7 @@ RenameOutcome RenameSession::Rename() {
         return Answer(out);
     }
     StoredPassRecorder recorder(*store_);
-    PassResult pass = RunRenamePass(listed_, analysis_, directory_, options_, example_, renamer_, &recorder);
+    PassResult pass = RunRenamePass(listed_, analysis_, directory_, options_, example_, renamer_, &recorder, &chosen_);
     out.Renamed = CountState(pass.Journal, EntryState::Renamed);
     out.FilesSkipped = pass.FilesSkipped;
     if (pass.Error != ErrNone) {

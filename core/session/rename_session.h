@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "base/error_numbers.h"
+#include "files/open_directory.h"
 #include "files/rename_layer.h"
 #include "journal/journal_store.h"
 #include "naming/mask_analysis.h"
@@ -153,6 +154,7 @@ private:
     SessionState state_ = SessionState::Empty;
     Text directory_;
     std::vector<Text> listed_;
+    ChosenFiles chosen_;  // the directory's and the listed files' identities when they were chosen
     Text example_;
     Text mask_;
     MaskAnalysis analysis_;

@@ -23,4 +23,15 @@ struct FaultInjectingRenamer : morvane::FileRenamer {
         return !TouchDisk ? morvane::ErrNone : Inner ? Inner->Rename(from, to) : Real.Rename(from, to);
     }
     morvane::Text LastTemporaryName() const override { return Real.LastTemporaryName(); }
+    // The renames go through whichever renamer acts, so that one enters the directory too.
+    morvane::ErrorNumber Enter(const morvane::Text& dir, const std::optional<morvane::FileIdentity>& expected) override {
+        const morvane::ErrorNumber err = FileRenamer::Enter(dir, expected);
+        if (err != morvane::ErrNone || !TouchDisk) return err;
+        return Inner ? Inner->Enter(dir, expected) : Real.Enter(dir, expected);
+    }
+    void Leave() override {
+        FileRenamer::Leave();
+        Real.Leave();
+        if (Inner) Inner->Leave();
+    }
 };

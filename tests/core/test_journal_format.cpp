@@ -17,18 +17,27 @@ TEST(JournalFormat, WhatIsWrittenReadsBackEqual) {
     Text longest;
     for (int i = 0; i < 63; ++i) longest += fourBytes;  // 252 bytes
     const struct { const char* name; StoredJournal journal; } rows[] = {
-        {"no entries", {u"/", JournalState::Running, {}}},
+        {"no entries", {u"/", JournalState::Running, {}, std::nullopt}},
         {"before the pass", RunningJournal(u"/home/me/Photos")},
         {"after the pass", FinishedJournal(u"/home/me/Photos")},
-        {"undone", {u"/x", JournalState::Undone, {JournalEntry(1, u"a", u"b", u"b-1")}}},
+        {"undone", {u"/x", JournalState::Undone, {JournalEntry(1, u"a", u"b", u"b-1")}, std::nullopt}},
         {"names holding the layout's own characters",
          {u"/a b/c\nd:1", JournalState::Running,
           {JournalEntry(1, u"line\nbreak", u"3:abc"), JournalEntry(2, u"entry 1 2 0 1:a", u" ", u"\n"),
-           JournalEntry(3, u"caf\u00e9 " + fourBytes, u"\u00c9t\u00e9:" + fourBytes)}}},
+           JournalEntry(3, u"caf\u00e9 " + fourBytes, u"\u00c9t\u00e9:" + fourBytes)},
+          std::nullopt}},
         {"largest numbers and longest name",
          {u"/d", JournalState::Finished,
-          {{ULLONG_MAX, ULLONG_MAX, Text(255, u'n'), Text(85, u'\u20ac'), longest, StoredEntryState::Renamed},
-           JournalEntry(2, u"a", u"b", {}, StoredEntryState::Restored)}}},
+          {{Text(255, u'n'), Text(85, u'\u20ac'), longest, StoredEntryState::Renamed,
+            FileIdentity{IdentityKind::Handle, ULLONG_MAX, ULLONG_MAX, std::string(MaxIdentityKeyBytes, '\xff')}},
+           JournalEntry(2, u"a", u"b", {}, StoredEntryState::Restored)},
+          std::nullopt}},
+        {"every kind of identity, and none",
+         {u"/d", JournalState::Finished,
+          {{u"a", u"b", u"b", StoredEntryState::Renamed, FileIdentity{IdentityKind::InodeBirth, 7, 12, std::string("f\0\x01\x02", 4)}},
+           {u"c", u"d", u"d", StoredEntryState::Renamed, FileIdentity{IdentityKind::Fingerprint, 0, 0, "f0123456789"}},
+           {u"e", u"f", {}, StoredEntryState::NotRenamed, std::nullopt}},
+          FileIdentity{IdentityKind::Fingerprint, 0, 0, "d"}}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -59,7 +68,8 @@ TEST(JournalFormat, EveryChangedByteIsRejected) {
 }
 
 TEST(JournalFormat, ReadsNothingButWhatTheWriterWrites) {
-    const std::string body = "state running\ndirectory 4:/tmp\nentries 1\nentry 1 2 0 1:a 1:b 0:\n";
+    const std::string body = "state running\ndirectory 4:/tmp birth:1:9:6400\nentries 1\nentry handle:1:2:66ab 0 1:a 1:b 0:\n";
+    const std::string secondVersionBody = "state running\ndirectory 4:/tmp\nentries 1\nentry 1 2 0 1:a 1:b 0:\n";
     const std::string firstVersionBody = "state running\ndirectory 4:/tmp\nentries 1\nentry 1 2 0 1:a 1:b 0: 0:\n";
     const std::string whole = FrameJournalBody(body);
     const auto withBody = [](std::string from, std::string_view what, std::string_view with) {
@@ -69,18 +79,20 @@ TEST(JournalFormat, ReadsNothingButWhatTheWriterWrites) {
         {"well-formed", whole, JournalProblem::None},
         {"empty file", "", JournalProblem::Truncated},
         {"another kind of file", "<?xml version=\"1.0\"?>\n", JournalProblem::Garbled},
-        {"next version", "MORVANE-JOURNAL 3\n" + whole.substr(18), JournalProblem::FutureVersion},
+        {"next version", "MORVANE-JOURNAL 4\n" + whole.substr(18), JournalProblem::FutureVersion},
+        {"second version: device and inode, read as no identity", FrameJournalBody(secondVersionBody, 2), JournalProblem::None},
         {"first version", FrameJournalBody(firstVersionBody, 1), JournalProblem::None},
-        {"first version without its last name", FrameJournalBody(body, 1), JournalProblem::Garbled},
+        {"first version without its last name", FrameJournalBody(secondVersionBody, 1), JournalProblem::Garbled},
         {"first version with a restored entry", FrameJournalBody("state running\ndirectory 4:/tmp\nentries 1\nentry 1 2 2 1:a 1:b 0: 0:\n", 1),
          JournalProblem::Garbled},
-        {"a last name the first version had", FrameJournalBody(firstVersionBody), JournalProblem::Garbled},
+        {"a last name the first version had", FrameJournalBody(firstVersionBody, 2), JournalProblem::Garbled},
+        {"device and inode in this version", FrameJournalBody(secondVersionBody), JournalProblem::Garbled},
         {"later version, another layout", "MORVANE-JOURNAL 17\n\x01\x02", JournalProblem::FutureVersion},
         {"version 0", "MORVANE-JOURNAL 0\n" + whole.substr(18), JournalProblem::Garbled},
         {"version with a leading zero", "MORVANE-JOURNAL 01\n" + whole.substr(18), JournalProblem::Garbled},
         {"bytes after the checksum", whole + "\n", JournalProblem::Garbled},
         {"checksum in capitals", whole.substr(0, whole.size() - 9) + "ABCDEF12\n", JournalProblem::Garbled},
-        {"body size past the bound", "MORVANE-JOURNAL 1\n99999999999\n", JournalProblem::Garbled},
+        {"body size past the bound", "MORVANE-JOURNAL 2\n99999999999\n", JournalProblem::Garbled},
         // Bodies with a correct checksum: only their layout can refuse them.
         {"unknown state", withBody(body, "running", "paused"), JournalProblem::Garbled},
         {"relative directory", withBody(body, "4:/tmp", "3:tmp"), JournalProblem::Garbled},
@@ -94,9 +106,17 @@ TEST(JournalFormat, ReadsNothingButWhatTheWriterWrites) {
         {"fewer entries than counted", withBody(body, "entries 1", "entries 2"), JournalProblem::Garbled},
         {"more entries than counted", withBody(body, "entries 1", "entries 0"), JournalProblem::Garbled},
         {"count past what the body holds", withBody(body, "entries 1", "entries 999999"), JournalProblem::Garbled},
-        {"number with a leading zero", withBody(body, "entry 1", "entry 01"), JournalProblem::Garbled},
-        {"inode past 64 bits", withBody(body, " 2 0 ", " 18446744073709551616 0 "), JournalProblem::Garbled},
-        {"entry state 3", withBody(body, " 2 0 ", " 2 3 "), JournalProblem::Garbled},
+        {"number with a leading zero", withBody(body, "handle:1", "handle:01"), JournalProblem::Garbled},
+        {"inode past 64 bits", withBody(body, ":2:", ":18446744073709551616:"), JournalProblem::Garbled},
+        {"entry state 3", withBody(body, " 0 1:a", " 3 1:a"), JournalProblem::Garbled},
+        {"unknown kind of identity", withBody(body, "handle:", "inode:"), JournalProblem::Garbled},
+        {"identity without its key", withBody(body, ":66ab ", ": "), JournalProblem::Garbled},
+        {"key of odd length", withBody(body, ":66ab ", ":66a "), JournalProblem::Garbled},
+        {"key in capitals", withBody(body, ":66ab ", ":66AB "), JournalProblem::Garbled},
+        {"key past its bound", withBody(body, ":66ab ", ":" + std::string(2 * MaxIdentityKeyBytes + 2, 'a') + " "),
+         JournalProblem::Garbled},
+        {"directory without identity", withBody(body, " birth:1:9:6400", ""), JournalProblem::Garbled},
+        {"no identity", withBody(body, "handle:1:2:66ab", "-"), JournalProblem::None},
         {"text longer than its line", withBody(body, "0:\n", "5:\n"), JournalProblem::Garbled},
         {"no final newline", FrameJournalBody(body.substr(0, body.size() - 1)), JournalProblem::Garbled},
     };
@@ -105,29 +125,65 @@ TEST(JournalFormat, ReadsNothingButWhatTheWriterWrites) {
 }
 
 TEST(JournalFormat, RefusesToStoreWhatItCouldNotReadBack) {
-    const auto with = [](StoredEntry e) { return StoredJournal{u"/d", JournalState::Running, {std::move(e)}}; };
+    const auto with = [](StoredEntry e) { return StoredJournal{u"/d", JournalState::Running, {std::move(e)}, std::nullopt}; };
     const struct { const char* name; StoredJournal journal; } rows[] = {
         // The reader's own checks refuse the rest (see the rows above).
-        {"relative directory", {u"d", JournalState::Running, {}}},
+        {"relative directory", {u"d", JournalState::Running, {}, std::nullopt}},
         {"empty planned name", with(JournalEntry(1, u"a", u""))},
         {"unpaired surrogate", with(JournalEntry(1, u"a", Text(1, u'\xD800')))},
         {"taken name \".\"", with(JournalEntry(1, u"a", u"b", u"."))},
+        {"identity with an empty key", with({u"a", u"b", {}, StoredEntryState::NotRenamed, FileIdentity{IdentityKind::Handle, 1, 2, ""}})},
     };
     for (const auto& row : rows) EXPECT_FALSE(EncodeJournal(row.journal)) << row.name;
 }
 
+TEST(JournalFormat, NotesAppendedWhenAPassEndsAreReadIntoTheJournal) {
+    const std::string running = *EncodeJournal(RunningJournal(u"/home/me/Photos"));
+    const std::string notes = *EncodeEndNotes({{0, u"P0001-1.jpg"}, {2, u"Photo"}});
+    const std::string lastTaken = notes.substr(0, notes.rfind("ended"));
+    struct Row { const char* name; std::string bytes; JournalProblem problem; JournalState state; std::vector<Text> taken; };
+    const Row rows[] = {
+        {"names taken and the end", running + notes, JournalProblem::None, JournalState::Finished,
+         {u"P0001-1.jpg", u"", u"Photo"}},
+        {"the end alone: nothing renamed", running + *EncodeEndNotes({}), JournalProblem::None,
+         JournalState::Finished, {u"", u"", u""}},
+        {"names without the end: the pass never ended", running + lastTaken, JournalProblem::None,
+         JournalState::Running, {u"P0001-1.jpg", u"", u"Photo"}},
+        {"the last note cut short is left out", running + notes.substr(0, notes.size() - 3), JournalProblem::None,
+         JournalState::Running, {u"P0001-1.jpg", u"", u"Photo"}},
+        {"a damaged note", running + "x" + notes.substr(1), JournalProblem::Garbled, JournalState::Running, {}},
+        {"a note after the end", running + notes + lastTaken, JournalProblem::Garbled, JournalState::Running, {}},
+        {"notes after a journal that is not running", *EncodeJournal(FinishedJournal(u"/d")) + notes,
+         JournalProblem::Garbled, JournalState::Running, {}},
+        {"an entry number past the entries", running + *EncodeEndNotes({{3, u"x"}}), JournalProblem::Garbled,
+         JournalState::Running, {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const DecodedJournal read = DecodeJournal(row.bytes);
+        ASSERT_EQ(read.Problem, row.problem);
+        if (row.problem != JournalProblem::None) continue;
+        EXPECT_EQ(read.Journal.State, row.state);
+        std::vector<Text> taken;
+        for (const StoredEntry& entry : read.Journal.Entries) taken.push_back(entry.TakenName);
+        EXPECT_EQ(taken, row.taken);
+    }
+    EXPECT_FALSE(EncodeEndNotes({{0, u"a/b"}})) << "a name that is not one plain file name";
+}
+
 TEST(JournalFormat, AFirstVersionJournalReadsAsTheSamePass) {
-    // Journals of the previous version stay on users' disks: their unused
-    // last name is dropped, whatever it held.
+    // Journals of the first version stay on users' disks: their unused last
+    // name is dropped, whatever it held, and their device and inode numbers
+    // are no identity: the pass is offered, its files never acted on.
     const struct { const char* name; std::string entry; StoredEntry read; } rows[] = {
-        {"renamed, last name empty", "entry 5 6 1 1:a 1:b 3:b-1 0:\n", {5, 6, u"a", u"b", u"b-1", StoredEntryState::Renamed}},
-        {"not renamed, last name set", "entry 5 6 0 1:a 1:b 0: 3:.mv\n", {5, 6, u"a", u"b", u"", StoredEntryState::NotRenamed}},
+        {"renamed, last name empty", "entry 5 6 1 1:a 1:b 3:b-1 0:\n", {u"a", u"b", u"b-1", StoredEntryState::Renamed, std::nullopt}},
+        {"not renamed, last name set", "entry 5 6 0 1:a 1:b 0: 3:.mv\n", {u"a", u"b", u"", StoredEntryState::NotRenamed, std::nullopt}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const DecodedJournal read =
             DecodeJournal(FrameJournalBody("state finished\ndirectory 2:/d\nentries 1\n" + row.entry, 1));
         ASSERT_EQ(read.Problem, JournalProblem::None);
-        EXPECT_EQ(read.Journal, (StoredJournal{u"/d", JournalState::Finished, {row.read}}));
+        EXPECT_EQ(read.Journal, (StoredJournal{u"/d", JournalState::Finished, {row.read}, std::nullopt}));
     }
 }

@@ -14,6 +14,7 @@
 #include "fault_injecting_renamer.h"
 #include "pass/rename_pass.h"
 #include "journal/stored_pass.h"
+#include "killing_renamer.h"
 #include "temp_dir.h"
 
 using namespace morvane;
@@ -28,33 +29,22 @@ RenameCalls CaseIgnoring(const std::string& dir, int killBeforeStepBack) {
         for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
         return s;
     };
-    auto spelling = [dir, folded](const std::string& path) -> std::string {
-        const std::string wanted = folded(path.substr(path.rfind('/') + 1));
+    // name is relative to the pass's directory.
+    auto spelling = [dir, folded](const std::string& name) -> std::string {
         for (const auto& entry : std::filesystem::directory_iterator(dir))
-            if (folded(entry.path().filename().string()) == wanted) return entry.path().string();
-        return path;
+            if (folded(entry.path().filename().string()) == folded(name)) return entry.path().filename().string();
+        return name;
     };
     const auto real = calls.RenameNoReplace;
-    calls.RenameNoReplace = [=](const char* from, const char* to) {
-        if (killBeforeStepBack && std::string(from).find("/.morvane-") != std::string::npos) raise(SIGKILL);
+    calls.RenameNoReplace = [=](int d, const char* from, const char* to) {
+        if (killBeforeStepBack && std::string(from).starts_with(".morvane-")) raise(SIGKILL);
         if (spelling(to) != to) return EEXIST;
-        return real(from, to);
+        return real(d, from, to);
     };
     const auto lstat = calls.Lstat;
-    calls.Lstat = [=](const char* path, struct stat& st) { return lstat(spelling(path).c_str(), st); };
+    calls.Lstat = [=](int d, const char* path, struct stat& st) { return lstat(d, spelling(path).c_str(), st); };
     return calls;
 }
-
-// Counts the renames and kills its own process before the one numbered killAt.
-struct KillingRenamer : FileRenamer {
-    PosixRenamer real;
-    int calls = 0, killAt;
-    KillingRenamer(RenameCalls system, int k) : real(std::move(system)), killAt(k) {}
-    ErrorNumber Rename(const Text& from, const Text& to) override {
-        if (++calls == killAt) raise(SIGKILL);
-        return real.Rename(from, to);
-    }
-};
 
 }  // namespace
 

@@ -21,8 +21,8 @@ using namespace morvane;
 // The system's calls with renameat2 and link answering the given errno (0: the real call).
 static RenameCalls Forced(int rename, int link) {
     RenameCalls calls = SystemRenameCalls();
-    if (rename) calls.RenameNoReplace = [rename](const char*, const char*) { return rename; };
-    if (link) calls.Link = [link](const char*, const char*) { return link; };
+    if (rename) calls.RenameNoReplace = [rename](int, const char*, const char*) { return rename; };
+    if (link) calls.Link = [link](int, const char*, const char*) { return link; };
     return calls;
 }
 
@@ -38,7 +38,7 @@ TEST(RenameLayer, EveryFallbackRenamesButNeverReplaces) {
         ASSERT_EQ(::link(dir.At("taken").c_str(), dir.At("twin").c_str()), 0);
         int plain = 0;  // plain renames: only onto a placeholder
         RenameCalls calls = Forced(rename, link);
-        calls.Rename = [&plain, real = calls.Rename](const char* f, const char* t) { return ++plain, real(f, t); };
+        calls.Rename = [&plain, real = calls.Rename](int d, const char* f, const char* t) { return ++plain, real(d, f, t); };
         PosixRenamer renamer(calls);
         EXPECT_EQ(renamer.Rename(T(dir.At("a")), T(dir.At("taken"))), 58);
         EXPECT_EQ(renamer.Rename(T(dir.At("taken")), T(dir.At("twin"))), 58);  // two names of one file, not a case change
@@ -77,16 +77,16 @@ TEST(RenameLayer, CaseOnlyChangeGoesThroughATemporaryNameAndNeverHidesTheFile) {
         const std::string lower = dir.At("photo"), upper = dir.At("Photo");
         const RenameCalls real = SystemRenameCalls();
         RenameCalls calls = real;
-        calls.Lstat = [=](const char* p, struct stat& st) {
-            const int err = real.Lstat(p == upper ? lower.c_str() : p, st);
+        calls.Lstat = [=](int d, const char* p, struct stat& st) {
+            const int err = real.Lstat(d, p == upper ? lower.c_str() : p, st);
             if (p == upper && row.ownInodePerSpelling) st.st_ino += 1000;
             return err;
         };
-        calls.RenameNoReplace = [&](const char* f, const char* t) {
-            if (t != upper) return real.RenameNoReplace(f, t);
+        calls.RenameNoReplace = [&](int d, const char* f, const char* t) {
+            if (t != upper) return real.RenameNoReplace(d, f, t);
             if (access(lower.c_str(), F_OK) == 0) return EEXIST;
             if (row.oldNameTaken) dir.Write("photo", "O");
-            return row.secondStep ? row.secondStep : real.RenameNoReplace(f, t);
+            return row.secondStep ? row.secondStep : real.RenameNoReplace(d, f, t);
         };
         PosixRenamer renamer(calls);
         EXPECT_EQ(renamer.Rename(T(lower), T(upper)), row.number);
@@ -102,7 +102,9 @@ TEST(RenameLayer, RefusalsAndHalfDoneMovesLeaveTheOldName) {
     const Text a = T(dir.At("a")), b = T(dir.At("b"));
     EXPECT_EQ(PosixRenamer(Forced(EPERM, EXDEV)).Rename(a, b), 75);  // a refusal, not a reason to fall back
     RenameCalls unlinkRefused = Forced(EINVAL, 0);
-    unlinkRefused.Unlink = [real = unlinkRefused.Unlink](const char* p) { return std::string_view(p).ends_with("/a") ? EBUSY : real(p); };
+    unlinkRefused.Unlink = [real = unlinkRefused.Unlink](int d, const char* p) {
+        return std::string_view(p).ends_with("/a") ? EBUSY : real(d, p);
+    };
     EXPECT_EQ(PosixRenamer(unlinkRefused).Rename(a, b), 75);
     EXPECT_EQ(PosixRenamer().Rename(a, Text(u"/tmp/\xD800")), 52);
     const auto rename = [&] { return NumberOf(PosixRenamer().Rename(a, b)); };

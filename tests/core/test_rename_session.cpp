@@ -1,6 +1,9 @@
 // The session on real directories: every operation in every state, with the
 // state it leads to, the files on disk and what the history holds; then the
 // roads that once lost an undo.
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -166,21 +169,26 @@ TEST_F(RenameSessionTest, NoJournalFolderMeansNoPass) {
 
 TEST_F(RenameSessionTest, APassThatFailedPartWayStaysUndoableThroughASecondRename) {
     Fresh();
-    renamer.Fault = [](const Text& from) { return from.ends_with(u"/b.txt") ? ErrIoError : ErrNone; };
+    renamer.Fault = [](const Text& from) { return from == u"b.txt" ? ErrIoError : ErrNone; };
     Analyse();
     const RenameOutcome failed = session->Rename();
     EXPECT_EQ(std::pair(NumberOf(failed.Error), failed.Renamed), std::pair(57, std::size_t{1}));
     EXPECT_EQ(failed.State, Extracted);
     EXPECT_EQ(session->Listed().size(), 2u);
     renamer.Fault = nullptr;
-    // Over the stale list: a.txt is gone, nothing is renamed, nothing displaced.
+    // Over the stale list: a.txt, renamed by the failed pass, is no longer the
+    // file chosen and is skipped; b.txt still is, and is renamed now.
     const RenameOutcome again = session->Rename();
-    EXPECT_EQ(std::pair(NumberOf(again.Error), again.Renamed), std::pair(53, std::size_t{0}));
-    EXPECT_EQ(History(), Statuses{PassStatus::Accepted});
-    const auto next = session->NextToUndo();
-    ASSERT_TRUE(next);
-    EXPECT_EQ(std::pair(next->Directory, next->Files), std::pair(T(dir.path), std::size_t{1}));
-    EXPECT_EQ(session->UndoLast(next->FileName).Error, 0);
+    EXPECT_EQ(std::pair(NumberOf(again.Error), again.Renamed), std::pair(0, std::size_t{1}));
+    EXPECT_TRUE(again.FilesSkipped);
+    ASSERT_EQ(session->Accept().State, Empty);
+    EXPECT_EQ(History(), (Statuses{PassStatus::Accepted, PassStatus::Accepted}));
+    for (int pass = 0; pass < 2; ++pass) {
+        const auto next = session->NextToUndo();
+        ASSERT_TRUE(next);
+        EXPECT_EQ(std::pair(next->Directory, next->Files), std::pair(T(dir.path), std::size_t{1}));
+        EXPECT_EQ(session->UndoLast(next->FileName).Error, 0);
+    }
     EXPECT_EQ(dir.List(), Original);
     EXPECT_TRUE(History().empty());
 }
@@ -202,18 +210,22 @@ TEST_F(RenameSessionTest, AJournalThatCannotBeCompletedKeepsThePassUnderReviewIn
     Analyse({u"c.txt"}, u"Q");  // an accepted pass before: c.txt became Q0001.txt
     ASSERT_EQ(session->Rename().Error, 0);
     ASSERT_EQ(session->Accept().State, Empty);
-    // The journal folder goes away while the pass runs, so its end cannot be written.
-    const std::string journals = state.At("journals");
-    bool moved = false;
+    // While the pass runs, files may no longer grow (as on a full disk), so
+    // the journal's end cannot be written.
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    const auto previous = signal(SIGXFSZ, SIG_IGN);
     renamer.Fault = [&](const Text&) {
-        if (!moved) std::filesystem::rename(journals, journals + "-away");
-        moved = true;
+        const rlimit none{1, before.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &none);
         return ErrNone;
     };
     Analyse();
     const RenameOutcome pass = session->Rename();
-    std::filesystem::rename(journals + "-away", journals);
-    EXPECT_EQ(pass.Error, 53);
+    renamer.Fault = nullptr;
+    setrlimit(RLIMIT_FSIZE, &before);
+    signal(SIGXFSZ, previous);
+    EXPECT_EQ(pass.Error, 51);  // "file too large" has no number of its own
     EXPECT_TRUE(pass.KeptInMemory);
     EXPECT_EQ(pass.State, Reviewing);
     // The review's Undo undoes this pass, never the accepted one before it.
@@ -293,7 +305,7 @@ TEST_F(RenameSessionTest, TheHistoryKeepsTheNewestPassesThatRenamedSomething) {
     Analyse({u"a.txt", u"b.txt"}, u"A");
     ASSERT_EQ(session->Rename().Renamed, 2u);
     (void)session->Accept();
-    renamer.Fault = [](const Text& from) { return from.ends_with(u"/A0001.txt") ? ErrCannotAccess : ErrNone; };
+    renamer.Fault = [](const Text& from) { return from == u"A0001.txt" ? ErrCannotAccess : ErrNone; };
     EXPECT_EQ(session->UndoLast().Error, 75);
     EXPECT_EQ(History(), Statuses{PassStatus::PartlyUndone});
     renamer.Fault = nullptr;
@@ -303,7 +315,7 @@ TEST_F(RenameSessionTest, TheHistoryKeepsTheNewestPassesThatRenamedSomething) {
 
     // A pass whose program was killed is listed, and left to the recovery.
     LockedJournal killed;
-    ASSERT_EQ(store->Create({T(dir.path), JournalState::Running, {{1, 2, u"a.txt", u"x.txt", u"", {}}}}, killed), 0);
+    ASSERT_EQ(store->Create({T(dir.path), JournalState::Running, {{u"a.txt", u"x.txt", u"", {}, {}}}, {}}, killed), 0);
     killed.Release();
     EXPECT_EQ(History(), Statuses{PassStatus::Unfinished});
     EXPECT_EQ(session->History()[0].Files, 1u);

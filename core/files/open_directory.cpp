@@ -1,0 +1,72 @@
+#include "files/open_directory.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+
+#include <cerrno>
+
+#include "base/errno_mapping.h"
+
+namespace morvane {
+
+ErrorNumber OpenDirectory::Open(const Text& path, const std::optional<FileIdentity>& expected,
+                                std::optional<OpenDirectory>& opened) {
+    opened.reset();
+    const auto bytes = ToUtf8(path);
+    if (!bytes || bytes->empty() || bytes->find('\0') != std::string::npos) return ErrPathNotFound;
+    // Readable, not just a path: the undo reads its entries through it.
+    UniqueFd fd(::open(bytes->c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!fd) return errno == ENOTDIR || errno == ELOOP || errno == ENOENT ? ErrPathNotFound : ErrorNumberForErrno(errno, true);
+    auto rule = RuleFor(fd.Get());
+    if (!rule) return ErrPathNotFound;
+    OpenDirectory dir(std::move(fd), path, std::move(*rule));
+    dir.identity_ = DirectoryIdentity(dir.Fd(), dir.rule_);
+    if (expected && dir.identity_ != expected) return ErrPathNotFound;
+    opened.emplace(std::move(dir));
+    return ErrNone;
+}
+
+std::optional<FileIdentity> OpenDirectory::IdentityOf(const Text& name) const {
+    const auto bytes = ToUtf8(name);
+    if (!bytes || bytes->empty() || bytes->find('/') != std::string::npos) return std::nullopt;
+    return IdentityAt(Fd(), *bytes, rule_);
+}
+
+bool OpenDirectory::Holds(const Text& name, const FileIdentity& identity) const {
+    if (identity.Kind != rule_.Kind || identity.FileSystem != rule_.FileSystem) return false;
+    const auto bytes = ToUtf8(name);
+    if (!bytes || bytes->empty() || bytes->find('/') != std::string::npos) return false;
+    if (identity.Kind == IdentityKind::Handle) return SameHandleAt(Fd(), *bytes, identity);
+    return IdentityAt(Fd(), *bytes, rule_) == identity;
+}
+
+std::optional<std::vector<std::pair<Text, std::uint64_t>>> OpenDirectory::ReadEntries() const {
+    // A stream of its own: the descriptor kept for the renames stays untouched.
+    const int fd = ::openat(Fd(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    UniqueDir stream(::fdopendir(fd));
+    if (!stream) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::vector<std::pair<Text, std::uint64_t>> entries;
+    while (const dirent* entry = ::readdir(stream.Get())) {
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        if (auto text = FromUtf8(name)) entries.emplace_back(std::move(*text), static_cast<std::uint64_t>(entry->d_ino));
+    }
+    return entries;
+}
+
+ChosenFiles TakeIdentities(const Text& dir, const std::vector<Text>& names) {
+    ChosenFiles chosen;
+    chosen.Directory = dir;
+    std::optional<OpenDirectory> opened;
+    if (OpenDirectory::Open(dir, std::nullopt, opened) != ErrNone) return chosen;
+    chosen.DirectoryIdentity = opened->Identity();
+    for (const Text& name : names)
+        if (auto identity = opened->IdentityOf(name)) chosen.Files.emplace(name, std::move(*identity));
+    return chosen;
+}
+
+}  // namespace morvane

@@ -1,0 +1,328 @@
+// The identity of a file on real file systems of every kind: it holds across
+// remounts, forgotten inode numbers and kills, never matches a newer file on
+// a reused inode number, and a directory swapped at any moment never
+// redirects a rename. Mounts need root and the file systems' tools; rows that
+// cannot mount here are skipped.
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+
+#include "error_number_checks.h"
+#include "fault_injecting_renamer.h"
+#include "files/open_directory.h"
+#include "journal/stored_pass.h"
+#include "killing_renamer.h"
+#include "pass/rename_pass.h"
+#include "scratch_mount.h"
+#include "temp_dir.h"
+
+using namespace morvane;
+
+namespace {
+
+constexpr std::uint64_t kExt4 = 0xEF53, kTmpfs = 0x01021994, kFuse = 0x65735546, kMsdos = 0x4D44,
+                        kExfat = 0x2011BAB0, kNfs = 0x6969;
+
+// Each listed name to "P0001.txt", "P0002.txt"...
+NamePlan NumberEach(const std::vector<std::string>& names) {
+    NamePlan plan;
+    int n = 0;
+    for (const auto& name : names) {
+        plan.Entries.push_back({T(name), u".txt", T("P000" + std::to_string(++n)), PlanAction::Rename});
+    }
+    return plan;
+}
+
+std::vector<Text> Texts(const std::vector<std::string>& names) {
+    std::vector<Text> texts;
+    for (const auto& name : names) texts.push_back(T(name));
+    return texts;
+}
+
+ino_t InodeOf(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+}
+
+// Runs the pass in a child process that is killed before rename killAt, or
+// that ends normally with killAt 0. The journal is left in state.
+void PassInChild(const NamePlan& plan, const ChosenFiles& chosen, const std::string& state, int killAt) {
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        JournalStore store(state);
+        StoredPassRecorder recorder(store);
+        KillingRenamer renamer(killAt);
+        const PassResult result = ApplyRenames(plan, chosen.Directory, renamer, ClashRetry::Remembered, &recorder, &chosen);
+        _exit(result.Error == ErrNone ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (killAt > 0)
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the pass was not killed";
+    else
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the pass failed";
+}
+
+// The journal the pass left, read as at the next start of the program, and undone.
+UndoOutcome RecoverFrom(const std::string& state) {
+    JournalStore store(state);
+    JournalScan scan = store.FindUnfinished();
+    int error = 0;
+    std::optional<FoundJournal> found;
+    if (!scan.Journals.empty()) found = std::move(scan.Journals.front());
+    else found = store.FindLatestEnded(error);
+    if (!found || found->Problem != JournalProblem::None) {
+        ADD_FAILURE() << "no journal to recover from";
+        return {};
+    }
+    RenameJournal journal = FromStored(found->Journal);
+    PosixRenamer renamer;
+    return UndoLastPass(journal, renamer);
+}
+
+}  // namespace
+
+TEST(FileIdentity, TheRuleFollowsWhatTheFileSystemKeeps) {
+    const struct { const char* name; std::uint64_t type; bool handles, births; IdentityKind kind; } rows[] = {
+        {"ext4", kExt4, true, true, IdentityKind::Handle},
+        {"tmpfs", kTmpfs, true, true, IdentityKind::Handle},
+        {"ext4 refusing handles", kExt4, false, true, IdentityKind::InodeBirth},
+        {"a kernel file system with birth times only", kNfs, true, true, IdentityKind::InodeBirth},
+        {"a kernel file system with neither", kNfs, false, false, IdentityKind::Fingerprint},
+        {"FUSE, whose handles name a node of this mount", kFuse, true, true, IdentityKind::Fingerprint},
+        {"FAT", kMsdos, true, true, IdentityKind::Fingerprint},
+        {"exFAT", kExfat, false, false, IdentityKind::Fingerprint},
+    };
+    for (const auto& row : rows) EXPECT_EQ(KindFor(row.type, row.handles, row.births), row.kind) << row.name;
+}
+
+TEST(FileIdentity, EachFileSystemGetsItsStrongestRuleAndAReusedInodeIsAnotherFile) {
+    const struct { const char* kind; IdentityKind rule; } rows[] = {
+        {"ext4", IdentityKind::Handle}, {"tmpfs", IdentityKind::Handle}, {"vfat", IdentityKind::Fingerprint},
+        {"exfat", IdentityKind::Fingerprint}, {"ntfs", IdentityKind::Fingerprint},
+    };
+    int mounted = 0;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.kind);
+        ScratchMount mount(row.kind);
+        if (!mount.Up()) continue;
+        ++mounted;
+        const TempDir dir(mount.point);
+        dir.Write("a.txt", "first");
+        std::optional<OpenDirectory> open;
+        ASSERT_EQ(OpenDirectory::Open(T(dir.path), std::nullopt, open), 0);
+        EXPECT_EQ(open->Rule().Kind, row.rule);
+        const auto first = open->IdentityOf(u"a.txt");
+        ASSERT_TRUE(first);
+        EXPECT_TRUE(open->Holds(u"a.txt", *first));
+        // Deleted and another file saved: same size, content and second, often the same inode number.
+        const ino_t before = InodeOf(dir.At("a.txt"));
+        std::filesystem::remove(dir.At("a.txt"));
+        dir.Write("a.txt", "other");
+        const auto second = open->IdentityOf(u"a.txt");
+        ASSERT_TRUE(second);
+        if (row.rule != IdentityKind::Fingerprint) {
+            EXPECT_NE(*second, *first) << (InodeOf(dir.At("a.txt")) == before ? "inode number reused" : "new inode number");
+            EXPECT_FALSE(open->Holds(u"a.txt", *first));
+        } else {
+            EXPECT_NE(*second, *first);  // the content tells them apart here
+        }
+        // Without inodes: a change of one byte at the end of a long file, same size and second.
+        if (row.rule != IdentityKind::Fingerprint) continue;
+        std::string big(100000, 'x');
+        dir.Write("big", big);
+        const auto whole = open->IdentityOf(u"big");
+        big.back() = 'y';
+        dir.Write("big", big);
+        EXPECT_NE(open->IdentityOf(u"big"), whole);
+    }
+    if (mounted == 0) GTEST_SKIP() << "no file system could be mounted here (needs root and the mount tools)";
+}
+
+TEST(FileIdentity, UndoNeverRenamesANewFileOnAReusedInodeNumber) {
+    int mounted = 0;
+    for (const char* kind : {"ext4", "tmpfs"}) {
+        SCOPED_TRACE(kind);
+        ScratchMount mount(kind);
+        if (!mount.Up()) continue;
+        ++mounted;
+        const TempDir dir(mount.point);
+        dir.Write("a.txt", "a");
+        dir.Write("b.txt", "b");
+        const ChosenFiles chosen = TakeIdentities(T(dir.path), {u"a.txt", u"b.txt"});
+        PosixRenamer renamer;
+        PassResult pass = ApplyRenames(NumberEach({"a.txt", "b.txt"}), T(dir.path), renamer, ClashRetry::Remembered,
+                                       nullptr, &chosen);
+        ASSERT_EQ(pass.Error, 0);
+        // The user deletes a renamed file and saves a new one on the freed number.
+        const ino_t freed = InodeOf(dir.At("P0001.txt"));
+        std::filesystem::remove(dir.At("P0001.txt"));
+        dir.Write("notes.txt", "notes");
+        RecordProperty(std::string(kind) + "_inode_reused", InodeOf(dir.At("notes.txt")) == freed ? "yes" : "no");
+        const UndoOutcome undo = UndoLastPass(pass.Journal, renamer);
+        EXPECT_EQ(undo.FirstError, 53);
+        EXPECT_EQ(undo.NotFound, std::vector<Text>{u"a.txt"});
+        EXPECT_EQ(undo.Restored, 1u);
+        EXPECT_EQ(dir.List(), (Files{{"b.txt", "b"}, {"notes.txt", "notes"}}));
+    }
+    if (mounted == 0) GTEST_SKIP() << "no ext4 or tmpfs could be mounted here (needs root)";
+}
+
+TEST(FileIdentity, EveryChosenFileComesBackAfterARemountAKillOrForgottenInodes) {
+    enum class Between { Remount, DropCaches };
+    const struct { const char* name; const char* kind; int killAt; Between between; } rows[] = {
+        {"ext4, remount between pass and undo", "ext4", 0, Between::Remount},
+        {"ext4, killed, remount before recovery", "ext4", 3, Between::Remount},
+        {"vfat, remount between pass and undo", "vfat", 0, Between::Remount},
+        {"vfat, killed, remount before recovery", "vfat", 3, Between::Remount},
+        {"vfat, inodes forgotten between pass and undo", "vfat", 0, Between::DropCaches},
+        {"exfat, remount between pass and undo", "exfat", 0, Between::Remount},
+        {"exfat, killed, remount before recovery", "exfat", 2, Between::Remount},
+        {"exfat, inodes forgotten between pass and undo", "exfat", 0, Between::DropCaches},
+        {"ntfs, remount between pass and undo", "ntfs", 0, Between::Remount},
+        {"ntfs, killed, remount before recovery", "ntfs", 3, Between::Remount},
+    };
+    const std::vector<std::string> chosenNames = {"a.txt", "b.txt", "c.txt", "d.txt"};
+    int ran = 0;
+    std::map<std::string, std::unique_ptr<ScratchMount>> mounts;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto& mount = mounts[row.kind];
+        if (!mount) {
+            mount = std::make_unique<ScratchMount>(row.kind);
+            mount->Up();
+        }
+        if (!mount->mounted) continue;
+        ++ran;
+        const TempDir state;
+        const std::string dir = mount->point + "/" + std::to_string(ran);
+        std::filesystem::create_directory(dir);
+        for (const auto& name : chosenNames) std::ofstream(dir + "/" + name) << "content of " << name;
+        std::ofstream(dir + "/other.txt") << "not chosen";
+        // A name the pass must go around, where the journal says where it went.
+        if (row.killAt == 0) std::ofstream(dir + "/P0002.txt") << "in the way";
+        const Files before = FilesIn(dir);
+        const ChosenFiles chosen = TakeIdentities(T(dir), Texts(chosenNames));
+        ASSERT_EQ(chosen.Files.size(), chosenNames.size());
+        PassInChild(NumberEach(chosenNames), chosen, state.path, row.killAt);
+        if (HasFatalFailure()) continue;
+        ASSERT_NE(FilesIn(dir), before);
+        if (row.between == Between::Remount) {
+            ASSERT_TRUE(mount->Remount());
+        } else {
+            ASSERT_TRUE(ScratchMount::Run("sync && echo 2 > /proc/sys/vm/drop_caches"));
+        }
+        const UndoOutcome undo = RecoverFrom(state.path);
+        EXPECT_EQ(undo.FirstError, 0);
+        EXPECT_EQ(undo.NotFound, std::vector<Text>{});
+        EXPECT_EQ(FilesIn(dir), before);
+    }
+    if (ran == 0) GTEST_SKIP() << "no file system could be mounted here (needs root and the mount tools)";
+}
+
+TEST(FileIdentity, HardLinkedChosenFilesKilledMidPassEachGetTheirOwnNameBack) {
+    for (int killAt = 1; killAt <= 4; ++killAt) {
+        SCOPED_TRACE(testing::Message() << "killed before rename " << killAt);
+        const TempDir dir, state;
+        dir.Write("a.txt", "shared");
+        ASSERT_EQ(::link(dir.At("a.txt").c_str(), dir.At("b.txt").c_str()), 0);
+        dir.Write("c.txt", "c");
+        ASSERT_EQ(::link(dir.At("c.txt").c_str(), dir.At("unlisted link").c_str()), 0);
+        const Files before = dir.List();
+        const std::vector<std::string> names = {"a.txt", "b.txt", "c.txt"};
+        const ChosenFiles chosen = TakeIdentities(T(dir.path), Texts(names));
+        PassInChild(NumberEach(names), chosen, state.path, killAt == 4 ? 0 : killAt);
+        const UndoOutcome undo = RecoverFrom(state.path);
+        EXPECT_EQ(undo.FirstError, 0);
+        EXPECT_EQ(dir.List(), before);
+        EXPECT_EQ(InodeOf(dir.At("a.txt")), InodeOf(dir.At("b.txt")));
+    }
+}
+
+TEST(OpenDirectory, ADirectorySwappedBeforeOrDuringThePassNeverRedirectsARename) {
+    enum class Swap { None, Link, NewDirectory };
+    const struct { const char* name; Swap before, during; int error; bool renamed; } rows[] = {
+        {"not swapped", Swap::None, Swap::None, 0, true},
+        {"replaced by a link before the pass", Swap::Link, Swap::None, 76, false},
+        {"replaced by a new directory with the same names before the pass", Swap::NewDirectory, Swap::None, 76, false},
+        {"swapped for a link during the pass", Swap::None, Swap::Link, 0, true},
+        {"swapped for a new directory during the pass", Swap::None, Swap::NewDirectory, 0, true},
+    };
+    const std::vector<std::string> names = {"a.txt", "b.txt", "c.txt"};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const TempDir root;
+        const std::string photos = root.At("photos"), decoy = root.At("decoy"), moved = root.At("photos.moved");
+        for (const auto& where : {photos, decoy}) {
+            std::filesystem::create_directory(where);
+            for (const auto& name : names) std::ofstream(where + "/" + name) << where;
+        }
+        const Files original = FilesIn(photos), decoyFiles = FilesIn(decoy);
+        const auto swap = [&](Swap how) {
+            if (how == Swap::None) return;
+            std::filesystem::rename(photos, moved);
+            if (how == Swap::Link) std::filesystem::create_directory_symlink(decoy, photos);
+            else std::filesystem::rename(decoy, photos);
+        };
+        const ChosenFiles chosen = TakeIdentities(T(photos), Texts(names));
+        swap(row.before);
+        FaultInjectingRenamer renamer;
+        bool first = true;
+        renamer.Fault = [&](const Text&) {
+            if (std::exchange(first, false)) swap(row.during);
+            return ErrNone;
+        };
+        const PassResult pass =
+            ApplyRenames(NumberEach(names), T(photos), renamer, ClashRetry::Remembered, nullptr, &chosen);
+        EXPECT_EQ(pass.Error, row.error);
+        const bool swapped = row.before != Swap::None || row.during != Swap::None;
+        // The chosen files are wherever their directory went; the decoy's files keep their names.
+        const std::string chosenNow = swapped ? moved : photos;
+        EXPECT_EQ(FilesIn(chosenNow).count("P0001.txt") + FilesIn(chosenNow).count("P0003.txt"), row.renamed ? 2u : 0u);
+        if (!row.renamed) {
+            EXPECT_EQ(FilesIn(chosenNow), original);
+        }
+        const bool decoyMoved = row.before == Swap::NewDirectory || row.during == Swap::NewDirectory;
+        if (swapped) {
+            EXPECT_EQ(FilesIn(decoyMoved ? photos : decoy), decoyFiles);
+        }
+    }
+}
+
+TEST(ChosenFiles, AFileReplacedSinceItWasChosenIsSkipped) {
+    const struct { const char* name; std::function<void(const TempDir&)> replace; } rows[] = {
+        {"by another file", [](const TempDir& d) {
+             d.Write("b.new", "other");
+             std::filesystem::rename(d.At("b.new"), d.At("b.txt"));
+         }},
+        {"by a directory", [](const TempDir& d) {
+             std::filesystem::remove(d.At("b.txt"));
+             std::filesystem::create_directory(d.At("b.txt"));
+         }},
+        {"by a link to the chosen file", [](const TempDir& d) {
+             std::filesystem::rename(d.At("b.txt"), d.At("b.real"));
+             std::filesystem::create_symlink("b.real", d.At("b.txt"));
+         }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const TempDir dir;
+        for (const char* name : {"a.txt", "b.txt", "c.txt"}) dir.Write(name, name);
+        const ChosenFiles chosen = TakeIdentities(T(dir.path), {u"a.txt", u"b.txt", u"c.txt"});
+        row.replace(dir);
+        std::filesystem::file_status replaced = std::filesystem::symlink_status(dir.At("b.txt"));
+        PosixRenamer renamer;
+        const PassResult pass = ApplyRenames(NumberEach({"a.txt", "b.txt", "c.txt"}), T(dir.path), renamer,
+                                             ClashRetry::Remembered, nullptr, &chosen);
+        EXPECT_EQ(std::pair(NumberOf(pass.Error), pass.FilesSkipped), std::pair(0, true));
+        EXPECT_EQ(std::filesystem::symlink_status(dir.At("b.txt")).type(), replaced.type());
+        EXPECT_TRUE(std::filesystem::exists(dir.At("P0001.txt")) && std::filesystem::exists(dir.At("P0003.txt")));
+        EXPECT_FALSE(std::filesystem::exists(dir.At("P0002.txt")));
+    }
+}
