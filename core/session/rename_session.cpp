@@ -213,8 +213,11 @@ std::vector<PassSummary> RenameSession::History() const {
         summary.FileName = *name;
         summary.When = StartTimeOf(*name);
         summary.Directory = found->Journal.Directory;
-        summary.Files = found->Journal.Entries.size() - CountStored(found->Journal, StoredEntryState::NotRenamed);
         summary.Status = StatusOf(*found);
+        // An unfinished pass may have renamed any of the files it planned to.
+        summary.Files = found->Journal.Entries.size();
+        if (summary.Status != PassStatus::Unfinished)
+            summary.Files -= CountStored(found->Journal, StoredEntryState::NotRenamed);
         if (summary.Files == 0 && summary.Status != PassStatus::Unfinished) continue;
         history.push_back(std::move(summary));
     }

@@ -73,7 +73,7 @@ struct PassSummary {
     std::string FileName;
     std::int64_t When = 0;  // seconds since the epoch when the pass started
     Text Directory;
-    std::size_t Files = 0;  // files the pass renamed
+    std::size_t Files = 0;  // files the pass renamed (planned to, when unfinished)
     PassStatus Status = PassStatus::Accepted;
 };
 

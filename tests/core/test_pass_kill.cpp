@@ -95,27 +95,3 @@ TEST(PassKilled, RecoveryPutsEveryFileBackByItsIdentity) {
         EXPECT_TRUE(store.FindUnfinished().Journals.empty());
     }
 }
-
-TEST(PassJournal, APassEndedByAFailureKeepsWhatItRenamedForALaterUndo) {
-    TempDir dir, state;
-    for (const char* name : {"a.jpg", "c.jpg"}) dir.Write(name, name);
-    NamePlan plan;
-    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})  // b.jpg is gone: the pass ends there
-        plan.Entries.push_back({T(name), u".jpg", u"P" + T(std::string(1, name[0])), PlanAction::Rename});
-    {
-        JournalStore store(state.path);
-        StoredPassRecorder recorder(store);
-        PosixRenamer renamer;
-        EXPECT_EQ(ApplyRenames(plan, T(dir.path), renamer, ClashRetry::Remembered, &recorder).Error, 53);
-    }
-    EXPECT_EQ(dir.List(), (Files{{"Pa.jpg", "a.jpg"}, {"c.jpg", "c.jpg"}}));
-
-    JournalStore store(state.path);  // as after a restart
-    int error = 0;
-    auto ended = store.FindLatestEnded(error);
-    ASSERT_TRUE(ended && ended->Problem == JournalProblem::None);
-    RenameJournal journal = FromStored(ended->Journal);
-    PosixRenamer renamer;
-    EXPECT_EQ(UndoLastPass(journal, renamer).FirstError, 0);
-    EXPECT_EQ(dir.List(), (Files{{"a.jpg", "a.jpg"}, {"c.jpg", "c.jpg"}}));
-}

@@ -276,6 +276,30 @@ TEST_F(RenameSessionTest, AJournalThatCannotBeCompletedKeepsThePassUnderReviewIn
     EXPECT_EQ(History(), Statuses{PassStatus::Accepted});
 }
 
+TEST_F(RenameSessionTest, AnUndoTheHistoryCannotRecordSaysSo) {
+    const std::string journals = state.At("journals");
+    const struct { const char* name; bool review; } rows[] = {{"the review's Undo", true}, {"Undo Last Rename", false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Fresh();
+        Reach(Reviewing);
+        if (!row.review) (void)session->Accept();
+        const std::string file = journals + "/" + session->History().at(0).FileName;
+        // The journal goes while the undo runs, as another program could make it.
+        renamer.Fault = [&, moved = false](const Text&) mutable {
+            if (!moved) std::filesystem::rename(file, file + "-moved");
+            moved = true;
+            return ErrNone;
+        };
+        const SessionUndo result = row.review ? session->Undo() : session->UndoLast();
+        EXPECT_EQ(result.Restored, 2u);
+        EXPECT_EQ(result.RecordError, 53);
+        EXPECT_EQ(result.Error, 53);
+        EXPECT_EQ(result.State, Empty);
+        EXPECT_EQ(dir.List(), Original);
+    }
+}
+
 TEST_F(RenameSessionTest, AcceptedPassesAreUndoneNewestFirstAfterARestart) {
     Fresh();
     Analyse({u"a.txt"}, u"A");
@@ -329,6 +353,14 @@ TEST_F(RenameSessionTest, TheHistoryKeepsTheNewestPassesThatRenamedSomething) {
     EXPECT_EQ(session->UndoLast().Restored, 1u);
     EXPECT_EQ(dir.List(), Original);
     EXPECT_TRUE(History().empty());
+
+    // A pass whose program was killed is listed, and left to the recovery.
+    LockedJournal killed;
+    ASSERT_EQ(store->Create({T(dir.path), JournalState::Running, {{u"a.txt", u"x.txt", u"", {}, {}}}, {}}, killed), 0);
+    killed.Release();
+    EXPECT_EQ(History(), Statuses{PassStatus::Unfinished});
+    EXPECT_EQ(session->History()[0].Files, 1u);
+    EXPECT_FALSE(session->NextToUndo());
 }
 
 TEST_F(RenameSessionTest, TwoCopiesShareTheHistory) {
