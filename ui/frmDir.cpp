@@ -155,11 +155,12 @@ void frmDir::Command2_Click() {
             // "Undo" can be pressed again, showing the names as they now are.
             // A successful undo closes the dialog and reads nothing.
             ListDirectory();
-            m_main.ShowExampleText(ErrorText(outcome.Error));
+            m_main.ShowExampleText(UndoReport(outcome));
             return;
         }
         // Every file is back, but the history could not record it.
-        if (outcome.Error != morvane::ErrNone) m_main.ShowExampleText(ErrorText(outcome.Error));
+        const QString report = UndoReport(outcome);
+        if (!report.isEmpty()) m_main.ShowExampleText(report);
         Command2->setEnabled(false);
     }
     m_main.DisableWorkflowButtons();

@@ -60,7 +60,8 @@ void frmMain::Command4_Click() {
 // of the program may change too.
 void frmMain::RefreshUndoLast() {
     auto* undoLast = findChild<QAction*>("mnuFileUndoLast");
-    const bool available = !ReviewShowing() && m_session.NextToUndo().has_value();
+    // From the journals alone: their folders may be on a mount that does not answer.
+    const bool available = !ReviewShowing() && m_session.HasPassToUndo();
     undoLast->setEnabled(available);
     if (m_history && m_history->isVisible()) m_history->ShowHistory(m_session.History(), available);
 }
@@ -84,15 +85,17 @@ void frmMain::mnuFileUndoLast_Click() {
         return;
     }
     const QString directory = ToQString(next->Directory);
+    // Counts only the files still under a new name: those put back by hand or gone are not asked about.
     const QString question =
-        next->Files == 1 ? QString("Give the file renamed in %1 its old name back?").arg(directory)
-                         : QString("Give the %1 files renamed in %2 their old names back?").arg(next->Files).arg(directory);
+        next->Files == 0   ? QString("No file renamed in %1 has a new name any more. Close that rename?").arg(directory)
+        : next->Files == 1 ? QString("Give the file renamed in %1 its old name back?").arg(directory)
+                           : QString("Give the %1 files renamed in %2 their old names back?").arg(next->Files).arg(directory);
     if (QMessageBox::question(this, "Undo Last Rename", question) != QMessageBox::Yes) return;
     morvane::SessionUndo outcome;
     {
         BusyCursor busy;
         outcome = m_session.UndoLast(next->FileName);
     }
-    txtExample->setText(outcome.Error != morvane::ErrNone ? ErrorText(outcome.Error) : QString());
+    txtExample->setText(outcome.Refused ? QString() : UndoReport(outcome));
     RefreshUndoLast();
 }

@@ -33,8 +33,6 @@ QString ProblemText(const morvane::UnfinishedPass& found) {
         case JournalProblem::Truncated: return "is incomplete";
         case JournalProblem::Garbled: return "is damaged";
         case JournalProblem::FutureVersion: return "was written by a newer version of Morvane";
-        case JournalProblem::DirectoryMissing:
-            return QString("names a folder that no longer exists: %1").arg(ToQString(found.Directory));
         case JournalProblem::None:
         case JournalProblem::InUse: break;
     }
@@ -63,7 +61,7 @@ void frmRecover::OfferRecovery(morvane::RenameSession& session, frmMain& main) {
     for (const morvane::UnfinishedPass& found : session.FindUnfinished()) {
         if (found.Problem != morvane::JournalProblem::None) {
             // Which pass it was, where the journal still tells.
-            const bool named = !found.Directory.empty() && found.Problem != morvane::JournalProblem::DirectoryMissing;
+            const bool named = !found.Directory.empty();
             problems << QString("%1%2 %3.")
                             .arg(QString::fromStdString(found.FileName),
                                  named ? QString(" (a rename in %1)").arg(ToQString(found.Directory)) : QString(),
@@ -71,18 +69,19 @@ void frmRecover::OfferRecovery(morvane::RenameSession& session, frmMain& main) {
             damaged.push_back(found.FileName);
             continue;
         }
-        const QString text = QString("A rename of %1 in %2 did not finish: %3 %4 new names.")
-                                 .arg(Files(found.Files), ToQString(found.Directory), Files(found.Renamed),
-                                      found.Renamed == 1 ? "has" : "have");
+        // Told from the journal alone: its folder is looked at only for the undo.
+        const QString text = QString("A rename of %1 in %2 did not finish.")
+                                 .arg(Files(found.Files), ToQString(found.Directory));
         frmRecover dialog(&main, text);
-        morvane::ErrorNumber error = morvane::ErrNone;
+        QString report;
         if (dialog.exec() == QDialog::Accepted) {
             BusyCursor busy;
-            error = session.RecoverUndo(found.FileName).Error;
-        } else {
-            error = session.RecoverKeep(found.FileName).Error;
+            report = UndoReport(session.RecoverUndo(found.FileName));
+        } else if (const morvane::ErrorNumber error = session.RecoverKeep(found.FileName).Error;
+                   error != morvane::ErrNone) {
+            report = ErrorText(error);
         }
-        if (error != morvane::ErrNone) main.ShowExampleText(ErrorText(error));
+        if (!report.isEmpty()) main.ShowExampleText(report);
     }
     if (!problems.isEmpty()) {
         QMessageBox box(QMessageBox::Warning, "Unfinished Rename",

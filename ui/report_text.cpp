@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "naming/name_plan.h"
+#include "qt_text.h"
 
 namespace {
 
@@ -33,4 +34,24 @@ QString PreviewSummary(const morvane::Prediction& prediction) {
         line += ' ' + Count(hidden, "new name begins with a dot and will be hidden.",
                             "new names begin with a dot and will be hidden.");
     return line;
+}
+
+QString UndoReport(const morvane::SessionUndo& undo) {
+    const bool otherFailure = undo.Error != morvane::ErrNone && undo.Error != morvane::ErrFileNotFound;
+    if (undo.AlreadyBack == 0 && undo.NotFound.empty() && !otherFailure) return {};
+    QStringList parts;
+    parts << (undo.Restored == 1 ? QStringLiteral("1 file has its old name back")
+                                 : QStringLiteral("%1 files have their old names back").arg(undo.Restored));
+    if (undo.AlreadyBack > 0)
+        parts << (undo.AlreadyBack == 1 ? QStringLiteral("1 was already back")
+                                        : QStringLiteral("%1 were already back").arg(undo.AlreadyBack));
+    if (!undo.NotFound.empty()) {
+        QStringList names;
+        for (const morvane::Text& name : undo.NotFound) names << ToQString(name);
+        names.removeDuplicates();
+        parts << QStringLiteral("not found: %1").arg(names.join(QStringLiteral(", ")));
+    }
+    QString report = parts.join(QStringLiteral("; ")) + QLatin1Char('.');
+    if (otherFailure) report += QLatin1Char(' ') + ErrorText(undo.Error);
+    return report;
 }

@@ -18,6 +18,11 @@ inline QString PassReport(morvane::ErrorNumber error, bool filesSkipped) {
     return filesSkipped ? SkippedText() : QString();
 }
 
+// What an undo did, for the example box: empty when every file simply came
+// back; otherwise how many came back, how many were already back, which were
+// found nowhere (by name, once) and any other failure.
+QString UndoReport(const morvane::SessionUndo& undo);
+
 // Where a pass of the history stands.
 inline QString PassStatusText(morvane::PassStatus status) {
     switch (status) {
