@@ -114,7 +114,8 @@ RenameOutcome RenameSession::Rename() {
         // pass is never turned back; otherwise an empty pass is reviewed.
         out.ReviewKept = state_ == SessionState::Reviewing;
         if (!out.ReviewKept) {
-            review_ = RenameJournal{directory_, {}};
+            review_ = RenameJournal{};
+            review_.Directory = directory_;
             reviewLock_.Release();
             state_ = SessionState::Reviewing;
         }
@@ -244,11 +245,10 @@ std::vector<UnfinishedPass> RenameSession::FindUnfinished() {
     if (!store_) return found;
     pending_ = store_->FindUnfinished().Journals;
     for (const FoundJournal& journal : pending_) {
-        // The files it set out to rename; not how many have new names now,
-        // which only its directory could tell.
-        const std::size_t files = journal.Journal.Entries.size() -
-                                  CountStored(journal.Journal, StoredEntryState::NotRenamed);
-        found.push_back(UnfinishedPass{journal.FileName, journal.Problem, journal.Journal.Directory, files});
+        // The files it set out to rename (a journal holds only those); not how
+        // many have new names now, which only its directory could tell.
+        found.push_back(UnfinishedPass{journal.FileName, journal.Problem, journal.Journal.Directory,
+                                       journal.Journal.Entries.size()});
     }
     return found;
 }
