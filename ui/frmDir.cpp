@@ -158,13 +158,12 @@ void frmDir::Command2_Click() {
             // "Undo" can be pressed again, showing the names as they now are.
             // A successful undo closes the dialog and reads nothing.
             ListDirectory();
-            m_main.ShowError(outcome.Error, {ToQString(outcome.Directory), {}, true});
+            m_main.ShowUndo(outcome, ToQString(outcome.Directory));
             return;
         }
         Command2->setEnabled(false);
-        // Every file is back, but the history could not record it.
-        if (outcome.Error != morvane::ErrNone) m_main.ShowError(outcome.Error, {ToQString(outcome.Directory), {}, true});
-        else m_main.ShowStatus(RestoredWords(outcome.Restored));
+        // Every file is back (the history may not have been able to record it).
+        m_main.ShowUndo(outcome, ToQString(outcome.Directory));
     }
     m_main.DisableWorkflowButtons();
     HideAndClose();

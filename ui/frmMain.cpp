@@ -96,6 +96,14 @@ void frmMain::ShowError(morvane::ErrorNumber error, const StatusContext& context
     ShowStatus(ErrorWords(error, context));
 }
 
+void frmMain::ShowUndo(const morvane::SessionUndo& undo, const QString& folder) {
+    if (undo.Refused) return;
+    ShowExampleText(undo.Error != morvane::ErrNone ? ErrorText(undo.Error) : QString());
+    QString words = UndoReport(undo);
+    if (undo.Error != morvane::ErrNone) words += ' ' + ErrorWords(undo.Error, {folder, {}, true});
+    ShowStatus(words);
+}
+
 void frmMain::DisableWorkflowButtons() {
     Command2->setEnabled(false);
     Command1->setEnabled(false);

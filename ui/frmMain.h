@@ -53,6 +53,9 @@ public:
     void ShowStatus(const QString& words);
     // A failure: its number in the example box, its words in the status line.
     void ShowError(morvane::ErrorNumber error, const StatusContext& context = {});
+    // What an undo did: the counts in the status line, and a failure as
+    // "Error # n" in the example box with its words after the counts.
+    void ShowUndo(const morvane::SessionUndo& undo, const QString& folder);
     // Disables "Set Mask", "Extract" and "Rename".
     void DisableWorkflowButtons();
     // The session's options, which the option labels show.

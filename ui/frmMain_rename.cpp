@@ -70,7 +70,8 @@ void frmMain::Command4_Click() {
 // of the program may change too.
 void frmMain::RefreshUndoLast() {
     auto* undoLast = findChild<QAction*>("mnuFileUndoLast");
-    const bool available = !ReviewShowing() && m_session.NextToUndo().has_value();
+    // From the journals alone: their folders may be on a mount that does not answer.
+    const bool available = !ReviewShowing() && m_session.HasPassToUndo();
     undoLast->setEnabled(available);
     if (m_history && m_history->isVisible()) m_history->ShowHistory(m_session.History(), available);
 }
@@ -94,21 +95,19 @@ void frmMain::mnuFileUndoLast_Click() {
         return;
     }
     const QString directory = ToQString(next->Directory);
+    // Counts only the files still under a new name: those put back by hand or gone are not asked about.
     const QString question =
-        (next->Files == 1 ? tr("Give the file renamed in %1 its old name back?")
-                          : tr("Give the %n files renamed in %1 their old names back?", nullptr, int(next->Files)))
-            .arg(directory);
+        next->Files == 0
+            ? tr("No file renamed in %1 has a new name any more. Close that rename?").arg(directory)
+        : next->Files == 1
+            ? tr("Give the file renamed in %1 its old name back?").arg(directory)
+            : tr("Give the %n files renamed in %1 their old names back?", nullptr, int(next->Files)).arg(directory);
     if (QMessageBox::question(this, tr("Undo Last Rename"), question) != QMessageBox::Yes) return;
     morvane::SessionUndo outcome;
     {
         BusyCursor busy;
         outcome = m_session.UndoLast(next->FileName);
     }
-    if (outcome.Error != morvane::ErrNone) {
-        ShowError(outcome.Error, {directory, {}, true});
-    } else {
-        ShowExampleText(QString());
-        ShowStatus(RestoredWords(outcome.Restored));
-    }
+    ShowUndo(outcome, directory);
     RefreshUndoLast();
 }

@@ -38,8 +38,6 @@ QString ProblemText(const morvane::UnfinishedPass& found) {
         case JournalProblem::Truncated: return frmRecover::tr("is incomplete");
         case JournalProblem::Garbled: return frmRecover::tr("is damaged");
         case JournalProblem::FutureVersion: return frmRecover::tr("was written by a newer version of Morvane");
-        case JournalProblem::DirectoryMissing:
-            return frmRecover::tr("names a folder that no longer exists: %1").arg(ToQString(found.Directory));
         case JournalProblem::None:
         case JournalProblem::InUse: break;
     }
@@ -68,29 +66,23 @@ void frmRecover::OfferRecovery(morvane::RenameSession& session, frmMain& main) {
     for (const morvane::UnfinishedPass& found : session.FindUnfinished()) {
         if (found.Problem != morvane::JournalProblem::None) {
             // Which pass it was, where the journal still tells.
-            const bool named = !found.Directory.empty() && found.Problem != morvane::JournalProblem::DirectoryMissing;
+            const bool named = !found.Directory.empty();
             problems << tr("%1%2 %3.").arg(QString::fromStdString(found.FileName),
                                            named ? tr(" (a rename in %1)").arg(ToQString(found.Directory)) : QString(),
                                            ProblemText(found));
             damaged.push_back(found.FileName);
             continue;
         }
-        const QString text =
-            (found.Renamed == 1
-                 ? tr("A rename of %1 in %2 did not finish: 1 file has its new name.")
-                 : tr("A rename of %1 in %2 did not finish: %n files have new names.", nullptr, int(found.Renamed)))
-                .arg(Files(found.Files), ToQString(found.Directory));
+        // Told from the journal alone: its folder is looked at only for the undo.
+        const QString text = tr("A rename of %1 in %2 did not finish.").arg(Files(found.Files), ToQString(found.Directory));
         frmRecover dialog(&main, text);
-        morvane::ErrorNumber error = morvane::ErrNone;
         if (dialog.exec() == QDialog::Accepted) {
             BusyCursor busy;
-            const morvane::SessionUndo undo = session.RecoverUndo(found.FileName);
-            error = undo.Error;
-            if (error == morvane::ErrNone) main.ShowStatus(RestoredWords(undo.Restored));
-        } else {
-            error = session.RecoverKeep(found.FileName).Error;
+            main.ShowUndo(session.RecoverUndo(found.FileName), ToQString(found.Directory));
+        } else if (const morvane::ErrorNumber error = session.RecoverKeep(found.FileName).Error;
+                   error != morvane::ErrNone) {
+            main.ShowError(error, {ToQString(found.Directory), {}, true});
         }
-        if (error != morvane::ErrNone) main.ShowError(error, {ToQString(found.Directory), {}, true});
     }
     if (!problems.isEmpty()) {
         QMessageBox box(QMessageBox::Warning, tr("Unfinished Rename"),

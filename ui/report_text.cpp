@@ -6,6 +6,7 @@
 
 #include "naming/name_plan.h"
 #include "status_text.h"
+#include "qt_text.h"
 
 namespace {
 
@@ -58,4 +59,19 @@ QString PreviewSummary(const morvane::Prediction& prediction, const QString& fol
                                    : Report::tr("%n new names begin with a dot and will be hidden.", nullptr,
                                                 count(hidden)));
     return line;
+}
+
+QString UndoReport(const morvane::SessionUndo& undo) {
+    QString words = RestoredWords(undo.Restored);
+    const auto count = [](std::size_t n) { return static_cast<int>(n); };
+    if (undo.AlreadyBack > 0)
+        words += ' ' + (undo.AlreadyBack == 1 ? Report::tr("1 was already back.")
+                                              : Report::tr("%n were already back.", nullptr, count(undo.AlreadyBack)));
+    if (!undo.NotFound.empty()) {
+        QStringList names;
+        for (const morvane::Text& name : undo.NotFound) names << ToQString(name);
+        names.removeDuplicates();
+        words += ' ' + Report::tr("Not found: %1.").arg(names.join(QStringLiteral(", ")));
+    }
+    return words;
 }

@@ -22,6 +22,10 @@ inline QString PassReport(morvane::ErrorNumber error, bool filesSkipped) {
     return filesSkipped ? SkippedText() : QString();
 }
 
+// What an undo did, in words for the status line: how many came back, how
+// many were already back and which were found nowhere (by name, once).
+QString UndoReport(const morvane::SessionUndo& undo);
+
 // Where a pass of the history stands.
 inline QString PassStatusText(morvane::PassStatus status) {
     switch (status) {

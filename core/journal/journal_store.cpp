@@ -123,14 +123,7 @@ pid_t WriterOf(const std::string& temporary) {
 }
 
 bool Ended(const FoundJournal& found) {
-    return (found.Problem == JournalProblem::None || found.Problem == JournalProblem::DirectoryMissing) &&
-           found.Journal.State != JournalState::Running;
-}
-
-bool DirectoryExists(const Text& dir) {
-    const auto path = ToUtf8(dir);
-    struct stat st {};
-    return path && ::stat(path->c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    return found.Problem == JournalProblem::None && found.Journal.State != JournalState::Running;
 }
 
 }  // namespace
@@ -262,9 +255,7 @@ std::optional<FoundJournal> JournalStore::FindLatestEnded(int& error) {
     for (auto it = names.rbegin(); it != names.rend(); ++it) {
         bool vanished = false;
         FoundJournal found = Read(*it, vanished);
-        const bool readable = found.Problem == JournalProblem::None ||
-                              found.Problem == JournalProblem::DirectoryMissing ||
-                              found.Problem == JournalProblem::InUse;
+        const bool readable = found.Problem == JournalProblem::None || found.Problem == JournalProblem::InUse;
         if (!vanished && readable && found.Journal.State != JournalState::Running) return found;
     }
     return std::nullopt;
@@ -323,9 +314,9 @@ FoundJournal JournalStore::Read(const std::string& name, bool& vanished) const {
         return found;
     }
     found.Lock = LockedJournal(name, fd);
+    // The directory it names is not looked at here: it may sit on a mount
+    // that does not answer, and reading the history must never wait for it.
     found.Problem = decoded.Problem;
-    if (found.Problem == JournalProblem::None && !DirectoryExists(found.Journal.Directory))
-        found.Problem = JournalProblem::DirectoryMissing;
     return found;
 }
 

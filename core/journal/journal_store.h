@@ -34,7 +34,7 @@ std::int64_t StartTimeOf(const std::string& fileName);
 
 struct FoundJournal {
     std::string FileName;
-    // None, DirectoryMissing or InUse: Journal holds what the file says.
+    // None or InUse: Journal holds what the file says.
     // Unreadable, Truncated, Garbled or FutureVersion: the file must not be
     // acted on and Journal is empty, but for the directory it names where
     // that can still be read.

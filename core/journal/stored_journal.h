@@ -50,7 +50,6 @@ enum class JournalProblem {
     Truncated,         // it ends before its own length says it does
     Garbled,           // its bytes do not match its checksum or its layout
     FutureVersion,     // a newer version of the program wrote it
-    DirectoryMissing,  // the directory it names no longer exists
     InUse,             // a running copy of the program holds it
 };
 

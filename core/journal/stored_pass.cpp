@@ -60,18 +60,6 @@ RenameJournal FromStored(const StoredJournal& stored) {
     return journal;
 }
 
-std::size_t CountRenamed(const RenameJournal& journal, FileRenamer& renamer) {
-    std::size_t renamed = 0;
-    const EnteredDirectory entered(renamer, journal.Directory, journal.DirectoryIdentity);
-    for (const JournalEntry& entry : journal.Entries) {
-        if (entry.State != EntryState::Renamed && entry.State != EntryState::Interrupted) continue;
-        // Known by its identity: not counted when it is back under its old name.
-        if (entered.Error() == ErrNone && entry.Identity && renamer.Holds(entry.From, *entry.Identity)) continue;
-        ++renamed;
-    }
-    return renamed;
-}
-
 bool HasRenamed(const RenameJournal& journal) {
     for (const JournalEntry& entry : journal.Entries)
         if (entry.State == EntryState::Renamed || entry.State == EntryState::Interrupted) return true;

@@ -18,10 +18,6 @@ StoredJournal ToStored(const RenameJournal& journal, JournalState state);
 // planned entries Interrupted: the undo finds each file by its identity.
 RenameJournal FromStored(const StoredJournal& stored);
 
-// How many files of the journal carry a name other than their old one now:
-// a file put back by hand, restored or gone is not counted.
-std::size_t CountRenamed(const RenameJournal& journal, FileRenamer& renamer);
-
 // Whether any file of the journal is still to be given its old name.
 bool HasRenamed(const RenameJournal& journal);
 

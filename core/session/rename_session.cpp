@@ -23,6 +23,14 @@ std::size_t CountStored(const StoredJournal& journal, StoredEntryState state) {
                                                   [state](const StoredEntry& e) { return e.State == state; }));
 }
 
+// The undo's counts go to the answer; its first failure is returned.
+ErrorNumber TakeCounts(UndoOutcome undo, SessionUndo& out) {
+    out.Restored = undo.Restored;
+    out.AlreadyBack = undo.AlreadyBack;
+    out.NotFound = std::move(undo.NotFound);
+    return undo.FirstError;
+}
+
 bool Usable(const FoundJournal& found) { return found.Problem == JournalProblem::None; }
 
 PassStatus StatusOf(const FoundJournal& found) {
@@ -182,9 +190,7 @@ SessionUndo RenameSession::Undo() {
     SessionUndo out;
     if (state_ != SessionState::Reviewing) return Answer(out, true);
     out.Directory = review_.Directory;
-    const std::size_t before = CountState(review_, EntryState::Restored);
-    const ErrorNumber failure = UndoLastPass(review_, renamer_).FirstError;
-    out.Restored = CountState(review_, EntryState::Restored) - before;
+    const ErrorNumber failure = TakeCounts(UndoLastPass(review_, renamer_), out);
     // A pass that renamed nothing left no journal; one whose journal could
     // not be completed still holds its running journal, brought up to date here.
     if (reviewLock_.Held() && store_) out.RecordError = StoreAfterUndo(*store_, reviewLock_, review_);
@@ -205,9 +211,7 @@ std::vector<PassSummary> RenameSession::History() const {
     for (auto name = names.rbegin(); name != names.rend(); ++name) {
         const std::optional<FoundJournal> found = store_->Take(*name);
         if (!found) continue;
-        const bool readable = found->Problem == JournalProblem::None ||
-                              found->Problem == JournalProblem::DirectoryMissing ||
-                              found->Problem == JournalProblem::InUse;
+        const bool readable = found->Problem == JournalProblem::None || found->Problem == JournalProblem::InUse;
         if (!readable) continue;  // damaged: reported at start-up, not a pass
         PassSummary summary;
         summary.FileName = *name;
@@ -237,11 +241,13 @@ std::optional<FoundJournal> RenameSession::NewestToUndo() const {
     return std::nullopt;
 }
 
+bool RenameSession::HasPassToUndo() const { return NewestToUndo().has_value(); }
+
 std::optional<UndoQuestion> RenameSession::NextToUndo() const {
     const std::optional<FoundJournal> found = NewestToUndo();
     if (!found) return std::nullopt;
     return UndoQuestion{found->FileName, found->Journal.Directory,
-                        CountRenamed(FromStored(found->Journal), renamer_)};
+                        CountStillRenamed(FromStored(found->Journal), renamer_)};
 }
 
 SessionUndo RenameSession::UndoLast(const std::string& asked) {
@@ -254,9 +260,7 @@ SessionUndo RenameSession::UndoStored(FoundJournal& found) {
     SessionUndo out;
     RenameJournal journal = FromStored(found.Journal);
     out.Directory = journal.Directory;
-    const std::size_t before = CountState(journal, EntryState::Restored);
-    const ErrorNumber failure = UndoLastPass(journal, renamer_).FirstError;
-    out.Restored = CountState(journal, EntryState::Restored) - before;
+    const ErrorNumber failure = TakeCounts(UndoLastPass(journal, renamer_), out);
     out.RecordError = StoreAfterUndo(*store_, found.Lock, journal);
     out.Error = failure != ErrNone ? failure : out.RecordError;
     found.Lock.Release();
@@ -268,10 +272,10 @@ std::vector<UnfinishedPass> RenameSession::FindUnfinished() {
     if (!store_) return found;
     pending_ = store_->FindUnfinished().Journals;
     for (const FoundJournal& journal : pending_) {
-        UnfinishedPass pass{journal.FileName, journal.Problem, journal.Journal.Directory,
-                            journal.Journal.Entries.size(), 0};
-        if (journal.Problem == JournalProblem::None) pass.Renamed = CountRenamed(FromStored(journal.Journal), renamer_);
-        found.push_back(std::move(pass));
+        // The files it set out to rename (a journal holds only those); not how
+        // many have new names now, which only its directory could tell.
+        found.push_back(UnfinishedPass{journal.FileName, journal.Problem, journal.Journal.Directory,
+                                       journal.Journal.Entries.size()});
     }
     return found;
 }

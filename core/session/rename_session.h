@@ -53,7 +53,9 @@ struct RenameOutcome : SessionResult {
 
 struct SessionUndo : SessionResult {
     Text Directory;
-    std::size_t Restored = 0;  // files given their old names back by this undo
+    std::size_t Restored = 0;     // files given their old names back by this undo
+    std::size_t AlreadyBack = 0;  // files found under their old names already
+    std::vector<Text> NotFound;   // old names of the files found nowhere, each once
     // The history could not be brought up to date; Error shows the undo's own
     // first failure before this one.
     ErrorNumber RecordError = ErrNone;
@@ -77,13 +79,14 @@ struct PassSummary {
     PassStatus Status = PassStatus::Accepted;
 };
 
-// A journal found at start-up that is not a finished pass.
+// A journal found at start-up that is not a finished pass, told from the
+// journal alone: its directory is not looked at until the user asks for
+// the undo.
 struct UnfinishedPass {
     std::string FileName;
     JournalProblem Problem = JournalProblem::None;  // None: it can be undone or kept
-    Text Directory;           // what the journal names, where that can be read
-    std::size_t Files = 0;    // files the pass covers
-    std::size_t Renamed = 0;  // of those, under a new name now
+    Text Directory;         // what the journal names, where that can be read
+    std::size_t Files = 0;  // files the pass set out to rename
 };
 
 class RenameSession {
@@ -139,8 +142,11 @@ public:
     // The history, newest first.
     std::vector<PassSummary> History() const;
     // The newest pass that is not undone yet, if there is one; none while a
-    // pass is under review (its own Undo is the way back).
+    // pass is under review (its own Undo is the way back). Looks into its
+    // directory to count the files still under a new name.
     std::optional<UndoQuestion> NextToUndo() const;
+    // Whether there is such a pass, from the journals alone.
+    bool HasPassToUndo() const;
     // Undoes that pass; with asked, only while it is still the pass asked about.
     [[nodiscard]] SessionUndo UndoLast(const std::string& asked = {});
 

@@ -3,14 +3,17 @@
 // roads that once lost an undo.
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
 #include "error_number_checks.h"
 #include "fault_injecting_renamer.h"
+#include "journal/stored_pass.h"
 #include "session/rename_session.h"
 #include "temp_dir.h"
 
@@ -377,4 +380,127 @@ TEST_F(RenameSessionTest, TwoCopiesShareTheHistory) {
     EXPECT_EQ(other.UndoLast().Restored, 2u);
     EXPECT_EQ(dir.List(), Original);
     EXPECT_FALSE(session->NextToUndo());
+}
+
+namespace {
+
+// Counts every look the session takes into a directory through the rename layer.
+struct WatchingRenamer : FaultInjectingRenamer {
+    int Looks = 0;
+    ErrorNumber Enter(const Text& dir, const std::optional<FileIdentity>& expected) override {
+        ++Looks;
+        return FaultInjectingRenamer::Enter(dir, expected);
+    }
+    bool Holds(const Text& name, const FileIdentity& identity) override {
+        ++Looks;
+        return FaultInjectingRenamer::Holds(name, identity);
+    }
+};
+
+}  // namespace
+
+TEST_F(RenameSessionTest, StartUpOffersAnUnfinishedPassWithoutLookingAtItsDirectory) {
+    // The directory may sit on a mount that does not answer: the offer is
+    // made from the journal, and only the undo goes there.
+    const std::string away = dir.path + "-away";
+    const struct {
+        const char* name;
+        std::function<void()> change;
+        bool undone;  // the recovery's undo finds the files
+    } rows[] = {
+        {"directory as it was", [] {}, true},
+        {"directory moved away", [&] { std::filesystem::rename(dir.path, away); }, false},
+        {"directory replaced by a FIFO",
+         [&] {
+             std::filesystem::rename(dir.path, away);
+             ASSERT_EQ(::mkfifo(dir.path.c_str(), 0600), 0);
+         },
+         false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Fresh();
+        Analyse();
+        ASSERT_EQ(session->Rename().Renamed, 2u);
+        (void)session->Accept();
+        {
+            // As a pass killed after its renames leaves its journal.
+            int error = 0;
+            const std::string name = store->JournalNames(error).back();
+            std::optional<FoundJournal> found = store->Take(name);
+            ASSERT_TRUE(found);
+            ASSERT_EQ(store->Write(found->Lock, ToStored(FromStored(found->Journal), JournalState::Running)), 0);
+        }
+        row.change();
+        WatchingRenamer watching;
+        session.reset();
+        RenameSession starting(watching, store.get());
+
+        const std::vector<UnfinishedPass> offer = starting.FindUnfinished();
+        ASSERT_EQ(offer.size(), 1u);
+        EXPECT_EQ(offer[0].Problem, JournalProblem::None);
+        EXPECT_EQ(offer[0].Directory, T(dir.path));
+        EXPECT_EQ(offer[0].Files, 2u) << "the files the pass set out to rename, from its journal";
+        EXPECT_EQ(watching.Looks, 0) << "start-up looked into the pass's directory";
+
+        const SessionUndo undo = starting.RecoverUndo(offer[0].FileName);
+        EXPECT_GT(watching.Looks, 0) << "the undo went to the directory";
+        starting.LetUnfinishedGo();
+        if (row.undone) {
+            EXPECT_EQ(std::pair(NumberOf(undo.Error), undo.Restored), std::pair(0, std::size_t{2}));
+            EXPECT_EQ(dir.List(), Original);
+            continue;
+        }
+        EXPECT_EQ(std::pair(NumberOf(undo.Error), undo.Restored), std::pair(76, std::size_t{0}));
+        // The journal stays for a later try; "Undo Last Rename" is offered without a look.
+        const int looks = watching.Looks;
+        EXPECT_TRUE(starting.HasPassToUndo());
+        EXPECT_EQ(watching.Looks, looks);
+        std::filesystem::remove(dir.path);
+        std::filesystem::rename(away, dir.path);
+        const auto next = starting.NextToUndo();
+        ASSERT_TRUE(next);
+        EXPECT_EQ(next->Files, 2u);
+        EXPECT_EQ(starting.UndoLast(next->FileName).Error, 0);
+        EXPECT_EQ(dir.List(), Original);
+    }
+}
+
+TEST_F(RenameSessionTest, UndoLastCountsWhatCameBackWhatWasBackAndWhatIsGone) {
+    const struct {
+        const char* name;
+        std::vector<std::pair<const char*, const char*>> putBack;  // by hand after the pass: new name, old name
+        std::vector<const char*> deleted;
+        std::size_t asked, restored, alreadyBack;
+        std::vector<Text> notFound;
+        Files disk;
+    } rows[] = {
+        {"all still renamed", {}, {}, 3, 3, 0, {}, Original},
+        {"one put back by hand", {{"P0002.txt", "b.txt"}}, {}, 2, 2, 1, {}, Original},
+        {"one deleted", {}, {"P0003.txt"}, 2, 2, 0, {u"c.txt"}, {{"a.txt", "a.txt"}, {"b.txt", "b.txt"}}},
+        {"one put back, one deleted", {{"P0002.txt", "b.txt"}}, {"P0003.txt"}, 1, 1, 1, {u"c.txt"},
+         {{"a.txt", "a.txt"}, {"b.txt", "b.txt"}}},
+        {"all deleted", {}, {"P0001.txt", "P0002.txt", "P0003.txt"}, 0, 0, 0, {u"a.txt", u"b.txt", u"c.txt"}, {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Fresh();
+        Analyse({u"a.txt", u"b.txt", u"c.txt"});
+        ASSERT_EQ(session->Rename().Renamed, 3u);
+        (void)session->Accept();
+        for (const auto& [now, old] : row.putBack) std::filesystem::rename(dir.At(now), dir.At(old));
+        for (const char* gone : row.deleted) std::filesystem::remove(dir.At(gone));
+
+        const auto next = session->NextToUndo();
+        ASSERT_TRUE(next);
+        EXPECT_EQ(next->Files, row.asked) << "the question counts the files still under a new name";
+        const SessionUndo undo = session->UndoLast(next->FileName);
+        EXPECT_EQ(NumberOf(undo.Error), row.notFound.empty() ? 0 : 53);
+        EXPECT_EQ(undo.Restored, row.restored);
+        EXPECT_EQ(undo.AlreadyBack, row.alreadyBack);
+        std::vector<Text> notFound = undo.NotFound;
+        std::sort(notFound.begin(), notFound.end());
+        EXPECT_EQ(notFound, row.notFound);
+        EXPECT_EQ(dir.List(), row.disk);
+    }
 }
