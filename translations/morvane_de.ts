@@ -164,6 +164,29 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
             <source>unfinished</source>
             <translation>unvollendet</translation>
         </message>
+        <message>
+            <source>no date taken: date modified used</source>
+            <translation>kein Aufnahmedatum: Änderungsdatum verwendet</translation>
+        </message>
+        <message>
+            <source>%1, no date taken: date modified used</source>
+            <translation>%1, kein Aufnahmedatum: Änderungsdatum verwendet</translation>
+        </message>
+        <message>
+            <source>1 was already back.</source>
+            <translation>1 war schon zurück.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n were already back.</source>
+            <translation>
+                <numerusform>%n war schon zurück.</numerusform>
+                <numerusform>%n waren schon zurück.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Not found: %1.</source>
+            <translation>Nicht gefunden: %1.</translation>
+        </message>
     </context>
     <context>
         <name>Status</name>
@@ -608,6 +631,18 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
             <source>Rename &amp;History...</source>
             <translation>&amp;Umbenennungsverlauf...</translation>
         </message>
+        <message>
+            <source>Number in order of</source>
+            <translation>Nummerieren nach</translation>
+        </message>
+        <message>
+            <source>Putting the files in order: %1 of %2</source>
+            <translation>Dateien werden geordnet: %1 von %2</translation>
+        </message>
+        <message>
+            <source>No file renamed in %1 has a new name any more. Close that rename?</source>
+            <translation>Keine in %1 umbenannte Datei trägt noch einen neuen Namen. Diese Umbenennung abschließen?</translation>
+        </message>
     </context>
     <context>
         <name>frmOptions</name>
@@ -650,6 +685,26 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
         <message>
             <source>Morvane Options</source>
             <translation>Morvane-Optionen</translation>
+        </message>
+        <message>
+            <source>Number in order of</source>
+            <translation>Nummerieren nach</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>Date Taken</source>
+            <translation>Aufnahmedatum</translation>
+        </message>
+        <message>
+            <source>Date Modified</source>
+            <translation>Änderungsdatum</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Größe</translation>
         </message>
     </context>
     <context>
@@ -733,23 +788,8 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
             <translation>stammt von einer neueren Version von Morvane</translation>
         </message>
         <message>
-            <source>names a folder that no longer exists: %1</source>
-            <translation>nennt einen Ordner, den es nicht mehr gibt: %1</translation>
-        </message>
-        <message>
             <source>Unfinished Rename</source>
             <translation>Unvollendete Umbenennung</translation>
-        </message>
-        <message>
-            <source>A rename of %1 in %2 did not finish: 1 file has its new name.</source>
-            <translation>Eine Umbenennung von %1 in %2 wurde nicht beendet: 1 Datei hat ihren neuen Namen.</translation>
-        </message>
-        <message numerus="yes">
-            <source>A rename of %1 in %2 did not finish: %n files have new names.</source>
-            <translation>
-                <numerusform>Eine Umbenennung von %1 in %2 wurde nicht beendet: %n Datei hat ihren neuen Namen.</numerusform>
-                <numerusform>Eine Umbenennung von %1 in %2 wurde nicht beendet: %n Dateien haben neue Namen.</numerusform>
-            </translation>
         </message>
         <message>
             <source>%1%2 %3.</source>
@@ -772,6 +812,10 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
         <message>
             <source>&amp;Set Aside</source>
             <translation>&amp;Beiseitelegen</translation>
+        </message>
+        <message>
+            <source>A rename of %1 in %2 did not finish.</source>
+            <translation>Eine Umbenennung von %1 in %2 wurde nicht beendet.</translation>
         </message>
     </context>
 </TS>

@@ -164,6 +164,29 @@ indicada sola es donde se abre «Seleccionar».</translation>
             <source>unfinished</source>
             <translation>sin terminar</translation>
         </message>
+        <message>
+            <source>no date taken: date modified used</source>
+            <translation>sin fecha de captura: se usa la de modificación</translation>
+        </message>
+        <message>
+            <source>%1, no date taken: date modified used</source>
+            <translation>%1, sin fecha de captura: se usa la de modificación</translation>
+        </message>
+        <message>
+            <source>1 was already back.</source>
+            <translation>1 ya había vuelto.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n were already back.</source>
+            <translation>
+                <numerusform>%n ya había vuelto.</numerusform>
+                <numerusform>%n ya habían vuelto.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Not found: %1.</source>
+            <translation>No encontrados: %1.</translation>
+        </message>
     </context>
     <context>
         <name>Status</name>
@@ -608,6 +631,18 @@ indicada sola es donde se abre «Seleccionar».</translation>
             <source>Rename &amp;History...</source>
             <translation>&amp;Historial de cambios de nombre...</translation>
         </message>
+        <message>
+            <source>Number in order of</source>
+            <translation>Numerar por</translation>
+        </message>
+        <message>
+            <source>Putting the files in order: %1 of %2</source>
+            <translation>Ordenando los archivos: %1 de %2</translation>
+        </message>
+        <message>
+            <source>No file renamed in %1 has a new name any more. Close that rename?</source>
+            <translation>Ningún archivo renombrado en %1 tiene ya un nombre nuevo. ¿Cerrar ese cambio de nombre?</translation>
+        </message>
     </context>
     <context>
         <name>frmOptions</name>
@@ -650,6 +685,26 @@ indicada sola es donde se abre «Seleccionar».</translation>
         <message>
             <source>Morvane Options</source>
             <translation>Opciones de Morvane</translation>
+        </message>
+        <message>
+            <source>Number in order of</source>
+            <translation>Numerar por</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>Date Taken</source>
+            <translation>Fecha de captura</translation>
+        </message>
+        <message>
+            <source>Date Modified</source>
+            <translation>Fecha de modificación</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Tamaño</translation>
         </message>
     </context>
     <context>
@@ -733,23 +788,8 @@ indicada sola es donde se abre «Seleccionar».</translation>
             <translation>lo escribió una versión más reciente de Morvane</translation>
         </message>
         <message>
-            <source>names a folder that no longer exists: %1</source>
-            <translation>indica una carpeta que ya no existe: %1</translation>
-        </message>
-        <message>
             <source>Unfinished Rename</source>
             <translation>Cambio de nombre sin terminar</translation>
-        </message>
-        <message>
-            <source>A rename of %1 in %2 did not finish: 1 file has its new name.</source>
-            <translation>Un cambio de nombre de %1 en %2 no terminó: 1 archivo tiene su nombre nuevo.</translation>
-        </message>
-        <message numerus="yes">
-            <source>A rename of %1 in %2 did not finish: %n files have new names.</source>
-            <translation>
-                <numerusform>Un cambio de nombre de %1 en %2 no terminó: %n archivo tiene su nombre nuevo.</numerusform>
-                <numerusform>Un cambio de nombre de %1 en %2 no terminó: %n archivos tienen su nombre nuevo.</numerusform>
-            </translation>
         </message>
         <message>
             <source>%1%2 %3.</source>
@@ -772,6 +812,10 @@ indicada sola es donde se abre «Seleccionar».</translation>
         <message>
             <source>&amp;Set Aside</source>
             <translation>&amp;Apartar</translation>
+        </message>
+        <message>
+            <source>A rename of %1 in %2 did not finish.</source>
+            <translation>Un cambio de nombre de %1 en %2 no terminó.</translation>
         </message>
     </context>
 </TS>

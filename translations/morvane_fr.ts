@@ -164,6 +164,29 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
             <source>unfinished</source>
             <translation>inachevé</translation>
         </message>
+        <message>
+            <source>no date taken: date modified used</source>
+            <translation>pas de date de prise de vue : date de modification utilisée</translation>
+        </message>
+        <message>
+            <source>%1, no date taken: date modified used</source>
+            <translation>%1, pas de date de prise de vue : date de modification utilisée</translation>
+        </message>
+        <message>
+            <source>1 was already back.</source>
+            <translation>1 était déjà revenu.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n were already back.</source>
+            <translation>
+                <numerusform>%n était déjà revenu.</numerusform>
+                <numerusform>%n étaient déjà revenus.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Not found: %1.</source>
+            <translation>Introuvables : %1.</translation>
+        </message>
     </context>
     <context>
         <name>Status</name>
@@ -608,6 +631,18 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
             <source>Rename &amp;History...</source>
             <translation>&amp;Historique des renommages...</translation>
         </message>
+        <message>
+            <source>Number in order of</source>
+            <translation>Numéroter dans l'ordre de</translation>
+        </message>
+        <message>
+            <source>Putting the files in order: %1 of %2</source>
+            <translation>Mise en ordre des fichiers : %1 sur %2</translation>
+        </message>
+        <message>
+            <source>No file renamed in %1 has a new name any more. Close that rename?</source>
+            <translation>Aucun fichier renommé dans %1 ne porte plus de nouveau nom. Clore ce renommage ?</translation>
+        </message>
     </context>
     <context>
         <name>frmOptions</name>
@@ -650,6 +685,26 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         <message>
             <source>Morvane Options</source>
             <translation>Options de Morvane</translation>
+        </message>
+        <message>
+            <source>Number in order of</source>
+            <translation>Numéroter dans l'ordre de</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Nom</translation>
+        </message>
+        <message>
+            <source>Date Taken</source>
+            <translation>Date de prise de vue</translation>
+        </message>
+        <message>
+            <source>Date Modified</source>
+            <translation>Date de modification</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Taille</translation>
         </message>
     </context>
     <context>
@@ -733,23 +788,8 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
             <translation>a été écrit par une version plus récente de Morvane</translation>
         </message>
         <message>
-            <source>names a folder that no longer exists: %1</source>
-            <translation>désigne un dossier qui n'existe plus : %1</translation>
-        </message>
-        <message>
             <source>Unfinished Rename</source>
             <translation>Renommage inachevé</translation>
-        </message>
-        <message>
-            <source>A rename of %1 in %2 did not finish: 1 file has its new name.</source>
-            <translation>Un renommage de %1 dans %2 n'a pas abouti : 1 fichier porte son nouveau nom.</translation>
-        </message>
-        <message numerus="yes">
-            <source>A rename of %1 in %2 did not finish: %n files have new names.</source>
-            <translation>
-                <numerusform>Un renommage de %1 dans %2 n'a pas abouti : %n fichier porte son nouveau nom.</numerusform>
-                <numerusform>Un renommage de %1 dans %2 n'a pas abouti : %n fichiers portent leur nouveau nom.</numerusform>
-            </translation>
         </message>
         <message>
             <source>%1%2 %3.</source>
@@ -772,6 +812,10 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         <message>
             <source>&amp;Set Aside</source>
             <translation>&amp;Mettre de côté</translation>
+        </message>
+        <message>
+            <source>A rename of %1 in %2 did not finish.</source>
+            <translation>Un renommage de %1 dans %2 n'a pas abouti.</translation>
         </message>
     </context>
 </TS>

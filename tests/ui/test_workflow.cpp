@@ -270,7 +270,8 @@ TEST_F(WorkflowTest, ClashAndRefusalAreHandledAndAFailedUndoCanBeRepeated) {
     ASSERT_EQ(Chooser(), review);  // still open for another try
     EXPECT_TRUE(review->isVisible());
     EXPECT_EQ(Box("txtExample")->text(), "Error # 75");
-    EXPECT_EQ(StatusLine(), "Morvane may not change the files in " + Files() + ". Check the folder's permissions.");
+    EXPECT_EQ(StatusLine(), "1 file has its old name again. Morvane may not change the files in " + Files() +
+                                ". Check the folder's permissions.");
     EXPECT_EQ(Workflow(), AllOn);
 
     renamer.Fault = nullptr;
