@@ -303,31 +303,6 @@ TEST_F(RenameSessionTest, AnUndoTheHistoryCannotRecordSaysSo) {
     }
 }
 
-TEST_F(RenameSessionTest, AcceptedPassesAreUndoneNewestFirstAfterARestart) {
-    Fresh();
-    Analyse({u"a.txt"}, u"A");
-    ASSERT_EQ(session->Rename().Renamed, 1u);
-    (void)session->Accept();
-    Analyse({u"b.txt", u"c.txt"}, u"B");
-    ASSERT_EQ(session->Rename().Renamed, 2u);
-    (void)session->Accept();
-    Restart();
-    const struct { const char* name; std::size_t files; Files disk; } rows[] = {
-        {"the newest pass", 2, {{"A0001.txt", "a.txt"}, {"b.txt", "b.txt"}, {"c.txt", "c.txt"}}},
-        {"one further back", 1, Original},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto next = session->NextToUndo();
-        ASSERT_TRUE(next);
-        EXPECT_EQ(next->Files, row.files);
-        EXPECT_EQ(session->UndoLast(next->FileName).Error, 0);
-        EXPECT_EQ(dir.List(), row.disk);
-    }
-    EXPECT_FALSE(session->NextToUndo());
-    EXPECT_TRUE(session->UndoLast().Refused);
-}
-
 TEST_F(RenameSessionTest, TheHistoryKeepsTheNewestPassesThatRenamedSomething) {
     Fresh();
     for (std::size_t i = 0; i < KeptPasses + 2; ++i) {

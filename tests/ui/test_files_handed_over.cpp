@@ -98,17 +98,6 @@ TEST_F(HandedOverTest, CommandLineChoosesFilesAsTheChooserWould) {
     EXPECT_EQ(Dir1()->path(), filesDir);
 }
 
-TEST_F(HandedOverTest, ChosenOnTheCommandLineTheFilesAreRenamedWhereTheyAre) {
-    store->write("Prefix", "Trip");
-    Start({"files/IMG_9.JPG", "files/IMG_10.JPG"});
-    Click(Button("Command1"));
-    EXPECT_EQ(Example(), "Trip0001.JPG");
-    Click(Button("Command4"));
-    const DiskFiles disk = Disk(Files());
-    EXPECT_EQ(disk.count("Trip0001.JPG") + disk.count("Trip0002.JPG"), 2u);
-    EXPECT_EQ(disk.at("Trip0001.JPG"), "IMG_9.JPG");
-}
-
 TEST_F(HandedOverTest, DropChoosesByTheSameRulesAndNeverAsAMove) {
     const QUrl look = QUrl::fromEncoded(QUrl::fromLocalFile(Files()).toEncoded() + "/IMG_%FF.JPG");
     struct Row {

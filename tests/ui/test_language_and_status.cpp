@@ -60,8 +60,6 @@ TEST(StatusWords, EachFailureSaysWhatHappenedAndWhatToDo) {
 
 TEST(StatusWords, CountsReadRightForOneAndForMany) {
     const std::pair<QString, QString> rows[] = {
-        {RestoredWords(1), "1 file has its old name again."},
-        {RestoredWords(3), "3 files have their old names again."},
         {RenamedWords(1, false), "1 file was renamed. Accept the new names, or Undo the changes."},
         {RenamedWords(0, true), "0 files were renamed. Some files were skipped: they could not be renamed, or lie "
                                 "past the 1001st. Accept the new names, or Undo the changes."},
