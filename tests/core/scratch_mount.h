@@ -22,7 +22,8 @@ struct ScratchMount {
     ~ScratchMount() {
         Unmount();
         if (!loop.empty()) Run("losetup -d " + loop);
-        std::filesystem::remove_all(base);
+        std::error_code ignored;  // a mount that would not go leaves its folder; never abort the run
+        std::filesystem::remove_all(base, ignored);
     }
     ScratchMount(const ScratchMount&) = delete;
     ScratchMount& operator=(const ScratchMount&) = delete;
