@@ -78,9 +78,44 @@ RenameCalls SystemRenameCalls() {
             .Close = [](int fd) { return ErrnoOf(::close(fd)); }};
 }
 
+int FileRenamer::Lstat(const Text& name, struct stat& st) {
+    const auto bytes = ToUtf8(name);
+    if (!bytes || bytes->empty() || HasNul(*bytes)) return EINVAL;
+    return ErrnoOf(::fstatat(DirectoryFd(), bytes->c_str(), &st, AT_SYMLINK_NOFOLLOW));
+}
+
+int FileRenamer::Remove(const Text& name) {
+    const auto bytes = ToUtf8(name);
+    if (!bytes || bytes->empty() || HasNul(*bytes)) return EINVAL;
+    return ErrnoOf(::unlinkat(DirectoryFd(), bytes->c_str(), 0));
+}
+
 PosixRenamer::PosixRenamer() : calls_(SystemRenameCalls()) {}
 
 PosixRenamer::PosixRenamer(RenameCalls calls) : calls_(std::move(calls)) {}
+
+int PosixRenamer::Lstat(const Text& name, struct stat& st) {
+    const auto bytes = ToUtf8(name);
+    if (!bytes || bytes->empty() || HasNul(*bytes)) return EINVAL;
+    return calls_.Lstat(DirectoryFd(), bytes->c_str(), st);
+}
+
+int PosixRenamer::Remove(const Text& name) {
+    const auto bytes = ToUtf8(name);
+    if (!bytes || bytes->empty() || HasNul(*bytes)) return EINVAL;
+    return calls_.Unlink(DirectoryFd(), bytes->c_str());
+}
+
+// Only within an entered directory: the journal keeps bare names.
+int PosixRenamer::Announce(LeftoverKind kind, const char* name, const char* source, std::uint64_t links) {
+    if (!Watched()) return 0;
+    LeftName left{kind, FromUtf8(name).value_or(Text()), source ? FromUtf8(source).value_or(Text()) : Text(), links};
+    return watch_->Leaving(left);
+}
+
+void PosixRenamer::Withdraw() {
+    if (Watched()) watch_->NotLeft();
+}
 
 ErrorNumber PosixRenamer::Rename(const Text& fromPath, const Text& toPath) {
     lastTemporary_.clear();
@@ -99,14 +134,23 @@ int PosixRenamer::MoveNoReplace(const char* from, const char* to) {
     int err = calls_.RenameNoReplace(DirectoryFd(), from, to);
     if (!FlagUnsupported(err)) return err;
 
+    // The second name is in the journal before it exists, with the link
+    // count it gives the file: an undo removes it only while both names are
+    // still that file and nobody linked it since.
+    struct stat source {};
+    if (Watched()) {
+        if ((err = calls_.Lstat(DirectoryFd(), from, source)) != 0) return err;
+        if ((err = Announce(LeftoverKind::Link, to, from, source.st_nlink + 1)) != 0) return err;
+    }
     err = calls_.Link(DirectoryFd(), from, to);
     if (err == 0) {
         const int unlinkErr = calls_.Unlink(DirectoryFd(), from);
         if (unlinkErr == 0) return 0;
         // Leave the file under its old name only.
-        calls_.Unlink(DirectoryFd(), to);
+        if (calls_.Unlink(DirectoryFd(), to) == 0) Withdraw();
         return unlinkErr;
     }
+    Withdraw();
     if (!LinkUnsupported(err)) return err;
     return MoveOntoPlaceholder(from, to);
 }
@@ -121,8 +165,13 @@ int PosixRenamer::MoveNoReplace(const char* from, const char* to) {
 // replaced, as it could on any file system when it replaces ours.
 int PosixRenamer::MoveOntoPlaceholder(const char* from, const char* to) {
     int fd = -1;
-    int err = calls_.CreateExclusive(DirectoryFd(), to, fd);
+    int err = Announce(LeftoverKind::Placeholder, to);
     if (err != 0) return err;
+    err = calls_.CreateExclusive(DirectoryFd(), to, fd);
+    if (err != 0) {
+        Withdraw();
+        return err;
+    }
     struct stat held {};
     err = calls_.Fstat(fd, held);
     const bool ours = err == 0 && IsOurPlaceholder(held, to, err);
@@ -131,10 +180,13 @@ int PosixRenamer::MoveOntoPlaceholder(const char* from, const char* to) {
     // contents of other files in the directory.
     calls_.Close(fd);
     // Not ours any more (written to, linked, replaced): someone else's file, left alone.
-    if (!ours) return err == 0 ? EEXIST : err;
+    if (!ours) {
+        if (err == 0) Withdraw();
+        return err == 0 ? EEXIST : err;
+    }
     err = calls_.Rename(DirectoryFd(), from, to);
     int checkErr = 0;
-    if (err != 0 && IsOurPlaceholder(held, to, checkErr)) calls_.Unlink(DirectoryFd(), to);
+    if (err != 0 && IsOurPlaceholder(held, to, checkErr) && calls_.Unlink(DirectoryFd(), to) == 0) Withdraw();
     return err;
 }
 
@@ -152,8 +204,14 @@ ErrorNumber PosixRenamer::MoveThroughTemporary(const std::string& from, const st
     const std::string prefix = DirectoryPrefix(from) + ".morvane-" + std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string temp = prefix + std::to_string(++temporaries_);
-        int err = MoveNoReplace(from.c_str(), temp.c_str());
-        if (err == EEXIST) continue;
+        // In the journal first: a pass cut short here leaves the file under it.
+        int err = Announce(LeftoverKind::Temporary, temp.c_str());
+        if (err != 0) return NumberFor(err, from);
+        err = MoveNoReplace(from.c_str(), temp.c_str());
+        if (err == EEXIST) {
+            Withdraw();
+            continue;
+        }
         if (err != 0) return NumberFor(err, from);
         // A target still present is another file or another name of the same
         // file (a hard link), not a change of case: the move refuses it. No

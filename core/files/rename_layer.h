@@ -12,6 +12,7 @@
 #include "base/error_numbers.h"
 #include "base/text.h"
 #include "files/file_identity.h"
+#include "files/leftover.h"
 #include "files/open_directory.h"
 
 namespace morvane {
@@ -56,6 +57,15 @@ public:
     virtual std::optional<std::vector<std::pair<Text, std::uint64_t>>> ReadEntries() {
         return directory_ ? directory_->ReadEntries() : std::nullopt;
     }
+
+    // Who is told of every name a rename may leave behind (nobody: null).
+    // Only renames within an entered directory tell.
+    virtual void Watch(LeftoverWatch* watch) { (void)watch; }
+    // The entry name itself (no link followed), for what a rename left
+    // behind; 0 or an errno.
+    virtual int Lstat(const Text& name, struct stat& st);
+    // Removes the entry name, a file the program itself left behind; 0 or an errno.
+    virtual int Remove(const Text& name);
 
 protected:
     // The descriptor the renames are relative to.
@@ -109,8 +119,14 @@ public:
     explicit PosixRenamer(RenameCalls calls);
     [[nodiscard]] ErrorNumber Rename(const Text& fromPath, const Text& toPath) override;
     Text LastTemporaryName() const override { return lastTemporary_; }
+    void Watch(LeftoverWatch* watch) override { watch_ = watch; }
+    int Lstat(const Text& name, struct stat& st) override;
+    int Remove(const Text& name) override;
 
 private:
+    int Announce(LeftoverKind kind, const char* name, const char* source = nullptr, std::uint64_t links = 0);
+    void Withdraw();
+    bool Watched() const { return watch_ && DirectoryFd() != AT_FDCWD; }
     int MoveNoReplace(const char* from, const char* to);
     int MoveOntoPlaceholder(const char* from, const char* to);
     bool IsOurPlaceholder(const struct stat& held, const char* path, int& err);
@@ -119,6 +135,7 @@ private:
     ErrorNumber NumberFor(int err, const std::string& from);
 
     RenameCalls calls_;
+    LeftoverWatch* watch_ = nullptr;
     unsigned temporaries_ = 0;
     Text lastTemporary_;
 };

@@ -214,39 +214,101 @@ bool ReadBody(std::string_view body, std::uint64_t version, StoredJournal& journ
     return in.Left() == 0;
 }
 
-// The notes after the framed journal, each "<what> <CRC-32 of what>\n";
-// only a journal still running takes them. A last note cut short was never
-// written whole and is left out; any other note out of place is damage.
+std::string_view LeftoverWord(LeftoverKind kind) {
+    switch (kind) {
+    case LeftoverKind::Placeholder: return "placeholder";
+    case LeftoverKind::Link: return "link";
+    case LeftoverKind::Temporary: return "temporary";
+    }
+    return "";
+}
+
+std::optional<LeftoverKind> LeftoverFromWord(std::string_view word) {
+    for (const auto kind : {LeftoverKind::Placeholder, LeftoverKind::Link, LeftoverKind::Temporary})
+        if (word == LeftoverWord(kind)) return kind;
+    return std::nullopt;
+}
+
+bool StorableLeftover(const LeftName& left) {
+    return IsPlainFileName(left.Name) && (left.Kind != LeftoverKind::Link || (IsPlainFileName(left.Source) && left.Links > 0));
+}
+
+// "<what> <CRC-32 of "<what> ">\n"
+void AppendNote(std::string& notes, std::string what) {
+    what += ' ';
+    notes += what + HexOf(Crc32(what)) + "\n";
+}
+
+enum class NoteKind { Ended, Taken, Left, Dropped };
+
+// One note's fields up to its checksum.
+Read ReadNote(Cursor& in, NoteKind& kind, std::uint64_t& index, Text& name, Leftover& left) {
+    static constexpr std::pair<std::string_view, NoteKind> kWords[] = {
+        {"ended ", NoteKind::Ended}, {"taken ", NoteKind::Taken}, {"left ", NoteKind::Left}, {"dropped ", NoteKind::Dropped}};
+    Read r = Read::Bad;
+    for (const auto& [word, k] : kWords) {
+        r = in.Literal(word);
+        kind = k;
+        if (r != Read::Bad) break;
+    }
+    if (r != Read::Ok || kind == NoteKind::Ended || kind == NoteKind::Dropped) return r;
+    if ((r = in.Number(MaxJournalEntries, ' ', index)) != Read::Ok) return r;
+    if (kind == NoteKind::Taken) return in.TextField(MaxFileNameBytes, ' ', name);
+    std::string_view word;
+    if ((r = in.Word(word, ' ')) != Read::Ok) return r;
+    const auto leftKind = LeftoverFromWord(word);
+    if (!leftKind) return Read::Bad;
+    left.Entry = static_cast<std::size_t>(index);
+    left.Left.Kind = *leftKind;
+    if ((r = in.TextField(MaxFileNameBytes, ' ', left.Left.Name)) != Read::Ok || *leftKind != LeftoverKind::Link) return r;
+    if ((r = in.TextField(MaxFileNameBytes, ' ', left.Left.Source)) != Read::Ok) return r;
+    return in.Number(UINT64_MAX, ' ', left.Left.Links);
+}
+
+// The notes after the framed journal, each "<what> <CRC-32 of what>\n".
+// The names taken and the end come only while the journal is running; the
+// names a step may leave behind come at any time, each "dropped" taking the
+// one before it back. A last note cut short was never written whole and is
+// left out; any other note out of place is damage.
 bool ApplyNotes(std::string_view notes, StoredJournal& journal) {
-    if (!notes.empty() && journal.State != JournalState::Running) return false;
-    bool ended = false;
+    bool ended = journal.State != JournalState::Running;
+    bool endedHere = false;
     while (!notes.empty()) {
         Cursor in(notes);
+        NoteKind kind = NoteKind::Ended;
         std::uint64_t index = 0;
         Text taken;
-        Read r = in.Literal("ended ");
-        const bool end = r == Read::Ok;
-        if (r == Read::Bad) {
-            r = in.Literal("taken ");
-            if (r == Read::Ok) r = in.Number(MaxJournalEntries, ' ', index);
-            if (r == Read::Ok) r = in.TextField(MaxFileNameBytes, ' ', taken);
-        }
+        Leftover left;
+        const Read r = ReadNote(in, kind, index, taken, left);
         if (r == Read::Short) break;
         const std::size_t what = notes.size() - in.Left();
-        if (r == Read::Bad || ended) return false;
+        if (r == Read::Bad) return false;
         if (in.Left() < kChecksumLineBytes) break;
         if (notes.substr(what, kChecksumLineBytes) != HexOf(Crc32(notes.substr(0, what))) + "\n") return false;
-        if (end) {
-            ended = true;
-        } else {
-            if (index >= journal.Entries.size() || !IsPlainFileName(taken)) return false;
+        switch (kind) {
+        case NoteKind::Ended:
+            if (ended) return false;
+            ended = endedHere = true;
+            break;
+        case NoteKind::Taken: {
+            if (ended || index >= journal.Entries.size() || !IsPlainFileName(taken)) return false;
             StoredEntry& entry = journal.Entries[static_cast<std::size_t>(index)];
             entry.TakenName = std::move(taken);
             entry.State = StoredEntryState::Renamed;
+            break;
+        }
+        case NoteKind::Left:
+            if (left.Entry >= journal.Entries.size() || !StorableLeftover(left.Left)) return false;
+            journal.Leftovers.push_back(std::move(left));
+            break;
+        case NoteKind::Dropped:
+            if (journal.Leftovers.empty()) return false;
+            journal.Leftovers.pop_back();
+            break;
         }
         notes.remove_prefix(what + kChecksumLineBytes);
     }
-    if (ended) journal.State = JournalState::Finished;
+    if (endedHere) journal.State = JournalState::Finished;
     return true;
 }
 
@@ -277,7 +339,13 @@ std::optional<std::string> EncodeJournal(const StoredJournal& journal) {
         body += '\n';
         if (body.size() > MaxJournalBytes) return std::nullopt;
     }
-    return FrameJournalBody(body);
+    std::string bytes = FrameJournalBody(body);
+    for (const Leftover& left : journal.Leftovers) {
+        const auto note = left.Entry < journal.Entries.size() ? EncodeLeftNote(left.Entry, left.Left) : std::nullopt;
+        if (!note) return std::nullopt;
+        bytes += *note;
+    }
+    return bytes;
 }
 
 std::optional<Text> DirectoryOfDamaged(std::string_view bytes) {
@@ -293,17 +361,33 @@ std::optional<Text> DirectoryOfDamaged(std::string_view bytes) {
 
 std::optional<std::string> EncodeEndNotes(const std::vector<std::pair<std::size_t, Text>>& taken) {
     std::string notes;
-    const auto line = [&notes](std::string body) {
-        body += ' ';
-        notes += body + HexOf(Crc32(body)) + "\n";
-    };
     for (const auto& [index, name] : taken) {
         if (!IsPlainFileName(name) || index >= MaxJournalEntries) return std::nullopt;
-        std::string body = "taken " + std::to_string(index) + ' ';
-        AppendText(body, name);
-        line(std::move(body));
+        std::string what = "taken " + std::to_string(index) + ' ';
+        AppendText(what, name);
+        AppendNote(notes, std::move(what));
     }
-    line("ended");
+    AppendNote(notes, "ended");
+    return notes;
+}
+
+std::optional<std::string> EncodeLeftNote(std::size_t entry, const LeftName& left) {
+    if (!StorableLeftover(left) || entry >= MaxJournalEntries) return std::nullopt;
+    std::string what = "left " + std::to_string(entry) + ' ' + std::string(LeftoverWord(left.Kind)) + ' ';
+    AppendText(what, left.Name);
+    if (left.Kind == LeftoverKind::Link) {
+        what += ' ';
+        AppendText(what, left.Source);
+        what += ' ' + std::to_string(left.Links);
+    }
+    std::string notes;
+    AppendNote(notes, std::move(what));
+    return notes;
+}
+
+std::string EncodeDroppedNote() {
+    std::string notes;
+    AppendNote(notes, "dropped");
     return notes;
 }
 

@@ -26,7 +26,14 @@
 //   "taken <entry number> <text> <CRC-32>\n"   the name the entry's file got
 //   "ended <CRC-32>\n"                          the pass ended (after its notes)
 // so that ending a pass appends a few bytes instead of writing the journal
-// again. A last note cut short (the writer died in the middle) is left out.
+// again. Before every step of a rename that may leave a name behind (version
+// 4), in any state:
+//   "left <entry number> placeholder|temporary <text> <CRC-32>\n"
+//   "left <entry number> link <text> <text linked from> <link count> <CRC-32>\n"
+//   "dropped <CRC-32>\n"                        the last "left" left nothing
+// A journal written whole carries its remaining "left" notes after its
+// checksum line. A last note cut short (the writer died in the middle) is
+// left out.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -38,7 +45,7 @@
 
 namespace morvane {
 
-inline constexpr int JournalVersion = 3;
+inline constexpr int JournalVersion = 4;
 // Bounds that keep a damaged or hostile file from making the reader allocate
 // without limit.
 inline constexpr std::size_t MaxJournalBytes = 256u << 20;
@@ -69,6 +76,12 @@ std::optional<Text> DirectoryOfDamaged(std::string_view bytes);
 // entries (by their number in the stored journal), then the end itself.
 // Nothing when a name cannot be stored (see EncodeJournal).
 std::optional<std::string> EncodeEndNotes(const std::vector<std::pair<std::size_t, Text>>& taken);
+
+// The note recording a name a step may leave behind for a stored entry, and
+// the note that takes the last such note back. Nothing when a name cannot be
+// stored.
+std::optional<std::string> EncodeLeftNote(std::size_t entry, const LeftName& left);
+std::string EncodeDroppedNote();
 
 // The header, byte count and checksum around a body: the framing that
 // EncodeJournal puts around its body, for tests and the fuzz target to reach

@@ -39,7 +39,11 @@ LockAttempt TryLockFile(const std::string& dir, const std::string& name, int& fd
     // A writer renames a new version over the name: a lock taken on the old
     // file, now nameless, says nothing about the new one, so look again.
     for (int attempt = 0; attempt < 8; ++attempt) {
-        fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+        // Open for writing where allowed: an undo appends notes to the journal
+        // it holds.
+        fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM))
+            fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
         if (fd < 0) {
             error = errno;
             fd = -1;

@@ -192,10 +192,14 @@ int JournalStore::Write(LockedJournal& lock, const StoredJournal& journal, Durab
     return 0;
 }
 
-int JournalStore::AppendEnd(LockedJournal& lock, std::string_view bytes) {
+int JournalStore::AppendNote(LockedJournal& lock, std::string_view bytes) {
     if (!lock.Held()) return EBADF;
     if (::lseek(lock.Descriptor(), 0, SEEK_END) < 0) return errno;
-    if (const int err = WriteAll(lock.Descriptor(), bytes); err != 0) return err;
+    return WriteAll(lock.Descriptor(), bytes);
+}
+
+int JournalStore::AppendEnd(LockedJournal& lock, std::string_view bytes) {
+    if (const int err = AppendNote(lock, bytes); err != 0) return err;
     RemoveBeyondKept();
     RemoveStrayTemporaries();
     return 0;

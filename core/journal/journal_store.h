@@ -93,6 +93,10 @@ public:
     // the notes that end a pass (see journal_format.h); the history is then
     // trimmed as by Write of an ended journal. Returns 0 or an errno.
     int AppendEnd(LockedJournal& lock, std::string_view bytes);
+    // Adds a note at the end of a journal this process holds, without fsync
+    // (it survives the program being killed) and without touching the rest
+    // of the store. Returns 0 or an errno.
+    int AppendNote(LockedJournal& lock, std::string_view bytes);
 
     // Deletes a journal this process holds (a damaged one included).
     int Remove(LockedJournal& lock);

@@ -8,6 +8,7 @@
 
 #include "base/text.h"
 #include "files/file_identity.h"
+#include "files/leftover.h"
 
 namespace morvane {
 
@@ -39,6 +40,8 @@ struct StoredJournal {
     JournalState State = JournalState::Running;
     std::vector<StoredEntry> Entries;
     std::optional<FileIdentity> DirectoryIdentity;  // of that directory when the pass began
+    // Names a step may have left behind, by entry number, oldest first.
+    std::vector<Leftover> Leftovers;
 
     bool operator==(const StoredJournal&) const = default;
 };

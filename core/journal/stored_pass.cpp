@@ -1,5 +1,7 @@
 #include "journal/stored_pass.h"
 
+#include <cerrno>
+
 #include "base/errno_mapping.h"
 #include "base/error_numbers.h"
 #include "journal/journal_format.h"
@@ -21,12 +23,21 @@ StoredEntryState StoredStateOf(EntryState state) {
 
 ErrorNumber StoreError(int err) { return err == 0 ? ErrNone : ErrorNumberForErrno(err, false); }
 
-bool Stored(const JournalEntry& entry) { return !entry.Planned.empty() && entry.State != EntryState::Gone; }
+// Entries keep their number on disk for the journal's life: notes name them by it.
+bool Stored(const JournalEntry& entry) { return !entry.Planned.empty(); }
 
 }  // namespace
 
+std::vector<std::size_t> StoredNumbers(const RenameJournal& journal) {
+    std::vector<std::size_t> numbers;
+    numbers.reserve(journal.Entries.size());
+    std::size_t next = 0;
+    for (const JournalEntry& entry : journal.Entries) numbers.push_back(Stored(entry) ? next++ : NotStored);
+    return numbers;
+}
+
 StoredJournal ToStored(const RenameJournal& journal, JournalState state) {
-    StoredJournal stored{journal.Directory, state, {}, journal.DirectoryIdentity};
+    StoredJournal stored{journal.Directory, state, {}, journal.DirectoryIdentity, {}};
     for (const JournalEntry& entry : journal.Entries) {
         if (!Stored(entry)) continue;
         StoredEntry s;
@@ -37,11 +48,15 @@ StoredJournal ToStored(const RenameJournal& journal, JournalState state) {
         if (state != JournalState::Running && entry.State == EntryState::Renamed) s.TakenName = entry.To;
         stored.Entries.push_back(std::move(s));
     }
+    const std::vector<std::size_t> numbers = StoredNumbers(journal);
+    for (const Leftover& left : journal.Leftovers)
+        if (left.Entry < numbers.size() && numbers[left.Entry] != NotStored)
+            stored.Leftovers.push_back({numbers[left.Entry], left.Left});
     return stored;
 }
 
 RenameJournal FromStored(const StoredJournal& stored) {
-    RenameJournal journal{stored.Directory, {}, stored.DirectoryIdentity};
+    RenameJournal journal{stored.Directory, {}, stored.DirectoryIdentity, stored.Leftovers};
     for (const StoredEntry& s : stored.Entries) {
         JournalEntry entry;
         entry.From = s.OldName;
@@ -68,11 +83,31 @@ bool HasRenamed(const RenameJournal& journal) {
 
 ErrorNumber StoredPassRecorder::Begin(const RenameJournal& planned) {
     if (store_.MakeReady() != 0) return ErrorNumber::JournalFolderUnusable;
-    storedIndex_.clear();
-    std::size_t next = 0;
-    for (const JournalEntry& entry : planned.Entries) storedIndex_.push_back(Stored(entry) ? next++ : std::size_t(-1));
+    storedIndex_ = StoredNumbers(planned);
     return StoreError(store_.Create(ToStored(planned, JournalState::Running), lock_));
 }
+
+int StoredPassRecorder::Leaving(std::size_t entry, const LeftName& left) {
+    return AppendLeftNote(store_, lock_, storedIndex_, entry, left);
+}
+
+void StoredPassRecorder::NotLeft() { (void)store_.AppendNote(lock_, EncodeDroppedNote()); }
+
+int AppendLeftNote(JournalStore& store, LockedJournal& lock, const std::vector<std::size_t>& numbers,
+                   std::size_t entry, const LeftName& left) {
+    if (entry >= numbers.size() || numbers[entry] == NotStored) return EINVAL;
+    const auto note = EncodeLeftNote(numbers[entry], left);
+    return note ? store.AppendNote(lock, *note) : EINVAL;
+}
+
+StoredUndoRecorder::StoredUndoRecorder(JournalStore& store, LockedJournal& lock, const RenameJournal& journal)
+    : store_(store), lock_(lock), numbers_(StoredNumbers(journal)) {}
+
+int StoredUndoRecorder::Leaving(std::size_t entry, const LeftName& left) {
+    return AppendLeftNote(store_, lock_, numbers_, entry, left);
+}
+
+void StoredUndoRecorder::NotLeft() { (void)store_.AppendNote(lock_, EncodeDroppedNote()); }
 
 ErrorNumber StoredPassRecorder::End(const RenameJournal& done) {
     if (!lock_.Held()) return ErrUnexpected;
@@ -80,7 +115,7 @@ ErrorNumber StoredPassRecorder::End(const RenameJournal& done) {
     if (!HasRenamed(done)) return StoreError(store_.Remove(lock_));
     std::vector<std::pair<std::size_t, Text>> taken;
     for (std::size_t i = 0; i < done.Entries.size() && i < storedIndex_.size(); ++i)
-        if (done.Entries[i].State == EntryState::Renamed && storedIndex_[i] != std::size_t(-1))
+        if (done.Entries[i].State == EntryState::Renamed && storedIndex_[i] != NotStored)
             taken.emplace_back(storedIndex_[i], done.Entries[i].To);
     const auto notes = EncodeEndNotes(taken);
     if (!notes) return ErrUnexpected;

@@ -1,11 +1,13 @@
 #pragma once
 // What a pass actually did, entry by entry: the undo works from this and
 // nothing else.
+#include <cstddef>
 #include <optional>
 #include <vector>
 
 #include "base/error_numbers.h"
 #include "files/file_identity.h"
+#include "files/leftover.h"
 #include "base/text.h"
 
 namespace morvane {
@@ -33,11 +35,22 @@ struct RenameJournal {
     Text Directory;                     // where the pass worked
     std::vector<JournalEntry> Entries;  // one per covered list entry, in list order
     std::optional<FileIdentity> DirectoryIdentity;  // the directory itself: another one there is not undone
+    std::vector<Leftover> Leftovers;    // in the order they were announced
+};
+
+// Where the names that steps may leave behind are recorded before each step.
+class LeftoverRecorder {
+public:
+    virtual ~LeftoverRecorder() = default;
+    // 0 or an errno: a step that cannot be recorded is not taken.
+    [[nodiscard]] virtual int Leaving(std::size_t entry, const LeftName& left) = 0;
+    // The last one recorded was not left after all.
+    virtual void NotLeft() = 0;
 };
 
 // Where a pass records what it does, so that it can be undone after the
 // program ended or was killed.
-class PassRecorder {
+class PassRecorder : public LeftoverRecorder {
 public:
     virtual ~PassRecorder() = default;
     // The journal as the pass means to carry it out, before any file is

@@ -4,6 +4,8 @@
 #include <unordered_map>
 
 #include "naming/name_composer.h"
+#include "pass/file_locator.h"
+#include "pass/leftovers.h"
 
 namespace morvane {
 
@@ -44,9 +46,11 @@ PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer
     }
 
     FreeNameSearch search(renamer, retry);
+    EntryLeftovers leftovers(journal, renamer, recorder);
     for (std::size_t i = 0; i < plan.Entries.size(); ++i) {
         const PlannedName& planned = plan.Entries[i];
         if (planned.Action == PlanAction::Keep) continue;
+        leftovers.For(i);
         JournalEntry& entry = journal.Entries[i];
         if (planned.Action != PlanAction::SkipUnsafe && !entry.Identity) {
             // Nothing there to know it by: a listed file gone ends the pass,
@@ -103,67 +107,7 @@ PassResult RunRenamePass(const std::vector<Text>& listed, const MaskAnalysis& an
     return result;
 }
 
-namespace {
-
-// Where the journal's files are now: their journalled names first; where
-// inode numbers last, the directory read once and only the entries with the
-// recorded number checked.
-class FileLocator {
-public:
-    FileLocator(const RenameJournal& journal, FileRenamer& renamer) : journal_(journal), renamer_(renamer) {
-        // Hard links share an identity: each of their names belongs to its own entry.
-        std::unordered_map<std::string, int> seen;
-        for (const JournalEntry& entry : journal.Entries)
-            if (entry.Identity && ++seen[entry.Identity->Key] == 2) sharedKeys_.push_back(entry.Identity->Key);
-    }
-
-    std::optional<Text> Find(const JournalEntry& entry) {
-        const FileIdentity& identity = *entry.Identity;
-        for (const Text* name : {&entry.To, &entry.From, &entry.Planned})
-            if (!name->empty() && renamer_.Holds(*name, identity)) return *name;
-        if (identity.Kind == IdentityKind::Fingerprint) return std::nullopt;
-        if (!read_) ReadOnce();
-        const auto [first, last] = byInode_.equal_range(identity.Inode);
-        for (auto it = first; it != last; ++it)
-            if (!ClaimedByAnother(entry, it->second) && renamer_.Holds(it->second, identity)) return it->second;
-        return std::nullopt;
-    }
-
-    void Moved(const JournalEntry& entry, const Text& from, const Text& to) {
-        if (!read_ || !entry.Identity) return;
-        const auto [first, last] = byInode_.equal_range(entry.Identity->Inode);
-        for (auto it = first; it != last; ++it)
-            if (it->second == from) {
-                it->second = to;
-                break;
-            }
-    }
-
-private:
-    void ReadOnce() {
-        read_ = true;
-        if (auto entries = renamer_.ReadEntries())
-            for (auto& [name, inode] : *entries) byInode_.emplace(inode, std::move(name));
-    }
-
-    bool ClaimedByAnother(const JournalEntry& entry, const Text& name) const {
-        if (std::find(sharedKeys_.begin(), sharedKeys_.end(), entry.Identity->Key) == sharedKeys_.end()) return false;
-        for (const JournalEntry& other : journal_.Entries)
-            if (&other != &entry && other.Identity == entry.Identity && (other.To == name || other.From == name))
-                return true;
-        return false;
-    }
-
-    const RenameJournal& journal_;
-    FileRenamer& renamer_;
-    bool read_ = false;
-    std::unordered_multimap<std::uint64_t, Text> byInode_;
-    std::vector<std::string> sharedKeys_;
-};
-
-}  // namespace
-
-UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetry retry) {
+UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetry retry, LeftoverRecorder* notes) {
     UndoOutcome outcome;
     auto fail = [&outcome](ErrorNumber err) {
         if (outcome.FirstError == ErrNone) outcome.FirstError = err;
@@ -175,6 +119,9 @@ UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetr
     }
     FreeNameSearch search(renamer, retry);
     FileLocator locator(journal, renamer);
+    fail(ClearLeftovers(journal, renamer, locator));
+    const std::size_t undoNotesFrom = journal.Leftovers.size();
+    EntryLeftovers leftovers(journal, renamer, notes);
     // Last renamed first: a name that an earlier file gave up may have been
     // taken by a later one, and is free again once the later one is back.
     for (auto entry = journal.Entries.rbegin(); entry != journal.Entries.rend(); ++entry) {
@@ -193,6 +140,7 @@ UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetr
             continue;
         }
         Text taken;
+        leftovers.For(static_cast<std::size_t>(&*entry - journal.Entries.data()));
         const ErrorNumber err = search.Move(*now, entry->From, entry->Extension, taken);
         if (err == ErrNone) {
             locator.Moved(*entry, *now, taken);
@@ -208,6 +156,7 @@ UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetr
             fail(err);
         }
     }
+    ForgetSettledLeftovers(journal, undoNotesFrom);
     return outcome;
 }
 

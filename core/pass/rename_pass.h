@@ -63,7 +63,12 @@ struct UndoOutcome {
 // is found nowhere is reported once (ErrFileNotFound, by name) and marked
 // Gone. A file that cannot be renamed back does not stop the others; its
 // entry stays for the next "Undo", and the first such failure is returned.
-UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetry retry = ClashRetry::Remembered);
+// Before anything else, the placeholders and second links that the journal's
+// notes name are removed where each is still what the program left (see
+// leftovers.h); every name the undo's own steps may leave behind is told to
+// notes (when given) first.
+UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetry retry = ClashRetry::Remembered,
+                         LeftoverRecorder* notes = nullptr);
 
 // What that undo would find, renaming nothing: the files of the journal still
 // under a new name, looked for as the undo looks for them. Files already back

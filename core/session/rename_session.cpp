@@ -190,7 +190,10 @@ SessionUndo RenameSession::Undo() {
     SessionUndo out;
     if (state_ != SessionState::Reviewing) return Answer(out, true);
     out.Directory = review_.Directory;
-    const ErrorNumber failure = TakeCounts(UndoLastPass(review_, renamer_), out);
+    std::optional<StoredUndoRecorder> notes;
+    if (reviewLock_.Held() && store_) notes.emplace(*store_, reviewLock_, review_);
+    const ErrorNumber failure =
+        TakeCounts(UndoLastPass(review_, renamer_, ClashRetry::Remembered, notes ? &*notes : nullptr), out);
     // A pass that renamed nothing left no journal; one whose journal could
     // not be completed still holds its running journal, brought up to date here.
     if (reviewLock_.Held() && store_) out.RecordError = StoreAfterUndo(*store_, reviewLock_, review_);
@@ -260,7 +263,8 @@ SessionUndo RenameSession::UndoStored(FoundJournal& found) {
     SessionUndo out;
     RenameJournal journal = FromStored(found.Journal);
     out.Directory = journal.Directory;
-    const ErrorNumber failure = TakeCounts(UndoLastPass(journal, renamer_), out);
+    StoredUndoRecorder notes(*store_, found.Lock, journal);
+    const ErrorNumber failure = TakeCounts(UndoLastPass(journal, renamer_, ClashRetry::Remembered, &notes), out);
     out.RecordError = StoreAfterUndo(*store_, found.Lock, journal);
     out.Error = failure != ErrNone ? failure : out.RecordError;
     found.Lock.Release();

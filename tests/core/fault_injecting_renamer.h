@@ -29,6 +29,10 @@ struct FaultInjectingRenamer : morvane::FileRenamer {
         if (err != morvane::ErrNone || !TouchDisk) return err;
         return Inner ? Inner->Enter(dir, expected) : Real.Enter(dir, expected);
     }
+    void Watch(morvane::LeftoverWatch* watch) override {
+        Real.Watch(watch);
+        if (Inner) Inner->Watch(watch);
+    }
     void Leave() override {
         FileRenamer::Leave();
         Real.Leave();

@@ -25,7 +25,7 @@ inline morvane::StoredJournal RunningJournal(morvane::Text dir) {
     return {std::move(dir), morvane::JournalState::Running,
             {JournalEntry(11, u"a.jpg", u"P0001.jpg"), JournalEntry(12, u"b.jpg", u"P0002.jpg"),
              JournalEntry(13, u"photo", u"Photo")},
-            std::nullopt};
+            std::nullopt, {}};
 }
 
 // The same pass once it has ended: one clash, one change of case.
@@ -34,5 +34,5 @@ inline morvane::StoredJournal FinishedJournal(morvane::Text dir) {
             {JournalEntry(11, u"a.jpg", u"P0001.jpg", u"P0001-1.jpg"),
              JournalEntry(12, u"b.jpg", u"P0002.jpg", u"P0002.jpg"),
              JournalEntry(13, u"photo", u"Photo", u"Photo")},
-            HandleIdentity(2)};
+            HandleIdentity(2), {}};
 }

@@ -15,6 +15,7 @@ struct KillingRenamer : morvane::FileRenamer {
         if (++calls == killAt) raise(SIGKILL);
         return real.Rename(from, to);
     }
+    void Watch(morvane::LeftoverWatch* watch) override { real.Watch(watch); }
     morvane::ErrorNumber Enter(const morvane::Text& dir, const std::optional<morvane::FileIdentity>& expected) override {
         const morvane::ErrorNumber err = FileRenamer::Enter(dir, expected);
         return err != morvane::ErrNone ? err : real.Enter(dir, expected);

@@ -17,27 +17,31 @@ TEST(JournalFormat, WhatIsWrittenReadsBackEqual) {
     Text longest;
     for (int i = 0; i < 63; ++i) longest += fourBytes;  // 252 bytes
     const struct { const char* name; StoredJournal journal; } rows[] = {
-        {"no entries", {u"/", JournalState::Running, {}, std::nullopt}},
+        {"no entries", {u"/", JournalState::Running, {}, std::nullopt, {}}},
         {"before the pass", RunningJournal(u"/home/me/Photos")},
         {"after the pass", FinishedJournal(u"/home/me/Photos")},
-        {"undone", {u"/x", JournalState::Undone, {JournalEntry(1, u"a", u"b", u"b-1")}, std::nullopt}},
+        {"undone", {u"/x", JournalState::Undone, {JournalEntry(1, u"a", u"b", u"b-1")}, std::nullopt, {}}},
+        {"names steps may leave behind",
+         {u"/x", JournalState::Finished, {JournalEntry(1, u"a", u"b", u"b-1"), JournalEntry(2, u"c", u"C")}, std::nullopt,
+          {{0, {LeftoverKind::Placeholder, u"b", {}, 0}}, {0, {LeftoverKind::Link, u"b-1", u"a", 2}},
+           {1, {LeftoverKind::Temporary, u".morvane-7-1", {}, 0}}}}},
         {"names holding the layout's own characters",
          {u"/a b/c\nd:1", JournalState::Running,
           {JournalEntry(1, u"line\nbreak", u"3:abc"), JournalEntry(2, u"entry 1 2 0 1:a", u" ", u"\n"),
            JournalEntry(3, u"caf\u00e9 " + fourBytes, u"\u00c9t\u00e9:" + fourBytes)},
-          std::nullopt}},
+          std::nullopt, {}}},
         {"largest numbers and longest name",
          {u"/d", JournalState::Finished,
           {{Text(255, u'n'), Text(85, u'\u20ac'), longest, StoredEntryState::Renamed,
             FileIdentity{IdentityKind::Handle, ULLONG_MAX, ULLONG_MAX, std::string(MaxIdentityKeyBytes, '\xff')}},
            JournalEntry(2, u"a", u"b", {}, StoredEntryState::Restored)},
-          std::nullopt}},
+          std::nullopt, {}}},
         {"every kind of identity, and none",
          {u"/d", JournalState::Finished,
           {{u"a", u"b", u"b", StoredEntryState::Renamed, FileIdentity{IdentityKind::InodeBirth, 7, 12, std::string("f\0\x01\x02", 4)}},
            {u"c", u"d", u"d", StoredEntryState::Renamed, FileIdentity{IdentityKind::Fingerprint, 0, 0, "f0123456789"}},
            {u"e", u"f", {}, StoredEntryState::NotRenamed, std::nullopt}},
-          FileIdentity{IdentityKind::Fingerprint, 0, 0, "d"}}},
+          FileIdentity{IdentityKind::Fingerprint, 0, 0, "d"}, {}}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -79,7 +83,7 @@ TEST(JournalFormat, ReadsNothingButWhatTheWriterWrites) {
         {"well-formed", whole, JournalProblem::None},
         {"empty file", "", JournalProblem::Truncated},
         {"another kind of file", "<?xml version=\"1.0\"?>\n", JournalProblem::Garbled},
-        {"next version", "MORVANE-JOURNAL 4\n" + whole.substr(18), JournalProblem::FutureVersion},
+        {"next version", "MORVANE-JOURNAL 5\n" + whole.substr(18), JournalProblem::FutureVersion},
         {"second version: device and inode, read as no identity", FrameJournalBody(secondVersionBody, 2), JournalProblem::None},
         {"first version", FrameJournalBody(firstVersionBody, 1), JournalProblem::None},
         {"first version without its last name", FrameJournalBody(secondVersionBody, 1), JournalProblem::Garbled},
@@ -125,10 +129,13 @@ TEST(JournalFormat, ReadsNothingButWhatTheWriterWrites) {
 }
 
 TEST(JournalFormat, RefusesToStoreWhatItCouldNotReadBack) {
-    const auto with = [](StoredEntry e) { return StoredJournal{u"/d", JournalState::Running, {std::move(e)}, std::nullopt}; };
+    const auto with = [](StoredEntry e) { return StoredJournal{u"/d", JournalState::Running, {std::move(e)}, std::nullopt, {}}; };
     const struct { const char* name; StoredJournal journal; } rows[] = {
         // The reader's own checks refuse the rest (see the rows above).
-        {"relative directory", {u"d", JournalState::Running, {}, std::nullopt}},
+        {"relative directory", {u"d", JournalState::Running, {}, std::nullopt, {}}},
+        {"a name left behind for no entry", {u"/d", JournalState::Running, {}, std::nullopt, {{0, {LeftoverKind::Temporary, u"t", {}, 0}}}}},
+        {"a second link without its source",
+         {u"/d", JournalState::Running, {JournalEntry(1, u"a", u"b")}, std::nullopt, {{0, {LeftoverKind::Link, u"b", {}, 2}}}}},
         {"empty planned name", with(JournalEntry(1, u"a", u""))},
         {"unpaired surrogate", with(JournalEntry(1, u"a", Text(1, u'\xD800')))},
         {"taken name \".\"", with(JournalEntry(1, u"a", u"b", u"."))},
@@ -141,7 +148,16 @@ TEST(JournalFormat, NotesAppendedWhenAPassEndsAreReadIntoTheJournal) {
     const std::string running = *EncodeJournal(RunningJournal(u"/home/me/Photos"));
     const std::string notes = *EncodeEndNotes({{0, u"P0001-1.jpg"}, {2, u"Photo"}});
     const std::string lastTaken = notes.substr(0, notes.rfind("ended"));
-    struct Row { const char* name; std::string bytes; JournalProblem problem; JournalState state; std::vector<Text> taken; };
+    const std::string placeholder = *EncodeLeftNote(0, {LeftoverKind::Placeholder, u"P0001.jpg", {}, 0});
+    const std::string link = *EncodeLeftNote(2, {LeftoverKind::Link, u"Photo", u"photo", 2});
+    struct Row {
+        const char* name;
+        std::string bytes;
+        JournalProblem problem;
+        JournalState state;
+        std::vector<Text> taken;
+        std::vector<Text> left = {};
+    };
     const Row rows[] = {
         {"names taken and the end", running + notes, JournalProblem::None, JournalState::Finished,
          {u"P0001-1.jpg", u"", u"Photo"}},
@@ -157,6 +173,17 @@ TEST(JournalFormat, NotesAppendedWhenAPassEndsAreReadIntoTheJournal) {
          JournalProblem::Garbled, JournalState::Running, {}},
         {"an entry number past the entries", running + *EncodeEndNotes({{3, u"x"}}), JournalProblem::Garbled,
          JournalState::Running, {}},
+        {"names left behind by the pass and by an undo after its end", running + placeholder + notes + link,
+         JournalProblem::None, JournalState::Finished, {u"P0001-1.jpg", u"", u"Photo"}, {u"P0001.jpg", u"Photo"}},
+        {"a name taken back", running + placeholder + link + EncodeDroppedNote(), JournalProblem::None,
+         JournalState::Running, {u"", u"", u""}, {u"P0001.jpg"}},
+        {"a name taken back that was never left", running + EncodeDroppedNote(), JournalProblem::Garbled,
+         JournalState::Running, {}},
+        {"a name left for an entry past the entries",
+         running + *EncodeLeftNote(3, {LeftoverKind::Temporary, u"t", {}, 0}), JournalProblem::Garbled,
+         JournalState::Running, {}},
+        {"a damaged name left behind", running + placeholder.substr(0, 6) + "x" + placeholder.substr(7),
+         JournalProblem::Garbled, JournalState::Running, {}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -167,6 +194,9 @@ TEST(JournalFormat, NotesAppendedWhenAPassEndsAreReadIntoTheJournal) {
         std::vector<Text> taken;
         for (const StoredEntry& entry : read.Journal.Entries) taken.push_back(entry.TakenName);
         EXPECT_EQ(taken, row.taken);
+        std::vector<Text> left;
+        for (const Leftover& l : read.Journal.Leftovers) left.push_back(l.Left.Name);
+        EXPECT_EQ(left, row.left);
     }
     EXPECT_FALSE(EncodeEndNotes({{0, u"a/b"}})) << "a name that is not one plain file name";
 }
@@ -184,6 +214,6 @@ TEST(JournalFormat, AFirstVersionJournalReadsAsTheSamePass) {
         const DecodedJournal read =
             DecodeJournal(FrameJournalBody("state finished\ndirectory 2:/d\nentries 1\n" + row.entry, 1));
         ASSERT_EQ(read.Problem, JournalProblem::None);
-        EXPECT_EQ(read.Journal, (StoredJournal{u"/d", JournalState::Finished, {row.read}, std::nullopt}));
+        EXPECT_EQ(read.Journal, (StoredJournal{u"/d", JournalState::Finished, {row.read}, std::nullopt, {}}));
     }
 }

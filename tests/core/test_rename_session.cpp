@@ -334,7 +334,7 @@ TEST_F(RenameSessionTest, TheHistoryKeepsTheNewestPassesThatRenamedSomething) {
 
     // A pass whose program was killed is listed, and left to the recovery.
     LockedJournal killed;
-    ASSERT_EQ(store->Create({T(dir.path), JournalState::Running, {{u"a.txt", u"x.txt", u"", {}, {}}}, {}}, killed), 0);
+    ASSERT_EQ(store->Create({T(dir.path), JournalState::Running, {{u"a.txt", u"x.txt", u"", {}, {}}}, {}, {}}, killed), 0);
     killed.Release();
     EXPECT_EQ(History(), Statuses{PassStatus::Unfinished});
     EXPECT_EQ(session->History()[0].Files, 1u);

@@ -1,0 +1,47 @@
+#pragma once
+// Names a rename may leave behind when it is cut short between two of its
+// system calls: the journal learns of each before it is made, so that a
+// later undo removes what the program left, and nothing else.
+#include <cstddef>
+#include <cstdint>
+
+#include "base/text.h"
+
+namespace morvane {
+
+enum class LeftoverKind : std::uint8_t {
+    Placeholder,  // an empty file made to hold a name on a file system without atomic renames
+    Link,         // a second name of the file, before its first one is removed
+    Temporary,    // the hidden name a change of case passes through
+};
+
+struct LeftName {
+    LeftoverKind Kind = LeftoverKind::Placeholder;
+    Text Name;                // bare name in the directory
+    Text Source;              // Link: the name it was linked from
+    std::uint64_t Links = 0;  // Link: the file's link count once linked
+
+    bool operator==(const LeftName&) const = default;
+};
+
+// Such a name, for the journal entry whose file was being renamed.
+struct Leftover {
+    std::size_t Entry = 0;
+    LeftName Left;
+
+    bool operator==(const Leftover&) const = default;
+};
+
+// Told by the rename layer before each step that may leave a name behind.
+class LeftoverWatch {
+public:
+    virtual ~LeftoverWatch() = default;
+    // 0 when the step may go ahead (its name is recorded), else an errno:
+    // the step is not taken.
+    virtual int Leaving(const LeftName& left) = 0;
+    // The step just announced left nothing (its name was taken by another
+    // file, or it was removed again at once).
+    virtual void NotLeft() = 0;
+};
+
+}  // namespace morvane
