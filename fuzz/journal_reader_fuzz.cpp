@@ -1,7 +1,7 @@
 // Any bytes given to the journal reader come back as a journal or as a
 // problem: never a crash, an overread, undefined behaviour or unbounded
 // memory. What it accepts must be what the writer writes for the journal it
-// read, followed at most by the notes that end a pass, so that nothing the
+// read, followed at most by its notes (the end of a pass, names left behind), so that nothing the
 // writer would refuse is ever acted on. Each input is read once as a
 // whole file and once as the body of a correctly framed one, which reaches
 // the body's reader past the checksum.

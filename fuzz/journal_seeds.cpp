@@ -28,17 +28,17 @@ int main(int argc, char** argv) {
     const FileIdentity print{IdentityKind::Fingerprint, 0, 0, "f0123456789abcdefghij"};
     const FileIdentity folder{IdentityKind::Fingerprint, 0, 0, "d"};
     const StoredJournal journals[] = {
-        {u"/", JournalState::Running, {}, std::nullopt},
+        {u"/", JournalState::Running, {}, std::nullopt, {}},
         {u"/home/me/Photos", JournalState::Running,
          {{u"a.jpg", u"P0001.jpg", u"", StoredEntryState::NotRenamed, handle},
           {u"photo", u"Photo", u"", StoredEntryState::NotRenamed, birth}},
-         handle},
+         handle, {}},
         {u"/home/me/Fotos \u00e9t\u00e9", JournalState::Finished,
          {{u"a\nb.jpg", u"P0001.jpg", u"P0001-1.jpg", StoredEntryState::Renamed, print},
           {u"photo", u"Photo", u"Photo", StoredEntryState::Renamed, std::nullopt},
           {u"b.jpg", u"P0002.jpg", u"", StoredEntryState::Restored, handle}},
-         folder},
-        {u"/x", JournalState::Undone, {{u"3:abc", u"\U0001F600", u"\U0001F600-1", StoredEntryState::Renamed, birth}}, birth},
+         folder, {}},
+        {u"/x", JournalState::Undone, {{u"3:abc", u"\U0001F600", u"\U0001F600-1", StoredEntryState::Renamed, birth}}, birth, {}},
     };
     int n = 0;
     for (const auto& journal : journals) {
@@ -47,5 +47,13 @@ int main(int argc, char** argv) {
         std::ofstream(std::string(argv[1]) + "/body-" + std::to_string(n)) << BodyOf(file);
         ++n;
     }
+    // A killed pass's journal with the notes of the names its steps may
+    // leave behind, one taken back, and an undo's notes after the end.
+    std::string notes = *EncodeJournal(journals[1]);
+    notes += *EncodeLeftNote(0, {LeftoverKind::Placeholder, u"P0001.jpg", {}, 0}) + EncodeDroppedNote();
+    notes += *EncodeLeftNote(1, {LeftoverKind::Temporary, u".morvane-12-1", {}, 0});
+    notes += *EncodeEndNotes({{0, u"P0001-1.jpg"}});
+    notes += *EncodeLeftNote(0, {LeftoverKind::Link, u"a.jpg", u"P0001-1.jpg", 2});
+    std::ofstream(std::string(argv[1]) + "/file-notes") << notes;
     return 0;
 }

@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
+#include <vector>
 
 #include "base/errno_mapping.h"
 
@@ -28,6 +28,12 @@ void EntryLeftovers::NotLeft() {
 }
 
 namespace {
+
+bool Unsettled(const RenameJournal& journal, const Leftover& left) {
+    if (left.Entry >= journal.Entries.size()) return false;
+    const EntryState state = journal.Entries[left.Entry].State;
+    return state == EntryState::Renamed || state == EntryState::Interrupted;
+}
 
 enum class Verdict { Gone, Ours, NotOurs, Unknown };
 
@@ -56,38 +62,31 @@ Verdict JudgeLink(const Leftover& left, const JournalEntry& entry, FileRenamer& 
 
 ErrorNumber ClearLeftovers(RenameJournal& journal, FileRenamer& renamer, FileLocator& locator) {
     ErrorNumber first = ErrNone;
-    std::vector<Leftover> kept;
+    std::vector<bool> removed(journal.Leftovers.size(), false);
     // Newest first: the steps of an undo came after those of its pass.
-    for (auto left = journal.Leftovers.rbegin(); left != journal.Leftovers.rend(); ++left) {
-        if (left->Left.Kind == LeftoverKind::Temporary || left->Entry >= journal.Entries.size()) {
-            kept.push_back(*left);
-            continue;
-        }
-        const JournalEntry& entry = journal.Entries[left->Entry];
+    for (std::size_t i = journal.Leftovers.size(); i-- > 0;) {
+        const Leftover& left = journal.Leftovers[i];
+        if (left.Left.Kind == LeftoverKind::Temporary || !Unsettled(journal, left)) continue;
+        const JournalEntry& entry = journal.Entries[left.Entry];
         int err = 0;
-        Verdict verdict = left->Left.Kind == LeftoverKind::Link ? JudgeLink(*left, entry, renamer, err)
-                                                                : JudgePlaceholder(*left, entry, renamer, locator, err);
-        if (verdict == Verdict::Ours && (err = renamer.Remove(left->Left.Name)) != 0 && err != ENOENT)
-            verdict = Verdict::Unknown;
-        if (verdict == Verdict::Unknown) {
-            kept.push_back(*left);
-            if (first == ErrNone) first = ErrorNumberForErrno(err, false);
+        const Verdict verdict = left.Left.Kind == LeftoverKind::Link
+                                    ? JudgeLink(left, entry, renamer, err)
+                                    : JudgePlaceholder(left, entry, renamer, locator, err);
+        if (verdict == Verdict::Ours) {
+            err = renamer.Remove(left.Left.Name);
+            removed[i] = err == 0 || err == ENOENT;
         }
+        // The rest stay: a name the file may be found under, or a removal to try again.
+        if (!removed[i] && (verdict == Verdict::Unknown || verdict == Verdict::Ours) && first == ErrNone)
+            first = ErrorNumberForErrno(err, false);
     }
-    std::reverse(kept.begin(), kept.end());
-    journal.Leftovers = std::move(kept);
+    std::size_t index = 0;
+    std::erase_if(journal.Leftovers, [&](const Leftover&) { return removed[index++]; });
     return first;
 }
 
-void ForgetSettledLeftovers(RenameJournal& journal, std::size_t undoFrom) {
-    std::size_t index = 0;
-    std::erase_if(journal.Leftovers, [&](const Leftover& left) {
-        const bool fromUndo = index++ >= undoFrom;
-        if (left.Entry >= journal.Entries.size()) return true;
-        const EntryState state = journal.Entries[left.Entry].State;
-        const bool settled = state != EntryState::Renamed && state != EntryState::Interrupted;
-        return settled && (fromUndo || left.Left.Kind == LeftoverKind::Temporary);
-    });
+void ForgetSettledLeftovers(RenameJournal& journal) {
+    std::erase_if(journal.Leftovers, [&journal](const Leftover& left) { return !Unsettled(journal, left); });
 }
 
 }  // namespace morvane

@@ -32,18 +32,17 @@ private:
     std::size_t entry_ = 0;
 };
 
-// Before an undo: removes every placeholder and second link the journal's
-// notes name while it is still what the program left (a placeholder: an
-// empty file with one name, while its entry's file is found under another of
-// its names; a link: a second name of that very file, with the link count
-// the step gave it) and forgets the note; anything else at that name is
-// left alone. Temporary names stay: the undo looks for files there. Returns
-// the first failure to remove; its note stays for the next undo.
+// Before an undo: removes every placeholder and second link that the notes of
+// a file still to be given its old name name, while it is still what the
+// program left (a placeholder: an empty file with one name, while the file
+// is found under another of its names; a link: a second name of that very
+// file, with the link count the step gave it), and forgets those notes.
+// Anything else at such a name is left alone, and its note kept: the undo
+// looks for the file there too. Returns the first failure to remove.
 ErrorNumber ClearLeftovers(RenameJournal& journal, FileRenamer& renamer, FileLocator& locator);
 
-// After an undo whose own notes start at undoFrom: forgets the notes of the
-// files given their old names back (their steps ended, their temporary names
-// are past), but for a name ClearLeftovers could not remove.
-void ForgetSettledLeftovers(RenameJournal& journal, std::size_t undoFrom);
+// After an undo: forgets the notes of the files that have their old names
+// again (or are gone): their steps are over.
+void ForgetSettledLeftovers(RenameJournal& journal);
 
 }  // namespace morvane

@@ -120,7 +120,6 @@ UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetr
     FreeNameSearch search(renamer, retry);
     FileLocator locator(journal, renamer);
     fail(ClearLeftovers(journal, renamer, locator));
-    const std::size_t undoNotesFrom = journal.Leftovers.size();
     EntryLeftovers leftovers(journal, renamer, notes);
     // Last renamed first: a name that an earlier file gave up may have been
     // taken by a later one, and is free again once the later one is back.
@@ -156,7 +155,7 @@ UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetr
             fail(err);
         }
     }
-    ForgetSettledLeftovers(journal, undoNotesFrom);
+    ForgetSettledLeftovers(journal);
     return outcome;
 }
 
