@@ -15,6 +15,7 @@
 #include "../core/fault_injecting_renamer.h"
 #include "../core/temp_dir.h"
 #include "dir_list_box.h"
+#include "files/file_choice.h"
 #include "file_list_box.h"
 #include "frmDir.h"
 #include "frmMain.h"
@@ -50,7 +51,8 @@ inline constexpr Buttons AllOff{false, false, false}, MaskAndExtract{true, true,
 // failing test cannot hang. Returns whether `act` left the dialog open.
 inline bool RunModal(const std::function<void()>& open, const std::function<void(QDialog&)>& act) {
     bool found = false, leftOpen = false;
-    QTimer::singleShot(0, [&] {
+    QObject alive;  // a call that shows no dialog leaves no timer behind
+    QTimer::singleShot(0, &alive, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog) return;
         found = true;
@@ -61,6 +63,20 @@ inline bool RunModal(const std::function<void()>& open, const std::function<void
     open();
     EXPECT_TRUE(found);
     return leftOpen;
+}
+// Whether `open` shows a modal dialog, which is then closed.
+inline bool ShowsModal(const std::function<void()>& open) {
+    bool shown = false;
+    QObject alive;
+    QTimer::singleShot(0, &alive, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            shown = true;
+            dialog->close();
+        }
+    });
+    open();
+    QCoreApplication::processEvents();
+    return shown;
 }
 
 // A mount table given as text, counting its readings. Its mount points need
@@ -113,6 +129,24 @@ protected:
         std::ofstream(Raw(dir) + "/" + name.toStdString()) << name.toStdString();
     }
     static DiskFiles Disk(const QString& dir) { return FilesIn(Raw(dir)); }
+    static QByteArray Contents(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : "unreadable";
+    }
+
+    // "Select ", rows 0 to `last` of the chooser (-1: every row), "&OK".
+    void ChooseRows(int last = -1) {
+        Click(Button("Command3"));
+        ClickRow(File1(), 0);
+        ClickRow(File1(), last < 0 ? File1()->count() - 1 : last, Qt::ShiftModifier);
+        Click(ChooserButton("Command1"));
+    }
+    // Hands the named files of Files() to the window, as a drop does.
+    void Hand(const QStringList& names) {
+        std::vector<std::string> paths;
+        for (const QString& name : names) paths.push_back(Raw(Files() + "/" + name));
+        main->TakeFileChoice(morvane::ChooseFiles(paths));
+    }
 
     // A control of the main window (the dialogs have controls of the same names).
     template <class T = QWidget>
@@ -130,9 +164,9 @@ protected:
     DirListBox* Dir1() { return Find<DirListBox>(Chooser(), "Dir1"); }
 
     static constexpr const char* OptionLabels[] = {"lblPrefix", "lblSufix", "lblStartNumber", "lblLetteringPosition"};
-    // The options in force, which the labels then show.
+    // The options in force, which the labels then show; the list order stays.
     void SetLabels(const QStringList& texts) {
-        main->SetOptions({ToText(texts[0]), ToText(texts[1]), ToText(texts[2]), ToText(texts[3])});
+        main->SetOptions({ToText(texts[0]), ToText(texts[1]), ToText(texts[2]), ToText(texts[3]), main->Options().Order});
     }
     QStringList Labels() const {
         QStringList texts;
