@@ -57,15 +57,6 @@ TEST(StatusWords, EachFailureSaysWhatHappenedAndWhatToDo) {
     }
 }
 
-TEST(StatusWords, CountsReadRightForOneAndForMany) {
-    const std::pair<QString, QString> rows[] = {
-        {RenamedWords(1, false), "1 file was renamed. Accept the new names, or Undo the changes."},
-        {RenamedWords(0, true), "0 files were renamed. Some files were skipped: they could not be renamed, or lie "
-                                "past the 1001st. Accept the new names, or Undo the changes."},
-    };
-    for (const auto& [words, expected] : rows) EXPECT_EQ(words, expected);
-}
-
 class LanguageTest : public UiTest {
 protected:
     // A refused prefix through the whole window: the number and the words.
@@ -122,10 +113,19 @@ TEST_F(LanguageTest, EachLanguageSpeaksThroughoutAndEnglishReadsAsAlways) {
 }
 
 TEST_F(LanguageTest, CountsFollowTheLanguagesPluralRules) {
-    const Language french{QLocale("fr_FR")};
-    EXPECT_EQ(RestoredWords(3), "3 fichiers ont retrouvé leur ancien nom.");
-    EXPECT_EQ(RestoredWords(1), "1 fichier a retrouvé son ancien nom.");
-    EXPECT_EQ(RestoredWords(0), "0 fichier a retrouvé son ancien nom.");
+    const std::tuple<const char*, std::function<QString()>, QString> rows[] = {
+        {"C", [] { return RenamedWords(1, false); }, "1 file was renamed. Accept the new names, or Undo the changes."},
+        {"C", [] { return RenamedWords(0, true); },
+         "0 files were renamed. Some files were skipped: they could not be renamed, or lie past the 1001st. Accept "
+         "the new names, or Undo the changes."},
+        {"fr_FR", [] { return RestoredWords(3); }, "3 fichiers ont retrouvé leur ancien nom."},
+        {"fr_FR", [] { return RestoredWords(1); }, "1 fichier a retrouvé son ancien nom."},
+        {"fr_FR", [] { return RestoredWords(0); }, "0 fichier a retrouvé son ancien nom."},
+    };
+    for (const auto& [locale, words, expected] : rows) {
+        const Language language{QLocale(locale)};
+        EXPECT_EQ(words(), expected) << locale;
+    }
 }
 
 TEST_F(LanguageTest, AScreenReaderFindsTheInstructionsAndEveryResultByName) {

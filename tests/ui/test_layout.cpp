@@ -133,22 +133,20 @@ TEST_F(LayoutTest, OnlyTheFileListFollowsTheWindowAndTheDesignSizeIsTheLeast) {
     for (QWidget* c : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) before[c->objectName()] = c->geometry();
     const QRect list = List1()->geometry();
 
-    struct Row {
-        const char* name;
-        QSize grow;
-    };
-    for (const Row& row : {Row{"larger", {300, 200}}, Row{"wider only", {150, 0}}, Row{"smaller than design", {-100, -80}}}) {
-        SCOPED_TRACE(row.name);
-        main->resize(main->size() + row.grow);
+    const std::pair<const char*, QSize> rows[] = {{"larger", {300, 200}}, {"wider only", {150, 0}},
+                                                  {"smaller than design", {-100, -80}}};
+    for (const auto& [name, grow] : rows) {
+        SCOPED_TRACE(name);
+        main->resize(main->size() + grow);
         QCoreApplication::processEvents();
         const QSize grown = client->size() - design;
-        EXPECT_EQ(grown, row.grow.expandedTo({0, 0}));
+        EXPECT_EQ(grown, grow.expandedTo({0, 0}));
         EXPECT_EQ(List1()->geometry(), list.adjusted(0, 0, grown.width(), grown.height()));
         for (QWidget* c : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (c != List1()) {
                 EXPECT_EQ(c->geometry(), before[c->objectName()]) << c->objectName().toStdString();
             }
-        main->resize(main->size() - row.grow.expandedTo({0, 0}));
+        main->resize(main->size() - grow.expandedTo({0, 0}));
         QCoreApplication::processEvents();
     }
 }
@@ -197,7 +195,8 @@ TEST_F(LayoutTest, AssistiveTechnologyFindsNamesWithoutHiddenLabelsLinesOrIndent
     DirListBox* dirs = Dir1();
     const QStringList rows = AccessibleChildren(dirs);
     EXPECT_TRUE(rows.contains("deeper")) << rows.join(" | ").toStdString();
-    for (int row = 0; row < dirs->count(); ++row) EXPECT_EQ(dirs->model()->index(row, 0).data(DirDepthRole).toInt(), row);
+    for (int row = 0; row < dirs->count(); ++row)
+        EXPECT_EQ(dirs->model()->index(row, 0).data(DirDepthRole).toInt(), row) << "row " << row;
     // Drawn indented: a deeper entry asks for more room than a shallower one of the same name.
     QStyleOptionViewItem option;
     option.initFrom(dirs);

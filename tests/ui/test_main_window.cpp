@@ -29,92 +29,38 @@ protected:
     }
 };
 
-TEST_F(MainWindowTest, StartUpLoadsTheStoredOptionsWithoutWritingAndDisablesTheWorkflow) {
+// Start-up shows the stored options and writes nothing; the dialog shows
+// the labels, not the store, and its "Ok" is what a restart reads.
+TEST_F(MainWindowTest, OptionsLoadedAtStartUpSetInTheDialogAndClearedSurviveARestart) {
     struct Row {
         const char* name;
-        std::map<QString, QString> stored;
-        QStringList labels;
-        QString letteringAfter;  // in the store after start-up
+        std::map<QString, QString> stored;  // before start-up
+        QStringList atStart;                // the labels then
+        QString lettering;                  // the label's when the dialog opens
+        int shown, clicked;                 // the lettering button checked then, the one clicked (-1: none)
+        QString result;                     // the lettering after
+        int orderShown, orderChosen;
     };
+    const QStringList none{"", "", "", "0"};
     const Row rows[] = {
-        {"nothing stored", {}, {"", "", "", "0"}, "absent"},
-        {"empty lettering shows as none", {{"LetteringPosition", ""}}, {"", "", "", "0"}, ""},
-        {"every option stored, odd lettering kept",
-         {{"Prefix", "Trip"}, {"Sufix", "_x, y"}, {"StartingNumber", "007"}, {"LetteringPosition", "7"}},
-         {"Trip", "_x, y", "007", "7"},
-         "7"},
+        {"nothing stored: the order is Name", {}, none, "2", 2, 0, "0", 0, 2},
+        {"empty lettering is none, Date Taken", {{"LetteringPosition", ""}, {"Order", "1"}}, none, "0", 0, 1, "1", 1, 3},
+        {"every option stored, odd lettering kept, Size",
+         {{"Prefix", "Trip"}, {"Sufix", "_x, y"}, {"StartingNumber", "007"}, {"LetteringPosition", "7"}, {"Order", "3"}},
+         {"Trip", "_x, y", "007", "7"}, "7", -1, -1, "7", 3, 1},
+        {"empty lettering to last, unreadable order is Name", {{"Order", "7"}}, none, "", -1, 2, "2", 0, 1},
+        {"blank-led order is Name", {{"Order", " 2"}}, none, "1", 1, -1, "1", 0, 3},
+        {"empty order is Name", {{"Order", ""}}, none, "1", 1, -1, "1", 0, 2},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         QFile::remove(StoreFile());
         for (const auto& [key, value] : row.stored) store->write(key, value);
+        const QByteArray stored = Contents(StoreFile());
         OpenMain();
-        EXPECT_EQ(Labels(), row.labels);
-        EXPECT_EQ(store->read("LetteringPosition", "absent"), row.letteringAfter);
+        EXPECT_EQ(Labels(), row.atStart);
+        EXPECT_EQ(Contents(StoreFile()), stored) << "written at start-up";
         EXPECT_EQ(Workflow(), AllOff);
-    }
-}
-
-TEST_F(MainWindowTest, SetMaskTakesWhatWasHighlightedBeforeTheClickAndExtractPreviews) {
-    struct Row {
-        const char* name;
-        int start, length;  // highlighted in txtFile; length 0: nothing
-        bool replaceText;   // txtFile set again after highlighting
-        QString mask, lettering, example;
-    };
-    const Row rows[] = {{"numeric mask", 4, 4, false, "0042", "0", "Trip0042_x.JPG"},
-                        {"text mask lettered first", 0, 3, false, "IMG", "1", "Trip!MG_x.JPG"},
-                        {"nothing highlighted", 0, 0, false, "", "0", "Trip0007_x.JPG"},
-                        {"highlight dropped by new text", 4, 4, true, "", "0", "Trip0007_x.JPG"}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        OpenMain();
-        SetLabels({"Trip", "_x", "7", row.lettering});
-        Button("Command2")->setEnabled(true);  // as the chooser leaves it
-        Box("txtMask")->setText("old mask");
-        Box("txtFile")->setFocus();
-        Box("txtFile")->setText("IMG_0042.JPG");
-        Box("txtFile")->setSelection(row.start, row.length);
-        if (row.replaceText) {
-            Box("txtMask")->setFocus();
-            Box("txtFile")->setText("IMG_0042.JPG");
-        }
-        Click(Button("Command2"));
-        EXPECT_EQ(Box("txtMask")->text(), row.mask);
-        EXPECT_EQ(QGuiApplication::clipboard()->text(), row.mask);
-        EXPECT_EQ(Workflow(), MaskAndExtract);
-        Click(Button("Command1"));
-        EXPECT_EQ(Box("txtExample")->text(), row.example);
-        EXPECT_EQ(Box("txtMask")->text(), row.mask);  // shortening stays in the analysis
-        EXPECT_EQ(Workflow(), AllOn);
-    }
-}
-
-TEST_F(MainWindowTest, OptionsFromTheDialogAndClearOptionsSurviveARestart) {
-    struct Row {
-        const char* name;
-        QString lettering;    // the label's
-        int shown, clicked;   // the lettering button checked on opening, the one clicked (-1: none)
-        QString result;       // the lettering after
-        const char* order;    // stored (nullptr: absent)
-        int orderShown, orderChosen;
-    };
-    const Row rows[] = {
-        {"last to none, no order stored is Name", "2", 2, 0, "0", nullptr, 0, 2},
-        {"none to first, Date Taken stored", "0", 0, 1, "1", "1", 1, 3},
-        {"odd lettering, none clicked, kept; Size stored", "7", -1, -1, "7", "3", 3, 1},
-        {"empty lettering to last, unreadable order is Name", "", -1, 2, "2", "7", 0, 1},
-        {"blank-led order is Name", "1", 1, -1, "1", " 2", 0, 3},
-        {"empty order is Name", "1", 1, -1, "1", "", 0, 2},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        QFile::remove(StoreFile());
-        store->write("Dir", "/kept");
-        store->write("Prefix", "stored");  // the dialog shows the labels, not the store
-        store->write("LetteringPosition", "7");
-        if (row.order) store->write("Order", row.order);
-        OpenMain();
         SetLabels({"pre", "suf", "0012", row.lettering});
         EXPECT_FALSE(WithOptions([&](frmOptions& dialog) {
             EXPECT_EQ(Boxes(dialog), QStringList({"pre", "suf", "0012"}));
@@ -134,13 +80,14 @@ TEST_F(MainWindowTest, OptionsFromTheDialogAndClearOptionsSurviveARestart) {
         EXPECT_EQ(Labels(), after);
         WithOptions([&](frmOptions& dialog) { EXPECT_EQ(Order(dialog)->currentIndex(), row.orderChosen); });
     }
+    store->write("Dir", "/kept");
     Box("txtExample")->setText("Trip0007_x.JPG");
     Trigger("mnuClearOptions");
-    EXPECT_EQ(Labels(), (QStringList{"", "", "", "0"}));
+    EXPECT_EQ(Labels(), none);
     EXPECT_EQ(Box("txtExample")->text(), "Trip0007_x.JPG");
     EXPECT_EQ(store->read("Order", "absent"), "0");
     OpenMain();
-    EXPECT_EQ(Labels(), (QStringList{"", "", "", "0"}));
+    EXPECT_EQ(Labels(), none);
     EXPECT_EQ(store->read("Dir", "absent"), "/kept");
 }
 
