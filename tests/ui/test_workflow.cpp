@@ -94,25 +94,19 @@ TEST_F(WorkflowTest, Drive1ListsTheMountTableAndDrive1_ChangeMovesDir1OrComesBac
     EXPECT_EQ(drive->currentText(), Files());
     EXPECT_EQ(Chooser()->focusWidget(), drive);
 
-    struct Row {
-        const char* name;
-        QString chosen;             // in Drive1
-        QString dir, drive, files;  // Dir1, Drive1 and File1's first file afterwards
+    // The volume chosen in Drive1; Dir1, Drive1 and File1 on the directory then, and File1's first file.
+    const std::tuple<const char*, QString, QString, QString> rows[] = {
+        {"another volume: Dir1 moves to its root", Home(), Home(), "at-home.txt"},
+        {"a volume that cannot be read: Drive1 comes back", "/nonexistent/hung mount", Home(), "at-home.txt"},
+        {"back to the first volume", Files(), Files(), "IMG_0041.JPG"},
+        {"the root", "/", "/", QString()},
     };
-    const Row rows[] = {
-        {"another volume: Dir1 moves to its root", Home(), Home(), Home(), "at-home.txt"},
-        {"a volume that cannot be read: Drive1 comes back", "/nonexistent/hung mount", Home(), Home(), "at-home.txt"},
-        {"back to the first volume", Files(), Files(), Files(), "IMG_0041.JPG"},
-        {"the root", "/", "/", "/", QString()},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        drive->setCurrentIndex(drive->findText(row.chosen));
-        EXPECT_EQ(Dir1()->path(), row.dir);
-        EXPECT_EQ(drive->currentText(), row.drive);
-        EXPECT_EQ(File1()->path(), row.dir);
-        if (!row.files.isNull()) {
-            EXPECT_EQ(Items(File1()).value(0), row.files);
+    for (const auto& [name, chosen, dir, first] : rows) {
+        SCOPED_TRACE(name);
+        drive->setCurrentIndex(drive->findText(chosen));
+        EXPECT_EQ(QStringList({Dir1()->path(), drive->currentText(), File1()->path()}), QStringList({dir, dir, dir}));
+        if (!first.isNull()) {
+            EXPECT_EQ(Items(File1()).value(0), first);
         }
     }
     Dir1()->setPath(Files() + "/sub");  // opening a directory on another volume moves Drive1 there
@@ -291,13 +285,7 @@ TEST_F(WorkflowTest, TwoAcceptedPassesAreUndoneNewestFirstAfterARestartFromTheMe
     EXPECT_TRUE(history->isVisible() && !history->isModal());
     EXPECT_EQ(history->windowTitle(), "Rename History");
     auto* list = Find<QTreeView>(history, "lstHistory");
-    const auto rows = [list] {
-        QStringList texts;
-        for (int row = 0; row < list->model()->rowCount(); ++row)
-            texts << QStringList{list->model()->index(row, 1).data().toString(), list->model()->index(row, 2).data().toString(),
-                                 list->model()->index(row, 3).data().toString()}.join('|');
-        return texts;
-    };
+    const auto rows = [list] { return TableRows(list->model(), 1); };  // all but "When"
     const QStringList headers{"When", "Directory", "Files", "State"};
     for (int column = 0; column < 4; ++column)
         EXPECT_EQ(list->model()->headerData(column, Qt::Horizontal).toString(), headers[column]);
@@ -319,11 +307,8 @@ TEST_F(WorkflowTest, TwoAcceptedPassesAreUndoneNewestFirstAfterARestartFromTheMe
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
-        RunModal(step.ask, [&](QDialog& box) {
-            EXPECT_TRUE(qobject_cast<QMessageBox*>(&box)->text().contains(step.question))
-                << qobject_cast<QMessageBox*>(&box)->text().toStdString();
-            qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Yes)->click();
-        });
+        const QString question = AnswerYes(step.ask);
+        EXPECT_TRUE(question.contains(step.question)) << question.toStdString();
         EXPECT_EQ(Disk(Files()), step.disk);
         EXPECT_EQ(rows(), step.left);
         EXPECT_EQ(StatusLine(), step.status);
@@ -375,8 +360,7 @@ TEST_F(WorkflowTest, AKilledPassIsOfferedAtStartUpAndItsFilesComeBackOrKeepTheir
         // Kept: the pass can still be undone from the menu.
         auto* undoLast = main->findChild<QAction*>("mnuFileUndoLast");
         ASSERT_TRUE(undoLast->isEnabled());
-        RunModal([&] { undoLast->trigger(); },
-                 [](QDialog& box) { qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Yes)->click(); });
+        AnswerYes([&] { undoLast->trigger(); });
         EXPECT_EQ(Disk(Files()), Original);
     }
 }

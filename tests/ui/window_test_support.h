@@ -64,6 +64,18 @@ inline bool RunModal(const std::function<void()>& open, const std::function<void
     EXPECT_TRUE(found);
     return leftOpen;
 }
+// Calls `open`, which asks a question in a message box; answers "Yes" and
+// returns the question.
+inline QString AnswerYes(const std::function<void()>& open) {
+    QString question;
+    RunModal(open, [&](QDialog& dialog) {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        ASSERT_NE(box, nullptr);
+        question = box->text();
+        box->button(QMessageBox::Yes)->click();
+    });
+    return question;
+}
 // Whether `open` shows a modal dialog, which is then closed.
 inline bool ShowsModal(const std::function<void()>& open) {
     bool shown = false;
@@ -190,6 +202,16 @@ protected:
         const QAbstractItemModel* model = list->model();
         for (int i = 0; i < model->rowCount(); ++i) texts << model->index(i, 0).data().toString();
         return texts;
+    }
+    // A table's rows, each "cell|cell|..." from column `from` on.
+    static QStringList TableRows(const QAbstractItemModel* model, int from = 0) {
+        QStringList rows;
+        for (int r = 0; r < model->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = from; c < model->columnCount(); ++c) cells << model->index(r, c).data().toString();
+            rows << cells.join('|');
+        }
+        return rows;
     }
     static QPoint RowCentre(QAbstractItemView* list, int row) {
         const QModelIndex index = list->model()->index(row, 0);
