@@ -161,6 +161,11 @@ QStringList AccessibleChildren(QObject* object) {
 }
 
 TEST_F(LayoutTest, AssistiveTechnologyFindsNamesWithoutHiddenLabelsLinesOrIndents) {
+    QStringList unnamed;
+    for (QWidget* control : main->centralWidget()->findChildren<QWidget*>())
+        if (control->focusPolicy() != Qt::NoFocus && control->accessibleName().trimmed().isEmpty())
+            unnamed += control->objectName();
+    EXPECT_EQ(unnamed, QStringList()) << "controls that take the focus without a name";
     // The option labels hold values and are never shown.
     const QStringList mainNames = AccessibleChildren(main->centralWidget());
     for (const char* hidden : {"Prefix", "Suffix", "Starting Number", "Consecutive Lettering Position"})

@@ -116,6 +116,41 @@ TEST_F(MainWindowTest, OptionsDialogIgnoresEnterAndEscapeAndItsClearOptionsWrite
     EXPECT_EQ(Contents(StoreFile()), stored);
 }
 
+TEST_F(MainWindowTest, SetMaskTakesWhatWasHighlightedBeforeTheClickAndExtractPreviews) {
+    struct Row {
+        const char* name;
+        int start, length;  // highlighted in txtFile; length 0: nothing
+        bool replaceText;   // txtFile set again after highlighting
+        QString mask, lettering, example;
+    };
+    const Row rows[] = {{"numeric mask", 4, 4, false, "0042", "0", "Trip0042_x.JPG"},
+                        {"text mask lettered first", 0, 3, false, "IMG", "1", "Trip!MG_x.JPG"},
+                        {"nothing highlighted", 0, 0, false, "", "0", "Trip0007_x.JPG"},
+                        {"highlight dropped by new text", 4, 4, true, "", "0", "Trip0007_x.JPG"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        OpenMain();
+        SetLabels({"Trip", "_x", "7", row.lettering});
+        Button("Command2")->setEnabled(true);  // as the chooser leaves it
+        Box("txtMask")->setText("old mask");
+        Box("txtFile")->setFocus();
+        Box("txtFile")->setText("IMG_0042.JPG");
+        Box("txtFile")->setSelection(row.start, row.length);
+        if (row.replaceText) {
+            Box("txtMask")->setFocus();
+            Box("txtFile")->setText("IMG_0042.JPG");
+        }
+        Click(Button("Command2"));
+        EXPECT_EQ(Box("txtMask")->text(), row.mask);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), row.mask);
+        EXPECT_EQ(Workflow(), MaskAndExtract);
+        Click(Button("Command1"));
+        EXPECT_EQ(Box("txtExample")->text(), row.example);
+        EXPECT_EQ(Box("txtMask")->text(), row.mask);  // shortening stays in the analysis
+        EXPECT_EQ(Workflow(), AllOn);
+    }
+}
+
 TEST_F(MainWindowTest, HelpOpensTheFileAtItsStartByMenuOrF1AndIsQuietWithoutIt) {
     main->SetHelpFilePath(root.filePath("missing.hlp"));
     EXPECT_FALSE(ShowsModal([this] { Trigger("MnuHelpHelp"); }));
