@@ -1,7 +1,6 @@
 // The main window driven as the user drives it: start-up from the store, the
 // workflow buttons, the menus and their dialogs, help and what assistive
 // technology sees.
-#include "frmOptions.h"
 #include "frmRecover.h"
 #include "help_window.h"
 #include "qt_text.h"
@@ -11,18 +10,13 @@ namespace {
 
 class MainWindowTest : public UiTest {
 protected:
-    // Opens the options dialog from the menu and runs `act` on it; returns whether `act` left it open.
-    bool WithOptions(const std::function<void(frmOptions&)>& act) {
-        return RunModal([this] { Trigger("mnuOptionsSetOptions"); },
-                        [&](QDialog& d) { act(*qobject_cast<frmOptions*>(&d)); });
-    }
-    static int Checked(frmOptions& d) {
+    static int Checked(QDialog& d) {
         for (int i = 0; i < 3; ++i)
             if (Lettering(d, i)->isChecked()) return i;
         return -1;
     }
-    static QComboBox* Order(frmOptions& d) { return Find<QComboBox>(&d, "cboOrder"); }
-    static QStringList Boxes(frmOptions& d) {
+    static QComboBox* Order(QDialog& d) { return Find<QComboBox>(&d, "cboOrder"); }
+    static QStringList Boxes(QDialog& d) {
         QStringList texts;
         for (const char* name : {"txtPrefix", "txtSufix", "txtStartingNumber"}) texts << OptionBox(d, name)->text();
         return texts;
@@ -62,7 +56,7 @@ TEST_F(MainWindowTest, OptionsLoadedAtStartUpSetInTheDialogAndClearedSurviveARes
         EXPECT_EQ(Contents(StoreFile()), stored) << "written at start-up";
         EXPECT_EQ(Workflow(), AllOff);
         SetLabels({"pre", "suf", "0012", row.lettering});
-        EXPECT_FALSE(WithOptions([&](frmOptions& dialog) {
+        EXPECT_FALSE(WithOptions([&](QDialog& dialog) {
             EXPECT_EQ(Boxes(dialog), QStringList({"pre", "suf", "0012"}));
             EXPECT_EQ(std::pair(Checked(dialog), Order(dialog)->currentIndex()), std::pair(row.shown, row.orderShown));
             EXPECT_EQ(Items(Order(dialog)->view()), QStringList({"Name", "Date Taken", "Date Modified", "Size"}));
@@ -78,7 +72,7 @@ TEST_F(MainWindowTest, OptionsLoadedAtStartUpSetInTheDialogAndClearedSurviveARes
         EXPECT_EQ(store->read("Order", "absent"), QString::number(row.orderChosen));
         OpenMain();
         EXPECT_EQ(Labels(), after);
-        WithOptions([&](frmOptions& dialog) { EXPECT_EQ(Order(dialog)->currentIndex(), row.orderChosen); });
+        WithOptions([&](QDialog& dialog) { EXPECT_EQ(Order(dialog)->currentIndex(), row.orderChosen); });
     }
     store->write("Dir", "/kept");
     Box("txtExample")->setText("Trip0007_x.JPG");
@@ -96,7 +90,7 @@ TEST_F(MainWindowTest, OptionsDialogIgnoresEnterAndEscapeAndItsClearOptionsWrite
     OpenMain();
     const QByteArray stored = Contents(StoreFile());
     SetLabels({"p", "s", "9", "1"});
-    EXPECT_TRUE(WithOptions([](frmOptions& dialog) {
+    EXPECT_TRUE(WithOptions([](QDialog& dialog) {
         auto* clear = Find<QPushButton>(&dialog, "cmdClearOptions");
         for (QWidget* target : std::initializer_list<QWidget*>{clear, Find<QPushButton>(&dialog, "cmdOk"),
                                                                OptionBox(dialog, "txtPrefix"),

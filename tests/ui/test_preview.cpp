@@ -238,7 +238,7 @@ TEST_F(PreviewTest, FollowsTheExampleTheOptionsAndExtract) {
          {"A_0041.JPG|0041.JPG|", "B_0042.JPG|0042.JPG|", "IMG_0041.JPG|IMG_0041.JPG|keeps its name"},
          "2 files will be renamed, 1 keeps its name."},
         {"the options dialog's Ok", [&] {
-             RunModal([this] { Trigger("mnuOptionsSetOptions"); }, [](QDialog& d) {
+             WithOptions([](QDialog& d) {
                  OptionBox(d, "txtPrefix")->setText("New");
                  OptionBox(d, "txtStartingNumber")->setText("5");
                  Click(Find<QPushButton>(&d, "cmdOk"));
@@ -263,7 +263,7 @@ TEST_F(PreviewTest, FollowsTheExampleTheOptionsAndExtract) {
     // reaches the example and the preview without another "Extract".
     const Rows noLettering = steps[std::size(steps) - 1].rows;
     const auto setLettering = [this](int button) {
-        RunModal([this] { Trigger("mnuOptionsSetOptions"); }, [button](QDialog& d) {
+        WithOptions([button](QDialog& d) {
             Lettering(d, button)->setChecked(true);
             Click(Find<QPushButton>(&d, "cmdOk"));
         });

@@ -186,6 +186,10 @@ protected:
         return texts;
     }
     void Trigger(const char* action) { main->findChild<QAction*>(action)->trigger(); }
+    // Opens the options dialog from the menu and runs `act` on it; returns whether `act` left it open.
+    bool WithOptions(const std::function<void(QDialog&)>& act) {
+        return RunModal([this] { Trigger("mnuOptionsSetOptions"); }, act);
+    }
     Buttons Workflow() const {
         return {Button("Command2")->isEnabled(), Button("Command1")->isEnabled(), Button("Command4")->isEnabled()};
     }
