@@ -29,18 +29,12 @@ protected:
     }
     // Reads the arguments as main() does and opens the window with them.
     void Start(const Args& args) {
-        main.reset();
-        Flush();
-        store = std::make_unique<SettingsStore>(StoreFile());
         store->write("Dir", Home());
-        session = std::make_unique<morvane::RenameSession>(renamer, journals.get());
-        main = std::make_unique<frmMain>(*session, *store, mounts);
         std::vector<const char*> argv{"morvane"};
         for (const std::string& a : args) argv.push_back(a.c_str());
         const CommandLine line = ReadCommandLine(static_cast<int>(argv.size()), argv.data());
         ASSERT_FALSE(line.ExitStatus);
-        OpenNamedPaths(*main, line.Paths);
-        main->show();
+        OpenMain([&] { OpenNamedPaths(*main, line.Paths); });
     }
     // A drag entering target and, when it is taken, the drop.
     bool Drop(QWidget* target, const QList<QUrl>& urls, Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction) {

@@ -120,14 +120,16 @@ protected:
         qputenv("HOME", savedHome);
         std::filesystem::remove_all(Raw(root.path()));  // QDir cannot remove names that are not UTF-8
     }
-    // A new, active main window reading the store, as after a restart.
-    void OpenMain() {
+    // A new, active main window reading the store, as after a restart;
+    // `beforeShown` runs on it first, as main() hands it the command line.
+    void OpenMain(const std::function<void()>& beforeShown = {}) {
         main.reset();
         Flush();
         store = std::make_unique<SettingsStore>(StoreFile());
         journals = std::make_unique<morvane::JournalStore>(Raw(root.filePath("state")));
         session = std::make_unique<morvane::RenameSession>(renamer, journals.get());
         main = std::make_unique<frmMain>(*session, *store, mounts);
+        if (beforeShown) beforeShown();
         main->show();
         main->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
