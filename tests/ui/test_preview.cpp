@@ -143,12 +143,10 @@ TEST_F(PreviewTest, ShowsEachFilesNewNameAndRenameDoesExactlyThat) {
         const char* name;
         QStringList disk, listed;
         QString mask;
-        QStringList labels;
-        std::function<void()> beforeOpening;
+        std::function<void()> beforeOpening;  // labels "Trip", "", "1", "0" until then
         Rows rows;
         QString summary;
     };
-    const QStringList trip{"Trip", "", "1", "0"};
     Rows many;
     QStringList manyNames;
     for (int i = 1; i <= 1003; ++i) {
@@ -159,16 +157,15 @@ TEST_F(PreviewTest, ShowsEachFilesNewNameAndRenameDoesExactlyThat) {
     const Row rows[] = {
         {"a clash with a file not listed, a file the rule leaves alone",
          {"IMG_1.jpg", "IMG_2.jpg", "notes_3.jpg", "TripIMG-0002.jpg"}, {"IMG_1.jpg", "IMG_2.jpg", "notes_3.jpg"},
-         "IMG", trip, [] {},
+         "IMG", [] {},
          {"IMG_1.jpg|TripIMG-0001.jpg|", "IMG_2.jpg|TripIMG-0002-1.jpg|number added",
           "notes_3.jpg|notes_3.jpg|keeps its name"},
          "1 file will be renamed, 1 keeps its name, 1 gets a number added."},
-        {"more files than a pass covers", manyNames, manyNames, "", trip, [] {}, many,
+        {"more files than a pass covers", manyNames, manyNames, "", [] {}, many,
          "1001 files will be renamed, 2 will be skipped. Only the first 1001 files are covered."},
-        {"a starting number that does not read", {"a.jpg"}, {"a.jpg"}, "", trip,
-         [&] { SetLabels({"Trip", "", "x", "0"}); }, {},
+        {"a starting number that does not read", {"a.jpg"}, {"a.jpg"}, "", [&] { SetLabels({"Trip", "", "x", "0"}); }, {},
          "Error # 13: The starting number is not a number. Change it with Options > Set Options."},
-        {"the directory gone", {"a.jpg"}, {"a.jpg"}, "", trip, [&] {
+        {"the directory gone", {"a.jpg"}, {"a.jpg"}, "", [&] {
              OpenPreview();
              Preview()->close();
              std::filesystem::remove_all(Raw(Files()));
@@ -183,7 +180,7 @@ TEST_F(PreviewTest, ShowsEachFilesNewNameAndRenameDoesExactlyThat) {
         for (const QString& name : row.disk) MakeFile(Files(), name.toUtf8());
         store->write("Dir", Files());
         OpenMain();
-        SetLabels(row.labels);
+        SetLabels({"Trip", "", "1", "0"});
         Hand(row.listed);
         Extract(row.mask);
         row.beforeOpening();
