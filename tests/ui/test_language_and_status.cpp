@@ -2,7 +2,6 @@
 // screen reader hears of the workflow and its results.
 #include <QAccessible>
 
-#include "files/file_choice.h"
 #include "language.h"
 #include "report_text.h"
 #include "status_text.h"
@@ -58,22 +57,13 @@ TEST(StatusWords, EachFailureSaysWhatHappenedAndWhatToDo) {
     }
 }
 
-TEST(StatusWords, CountsReadRightForOneAndForMany) {
-    const std::pair<QString, QString> rows[] = {
-        {RenamedWords(1, false), "1 file was renamed. Accept the new names, or Undo the changes."},
-        {RenamedWords(0, true), "0 files were renamed. Some files were skipped: they could not be renamed, or lie "
-                                "past the 1001st. Accept the new names, or Undo the changes."},
-    };
-    for (const auto& [words, expected] : rows) EXPECT_EQ(words, expected);
-}
-
 class LanguageTest : public UiTest {
 protected:
     // A refused prefix through the whole window: the number and the words.
     void RenameWithPrefix(const QString& prefix) {
         MakeFile(Files(), "a.jpg");
         store->write("Dir", Files());
-        main->TakeFileChoice(morvane::ChooseFiles({Raw(Files() + "/a.jpg")}));
+        Hand({"a.jpg"});
         Click(Button("Command1"));
         SetLabels({prefix, "", "1", "0"});
         Click(Button("Command4"));
@@ -123,20 +113,22 @@ TEST_F(LanguageTest, EachLanguageSpeaksThroughoutAndEnglishReadsAsAlways) {
 }
 
 TEST_F(LanguageTest, CountsFollowTheLanguagesPluralRules) {
-    const Language french{QLocale("fr_FR")};
-    EXPECT_EQ(RestoredWords(3), "3 fichiers ont retrouvé leur ancien nom.");
-    EXPECT_EQ(RestoredWords(1), "1 fichier a retrouvé son ancien nom.");
-    EXPECT_EQ(RestoredWords(0), "0 fichier a retrouvé son ancien nom.");
+    const std::tuple<const char*, std::function<QString()>, QString> rows[] = {
+        {"C", [] { return RenamedWords(1, false); }, "1 file was renamed. Accept the new names, or Undo the changes."},
+        {"C", [] { return RenamedWords(0, true); },
+         "0 files were renamed. Some files were skipped: they could not be renamed, or lie past the 1001st. Accept "
+         "the new names, or Undo the changes."},
+        {"fr_FR", [] { return RestoredWords(3); }, "3 fichiers ont retrouvé leur ancien nom."},
+        {"fr_FR", [] { return RestoredWords(1); }, "1 fichier a retrouvé son ancien nom."},
+        {"fr_FR", [] { return RestoredWords(0); }, "0 fichier a retrouvé son ancien nom."},
+    };
+    for (const auto& [locale, words, expected] : rows) {
+        const Language language{QLocale(locale)};
+        EXPECT_EQ(words(), expected) << locale;
+    }
 }
 
-// Each step's announcements, as (object name, event) pairs.
-std::vector<std::pair<QString, QAccessible::Event>> heard;
-void Listen(QAccessibleEvent* event) {
-    if (event->type() == QAccessible::NameChanged || event->type() == QAccessible::ValueChanged)
-        heard.emplace_back(event->object() ? event->object()->objectName() : QString(), event->type());
-}
-
-TEST_F(LanguageTest, AScreenReaderHearsTheInstructionsAndEveryResult) {
+TEST_F(LanguageTest, AScreenReaderFindsTheInstructionsAndEveryResultByName) {
     const std::pair<const char*, QString> buttons[] = {
         {"Command3", "Select the directory where you have files to rename and select the files to rename."},
         {"Command2", "Highlight one part of the above filename to keep and press Set mask button, or skip this "
@@ -152,43 +144,11 @@ TEST_F(LanguageTest, AScreenReaderHearsTheInstructionsAndEveryResult) {
         EXPECT_EQ(face->text(QAccessible::Description), description) << name;
     }
 
-    using E = QAccessible::Event;
-    using Heard = std::vector<std::pair<QString, E>>;
+    // The changes themselves reach a screen reader only through an active
+    // bridge, never on the offscreen platform: tests/a11y/dump_tree.sh hears
+    // them over AT-SPI. Here: the names they carry.
     RenameWithPrefix("a/");
-    // Qt hands changes on only while a screen reader's bridge is active
-    // (never on the offscreen platform); tests/a11y/dump_tree.sh hears them
-    // over AT-SPI.
-    const bool bridge = QAccessible::isActive();
-    QAccessible::installUpdateHandler(Listen);
-    struct Step {
-        const char* name;
-        std::function<void()> act;
-        Heard expected;
-    };
-    const Step steps[] = {
-        {"a refused prefix: the number and the words",
-         [&] {
-             SetLabels({"b/", "", "1", "0"});
-             Click(Button("Command4"));
-         },
-         {{"txtExample", E::ValueChanged}, {"lblStatus", E::NameChanged}}},
-        {"the same failure again is heard again", [&] { Click(Button("Command4")); },
-         {{"txtExample", E::ValueChanged}, {"lblStatus", E::NameChanged}}},
-        {"the preview's summary", [&] { Trigger("mnuFilePreview"); }, {{"lblPreviewSummary", E::NameChanged}}},
-    };
-    for (const Step& step : steps) {
-        heard.clear();
-        step.act();
-        Heard got;
-        for (const auto& entry : heard)
-            if (entry.first == "txtExample" || entry.first == "lblStatus" || entry.first == "lblPreviewSummary")
-                got.push_back(entry);
-        if (bridge) {
-            EXPECT_EQ(got, step.expected) << step.name;
-        }
-    }
-    QAccessible::installUpdateHandler(nullptr);
-
+    Trigger("mnuFilePreview");
     auto* summary = Find<QLabel>(main->findChild<QWidget*>("frmPreview"), "lblPreviewSummary");
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(summary);
     ASSERT_NE(face, nullptr);

@@ -90,10 +90,7 @@ protected:
 
 TEST_F(LayoutTest, EveryWindowShowsEveryTextWholeWithoutOverlapAtEachDesktopFont) {
     const QString help = root.filePath("help.htm");
-    QFile file(help);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<h1>Morvane Help</h1><p>text</p>");
-    file.close();
+    std::ofstream(Raw(help)) << "<h1>Morvane Help</h1><p>text</p>";
     std::printf("device pixel ratio %.1f\n", qApp->devicePixelRatio());
     // German is the longest; every language and every size must fit.
     for (const char* locale : {"C", "de_DE", "fr_FR", "es_ES"})
@@ -116,7 +113,7 @@ TEST_F(LayoutTest, EveryWindowShowsEveryTextWholeWithoutOverlapAtEachDesktopFont
         Click(Button("Command3"));
         faults += Walk(*Chooser());
         Chooser()->OpenReview(Files());
-        faults += Walk(*Chooser()) + QStringList{};
+        faults += Walk(*Chooser());
         Chooser()->close();
         for (const char* menu : {"mnuOptionsSetOptions", "MnuHelpAbout"})
             RunModal([&] { Trigger(menu); }, [&](QDialog& d) { faults += Walk(d); });
@@ -136,22 +133,20 @@ TEST_F(LayoutTest, OnlyTheFileListFollowsTheWindowAndTheDesignSizeIsTheLeast) {
     for (QWidget* c : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) before[c->objectName()] = c->geometry();
     const QRect list = List1()->geometry();
 
-    struct Row {
-        const char* name;
-        QSize grow;
-    };
-    for (const Row& row : {Row{"larger", {300, 200}}, Row{"wider only", {150, 0}}, Row{"smaller than design", {-100, -80}}}) {
-        SCOPED_TRACE(row.name);
-        main->resize(main->size() + row.grow);
+    const std::pair<const char*, QSize> rows[] = {{"larger", {300, 200}}, {"wider only", {150, 0}},
+                                                  {"smaller than design", {-100, -80}}};
+    for (const auto& [name, grow] : rows) {
+        SCOPED_TRACE(name);
+        main->resize(main->size() + grow);
         QCoreApplication::processEvents();
         const QSize grown = client->size() - design;
-        EXPECT_EQ(grown, row.grow.expandedTo({0, 0}));
+        EXPECT_EQ(grown, grow.expandedTo({0, 0}));
         EXPECT_EQ(List1()->geometry(), list.adjusted(0, 0, grown.width(), grown.height()));
         for (QWidget* c : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (c != List1()) {
                 EXPECT_EQ(c->geometry(), before[c->objectName()]) << c->objectName().toStdString();
             }
-        main->resize(main->size() - row.grow.expandedTo({0, 0}));
+        main->resize(main->size() - grow.expandedTo({0, 0}));
         QCoreApplication::processEvents();
     }
 }
@@ -166,6 +161,11 @@ QStringList AccessibleChildren(QObject* object) {
 }
 
 TEST_F(LayoutTest, AssistiveTechnologyFindsNamesWithoutHiddenLabelsLinesOrIndents) {
+    QStringList unnamed;
+    for (QWidget* control : main->centralWidget()->findChildren<QWidget*>())
+        if (control->focusPolicy() != Qt::NoFocus && control->accessibleName().trimmed().isEmpty())
+            unnamed += control->objectName();
+    EXPECT_EQ(unnamed, QStringList()) << "controls that take the focus without a name";
     // The option labels hold values and are never shown.
     const QStringList mainNames = AccessibleChildren(main->centralWidget());
     for (const char* hidden : {"Prefix", "Suffix", "Starting Number", "Consecutive Lettering Position"})
@@ -180,10 +180,10 @@ TEST_F(LayoutTest, AssistiveTechnologyFindsNamesWithoutHiddenLabelsLinesOrIndent
     QDir(Home()).mkpath("sub/deeper");
     store->write("Dir", Home() + "/sub");
     Click(Button("Command3"));
-    QAccessibleInterface* drive = QAccessible::queryAccessibleInterface(Find<QComboBox>(Chooser(), "Drive1"));
+    auto* drives = Find<QComboBox>(Chooser(), "Drive1");
+    QAccessibleInterface* drive = QAccessible::queryAccessibleInterface(drives);
     ASSERT_NE(drive, nullptr);
     EXPECT_EQ(drive->text(QAccessible::Name), "Drive");
-    auto* drives = Find<QComboBox>(Chooser(), "Drive1");
     EXPECT_EQ(drive->text(QAccessible::Value), drives->currentText());
     // The choice is read out as the selected row of the list of choices.
     ASSERT_EQ(drive->childCount(), 1);
@@ -195,11 +195,13 @@ TEST_F(LayoutTest, AssistiveTechnologyFindsNamesWithoutHiddenLabelsLinesOrIndent
             selected += row->text(QAccessible::Name);
     EXPECT_EQ(selected, QStringList{drives->currentText()});
 
-    // Names alone (the depth is in its own role for the delegate to draw).
+    // Names alone: the depth is in its own role (each ancestor one deeper, the
+    // subdirectory under the last) for the delegate to draw.
     DirListBox* dirs = Dir1();
-    EXPECT_EQ(dirs->model()->index(dirs->count() - 1, 0).data().toString(), "deeper");
     const QStringList rows = AccessibleChildren(dirs);
     EXPECT_TRUE(rows.contains("deeper")) << rows.join(" | ").toStdString();
+    for (int row = 0; row < dirs->count(); ++row)
+        EXPECT_EQ(dirs->model()->index(row, 0).data(DirDepthRole).toInt(), row) << "row " << row;
     // Drawn indented: a deeper entry asks for more room than a shallower one of the same name.
     QStyleOptionViewItem option;
     option.initFrom(dirs);
@@ -212,10 +214,6 @@ TEST_F(LayoutTest, AssistiveTechnologyFindsNamesWithoutHiddenLabelsLinesOrIndent
     }
     EXPECT_GT(delegate->sizeHint(option, model.index(1, 0)).width(), delegate->sizeHint(option, model.index(0, 0)).width());
 }
-
-}  // namespace
-
-namespace {
 
 // A table whose texts do not fit at the font's scale: the scale grows, the
 // font stays.

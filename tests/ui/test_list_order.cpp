@@ -1,9 +1,7 @@
-// The list in the order the user asked for: the option and its store, each
-// order through the real windows with a pass and its undo, and entries moved
-// by hand.
+// The list in the order the user asked for: each order through the real
+// windows with a pass and its undo, and entries moved by hand.
 #include "../core/local_zone.h"
 #include "../core/photo_samples.h"
-#include "frmOptions.h"
 #include "frmPreview.h"
 #include "name_list_box.h"
 #include "window_test_support.h"
@@ -29,66 +27,8 @@ protected:
         original = Disk(Files());
         store->write("Dir", Files());
     }
-    // "Select ", every file of the chooser, "&OK".
-    void ChooseAll() {
-        Click(Button("Command3"));
-        ClickRow(File1(), 0);
-        ClickRow(File1(), File1()->count() - 1, Qt::ShiftModifier);
-        Click(ChooserButton("Command1"));
-    }
-    QComboBox* Order(QDialog& dialog) { return Find<QComboBox>(&dialog, "cboOrder"); }
-    // The order shown by the options dialog, after `act` on it.
-    int DialogOrder(const std::function<void(QDialog&)>& act = {}) {
-        int shown = -2;
-        RunModal([this] { Trigger("mnuOptionsSetOptions"); }, [&](QDialog& dialog) {
-            shown = Order(dialog)->currentIndex();
-            if (act) act(dialog);
-        });
-        return shown;
-    }
-
     DiskFiles original;
 };
-
-TEST_F(ListOrderTest, TheOrderOptionIsStoredOnOkReadBackAndCleared) {
-    struct Row {
-        const char* name;
-        const char* stored;  // nullptr: absent
-        int shown;           // index shown by the dialog after a restart
-        int chosen;          // index chosen, then "Ok"
-    };
-    const Row rows[] = {
-        {"absent is Name", nullptr, 0, 2}, {"stored Date Taken", "1", 1, 3}, {"stored Size", "3", 3, 1},
-        {"unreadable is Name", "7", 0, 1}, {"blank-led is Name", " 2", 0, 3}, {"empty is Name", "", 0, 2},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        QFile::remove(StoreFile());
-        if (row.stored) store->write("Order", row.stored);
-        OpenMain();
-        EXPECT_EQ(DialogOrder([&](QDialog& dialog) {
-                      EXPECT_EQ(Items(Order(dialog)->view()),
-                                QStringList({"Name", "Date Taken", "Date Modified", "Size"}));
-                      Order(dialog)->setCurrentIndex(row.chosen);
-                      Click(Find<QPushButton>(&dialog, "cmdOk"));
-                  }),
-                  row.shown);
-        EXPECT_EQ(store->read("Order", "absent"), QString::number(row.chosen));
-        OpenMain();
-        EXPECT_EQ(DialogOrder(), row.chosen);
-    }
-    // The dialog's "Clear Options" shows Name and stores nothing; the menu's stores "0".
-    int afterClear = -2;
-    DialogOrder([&](QDialog& dialog) {
-        Click(Find<QPushButton>(&dialog, "cmdClearOptions"));
-        afterClear = Order(dialog)->currentIndex();
-    });
-    EXPECT_EQ(afterClear, 0);
-    EXPECT_EQ(store->read("Order", "absent"), "2");
-    Trigger("mnuClearOptions");
-    EXPECT_EQ(store->read("Order", "absent"), "0");
-    EXPECT_EQ(DialogOrder(), 0);
-}
 
 // Each order numbers the files in its own order; "Extract" waits for the
 // order to be final; the example stays the first file by name; the undo
@@ -111,7 +51,7 @@ TEST_F(ListOrderTest, EachOrderNumbersTheFilesThroughThePassAndTheUndo) {
         SCOPED_TRACE(row.name);
         store->write("Order", row.order);
         OpenMain();
-        ChooseAll();
+        ChooseRows();
         EXPECT_EQ(Box("txtFile")->text(), "a.jpg");
         Click(Button("Command1"));  // "Extract": no mask, every file numbered
         EXPECT_EQ(Items(List1()), row.listed);
@@ -171,7 +111,7 @@ TEST_F(ListOrderTest, AnEntryMovesByAltArrowsAndByDraggingAndTheNumbersFollow) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         OpenMain();
-        ChooseAll();
+        ChooseRows();
         ClickRow(List1(), row.selected);
         row.move(List1());
         EXPECT_EQ(Items(List1()), row.listed);

@@ -1,7 +1,6 @@
 // The main window driven as the user drives it: start-up from the store, the
 // workflow buttons, the menus and their dialogs, help and what assistive
 // technology sees.
-#include "frmOptions.h"
 #include "frmRecover.h"
 #include "help_window.h"
 #include "qt_text.h"
@@ -11,47 +10,104 @@ namespace {
 
 class MainWindowTest : public UiTest {
 protected:
-    // Opens the options dialog from the menu and runs `act` on it; returns whether `act` left it open.
-    bool WithOptions(const std::function<void(frmOptions&)>& act) {
-        return RunModal([this] { Trigger("mnuOptionsSetOptions"); },
-                        [&](QDialog& d) { act(*qobject_cast<frmOptions*>(&d)); });
-    }
-    static int Checked(frmOptions& d) {
+    static int Checked(QDialog& d) {
         for (int i = 0; i < 3; ++i)
             if (Lettering(d, i)->isChecked()) return i;
         return -1;
     }
-    static QStringList Boxes(frmOptions& d) {
+    static QComboBox* Order(QDialog& d) { return Find<QComboBox>(&d, "cboOrder"); }
+    static QStringList Boxes(QDialog& d) {
         QStringList texts;
         for (const char* name : {"txtPrefix", "txtSufix", "txtStartingNumber"}) texts << OptionBox(d, name)->text();
         return texts;
     }
 };
 
-TEST_F(MainWindowTest, StartUpLoadsTheStoredOptionsWithoutWritingAndDisablesTheWorkflow) {
+// Start-up shows the stored options and writes nothing; the dialog shows
+// the labels, not the store, and its "Ok" is what a restart reads.
+TEST_F(MainWindowTest, OptionsLoadedAtStartUpSetInTheDialogAndClearedSurviveARestart) {
     struct Row {
         const char* name;
-        std::map<QString, QString> stored;
-        QStringList labels;
-        QString letteringAfter;  // in the store after start-up
+        std::map<QString, QString> stored;  // before start-up
+        QStringList atStart;                // the labels then
+        QString lettering;                  // the label's when the dialog opens
+        int shown, clicked;                 // the lettering button checked then, the one clicked (-1: none)
+        QString result;                     // the lettering after
+        int orderShown, orderChosen;
     };
+    const QStringList none{"", "", "", "0"};
     const Row rows[] = {
-        {"nothing stored", {}, {"", "", "", "0"}, "absent"},
-        {"empty lettering shows as none", {{"LetteringPosition", ""}}, {"", "", "", "0"}, ""},
-        {"every option stored, odd lettering kept",
-         {{"Prefix", "Trip"}, {"Sufix", "_x, y"}, {"StartingNumber", "007"}, {"LetteringPosition", "7"}},
-         {"Trip", "_x, y", "007", "7"},
-         "7"},
+        {"nothing stored: the order is Name", {}, none, "2", 2, 0, "0", 0, 2},
+        {"empty lettering is none, Date Taken", {{"LetteringPosition", ""}, {"Order", "1"}}, none, "0", 0, 1, "1", 1, 3},
+        {"every option stored, odd lettering kept, Size",
+         {{"Prefix", "Trip"}, {"Sufix", "_x, y"}, {"StartingNumber", "007"}, {"LetteringPosition", "7"}, {"Order", "3"}},
+         {"Trip", "_x, y", "007", "7"}, "7", -1, -1, "7", 3, 1},
+        {"empty lettering to last, unreadable order is Name", {{"Order", "7"}}, none, "", -1, 2, "2", 0, 1},
+        {"blank-led order is Name", {{"Order", " 2"}}, none, "1", 1, -1, "1", 0, 3},
+        {"empty order is Name", {{"Order", ""}}, none, "1", 1, -1, "1", 0, 2},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         QFile::remove(StoreFile());
         for (const auto& [key, value] : row.stored) store->write(key, value);
+        const QByteArray stored = Contents(StoreFile());
         OpenMain();
-        EXPECT_EQ(Labels(), row.labels);
-        EXPECT_EQ(store->read("LetteringPosition", "absent"), row.letteringAfter);
+        EXPECT_EQ(Labels(), row.atStart);
+        EXPECT_EQ(Contents(StoreFile()), stored) << "written at start-up";
         EXPECT_EQ(Workflow(), AllOff);
+        SetLabels({"pre", "suf", "0012", row.lettering});
+        EXPECT_FALSE(WithOptions([&](QDialog& dialog) {
+            EXPECT_EQ(Boxes(dialog), QStringList({"pre", "suf", "0012"}));
+            EXPECT_EQ(std::pair(Checked(dialog), Order(dialog)->currentIndex()), std::pair(row.shown, row.orderShown));
+            EXPECT_EQ(Items(Order(dialog)->view()), QStringList({"Name", "Date Taken", "Date Modified", "Size"}));
+            OptionBox(dialog, "txtPrefix")->setText("Trip ");
+            OptionBox(dialog, "txtSufix")->setText(", day");
+            OptionBox(dialog, "txtStartingNumber")->setText("");
+            if (row.clicked >= 0) Click(Lettering(dialog, row.clicked));
+            Order(dialog)->setCurrentIndex(row.orderChosen);
+            Click(Find<QPushButton>(&dialog, "cmdOk"));
+        }));
+        const QStringList after{"Trip ", ", day", "", row.result};
+        EXPECT_EQ(Labels(), after);
+        EXPECT_EQ(store->read("Order", "absent"), QString::number(row.orderChosen));
+        OpenMain();
+        EXPECT_EQ(Labels(), after);
+        WithOptions([&](QDialog& dialog) { EXPECT_EQ(Order(dialog)->currentIndex(), row.orderChosen); });
     }
+    store->write("Dir", "/kept");
+    Box("txtExample")->setText("Trip0007_x.JPG");
+    Trigger("mnuClearOptions");
+    EXPECT_EQ(Labels(), none);
+    EXPECT_EQ(Box("txtExample")->text(), "Trip0007_x.JPG");
+    EXPECT_EQ(store->read("Order", "absent"), "0");
+    OpenMain();
+    EXPECT_EQ(Labels(), none);
+    EXPECT_EQ(store->read("Dir", "absent"), "/kept");
+}
+
+TEST_F(MainWindowTest, OptionsDialogIgnoresEnterAndEscapeAndItsClearOptionsWritesNothing) {
+    store->write("Order", "2");
+    OpenMain();
+    const QByteArray stored = Contents(StoreFile());
+    SetLabels({"p", "s", "9", "1"});
+    EXPECT_TRUE(WithOptions([](QDialog& dialog) {
+        auto* clear = Find<QPushButton>(&dialog, "cmdClearOptions");
+        for (QWidget* target : std::initializer_list<QWidget*>{clear, Find<QPushButton>(&dialog, "cmdOk"),
+                                                               OptionBox(dialog, "txtPrefix"),
+                                                               OptionBox(dialog, "txtStartingNumber"),
+                                                               Lettering(dialog, 1), &dialog})
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+                target->setFocus();
+                QTest::keyClick(target, key);
+                EXPECT_TRUE(dialog.isVisible()) << target->objectName().toStdString() << " key " << key;
+            }
+        EXPECT_EQ(Boxes(dialog), QStringList({"p", "s", "9"}));
+        Click(clear);
+        EXPECT_EQ(Boxes(dialog), QStringList({"", "", ""}));
+        EXPECT_EQ(std::pair(Checked(dialog), Order(dialog)->currentIndex()), std::pair(0, 0));
+    }));  // then closed without "Ok"
+    EXPECT_EQ(Labels(), QStringList({"p", "s", "9", "1"}));
+    EXPECT_EQ(Contents(StoreFile()), stored);
 }
 
 TEST_F(MainWindowTest, SetMaskTakesWhatWasHighlightedBeforeTheClickAndExtractPreviews) {
@@ -89,68 +145,10 @@ TEST_F(MainWindowTest, SetMaskTakesWhatWasHighlightedBeforeTheClickAndExtractPre
     }
 }
 
-TEST_F(MainWindowTest, OptionsFromTheDialogAndClearOptionsSurviveARestart) {
-    // Lettering label, the button checked on opening and the one clicked (-1: none), the lettering after.
-    const std::tuple<const char*, QString, int, int, QString> rows[] = {
-        {"last to none", "2", 2, 0, "0"},
-        {"none to first", "0", 0, 1, "1"},
-        {"odd lettering, none clicked, kept", "7", -1, -1, "7"},
-        {"empty lettering to last", "", -1, 2, "2"}};
-    store->write("Dir", "/kept");
-    for (const auto& [name, lettering, shown, clicked, result] : rows) {
-        SCOPED_TRACE(name);
-        store->write("Prefix", "stored");  // the dialog shows the labels, not the store
-        store->write("LetteringPosition", "7");
-        SetLabels({"pre", "suf", "0012", lettering});
-        EXPECT_FALSE(WithOptions([&](frmOptions& dialog) {
-            EXPECT_EQ(Boxes(dialog), QStringList({"pre", "suf", "0012"}));
-            EXPECT_EQ(Checked(dialog), shown);
-            OptionBox(dialog, "txtPrefix")->setText("Trip ");
-            OptionBox(dialog, "txtSufix")->setText(", day");
-            OptionBox(dialog, "txtStartingNumber")->setText("");
-            if (clicked >= 0) Click(Lettering(dialog, clicked));
-            Click(Find<QPushButton>(&dialog, "cmdOk"));
-        }));
-        EXPECT_EQ(Labels(), QStringList({"Trip ", ", day", "", result}));
-        OpenMain();
-        EXPECT_EQ(Labels(), QStringList({"Trip ", ", day", "", result}));
-    }
-    Box("txtExample")->setText("Trip0007_x.JPG");
-    Trigger("mnuClearOptions");
-    EXPECT_EQ(Labels(), (QStringList{"", "", "", "0"}));
-    EXPECT_EQ(Box("txtExample")->text(), "Trip0007_x.JPG");
-    OpenMain();
-    EXPECT_EQ(Labels(), (QStringList{"", "", "", "0"}));
-    EXPECT_EQ(store->read("Dir", "absent"), "/kept");
-}
-
-TEST_F(MainWindowTest, OptionsDialogIgnoresEnterAndEscapeAndItsClearOptionsWritesNothing) {
-    SetLabels({"p", "s", "9", "1"});
-    EXPECT_TRUE(WithOptions([](frmOptions& dialog) {
-        auto* clear = Find<QPushButton>(&dialog, "cmdClearOptions");
-        for (QWidget* target : std::initializer_list<QWidget*>{clear, Find<QPushButton>(&dialog, "cmdOk"),
-                                                               OptionBox(dialog, "txtPrefix"),
-                                                               OptionBox(dialog, "txtStartingNumber"),
-                                                               Lettering(dialog, 1), &dialog})
-            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
-                target->setFocus();
-                QTest::keyClick(target, key);
-                EXPECT_TRUE(dialog.isVisible()) << target->objectName().toStdString() << " key " << key;
-            }
-        EXPECT_EQ(Boxes(dialog), QStringList({"p", "s", "9"}));
-        Click(clear);
-        EXPECT_EQ(Boxes(dialog), QStringList({"", "", ""}));
-        EXPECT_EQ(Checked(dialog), 0);
-    }));  // then closed without "Ok"
-    EXPECT_EQ(Labels(), QStringList({"p", "s", "9", "1"}));
-    EXPECT_FALSE(QFile::exists(StoreFile()));
-}
-
 TEST_F(MainWindowTest, HelpOpensTheFileAtItsStartByMenuOrF1AndIsQuietWithoutIt) {
     main->SetHelpFilePath(root.filePath("missing.hlp"));
-    Trigger("MnuHelpHelp");
+    EXPECT_FALSE(ShowsModal([this] { Trigger("MnuHelpHelp"); }));
     EXPECT_EQ(main->findChild<HelpWindow*>(), nullptr);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // no message either
 
     std::ofstream(Raw(root.filePath("mvn.hlp"))) << "<h1>Morvane Help</h1><p>more</p>";
     main->SetHelpFilePath(root.filePath("mvn.hlp"));
@@ -209,64 +207,33 @@ QStringList TabOrder(QWidget& window) {
     return names;
 }
 
-TEST_F(MainWindowTest, EachWindowOpensWithItsFirstControlFocusedAndTabsInItsOrder) {
-    const std::pair<const char*, QStringList> rows[] = {
-        {"frmMain", {"txtFile", "txtMask", "Command1", "txtExample", "Command2", "Command3", "Command4", "List1"}},
-        {"frmDir", {"Drive1", "Dir1", "Command1", "Command2", "File1"}},
+// Each window opens with its first control focused and tabs in its order; the
+// dialogs ask for a title bar without minimise or maximise, and the window
+// manager must take the hints as given (CustomizeWindowHint), not add its own.
+TEST_F(MainWindowTest, EachWindowTabsInItsOrderAndNoDialogOffersToMinimiseOrMaximise) {
+    const Qt::WindowFlags titled = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint,
+                          closable = titled | Qt::WindowCloseButtonHint, asked = Qt::WindowType_Mask | closable |
+                                                                                 Qt::WindowMinMaxButtonsHint;
+    const std::tuple<const char*, QStringList, Qt::WindowFlags> rows[] = {
+        {"frmMain", {"txtFile", "txtMask", "Command1", "txtExample", "Command2", "Command3", "Command4", "List1"},
+         Qt::Window | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint},
+        {"frmDir", {"Drive1", "Dir1", "Command1", "Command2", "File1"}, closable},
         {"frmOptions",
          {"cmdClearOptions", "txtPrefix", "txtSufix", "cmdOk", "txtStartingNumber", "opt1_0", "opt1_1", "opt1_2",
-          "cboOrder"}},
-        {"frmAbout", {"cmdOK"}},
+          "cboOrder"},
+         closable},
+        {"frmAbout", {"cmdOK"}, closable},
+        {"frmRecover", {"cmdRecoverUndo", "cmdRecoverKeep"}, titled},  // answered by "Undo" or "Keep" only
     };
-    std::map<QString, QStringList> seen;
-    seen["frmMain"] = TabOrder(*main);
+    std::map<QString, std::pair<QStringList, Qt::WindowFlags>> seen;
+    const auto look = [&](QWidget& window) { seen[window.objectName()] = {TabOrder(window), window.windowFlags() & asked}; };
+    look(*main);
     Click(Button("Command3"));
-    seen["frmDir"] = TabOrder(*Chooser());
-    for (const char* menu : {"mnuOptionsSetOptions", "MnuHelpAbout"})
-        RunModal([&] { Trigger(menu); }, [&](QDialog& d) { seen[d.objectName()] = TabOrder(d); });
-    for (const auto& [window, order] : rows) EXPECT_EQ(seen[window], order) << window;
-}
-
-TEST_F(MainWindowTest, EveryControlHasANameForAssistiveTechnology) {
-    QStringList unnamed;
-    for (QWidget* control : main->centralWidget()->findChildren<QWidget*>())
-        if (control->focusPolicy() != Qt::NoFocus && control->accessibleName().trimmed().isEmpty())
-            unnamed += control->objectName();
-    EXPECT_EQ(unnamed, QStringList());
-}
-
-// The title bar each dialog asks for: none may offer to minimise or maximise,
-// and the window manager must take the hints as given (CustomizeWindowHint),
-// not add its defaults.
-TEST_F(MainWindowTest, DialogsAskForATitleBarWithoutMinimiseOrMaximise) {
-    struct Row {
-        const char* dialog;
-        bool closeButton;
-    };
-    const Row rows[] = {
-        {"frmOptions", true},
-        {"frmAbout", true},
-        {"frmDir", true},
-        {"frmRecover", false},  // answered by "Undo" or "Keep" only
-    };
-    std::map<QString, Qt::WindowFlags> seen;
-    for (const char* menu : {"mnuOptionsSetOptions", "MnuHelpAbout"})
-        RunModal([&] { Trigger(menu); }, [&](QDialog& d) { seen[d.objectName()] = d.windowFlags(); });
-    Click(Button("Command3"));
-    seen["frmDir"] = Chooser()->windowFlags();
-    seen["frmRecover"] = frmRecover(main.get(), "text").windowFlags();
-
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.dialog);
-        ASSERT_EQ(seen.count(row.dialog), 1u);
-        const Qt::WindowFlags flags = seen[row.dialog];
-        EXPECT_EQ(int(flags & Qt::WindowType_Mask), int(Qt::Dialog));
-        EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
-        EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
-        EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
-        EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
-        EXPECT_EQ(flags.testFlag(Qt::WindowCloseButtonHint), row.closeButton);
-    }
+    look(*Chooser());
+    for (const char* menu : {"mnuOptionsSetOptions", "MnuHelpAbout"}) RunModal([&] { Trigger(menu); }, look);
+    frmRecover recover(main.get(), "text");
+    look(recover);
+    for (const auto& [window, order, flags] : rows) EXPECT_EQ(seen[window], std::pair(order, flags)) << window;
 }
 
 }  // namespace

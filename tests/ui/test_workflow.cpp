@@ -1,15 +1,12 @@
 // The file chooser and the road of one rename through the real windows on a
 // real directory: choose, mask, extract, rename, then review with Accept or Undo.
-#include "dir_list_box.h"
-#include "file_list_box.h"
 #include "window_test_support.h"
 
-#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include "../core/killing_renamer.h"
 #include "frmRecover.h"
-#include "qt_text.h"
 #include "pass/rename_pass.h"
 #include "journal/stored_pass.h"
 
@@ -26,13 +23,10 @@ protected:
         for (const auto& [key, value] : options) store->write(key, value);
         OpenMain();
     }
-    // "Select ", rows 0..last of the chooser, "&OK", then the first `mask`
-    // characters of the example highlighted, "Set Mask" and "Extract".
+    // Rows 0..last chosen, then the first `mask` characters of the example
+    // highlighted, "Set Mask" and "Extract".
     void ChooseAndExtract(int last, int mask) {
-        Click(Button("Command3"));
-        ClickRow(File1(), 0);
-        ClickRow(File1(), last, Qt::ShiftModifier);
-        Click(ChooserButton("Command1"));
+        ChooseRows(last);
         Box("txtFile")->setFocus();
         Box("txtFile")->setSelection(0, mask);
         Click(Button("Command2"));
@@ -67,27 +61,6 @@ TEST_F(WorkflowTest, ChooserOpensOnTheStoredDirectoryOrFallsBackSilently) {
     }
 }
 
-TEST_F(WorkflowTest, Dir1GivesEachEntryItsBareNameFullPathAndDepth) {
-    std::filesystem::create_directory(Raw(Files() + "/sub"));
-    Click(Button("Command3"));
-    const QAbstractItemModel* model = Dir1()->model();
-    const int here = model->rowCount() - 2;  // the directory shown, then its one subdirectory
-    ASSERT_GT(here, 0);
-    const std::tuple<const char*, int, QString, QString, int> cases[] = {  // name, row, text, path, depth
-        {"the root", 0, "/", "/", 0},
-        {"the directory shown", here, "files", Files(), here},
-        {"its subdirectory, one deeper", here + 1, "sub", Files() + "/sub", here + 1},
-    };
-    for (const auto& [name, row, text, path, depth] : cases) {
-        SCOPED_TRACE(name);
-        const QModelIndex index = model->index(row, 0);
-        EXPECT_EQ(index.data(Qt::DisplayRole).toString(), text);
-        EXPECT_EQ(index.data(Qt::UserRole).toString(), path);
-        EXPECT_EQ(index.data(Qt::UserRole + 1).toInt(), depth);
-    }
-    EXPECT_EQ(Dir1()->currentIndex().row(), here);
-}
-
 TEST_F(WorkflowTest, TheOpenChooserReadsItsDirectoryAgainWhenAskedTo) {
     const std::tuple<const char*, std::function<void()>> cases[] = {
         {"\"Select \" while it is open", [this] { Click(Button("Command3")); }},
@@ -117,31 +90,23 @@ TEST_F(WorkflowTest, Drive1ListsTheMountTableAndDrive1_ChangeMovesDir1OrComesBac
     Click(Button("Command3"));
     EXPECT_EQ(mounts.Readings, 1);
     auto* drive = Find<QComboBox>(Chooser(), "Drive1");
-    QStringList volumes;
-    for (int i = 0; i < drive->count(); ++i) volumes << drive->itemText(i);
-    EXPECT_EQ(volumes, QStringList({"/", "/nonexistent/hung mount", Files(), Home()}));
+    EXPECT_EQ(Items(drive->view()), QStringList({"/", "/nonexistent/hung mount", Files(), Home()}));
     EXPECT_EQ(drive->currentText(), Files());
     EXPECT_EQ(Chooser()->focusWidget(), drive);
 
-    struct Row {
-        const char* name;
-        QString chosen;             // in Drive1
-        QString dir, drive, files;  // Dir1, Drive1 and File1's first file afterwards
+    // The volume chosen in Drive1; Dir1, Drive1 and File1 on the directory then, and File1's first file.
+    const std::tuple<const char*, QString, QString, QString> rows[] = {
+        {"another volume: Dir1 moves to its root", Home(), Home(), "at-home.txt"},
+        {"a volume that cannot be read: Drive1 comes back", "/nonexistent/hung mount", Home(), "at-home.txt"},
+        {"back to the first volume", Files(), Files(), "IMG_0041.JPG"},
+        {"the root", "/", "/", QString()},
     };
-    const Row rows[] = {
-        {"another volume: Dir1 moves to its root", Home(), Home(), Home(), "at-home.txt"},
-        {"a volume that cannot be read: Drive1 comes back", "/nonexistent/hung mount", Home(), Home(), "at-home.txt"},
-        {"back to the first volume", Files(), Files(), Files(), "IMG_0041.JPG"},
-        {"the root", "/", "/", "/", QString()},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        drive->setCurrentIndex(drive->findText(row.chosen));
-        EXPECT_EQ(Dir1()->path(), row.dir);
-        EXPECT_EQ(drive->currentText(), row.drive);
-        EXPECT_EQ(File1()->path(), row.dir);
-        if (!row.files.isNull()) {
-            EXPECT_EQ(Items(File1()).value(0), row.files);
+    for (const auto& [name, chosen, dir, first] : rows) {
+        SCOPED_TRACE(name);
+        drive->setCurrentIndex(drive->findText(chosen));
+        EXPECT_EQ(QStringList({Dir1()->path(), drive->currentText(), File1()->path()}), QStringList({dir, dir, dir}));
+        if (!first.isNull()) {
+            EXPECT_EQ(Items(File1()).value(0), first);
         }
     }
     Dir1()->setPath(Files() + "/sub");  // opening a directory on another volume moves Drive1 there
@@ -210,12 +175,7 @@ TEST_F(WorkflowTest, RoadOfOneRenameThenUndoOrAccept) {
     MakeFile(Home(), "IMG_0041.JPG");
     for (const bool accept : {false, true}) {
         SCOPED_TRACE(accept ? "Accept" : "Undo");
-        Click(Button("Command3"));
-        ClickRow(File1(), 0);
-        ClickRow(File1(), 2, Qt::ShiftModifier);
-        Click(ChooserButton("Command1"));
-        EXPECT_EQ(Items(List1()), QStringList({"IMG_0041.JPG", "IMG_0042.JPG", "IMG_0043.JPG"}));
-        EXPECT_EQ(Workflow(), MaskAndExtract);
+        ChooseRows(2);
         DoubleClickRow(List1(), 1);
         EXPECT_EQ(Box("txtFile")->text(), "IMG_0042.JPG");
         Box("txtFile")->setFocus();
@@ -235,6 +195,11 @@ TEST_F(WorkflowTest, RoadOfOneRenameThenUndoOrAccept) {
         EXPECT_EQ(Workflow(), AllOn);
         frmDir* review = Chooser();
         ASSERT_NE(review, nullptr);
+        if (!accept) {  // "Select " re-titles the review dialog, which still undoes
+            Click(Button("Command3"));
+            ASSERT_EQ(Chooser(), review);
+            EXPECT_EQ(review->windowTitle(), "Select the files to rename");
+        }
         EXPECT_EQ(Captions(review), "Accept|Undo");
         EXPECT_EQ(Items(Find<FileListBox>(review, "File1")),
                   QStringList({"notes.txt", "TripIMG-0007_x.JPG", "TripIMG-0008_x.JPG", "TripIMG-0009_x.JPG"}));
@@ -263,10 +228,6 @@ TEST_F(WorkflowTest, ClashAndRefusalAreHandledAndAFailedUndoCanBeRepeated) {
     EXPECT_EQ(Box("txtExample")->text(), "Some Files Were Skipped");
     EXPECT_EQ(StatusLine(), "2 files were renamed. Some files were skipped: they could not be renamed, or lie past "
                             "the 1001st. Accept the new names, or Undo the changes.");
-    DiskFiles expected{{"TripIMG-0007_x.JPG", "IMG_0041.JPG"}, {"IMG_0042.JPG", "IMG_0042.JPG"},
-                       {"TripIMG-0009_x-1.JPG", "IMG_0043.JPG"}, {"TripIMG-0009_x.JPG", "TripIMG-0009_x.JPG"},
-                       {"notes.txt", "notes.txt"}};
-    EXPECT_EQ(Disk(Files()), expected);
 
     refuse(u"TripIMG-0007_x.JPG");
     frmDir* review = Chooser();
@@ -281,12 +242,12 @@ TEST_F(WorkflowTest, ClashAndRefusalAreHandledAndAFailedUndoCanBeRepeated) {
     renamer.Fault = nullptr;
     Click(Find<QPushButton>(review, "Command2"));
     EXPECT_EQ(Chooser(), nullptr);
-    expected = Original;
+    DiskFiles expected = Original;
     expected["TripIMG-0009_x.JPG"] = "TripIMG-0009_x.JPG";
     EXPECT_EQ(Disk(Files()), expected);
 }
 
-TEST_F(WorkflowTest, SelectWhileReviewingAndRenameWhileChoosingShareOneDialog) {
+TEST_F(WorkflowTest, RenameWhileChoosingTurnsTheChooserIntoTheReview) {
     std::filesystem::create_directory(Raw(Files() + "/other"));
     MakeFile(Files() + "/other", "IMG_0099.JPG");
     ChooseAndExtract(2, 3);
@@ -299,16 +260,7 @@ TEST_F(WorkflowTest, SelectWhileReviewingAndRenameWhileChoosingShareOneDialog) {
     EXPECT_EQ(Items(Find<FileListBox>(dialog, "File1")),
               QStringList({"IMG_0041.JPG", "IMG_0042.JPG", "IMG_0043.JPG", "notes.txt"}));
     Click(Find<QPushButton>(dialog, "Command1"));
-
-    ChooseAndExtract(2, 3);
-    Click(Button("Command4"));
-    dialog = Chooser();
-    Click(Button("Command3"));  // re-captions the review dialog, which still undoes
-    ASSERT_EQ(Chooser(), dialog);
-    EXPECT_EQ(dialog->windowTitle(), "Select the files to rename");
-    EXPECT_EQ(Captions(dialog), "Accept|Undo");
-    Click(Find<QPushButton>(dialog, "Command2"));
-    EXPECT_EQ(Disk(Files()), Original);
+    EXPECT_EQ(Chooser(), nullptr);
 }
 
 TEST_F(WorkflowTest, TwoAcceptedPassesAreUndoneNewestFirstAfterARestartFromTheMenuOrTheHistory) {
@@ -333,13 +285,7 @@ TEST_F(WorkflowTest, TwoAcceptedPassesAreUndoneNewestFirstAfterARestartFromTheMe
     EXPECT_TRUE(history->isVisible() && !history->isModal());
     EXPECT_EQ(history->windowTitle(), "Rename History");
     auto* list = Find<QTreeView>(history, "lstHistory");
-    const auto rows = [list] {
-        QStringList texts;
-        for (int row = 0; row < list->model()->rowCount(); ++row)
-            texts << QStringList{list->model()->index(row, 1).data().toString(), list->model()->index(row, 2).data().toString(),
-                                 list->model()->index(row, 3).data().toString()}.join('|');
-        return texts;
-    };
+    const auto rows = [list] { return TableRows(list->model(), 1); };  // all but "When"
     const QStringList headers{"When", "Directory", "Files", "State"};
     for (int column = 0; column < 4; ++column)
         EXPECT_EQ(list->model()->headerData(column, Qt::Horizontal).toString(), headers[column]);
@@ -361,11 +307,8 @@ TEST_F(WorkflowTest, TwoAcceptedPassesAreUndoneNewestFirstAfterARestartFromTheMe
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
-        RunModal(step.ask, [&](QDialog& box) {
-            EXPECT_TRUE(qobject_cast<QMessageBox*>(&box)->text().contains(step.question))
-                << qobject_cast<QMessageBox*>(&box)->text().toStdString();
-            qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Yes)->click();
-        });
+        const QString question = AnswerYes(step.ask);
+        EXPECT_TRUE(question.contains(step.question)) << question.toStdString();
         EXPECT_EQ(Disk(Files()), step.disk);
         EXPECT_EQ(rows(), step.left);
         EXPECT_EQ(StatusLine(), step.status);
@@ -376,20 +319,6 @@ TEST_F(WorkflowTest, TwoAcceptedPassesAreUndoneNewestFirstAfterARestartFromTheMe
     Click(Find<QPushButton>(history, "cmdHistoryClose"));
     EXPECT_FALSE(history->isVisible());
 }
-
-// Kills its own process before its third rename, as a crash or a kill would.
-struct KilledOnThirdRename : morvane::FileRenamer {
-    morvane::PosixRenamer real;
-    int calls = 0;
-    morvane::ErrorNumber Rename(const morvane::Text& from, const morvane::Text& to) override {
-        if (++calls == 3) raise(SIGKILL);
-        return real.Rename(from, to);
-    }
-    morvane::ErrorNumber Enter(const morvane::Text& dir, const std::optional<morvane::FileIdentity>& expected) override {
-        const morvane::ErrorNumber err = FileRenamer::Enter(dir, expected);
-        return err != morvane::ErrNone ? err : real.Enter(dir, expected);
-    }
-};
 
 TEST_F(WorkflowTest, AKilledPassIsOfferedAtStartUpAndItsFilesComeBackOrKeepTheirNames) {
     const DiskFiles twoRenamed{{"Trip1.JPG", "IMG_0041.JPG"}, {"Trip2.JPG", "IMG_0042.JPG"},
@@ -404,7 +333,7 @@ TEST_F(WorkflowTest, AKilledPassIsOfferedAtStartUpAndItsFilesComeBackOrKeepTheir
                 plan.Entries.push_back({morvane::Ascii(name) + u".JPG", u".JPG",
                                         u"Trip" + morvane::Ascii(std::string(1, name[7])), morvane::PlanAction::Rename});
             morvane::StoredPassRecorder recorder(*journals);
-            KilledOnThirdRename renamer;
+            KillingRenamer renamer(3);  // killed before its third rename, as a crash would
             morvane::ApplyRenames(plan, ToText(Files()), renamer, morvane::ClashRetry::Remembered, &recorder);
             _exit(0);
         }
@@ -431,8 +360,7 @@ TEST_F(WorkflowTest, AKilledPassIsOfferedAtStartUpAndItsFilesComeBackOrKeepTheir
         // Kept: the pass can still be undone from the menu.
         auto* undoLast = main->findChild<QAction*>("mnuFileUndoLast");
         ASSERT_TRUE(undoLast->isEnabled());
-        RunModal([&] { undoLast->trigger(); },
-                 [](QDialog& box) { qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Yes)->click(); });
+        AnswerYes([&] { undoLast->trigger(); });
         EXPECT_EQ(Disk(Files()), Original);
     }
 }
@@ -459,16 +387,7 @@ TEST_F(WorkflowTest, ADamagedJournalIsReportedWithItsDirectoryUntilSetAside) {
     struct stat st {};
     ASSERT_EQ(::stat((state + "/damaged/pass-1.journal").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0600u);
-    // Not reported again.
-    bool asked = false;
-    QTimer::singleShot(0, [&] {
-        if (auto* box = QApplication::activeModalWidget()) {
-            asked = true;
-            box->close();
-        }
-    });
-    frmRecover::OfferRecovery(*session, *main);
-    EXPECT_FALSE(asked);
+    EXPECT_FALSE(ShowsModal([&] { frmRecover::OfferRecovery(*session, *main); })) << "reported again";
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "../core/fault_injecting_renamer.h"
 #include "../core/temp_dir.h"
 #include "dir_list_box.h"
+#include "files/file_choice.h"
 #include "file_list_box.h"
 #include "frmDir.h"
 #include "frmMain.h"
@@ -50,7 +51,8 @@ inline constexpr Buttons AllOff{false, false, false}, MaskAndExtract{true, true,
 // failing test cannot hang. Returns whether `act` left the dialog open.
 inline bool RunModal(const std::function<void()>& open, const std::function<void(QDialog&)>& act) {
     bool found = false, leftOpen = false;
-    QTimer::singleShot(0, [&] {
+    QObject alive;  // a call that shows no dialog leaves no timer behind
+    QTimer::singleShot(0, &alive, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog) return;
         found = true;
@@ -61,6 +63,32 @@ inline bool RunModal(const std::function<void()>& open, const std::function<void
     open();
     EXPECT_TRUE(found);
     return leftOpen;
+}
+// Calls `open`, which asks a question in a message box; answers "Yes" and
+// returns the question.
+inline QString AnswerYes(const std::function<void()>& open) {
+    QString question;
+    RunModal(open, [&](QDialog& dialog) {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        ASSERT_NE(box, nullptr);
+        question = box->text();
+        box->button(QMessageBox::Yes)->click();
+    });
+    return question;
+}
+// Whether `open` shows a modal dialog, which is then closed.
+inline bool ShowsModal(const std::function<void()>& open) {
+    bool shown = false;
+    QObject alive;
+    QTimer::singleShot(0, &alive, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            shown = true;
+            dialog->close();
+        }
+    });
+    open();
+    QCoreApplication::processEvents();
+    return shown;
 }
 
 // A mount table given as text, counting its readings. Its mount points need
@@ -92,14 +120,16 @@ protected:
         qputenv("HOME", savedHome);
         std::filesystem::remove_all(Raw(root.path()));  // QDir cannot remove names that are not UTF-8
     }
-    // A new, active main window reading the store, as after a restart.
-    void OpenMain() {
+    // A new, active main window reading the store, as after a restart;
+    // `beforeShown` runs on it first, as main() hands it the command line.
+    void OpenMain(const std::function<void()>& beforeShown = {}) {
         main.reset();
         Flush();
         store = std::make_unique<SettingsStore>(StoreFile());
         journals = std::make_unique<morvane::JournalStore>(Raw(root.filePath("state")));
         session = std::make_unique<morvane::RenameSession>(renamer, journals.get());
         main = std::make_unique<frmMain>(*session, *store, mounts);
+        if (beforeShown) beforeShown();
         main->show();
         main->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
@@ -113,6 +143,24 @@ protected:
         std::ofstream(Raw(dir) + "/" + name.toStdString()) << name.toStdString();
     }
     static DiskFiles Disk(const QString& dir) { return FilesIn(Raw(dir)); }
+    static QByteArray Contents(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : "unreadable";
+    }
+
+    // "Select ", rows 0 to `last` of the chooser (-1: every row), "&OK".
+    void ChooseRows(int last = -1) {
+        Click(Button("Command3"));
+        ClickRow(File1(), 0);
+        ClickRow(File1(), last < 0 ? File1()->count() - 1 : last, Qt::ShiftModifier);
+        Click(ChooserButton("Command1"));
+    }
+    // Hands the named files of Files() to the window, as a drop does.
+    void Hand(const QStringList& names) {
+        std::vector<std::string> paths;
+        for (const QString& name : names) paths.push_back(Raw(Files() + "/" + name));
+        main->TakeFileChoice(morvane::ChooseFiles(paths));
+    }
 
     // A control of the main window (the dialogs have controls of the same names).
     template <class T = QWidget>
@@ -130,9 +178,9 @@ protected:
     DirListBox* Dir1() { return Find<DirListBox>(Chooser(), "Dir1"); }
 
     static constexpr const char* OptionLabels[] = {"lblPrefix", "lblSufix", "lblStartNumber", "lblLetteringPosition"};
-    // The options in force, which the labels then show.
+    // The options in force, which the labels then show; the list order stays.
     void SetLabels(const QStringList& texts) {
-        main->SetOptions({ToText(texts[0]), ToText(texts[1]), ToText(texts[2]), ToText(texts[3])});
+        main->SetOptions({ToText(texts[0]), ToText(texts[1]), ToText(texts[2]), ToText(texts[3]), main->Options().Order});
     }
     QStringList Labels() const {
         QStringList texts;
@@ -140,6 +188,10 @@ protected:
         return texts;
     }
     void Trigger(const char* action) { main->findChild<QAction*>(action)->trigger(); }
+    // Opens the options dialog from the menu and runs `act` on it; returns whether `act` left it open.
+    bool WithOptions(const std::function<void(QDialog&)>& act) {
+        return RunModal([this] { Trigger("mnuOptionsSetOptions"); }, act);
+    }
     Buttons Workflow() const {
         return {Button("Command2")->isEnabled(), Button("Command1")->isEnabled(), Button("Command4")->isEnabled()};
     }
@@ -156,6 +208,16 @@ protected:
         const QAbstractItemModel* model = list->model();
         for (int i = 0; i < model->rowCount(); ++i) texts << model->index(i, 0).data().toString();
         return texts;
+    }
+    // A table's rows, each "cell|cell|..." from column `from` on.
+    static QStringList TableRows(const QAbstractItemModel* model, int from = 0) {
+        QStringList rows;
+        for (int r = 0; r < model->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = from; c < model->columnCount(); ++c) cells << model->index(r, c).data().toString();
+            rows << cells.join('|');
+        }
+        return rows;
     }
     static QPoint RowCentre(QAbstractItemView* list, int row) {
         const QModelIndex index = list->model()->index(row, 0);
