@@ -5,7 +5,9 @@
 #include <condition_variable>
 #include <mutex>
 
+#include "frmRecover.h"
 #include "journal/journal_store.h"
+#include "journal/stored_pass.h"
 #include "session/undo_job.h"
 #include "window_test_support.h"
 
@@ -37,6 +39,7 @@ private:
 };
 
 enum class HangAt { Nowhere, Entering, SecondRename };
+enum class Start { Menu, Recovery };  // "Undo Last Rename", or the undo offered for a killed pass
 
 // The real rename layer, but for the one call that waits at the gate.
 class HangingRenamer final : public morvane::FileRenamer {
@@ -86,8 +89,9 @@ private:
 
 class UndoProgressTest : public UiTest {
 protected:
-    // An accepted pass of two files, and a window whose undos hang at `at`.
-    void PassThenOpen(HangAt at) {
+    // A pass of two files, accepted or killed before it ended, and a window
+    // whose undos hang at `at`.
+    void PassThenOpen(HangAt at, Start start = Start::Menu) {
         for (const char* name : {"a.txt", "b.txt"}) MakeFile(Files(), name);
         ASSERT_EQ(session->SetOptions({u"P", u"", u"1", u"0"}).Error, morvane::ErrNone);
         (void)session->Choose(ToText(Files()), {u"a.txt", u"b.txt"});
@@ -95,6 +99,12 @@ protected:
         ASSERT_EQ(session->Rename().Renamed, 2u);
         (void)session->Accept();
         ASSERT_EQ(Disk(Files()), Renamed);
+        if (start == Start::Recovery) {
+            std::optional<morvane::FoundJournal> found = journals->Take(StoredJournals().back());
+            ASSERT_TRUE(found);
+            const auto running = morvane::ToStored(morvane::FromStored(found->Journal), morvane::JournalState::Running);
+            ASSERT_EQ(journals->Write(found->Lock, running), 0);
+        }
         main.reset();
         Flush();
         session = std::make_unique<morvane::RenameSession>(
@@ -110,17 +120,22 @@ protected:
         UiTest::TearDown();
     }
     QAction* UndoLast() const { return main->findChild<QAction*>("mnuFileUndoLast"); }
-    // "Undo Last Rename", answered Yes; `meanwhile` runs on the window's
-    // thread every few milliseconds until the menu item's handler returns.
-    void UndoFromMenu(Watch& watch, const std::function<void()>& meanwhile) {
+    // The undo asked for and confirmed; `meanwhile` runs on the window's
+    // thread every few milliseconds until the handler that started it returns.
+    void StartUndo(Start start, Watch& watch, const std::function<void()>& meanwhile) {
         QTimer ticks;
         QObject::connect(&ticks, &QTimer::timeout, meanwhile);
-        RunModal([this] { UndoLast()->trigger(); },
-                 [&](QDialog& box) {
-                     ticks.start(20);
-                     watch.Clock.start();
-                     qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Yes)->click();
-                 });
+        const auto confirmed = [&](QAbstractButton* yes) {
+            ticks.start(20);
+            watch.Clock.start();
+            Click(yes);
+        };
+        if (start == Start::Menu)
+            RunModal([this] { UndoLast()->trigger(); },
+                     [&](QDialog& box) { confirmed(qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Yes)); });
+        else
+            RunModal([this] { frmRecover::OfferRecovery(*session, *main); },
+                     [&](QDialog& offer) { confirmed(Find<QPushButton>(&offer, "cmdRecoverUndo")); });
     }
     std::vector<std::string> StoredJournals() const {
         int error = 0;
@@ -133,7 +148,7 @@ protected:
 TEST_F(UndoProgressTest, AQuickUndoShowsNoDialog) {
     PassThenOpen(HangAt::Nowhere);
     Watch watch(main.get());
-    UndoFromMenu(watch, [] {});
+    StartUndo(Start::Menu, watch, [] {});
     EXPECT_EQ(watch.ShownAfter, -1);
     EXPECT_EQ(Disk(Files()), Before);
     EXPECT_EQ(StatusLine(), "2 files have their old names again.");
@@ -143,26 +158,29 @@ TEST_F(UndoProgressTest, AQuickUndoShowsNoDialog) {
 TEST_F(UndoProgressTest, AHungFolderShowsProgressGivingUpFreesTheWindowAndTheUndoEndsLater) {
     const struct {
         const char* name;
+        Start start;
         HangAt at;
         int countShown;  // files given back when the dialog shows
         DiskFiles whileHung;
+        const char* inHistory;  // the pass's state while the undo hangs
     } rows[] = {
-        {"hung on entering the folder", HangAt::Entering, 0, Renamed},
-        {"hung after one file came back", HangAt::SecondRename, 1, OneBack},
+        {"hung on entering the folder", Start::Menu, HangAt::Entering, 0, Renamed, "accepted"},
+        {"hung after one file came back", Start::Menu, HangAt::SecondRename, 1, OneBack, "accepted"},
+        {"recovery hung on entering the folder", Start::Recovery, HangAt::Entering, 0, Renamed, "unfinished"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         gate = std::make_shared<Gate>();
         std::filesystem::remove_all(Raw(Files()));
         std::filesystem::create_directory(Raw(Files()));
-        PassThenOpen(row.at);
+        PassThenOpen(row.at, row.start);
         const std::vector<std::string> journal = StoredJournals();
         ASSERT_EQ(journal.size(), 1u);
 
         Watch watch(main.get());
         int paintsBefore = -1;
         bool gaveUp = false;
-        UndoFromMenu(watch, [&] {
+        StartUndo(row.start, watch, [&] {
             if (paintsBefore < 0) {
                 paintsBefore = watch.Paints;
                 main->update();  // painted while the undo hangs, before any dialog
@@ -198,7 +216,7 @@ TEST_F(UndoProgressTest, AHungFolderShowsProgressGivingUpFreesTheWindowAndTheUnd
         Trigger("mnuFileHistory");
         auto* history = main->findChild<QDialog*>("frmHistory");
         ASSERT_NE(history, nullptr);
-        EXPECT_EQ(Find<QTreeView>(history, "lstHistory")->model()->index(0, 3).data().toString(), "accepted");
+        EXPECT_EQ(Find<QTreeView>(history, "lstHistory")->model()->index(0, 3).data().toString(), row.inHistory);
         EXPECT_FALSE(Find<QPushButton>(history, "cmdHistoryUndo")->isEnabled());
 
         // The mount answers: the undo ends once, and its journal goes with its last file back.
