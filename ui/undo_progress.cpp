@@ -9,18 +9,25 @@
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <limits>
+
 #include "busy_cursor.h"
 #include "session/undo_job.h"
 
 namespace {
 
-constexpr int kQuietMs = 500;        // an undo shorter than this shows no dialog
+constexpr int kQuietMs = 500;       // an undo shorter than this shows no dialog
 constexpr int kCountEveryMs = 100;  // how often the dialog's count follows the job
 
 // Never deleted, so never waited for: an undo stuck on a mount that does not
-// answer must not keep the program from ending.
+// answer must not keep the program from ending. Each undo gets a thread at
+// once, however many are stuck before it.
 QThreadPool& UndoThreads() {
-    static QThreadPool* const pool = new QThreadPool;
+    static QThreadPool* const pool = [] {
+        auto* threads = new QThreadPool;
+        threads->setMaxThreadCount(std::numeric_limits<int>::max());
+        return threads;
+    }();
     return *pool;
 }
 
@@ -73,7 +80,8 @@ bool UndoProgress::Run(QWidget& owner, std::unique_ptr<morvane::UndoJob> job, co
     bar->setRange(0, static_cast<int>(shared->Files()));
     dialog.setBar(bar);
     QTimer counting;
-    QObject::connect(&counting, &QTimer::timeout, bar, [bar, shared] { bar->setValue(static_cast<int>(shared->Done())); });
+    QObject::connect(&counting, &QTimer::timeout, bar,
+                     [bar, shared] { bar->setValue(static_cast<int>(shared->Done())); });
     bar->setValue(static_cast<int>(shared->Done()));
     counting.start(kCountEveryMs);
     QObject::connect(&dialog, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
