@@ -358,6 +358,25 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
         </message>
     </context>
     <context>
+        <name>UndoProgress</name>
+        <message>
+            <source>Undo</source>
+            <translation>Rückgängig</translation>
+        </message>
+        <message>
+            <source>Giving the files renamed in %1 their old names back...</source>
+            <translation>Die in %1 umbenannten Dateien erhalten ihre alten Namen zurück...</translation>
+        </message>
+        <message>
+            <source>Give Up</source>
+            <translation>Aufgeben</translation>
+        </message>
+        <message>
+            <source>Stopped waiting for %1. The undo goes on and reports when the folder answers.</source>
+            <translation>Warten auf %1 beendet. Das Rückgängigmachen läuft weiter und meldet sich, sobald der Ordner antwortet.</translation>
+        </message>
+    </context>
+    <context>
         <name>frmAbout</name>
         <message>
             <source>Morvane and its help file are protected by copyright. You may not copy, sell or pass on this program, in whole or in part, without the written permission of its authors.</source>
@@ -638,10 +657,6 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
         <message>
             <source>Putting the files in order: %1 of %2</source>
             <translation>Dateien werden geordnet: %1 von %2</translation>
-        </message>
-        <message>
-            <source>No file renamed in %1 has a new name any more. Close that rename?</source>
-            <translation>Keine in %1 umbenannte Datei trägt noch einen neuen Namen. Diese Umbenennung abschließen?</translation>
         </message>
     </context>
     <context>

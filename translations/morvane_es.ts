@@ -358,6 +358,25 @@ indicada sola es donde se abre «Seleccionar».</translation>
         </message>
     </context>
     <context>
+        <name>UndoProgress</name>
+        <message>
+            <source>Undo</source>
+            <translation>Deshacer</translation>
+        </message>
+        <message>
+            <source>Giving the files renamed in %1 their old names back...</source>
+            <translation>Los archivos renombrados en %1 recuperan sus nombres anteriores...</translation>
+        </message>
+        <message>
+            <source>Give Up</source>
+            <translation>Abandonar</translation>
+        </message>
+        <message>
+            <source>Stopped waiting for %1. The undo goes on and reports when the folder answers.</source>
+            <translation>Se dejó de esperar a %1. La acción de deshacer continúa e informará cuando la carpeta responda.</translation>
+        </message>
+    </context>
+    <context>
         <name>frmAbout</name>
         <message>
             <source>Morvane and its help file are protected by copyright. You may not copy, sell or pass on this program, in whole or in part, without the written permission of its authors.</source>
@@ -638,10 +657,6 @@ indicada sola es donde se abre «Seleccionar».</translation>
         <message>
             <source>Putting the files in order: %1 of %2</source>
             <translation>Ordenando los archivos: %1 de %2</translation>
-        </message>
-        <message>
-            <source>No file renamed in %1 has a new name any more. Close that rename?</source>
-            <translation>Ningún archivo renombrado en %1 tiene ya un nombre nuevo. ¿Cerrar ese cambio de nombre?</translation>
         </message>
     </context>
     <context>

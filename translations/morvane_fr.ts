@@ -358,6 +358,25 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         </message>
     </context>
     <context>
+        <name>UndoProgress</name>
+        <message>
+            <source>Undo</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Giving the files renamed in %1 their old names back...</source>
+            <translation>Les fichiers renommés dans %1 reprennent leurs anciens noms...</translation>
+        </message>
+        <message>
+            <source>Give Up</source>
+            <translation>Abandonner</translation>
+        </message>
+        <message>
+            <source>Stopped waiting for %1. The undo goes on and reports when the folder answers.</source>
+            <translation>Attente de %1 abandonnée. L'annulation se poursuit et s'affichera quand le dossier répondra.</translation>
+        </message>
+    </context>
+    <context>
         <name>frmAbout</name>
         <message>
             <source>Morvane and its help file are protected by copyright. You may not copy, sell or pass on this program, in whole or in part, without the written permission of its authors.</source>
@@ -638,10 +657,6 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         <message>
             <source>Putting the files in order: %1 of %2</source>
             <translation>Mise en ordre des fichiers : %1 sur %2</translation>
-        </message>
-        <message>
-            <source>No file renamed in %1 has a new name any more. Close that rename?</source>
-            <translation>Aucun fichier renommé dans %1 ne porte plus de nouveau nom. Clore ce renommage ?</translation>
         </message>
     </context>
     <context>

@@ -30,6 +30,7 @@ class frmHistory;
 class frmPreview;
 namespace morvane {
 struct FileChoice;
+class UndoJob;
 }
 
 class frmMain : public QMainWindow {
@@ -56,6 +57,10 @@ public:
     // What an undo did: the counts in the status line, and a failure as
     // "Error # n" in the example box with its words after the counts.
     void ShowUndo(const morvane::SessionUndo& undo, const QString& folder);
+    // Runs an undo the session handed out for the pass in folder off the
+    // window's thread, with its progress and a way to give up waiting, and
+    // shows its outcome whenever it ends.
+    void RunUndo(std::unique_ptr<morvane::UndoJob> job, const QString& folder);
     // Disables "Set Mask", "Extract" and "Rename".
     void DisableWorkflowButtons();
     // The session's options, which the option labels show.

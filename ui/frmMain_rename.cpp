@@ -11,6 +11,8 @@
 #include "name_list_box.h"
 #include "qt_text.h"
 #include "report_text.h"
+#include "session/undo_job.h"
+#include "undo_progress.h"
 
 frmDir* frmMain::dirDialog() {
     // A dialog that has been closed is only waiting to be destroyed.
@@ -95,19 +97,26 @@ void frmMain::mnuFileUndoLast_Click() {
         return;
     }
     const QString directory = ToQString(next->Directory);
-    // Counts only the files still under a new name: those put back by hand or gone are not asked about.
+    // Asked from the journal alone; the outcome tells which files came back,
+    // which were back already and which are gone.
     const QString question =
-        next->Files == 0
-            ? tr("No file renamed in %1 has a new name any more. Close that rename?").arg(directory)
-        : next->Files == 1
+        next->Files == 1
             ? tr("Give the file renamed in %1 its old name back?").arg(directory)
             : tr("Give the %n files renamed in %1 their old names back?", nullptr, int(next->Files)).arg(directory);
     if (QMessageBox::question(this, tr("Undo Last Rename"), question) != QMessageBox::Yes) return;
-    morvane::SessionUndo outcome;
-    {
-        BusyCursor busy;
-        outcome = m_session.UndoLast(next->FileName);
+    std::unique_ptr<morvane::UndoJob> job = m_session.HandOutUndoLast(next->FileName);
+    if (!job) {
+        RefreshUndoLast();
+        return;
     }
-    ShowUndo(outcome, directory);
-    RefreshUndoLast();
+    RunUndo(std::move(job), directory);
+}
+
+void frmMain::RunUndo(std::unique_ptr<morvane::UndoJob> job, const QString& folder) {
+    RefreshUndoLast();  // no other undo of a stored pass while this one runs
+    const bool ended = UndoProgress::Run(*this, std::move(job), folder, [this, folder](const morvane::UndoJob& done) {
+        ShowUndo(m_session.TakeUndo(done), folder);
+        RefreshUndoLast();
+    });
+    if (!ended) ShowStatus(UndoProgress::GaveUpWords(folder));
 }

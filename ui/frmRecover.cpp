@@ -4,7 +4,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "busy_cursor.h"
 #include "dialog_frame.h"
 #include "dialog_placement.h"
 #include "form_builder.h"
@@ -12,6 +11,7 @@
 #include "qt_text.h"
 #include "report_text.h"
 #include "session/rename_session.h"
+#include "session/undo_job.h"
 
 namespace {
 
@@ -77,8 +77,8 @@ void frmRecover::OfferRecovery(morvane::RenameSession& session, frmMain& main) {
         const QString text = tr("A rename of %1 in %2 did not finish.").arg(Files(found.Files), ToQString(found.Directory));
         frmRecover dialog(&main, text);
         if (dialog.exec() == QDialog::Accepted) {
-            BusyCursor busy;
-            main.ShowUndo(session.RecoverUndo(found.FileName), ToQString(found.Directory));
+            if (std::unique_ptr<morvane::UndoJob> job = session.HandOutRecoverUndo(found.FileName))
+                main.RunUndo(std::move(job), ToQString(found.Directory));
         } else if (const morvane::ErrorNumber error = session.RecoverKeep(found.FileName).Error;
                    error != morvane::ErrNone) {
             main.ShowError(error, {ToQString(found.Directory), {}, true});

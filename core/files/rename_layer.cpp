@@ -78,13 +78,16 @@ RenameCalls SystemRenameCalls() {
             .Close = [](int fd) { return ErrnoOf(::close(fd)); }};
 }
 
+// Never relative to the working directory: only a name in the entered one.
 int FileRenamer::Lstat(const Text& name, struct stat& st) {
+    if (DirectoryFd() == AT_FDCWD) return EBADF;
     const auto bytes = ToUtf8(name);
     if (!bytes || bytes->empty() || HasNul(*bytes)) return EINVAL;
     return ErrnoOf(::fstatat(DirectoryFd(), bytes->c_str(), &st, AT_SYMLINK_NOFOLLOW));
 }
 
 int FileRenamer::Remove(const Text& name) {
+    if (DirectoryFd() == AT_FDCWD) return EBADF;
     const auto bytes = ToUtf8(name);
     if (!bytes || bytes->empty() || HasNul(*bytes)) return EINVAL;
     return ErrnoOf(::unlinkat(DirectoryFd(), bytes->c_str(), 0));
@@ -95,12 +98,14 @@ PosixRenamer::PosixRenamer() : calls_(SystemRenameCalls()) {}
 PosixRenamer::PosixRenamer(RenameCalls calls) : calls_(std::move(calls)) {}
 
 int PosixRenamer::Lstat(const Text& name, struct stat& st) {
+    if (DirectoryFd() == AT_FDCWD) return EBADF;
     const auto bytes = ToUtf8(name);
     if (!bytes || bytes->empty() || HasNul(*bytes)) return EINVAL;
     return calls_.Lstat(DirectoryFd(), bytes->c_str(), st);
 }
 
 int PosixRenamer::Remove(const Text& name) {
+    if (DirectoryFd() == AT_FDCWD) return EBADF;
     const auto bytes = ToUtf8(name);
     if (!bytes || bytes->empty() || HasNul(*bytes)) return EINVAL;
     return calls_.Unlink(DirectoryFd(), bytes->c_str());

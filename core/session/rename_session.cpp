@@ -9,6 +9,7 @@
 #include "naming/name_composer.h"
 #include "pass/name_snapshot.h"
 #include "pass/rename_pass.h"
+#include "session/undo_job.h"
 
 namespace morvane {
 namespace {
@@ -33,11 +34,13 @@ ErrorNumber TakeCounts(UndoOutcome undo, SessionUndo& out) {
 
 bool Usable(const FoundJournal& found) { return found.Problem == JournalProblem::None; }
 
-PassStatus StatusOf(const FoundJournal& found) {
+// undoing: the lock is held by an undo of this session's, which has not
+// changed the journal yet.
+PassStatus StatusOf(const FoundJournal& found, bool undoing) {
     const StoredJournal& j = found.Journal;
     if (j.State == JournalState::Running) return PassStatus::Unfinished;
     // Another copy of the program holds an ended pass while it is under review there.
-    if (found.Problem == JournalProblem::InUse) return PassStatus::UnderReview;
+    if (found.Problem == JournalProblem::InUse && !undoing) return PassStatus::UnderReview;
     if (j.State == JournalState::Undone) return PassStatus::Undone;
     const std::size_t restored = CountStored(j, StoredEntryState::Restored);
     if (restored == 0) return PassStatus::Accepted;
@@ -46,7 +49,12 @@ PassStatus StatusOf(const FoundJournal& found) {
 
 }  // namespace
 
-RenameSession::RenameSession(FileRenamer& renamer, JournalStore* store) : renamer_(renamer), store_(store) {}
+RenameSession::RenameSession(FileRenamer& renamer, JournalStore* store, RenamerMaker makeRenamer)
+    : renamer_(renamer), store_(store), makeRenamer_(std::move(makeRenamer)) {
+    if (!makeRenamer_) makeRenamer_ = [] { return std::make_unique<PosixRenamer>(); };
+}
+
+RenameSession::~RenameSession() = default;
 
 template <class R>
 R RenameSession::Answer(R result, bool refused) const {
@@ -220,7 +228,7 @@ std::vector<PassSummary> RenameSession::History() const {
         summary.FileName = *name;
         summary.When = StartTimeOf(*name);
         summary.Directory = found->Journal.Directory;
-        summary.Status = StatusOf(*found);
+        summary.Status = StatusOf(*found, Undoing(*name));
         // An unfinished pass may have renamed any of the files it planned to.
         summary.Files = found->Journal.Entries.size();
         if (summary.Status != PassStatus::Unfinished)
@@ -231,11 +239,17 @@ std::vector<PassSummary> RenameSession::History() const {
     return history;
 }
 
+bool RenameSession::Undoing(const std::string& fileName) const {
+    return std::find(undoing_.begin(), undoing_.end(), fileName) != undoing_.end();
+}
+
 std::optional<FoundJournal> RenameSession::NewestToUndo() const {
     if (!store_ || state_ == SessionState::Reviewing) return std::nullopt;
     int error = 0;
     const std::vector<std::string> names = store_->JournalNames(error);
     for (auto name = names.rbegin(); name != names.rend(); ++name) {
+        // Newest first: an older pass waits for the undo under way.
+        if (Undoing(*name)) return std::nullopt;
         std::optional<FoundJournal> found = store_->Take(*name);
         // An unfinished pass is for the recovery at start-up to offer.
         if (!found || !Usable(*found) || found->Journal.State != JournalState::Finished) continue;
@@ -249,25 +263,46 @@ bool RenameSession::HasPassToUndo() const { return NewestToUndo().has_value(); }
 std::optional<UndoQuestion> RenameSession::NextToUndo() const {
     const std::optional<FoundJournal> found = NewestToUndo();
     if (!found) return std::nullopt;
-    return UndoQuestion{found->FileName, found->Journal.Directory,
-                        CountStillRenamed(FromStored(found->Journal), renamer_)};
+    const RenameJournal journal = FromStored(found->Journal);
+    const auto renamed = std::count_if(journal.Entries.begin(), journal.Entries.end(), [](const JournalEntry& e) {
+        return e.State == EntryState::Renamed || e.State == EntryState::Interrupted;
+    });
+    return UndoQuestion{found->FileName, journal.Directory, static_cast<std::size_t>(renamed)};
+}
+
+std::unique_ptr<UndoJob> RenameSession::HandOutUndoLast(const std::string& asked) {
+    std::optional<FoundJournal> found = NewestToUndo();
+    if (!found || (!asked.empty() && found->FileName != asked)) return nullptr;
+    return HandOut(*found, makeRenamer_());
 }
 
 SessionUndo RenameSession::UndoLast(const std::string& asked) {
     std::optional<FoundJournal> found = NewestToUndo();
     if (!found || (!asked.empty() && found->FileName != asked)) return Answer(SessionUndo{}, true);
-    return UndoStored(*found);
+    return RunHere(HandOut(*found, BorrowRenamer(renamer_)));
 }
 
-SessionUndo RenameSession::UndoStored(FoundJournal& found) {
+// The job takes the journal's lock along: it is the job's until it ends.
+std::unique_ptr<UndoJob> RenameSession::HandOut(FoundJournal& found, std::unique_ptr<FileRenamer> renamer) {
+    undoing_.push_back(found.FileName);
+    return std::make_unique<UndoJob>(found.FileName, FromStored(found.Journal), std::move(found.Lock), *store_,
+                                     std::move(renamer));
+}
+
+SessionUndo RenameSession::RunHere(std::unique_ptr<UndoJob> job) {
+    job->Run();
+    return TakeUndo(*job);
+}
+
+SessionUndo RenameSession::TakeUndo(const UndoJob& job) {
+    const auto it = std::find(undoing_.begin(), undoing_.end(), job.FileName());
+    if (it == undoing_.end() || !job.Ended()) return Answer(SessionUndo{}, true);
+    undoing_.erase(it);
     SessionUndo out;
-    RenameJournal journal = FromStored(found.Journal);
-    out.Directory = journal.Directory;
-    StoredUndoRecorder notes(*store_, found.Lock, journal);
-    const ErrorNumber failure = TakeCounts(UndoLastPass(journal, renamer_, ClashRetry::Remembered, &notes), out);
-    out.RecordError = StoreAfterUndo(*store_, found.Lock, journal);
+    out.Directory = job.Directory();
+    const ErrorNumber failure = TakeCounts(job.Outcome(), out);
+    out.RecordError = job.RecordError();
     out.Error = failure != ErrNone ? failure : out.RecordError;
-    found.Lock.Release();
     return Answer(out);
 }
 
@@ -293,7 +328,13 @@ FoundJournal* RenameSession::Pending(const std::string& fileName) {
 SessionUndo RenameSession::RecoverUndo(const std::string& fileName) {
     FoundJournal* found = Pending(fileName);
     if (!found || found->Problem != JournalProblem::None) return Answer(SessionUndo{}, true);
-    return UndoStored(*found);
+    return RunHere(HandOut(*found, BorrowRenamer(renamer_)));
+}
+
+std::unique_ptr<UndoJob> RenameSession::HandOutRecoverUndo(const std::string& fileName) {
+    FoundJournal* found = Pending(fileName);
+    if (!found || found->Problem != JournalProblem::None) return nullptr;
+    return HandOut(*found, makeRenamer_());
 }
 
 SessionResult RenameSession::RecoverKeep(const std::string& fileName) {

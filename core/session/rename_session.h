@@ -12,6 +12,8 @@
 //   Extracted  files listed and analysed: a pass can run
 //   Reviewing  a pass is under review, to be accepted or undone
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +28,8 @@
 #include "pass/rename_journal.h"
 
 namespace morvane {
+
+class UndoJob;
 
 enum class SessionState { Empty, Chosen, Extracted, Reviewing };
 
@@ -61,11 +65,12 @@ struct SessionUndo : SessionResult {
     ErrorNumber RecordError = ErrNone;
 };
 
-// A pass "Undo Last Rename" would undo, for the question asked first.
+// A pass "Undo Last Rename" would undo, for the question asked first; told
+// from its journal alone, so that asking never waits for its directory.
 struct UndoQuestion {
     std::string FileName;  // its journal's name, which tells passes apart
     Text Directory;
-    std::size_t Files = 0;  // files still under a new name
+    std::size_t Files = 0;  // files the journal holds as renamed and not given back yet
 };
 
 enum class PassStatus { UnderReview, Accepted, PartlyUndone, Undone, Unfinished };
@@ -89,10 +94,16 @@ struct UnfinishedPass {
     std::size_t Files = 0;  // files the pass set out to rename
 };
 
+// A renamer of its own for each undo that runs on another thread.
+using RenamerMaker = std::function<std::unique_ptr<FileRenamer>()>;
+
 class RenameSession {
 public:
     // store may be null: there is no folder for journals, and no pass starts.
-    RenameSession(FileRenamer& renamer, JournalStore* store);
+    // makeRenamer gives each undo handed out a renamer of its own (by
+    // default one on the real file system).
+    RenameSession(FileRenamer& renamer, JournalStore* store, RenamerMaker makeRenamer = {});
+    ~RenameSession();
     RenameSession(const RenameSession&) = delete;
     RenameSession& operator=(const RenameSession&) = delete;
 
@@ -142,13 +153,26 @@ public:
     // The history, newest first.
     std::vector<PassSummary> History() const;
     // The newest pass that is not undone yet, if there is one; none while a
-    // pass is under review (its own Undo is the way back). Looks into its
-    // directory to count the files still under a new name.
+    // pass is under review (its own Undo is the way back) or while that pass
+    // or a newer one is being undone by a job handed out. From the journals
+    // alone.
     std::optional<UndoQuestion> NextToUndo() const;
-    // Whether there is such a pass, from the journals alone.
     bool HasPassToUndo() const;
     // Undoes that pass; with asked, only while it is still the pass asked about.
     [[nodiscard]] SessionUndo UndoLast(const std::string& asked = {});
+
+    // The same undo as a job to run on another thread; nothing when UndoLast
+    // would be refused. The job holds the pass's journal locked until it
+    // ends; until it is taken back, neither that pass nor an older one is
+    // handed out again.
+    [[nodiscard]] std::unique_ptr<UndoJob> HandOutUndoLast(const std::string& asked = {});
+    // The undo of an unfinished pass found at start-up, as a job.
+    [[nodiscard]] std::unique_ptr<UndoJob> HandOutRecoverUndo(const std::string& fileName);
+    // A job handed out by this session, once it has ended: what it did.
+    // Refused for a job still running or already taken back.
+    [[nodiscard]] SessionUndo TakeUndo(const UndoJob& job);
+    // Whether a job handed out has not been taken back yet.
+    bool Undoing() const { return !undoing_.empty(); }
 
     // Start-up: journals of passes that never ended, and damaged ones; the
     // session holds them until each is undone, kept, set aside or let go.
@@ -162,12 +186,15 @@ public:
 private:
     template <class R>
     R Answer(R result, bool refused = false) const;
-    SessionUndo UndoStored(FoundJournal& found);
+    std::unique_ptr<UndoJob> HandOut(FoundJournal& found, std::unique_ptr<FileRenamer> renamer);
+    SessionUndo RunHere(std::unique_ptr<UndoJob> job);
     FoundJournal* Pending(const std::string& fileName);
+    bool Undoing(const std::string& fileName) const;
     std::optional<FoundJournal> NewestToUndo() const;
 
     FileRenamer& renamer_;
     JournalStore* store_;
+    RenamerMaker makeRenamer_;
     SessionState state_ = SessionState::Empty;
     Text directory_;
     std::vector<Text> listed_;
@@ -180,6 +207,7 @@ private:
     RenameJournal review_;      // the pass under review
     LockedJournal reviewLock_;  // its journal, held while it is under review
     std::vector<FoundJournal> pending_;
+    std::vector<std::string> undoing_;  // the journals of the jobs handed out and not taken back
 };
 
 }  // namespace morvane

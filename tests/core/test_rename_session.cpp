@@ -10,11 +10,13 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include "error_number_checks.h"
 #include "fault_injecting_renamer.h"
 #include "journal/stored_pass.h"
 #include "session/rename_session.h"
+#include "session/undo_job.h"
 #include "temp_dir.h"
 
 using namespace morvane;
@@ -446,16 +448,16 @@ TEST_F(RenameSessionTest, UndoLastCountsWhatCameBackWhatWasBackAndWhatIsGone) {
         const char* name;
         std::vector<std::pair<const char*, const char*>> putBack;  // by hand after the pass: new name, old name
         std::vector<const char*> deleted;
-        std::size_t asked, restored, alreadyBack;
+        std::size_t restored, alreadyBack;
         std::vector<Text> notFound;
         Files disk;
     } rows[] = {
-        {"all still renamed", {}, {}, 3, 3, 0, {}, Original},
-        {"one put back by hand", {{"P0002.txt", "b.txt"}}, {}, 2, 2, 1, {}, Original},
-        {"one deleted", {}, {"P0003.txt"}, 2, 2, 0, {u"c.txt"}, {{"a.txt", "a.txt"}, {"b.txt", "b.txt"}}},
-        {"one put back, one deleted", {{"P0002.txt", "b.txt"}}, {"P0003.txt"}, 1, 1, 1, {u"c.txt"},
+        {"all still renamed", {}, {}, 3, 0, {}, Original},
+        {"one put back by hand", {{"P0002.txt", "b.txt"}}, {}, 2, 1, {}, Original},
+        {"one deleted", {}, {"P0003.txt"}, 2, 0, {u"c.txt"}, {{"a.txt", "a.txt"}, {"b.txt", "b.txt"}}},
+        {"one put back, one deleted", {{"P0002.txt", "b.txt"}}, {"P0003.txt"}, 1, 1, {u"c.txt"},
          {{"a.txt", "a.txt"}, {"b.txt", "b.txt"}}},
-        {"all deleted", {}, {"P0001.txt", "P0002.txt", "P0003.txt"}, 0, 0, 0, {u"a.txt", u"b.txt", u"c.txt"}, {}},
+        {"all deleted", {}, {"P0001.txt", "P0002.txt", "P0003.txt"}, 0, 0, {u"a.txt", u"b.txt", u"c.txt"}, {}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -468,7 +470,7 @@ TEST_F(RenameSessionTest, UndoLastCountsWhatCameBackWhatWasBackAndWhatIsGone) {
 
         const auto next = session->NextToUndo();
         ASSERT_TRUE(next);
-        EXPECT_EQ(next->Files, row.asked) << "the question counts the files still under a new name";
+        EXPECT_EQ(next->Files, 3u) << "the question is asked from the journal alone";
         const SessionUndo undo = session->UndoLast(next->FileName);
         EXPECT_EQ(NumberOf(undo.Error), row.notFound.empty() ? 0 : 53);
         EXPECT_EQ(undo.Restored, row.restored);
@@ -478,4 +480,35 @@ TEST_F(RenameSessionTest, UndoLastCountsWhatCameBackWhatWasBackAndWhatIsGone) {
         EXPECT_EQ(notFound, row.notFound);
         EXPECT_EQ(dir.List(), row.disk);
     }
+}
+
+TEST_F(RenameSessionTest, AnUndoHandedOutHoldsBackEveryOtherUndoUntilItIsTakenBack) {
+    Fresh();
+    Analyse();
+    ASSERT_EQ(session->Rename().Renamed, 2u);
+    (void)session->Accept();
+    Analyse({u"c.txt"}, u"Q");
+    ASSERT_EQ(session->Rename().Renamed, 1u);
+    (void)session->Accept();
+    std::unique_ptr<UndoJob> job = session->HandOutUndoLast();
+    ASSERT_TRUE(job);
+    EXPECT_EQ(job->Files(), 1u);
+
+    // Out: the older pass waits too; the newest is still to undo, its journal locked.
+    EXPECT_FALSE(session->HasPassToUndo());
+    EXPECT_FALSE(session->HandOutUndoLast());
+    EXPECT_TRUE(session->UndoLast().Refused);
+    EXPECT_EQ(History(), (Statuses{PassStatus::Accepted, PassStatus::Accepted}));
+    EXPECT_EQ(store->Take(job->FileName())->Problem, JournalProblem::InUse);
+    EXPECT_TRUE(session->TakeUndo(*job).Refused) << "not run yet";
+
+    std::thread([&job] { job->Run(); }).join();
+    EXPECT_EQ(dir.List(), Renamed);
+    EXPECT_EQ(job->Done(), 1u);
+    const SessionUndo undo = session->TakeUndo(*job);
+    EXPECT_FALSE(undo.Refused);
+    EXPECT_EQ(std::pair(NumberOf(undo.Error), undo.Restored), std::pair(0, std::size_t{1}));
+    EXPECT_TRUE(session->TakeUndo(*job).Refused) << "taken back once";
+    EXPECT_EQ(History(), Statuses{PassStatus::Accepted}) << "its journal went with its last file back";
+    EXPECT_TRUE(session->HasPassToUndo()) << "the older pass is next";
 }

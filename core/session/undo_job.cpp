@@ -1,0 +1,41 @@
+#include "session/undo_job.h"
+
+#include <algorithm>
+
+#include "journal/stored_pass.h"
+
+namespace morvane {
+
+ErrorNumber CountingRenamer::Rename(const Text& from, const Text& to) {
+    const ErrorNumber err = inner_.Rename(from, to);
+    if (err == ErrNone) renamed_.fetch_add(1, std::memory_order_relaxed);
+    return err;
+}
+
+UndoJob::UndoJob(std::string fileName, RenameJournal journal, LockedJournal lock, JournalStore store,
+                 std::unique_ptr<FileRenamer> renamer)
+    : fileName_(std::move(fileName)),
+      journal_(std::move(journal)),
+      lock_(std::move(lock)),
+      store_(std::move(store)),
+      renamer_(std::move(renamer)),
+      counting_(*renamer_) {
+    files_ = static_cast<std::size_t>(
+        std::count_if(journal_.Entries.begin(), journal_.Entries.end(), [](const JournalEntry& e) {
+            return e.State == EntryState::Renamed || e.State == EntryState::Interrupted;
+        }));
+}
+
+void UndoJob::Run() {
+    if (started_.exchange(true)) return;
+    // The names its steps may leave behind go into the journal it holds first.
+    StoredUndoRecorder notes(store_, lock_, journal_);
+    outcome_ = UndoLastPass(journal_, counting_, ClashRetry::Remembered, &notes);
+    recordError_ = StoreAfterUndo(store_, lock_, journal_);
+    lock_.Release();
+    ended_.store(true, std::memory_order_release);
+}
+
+std::unique_ptr<FileRenamer> BorrowRenamer(FileRenamer& owner) { return std::make_unique<CountingRenamer>(owner); }
+
+}  // namespace morvane

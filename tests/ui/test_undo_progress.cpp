@@ -1,0 +1,233 @@
+// An undo on a mount that stops answering: the window goes on painting, a
+// progress dialog lets the user give up waiting, no second undo of the pass
+// starts meanwhile, and the undo ends by itself, journal and all, once the
+// mount answers again. A quick undo shows no dialog.
+#include <condition_variable>
+#include <mutex>
+
+#include "frmRecover.h"
+#include "journal/journal_store.h"
+#include "journal/stored_pass.h"
+#include "session/undo_job.h"
+#include "window_test_support.h"
+
+namespace {
+
+const DiskFiles Before{{"a.txt", "a.txt"}, {"b.txt", "b.txt"}};
+const DiskFiles Renamed{{"P0001.txt", "a.txt"}, {"P0002.txt", "b.txt"}};
+const DiskFiles OneBack{{"P0001.txt", "a.txt"}, {"b.txt", "b.txt"}};  // the undo goes last file first
+
+// Closed: whoever reaches it waits, as a call on a hung mount does.
+class Gate {
+public:
+    void Pass() {
+        std::unique_lock lock(mutex_);
+        opened_.wait(lock, [this] { return open_; });
+    }
+    void Open() {
+        {
+            const std::lock_guard lock(mutex_);
+            open_ = true;
+        }
+        opened_.notify_all();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable opened_;
+    bool open_ = false;
+};
+
+enum class HangAt { Nowhere, Entering, SecondRename };
+enum class Start { Menu, Recovery };  // "Undo Last Rename", or the undo offered for a killed pass
+
+// The real rename layer, but for the one call that waits at the gate.
+class HangingRenamer final : public morvane::FileRenamer {
+public:
+    HangingRenamer(std::shared_ptr<Gate> gate, HangAt at) : gate_(std::move(gate)), at_(at) {}
+    morvane::ErrorNumber Enter(const morvane::Text& dir, const std::optional<morvane::FileIdentity>& expected) override {
+        if (at_ == HangAt::Entering) gate_->Pass();
+        const morvane::ErrorNumber err = FileRenamer::Enter(dir, expected);
+        return err != morvane::ErrNone ? err : real_.Enter(dir, expected);
+    }
+    void Leave() override {
+        FileRenamer::Leave();
+        real_.Leave();
+    }
+    morvane::ErrorNumber Rename(const morvane::Text& from, const morvane::Text& to) override {
+        if (at_ == HangAt::SecondRename && ++renames_ == 2) gate_->Pass();
+        return real_.Rename(from, to);
+    }
+
+private:
+    std::shared_ptr<Gate> gate_;
+    HangAt at_;
+    morvane::PosixRenamer real_;
+    int renames_ = 0;
+};
+
+// When the progress dialog first showed, and how often the main window painted.
+class Watch : public QObject {
+public:
+    explicit Watch(QWidget* painted) : painted_(painted) { qApp->installEventFilter(this); }
+    ~Watch() override { qApp->removeEventFilter(this); }
+    qint64 ShownAfter = -1;  // ms after Start
+    int Paints = 0;
+    QElapsedTimer Clock;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Show && object->objectName() == "dlgUndoProgress" && ShownAfter < 0)
+            ShownAfter = Clock.elapsed();
+        if (event->type() == QEvent::Paint && object == painted_) ++Paints;
+        return false;
+    }
+
+private:
+    QWidget* painted_;
+};
+
+class UndoProgressTest : public UiTest {
+protected:
+    // A pass of two files, accepted or killed before it ended, and a window
+    // whose undos hang at `at`.
+    void PassThenOpen(HangAt at, Start start = Start::Menu) {
+        for (const char* name : {"a.txt", "b.txt"}) MakeFile(Files(), name);
+        ASSERT_EQ(session->SetOptions({u"P", u"", u"1", u"0"}).Error, morvane::ErrNone);
+        (void)session->Choose(ToText(Files()), {u"a.txt", u"b.txt"});
+        (void)session->Extract(u'.');
+        ASSERT_EQ(session->Rename().Renamed, 2u);
+        (void)session->Accept();
+        ASSERT_EQ(Disk(Files()), Renamed);
+        if (start == Start::Recovery) {
+            std::optional<morvane::FoundJournal> found = journals->Take(StoredJournals().back());
+            ASSERT_TRUE(found);
+            const auto running = morvane::ToStored(morvane::FromStored(found->Journal), morvane::JournalState::Running);
+            ASSERT_EQ(journals->Write(found->Lock, running), 0);
+        }
+        main.reset();
+        Flush();
+        session = std::make_unique<morvane::RenameSession>(
+            renamer, journals.get(), [gate = gate, at] { return std::make_unique<HangingRenamer>(gate, at); });
+        main = std::make_unique<frmMain>(*session, *store, mounts);
+        main->show();
+        main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    }
+    void TearDown() override {
+        gate->Open();  // a failed test leaves no undo waiting
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !session->Undoing(); }, 5000));
+        UiTest::TearDown();
+    }
+    QAction* UndoLast() const { return main->findChild<QAction*>("mnuFileUndoLast"); }
+    // The undo asked for and confirmed; `meanwhile` runs on the window's
+    // thread every few milliseconds until the handler that started it returns.
+    void StartUndo(Start start, Watch& watch, const std::function<void()>& meanwhile) {
+        QTimer ticks;
+        QObject::connect(&ticks, &QTimer::timeout, meanwhile);
+        const auto confirmed = [&](QAbstractButton* yes) {
+            ticks.start(20);
+            watch.Clock.start();
+            Click(yes);
+        };
+        if (start == Start::Menu)
+            RunModal([this] { UndoLast()->trigger(); },
+                     [&](QDialog& box) { confirmed(qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Yes)); });
+        else
+            RunModal([this] { frmRecover::OfferRecovery(*session, *main); },
+                     [&](QDialog& offer) { confirmed(Find<QPushButton>(&offer, "cmdRecoverUndo")); });
+    }
+    std::vector<std::string> StoredJournals() const {
+        int error = 0;
+        return journals->JournalNames(error);
+    }
+
+    std::shared_ptr<Gate> gate = std::make_shared<Gate>();
+};
+
+TEST_F(UndoProgressTest, AQuickUndoShowsNoDialog) {
+    PassThenOpen(HangAt::Nowhere);
+    Watch watch(main.get());
+    StartUndo(Start::Menu, watch, [] {});
+    EXPECT_EQ(watch.ShownAfter, -1);
+    EXPECT_EQ(Disk(Files()), Before);
+    EXPECT_EQ(StatusLine(), "2 files have their old names again.");
+    EXPECT_TRUE(StoredJournals().empty());
+}
+
+TEST_F(UndoProgressTest, AHungFolderShowsProgressGivingUpFreesTheWindowAndTheUndoEndsLater) {
+    const struct {
+        const char* name;
+        Start start;
+        HangAt at;
+        int countShown;  // files given back when the dialog shows
+        DiskFiles whileHung;
+        const char* inHistory;  // the pass's state while the undo hangs
+    } rows[] = {
+        {"hung on entering the folder", Start::Menu, HangAt::Entering, 0, Renamed, "accepted"},
+        {"hung after one file came back", Start::Menu, HangAt::SecondRename, 1, OneBack, "accepted"},
+        {"recovery hung on entering the folder", Start::Recovery, HangAt::Entering, 0, Renamed, "unfinished"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        gate = std::make_shared<Gate>();
+        std::filesystem::remove_all(Raw(Files()));
+        std::filesystem::create_directory(Raw(Files()));
+        PassThenOpen(row.at, row.start);
+        const std::vector<std::string> journal = StoredJournals();
+        ASSERT_EQ(journal.size(), 1u);
+
+        Watch watch(main.get());
+        int paintsBefore = -1;
+        bool gaveUp = false;
+        StartUndo(row.start, watch, [&] {
+            if (paintsBefore < 0) {
+                paintsBefore = watch.Paints;
+                main->update();  // painted while the undo hangs, before any dialog
+                return;
+            }
+            auto* dialog = main->findChild<QProgressDialog*>("dlgUndoProgress");
+            if (gaveUp || !dialog || !dialog->isVisible()) {
+                if (watch.Clock.elapsed() > 5000) gate->Open();  // never hang the test run
+                return;
+            }
+            EXPECT_GT(watch.Paints, paintsBefore);
+            EXPECT_EQ(dialog->value(), row.countShown);
+            EXPECT_EQ(dialog->maximum(), 2);
+            EXPECT_FALSE(UndoLast()->isEnabled());
+            EXPECT_FALSE(session->HandOutUndoLast()) << "a second undo while the first hangs";
+            gaveUp = true;
+            const auto buttons = dialog->findChildren<QPushButton*>();
+            ASSERT_EQ(buttons.size(), 1);
+            EXPECT_EQ(buttons[0]->text(), "Give Up");
+            Click(buttons[0]);
+        });
+        EXPECT_TRUE(gaveUp);
+        EXPECT_GE(watch.ShownAfter, 500);
+        EXPECT_LT(watch.ShownAfter, 3000);
+
+        // The window is the user's again; the pass is still to undo, and locked.
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        EXPECT_EQ(StatusLine(),
+                  "Stopped waiting for " + Files() + ". The undo goes on and reports when the folder answers.");
+        EXPECT_EQ(Disk(Files()), row.whileHung);
+        EXPECT_FALSE(UndoLast()->isEnabled());
+        EXPECT_EQ(journals->Take(journal[0])->Problem, morvane::JournalProblem::InUse);
+        Trigger("mnuFileHistory");
+        auto* history = main->findChild<QDialog*>("frmHistory");
+        ASSERT_NE(history, nullptr);
+        EXPECT_EQ(Find<QTreeView>(history, "lstHistory")->model()->index(0, 3).data().toString(), row.inHistory);
+        EXPECT_FALSE(Find<QPushButton>(history, "cmdHistoryUndo")->isEnabled());
+
+        // The mount answers: the undo ends once, and its journal goes with its last file back.
+        gate->Open();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !session->Undoing(); }, 5000));
+        EXPECT_EQ(StatusLine(), "2 files have their old names again.");
+        EXPECT_EQ(Disk(Files()), Before);
+        EXPECT_TRUE(StoredJournals().empty());
+        EXPECT_FALSE(UndoLast()->isEnabled());
+        EXPECT_EQ(Find<QTreeView>(history, "lstHistory")->model()->rowCount(), 0);
+    }
+}
+
+}  // namespace
