@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 #include "base/crc32.h"
 #include "files/unique_fd.h"
@@ -90,24 +91,45 @@ bool EdgeChecksum(int fd, std::uint64_t size, std::uint32_t& crc) {
     return true;
 }
 
-std::optional<FileIdentity> FingerprintAt(int dirFd, const char* name, int flags, const IdentityRule& rule) {
+// The key's fields that a stat gives: type letter, size, modification time.
+std::string StatPart(const struct stat& st, const IdentityRule& rule) {
+    std::string part(1, TypeLetter(st.st_mode));
+    if (S_ISDIR(st.st_mode)) return part;
+    const std::uint32_t step = rule.MtimeSeconds;
+    const auto mtime = step == 0 ? 0 : static_cast<std::uint64_t>(st.st_mtim.tv_sec) / step * step;
+    AppendNumber(part, static_cast<std::uint64_t>(st.st_size), 8);
+    AppendNumber(part, mtime, 8);
+    return part;
+}
+
+// With expected, a file whose stat already differs from it gives nothing,
+// before a byte of it is read: the edges of a file cost an open and two reads,
+// which through FUSE are requests to a program that may search the directory.
+std::optional<FileIdentity> FingerprintAt(int dirFd, const char* name, int flags, const IdentityRule& rule,
+                                          std::optional<std::string_view> expected = std::nullopt) {
     struct stat st {};
     if (::fstatat(dirFd, name, &st, flags | AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
-    FileIdentity id{IdentityKind::Fingerprint, 0, 0, std::string(1, TypeLetter(st.st_mode))};
+    FileIdentity id{IdentityKind::Fingerprint, 0, 0, StatPart(st, rule)};
     if (S_ISDIR(st.st_mode)) return id;
+    if (expected && !expected->starts_with(id.Key)) return std::nullopt;
     std::uint32_t crc = 0;
     if (S_ISREG(st.st_mode)) {
         // Opened only once it is known to be a regular file: never a device or a pipe.
         const UniqueFd fd(::openat(dirFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
         if (!fd || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
         if (!EdgeChecksum(fd.Get(), static_cast<std::uint64_t>(st.st_size), crc)) return std::nullopt;
+        id.Key = StatPart(st, rule);  // as the open file is now
     }
-    const std::uint32_t step = rule.MtimeSeconds;
-    const auto mtime = step == 0 ? 0 : static_cast<std::uint64_t>(st.st_mtim.tv_sec) / step * step;
-    AppendNumber(id.Key, static_cast<std::uint64_t>(st.st_size), 8);
-    AppendNumber(id.Key, mtime, 8);
     AppendNumber(id.Key, crc, 4);
     return id;
+}
+
+// Whether the entry name has the handle identity records: one lookup, no stat.
+bool SameHandleAt(int dirFd, const char* name, const FileIdentity& identity) {
+    // The key is the type letter followed by the handle.
+    std::string key;
+    if (identity.Key.empty() || !HasKernelHandle(dirFd, name, 0, key)) return false;
+    return std::string_view(identity.Key).substr(1) == key;
 }
 
 }  // namespace
@@ -174,11 +196,15 @@ std::optional<FileIdentity> IdentityAt(int dirFd, const std::string& name, const
     return std::nullopt;
 }
 
-bool SameHandleAt(int dirFd, const std::string& name, const FileIdentity& identity) {
-    // The key is the type letter followed by the handle.
-    std::string key;
-    if (identity.Key.empty() || !HasKernelHandle(dirFd, name.c_str(), 0, key)) return false;
-    return std::string_view(identity.Key).substr(1) == key;
+bool HoldsAt(int dirFd, const std::string& name, const FileIdentity& identity, const IdentityRule& rule) {
+    if (identity.Kind != rule.Kind || identity.FileSystem != rule.FileSystem) return false;
+    if (name.empty() || name.find('\0') != std::string::npos) return false;
+    switch (rule.Kind) {
+    case IdentityKind::Handle: return SameHandleAt(dirFd, name.c_str(), identity);
+    case IdentityKind::InodeBirth: return IdentityAt(dirFd, name, rule) == identity;
+    case IdentityKind::Fingerprint: return FingerprintAt(dirFd, name.c_str(), 0, rule, identity.Key) == identity;
+    }
+    return false;
 }
 
 std::optional<FileIdentity> DirectoryIdentity(int dirFd, const IdentityRule& rule) {
