@@ -53,14 +53,22 @@ std::string MountType(int fd) {
     return {};
 }
 
-bool HasKernelHandle(int dirFd, const char* name, int flags, std::string& key) {
-    struct {
-        file_handle head;
-        unsigned char bytes[MAX_HANDLE_SZ];
-    } handle {};
+struct KernelHandle {
+    file_handle head;
+    unsigned char bytes[MAX_HANDLE_SZ];
+};
+
+// Asked before each rename: the buffer is left as the kernel fills it.
+bool TakeKernelHandle(int dirFd, const char* name, int flags, KernelHandle& handle) {
     handle.head.handle_bytes = MAX_HANDLE_SZ;
     int mountId = 0;
-    if (::name_to_handle_at(dirFd, name, &handle.head, &mountId, flags) != 0) return false;
+    return ::name_to_handle_at(dirFd, name, &handle.head, &mountId, flags) == 0;
+}
+
+// The handle's type (4 bytes, least significant first) and bytes, as the key keeps them.
+bool HasKernelHandle(int dirFd, const char* name, int flags, std::string& key) {
+    KernelHandle handle;
+    if (!TakeKernelHandle(dirFd, name, flags, handle)) return false;
     AppendNumber(key, static_cast<std::uint32_t>(handle.head.handle_type), 4);
     key.append(reinterpret_cast<const char*>(handle.head.f_handle), handle.head.handle_bytes);
     return true;
@@ -124,12 +132,18 @@ std::optional<FileIdentity> FingerprintAt(int dirFd, const char* name, int flags
     return id;
 }
 
-// Whether the entry name has the handle identity records: one lookup, no stat.
+// Whether the entry name has the handle identity records: one lookup, no
+// stat, nothing built to compare.
 bool SameHandleAt(int dirFd, const char* name, const FileIdentity& identity) {
-    // The key is the type letter followed by the handle.
-    std::string key;
-    if (identity.Key.empty() || !HasKernelHandle(dirFd, name, 0, key)) return false;
-    return std::string_view(identity.Key).substr(1) == key;
+    // The key is the type letter followed by the handle's type and bytes.
+    const std::string_view recorded = std::string_view(identity.Key).substr(std::min<std::size_t>(1, identity.Key.size()));
+    KernelHandle handle;
+    if (recorded.size() < 4 || !TakeKernelHandle(dirFd, name, 0, handle)) return false;
+    const auto type = static_cast<std::uint32_t>(handle.head.handle_type);
+    for (int i = 0; i < 4; ++i)
+        if (static_cast<unsigned char>(recorded[static_cast<std::size_t>(i)]) != ((type >> (8 * i)) & 0xFF)) return false;
+    return recorded.substr(4) ==
+           std::string_view(reinterpret_cast<const char*>(handle.head.f_handle), handle.head.handle_bytes);
 }
 
 }  // namespace
