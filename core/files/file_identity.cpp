@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 #include "base/crc32.h"
 #include "files/unique_fd.h"
@@ -52,14 +53,22 @@ std::string MountType(int fd) {
     return {};
 }
 
-bool HasKernelHandle(int dirFd, const char* name, int flags, std::string& key) {
-    struct {
-        file_handle head;
-        unsigned char bytes[MAX_HANDLE_SZ];
-    } handle {};
+struct KernelHandle {
+    file_handle head;
+    unsigned char bytes[MAX_HANDLE_SZ];
+};
+
+// Asked before each rename: the buffer is left as the kernel fills it.
+bool TakeKernelHandle(int dirFd, const char* name, int flags, KernelHandle& handle) {
     handle.head.handle_bytes = MAX_HANDLE_SZ;
     int mountId = 0;
-    if (::name_to_handle_at(dirFd, name, &handle.head, &mountId, flags) != 0) return false;
+    return ::name_to_handle_at(dirFd, name, &handle.head, &mountId, flags) == 0;
+}
+
+// The handle's type (4 bytes, least significant first) and bytes, as the key keeps them.
+bool HasKernelHandle(int dirFd, const char* name, int flags, std::string& key) {
+    KernelHandle handle;
+    if (!TakeKernelHandle(dirFd, name, flags, handle)) return false;
     AppendNumber(key, static_cast<std::uint32_t>(handle.head.handle_type), 4);
     key.append(reinterpret_cast<const char*>(handle.head.f_handle), handle.head.handle_bytes);
     return true;
@@ -90,24 +99,51 @@ bool EdgeChecksum(int fd, std::uint64_t size, std::uint32_t& crc) {
     return true;
 }
 
-std::optional<FileIdentity> FingerprintAt(int dirFd, const char* name, int flags, const IdentityRule& rule) {
+// The key's fields that a stat gives: type letter, size, modification time.
+std::string StatPart(const struct stat& st, const IdentityRule& rule) {
+    std::string part(1, TypeLetter(st.st_mode));
+    if (S_ISDIR(st.st_mode)) return part;
+    const std::uint32_t step = rule.MtimeSeconds;
+    const auto mtime = step == 0 ? 0 : static_cast<std::uint64_t>(st.st_mtim.tv_sec) / step * step;
+    AppendNumber(part, static_cast<std::uint64_t>(st.st_size), 8);
+    AppendNumber(part, mtime, 8);
+    return part;
+}
+
+// With expected, a file whose stat already differs from it gives nothing,
+// before a byte of it is read: the edges of a file cost an open and two reads,
+// which through FUSE are requests to a program that may search the directory.
+std::optional<FileIdentity> FingerprintAt(int dirFd, const char* name, int flags, const IdentityRule& rule,
+                                          std::optional<std::string_view> expected = std::nullopt) {
     struct stat st {};
     if (::fstatat(dirFd, name, &st, flags | AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
-    FileIdentity id{IdentityKind::Fingerprint, 0, 0, std::string(1, TypeLetter(st.st_mode))};
+    FileIdentity id{IdentityKind::Fingerprint, 0, 0, StatPart(st, rule)};
     if (S_ISDIR(st.st_mode)) return id;
+    if (expected && !expected->starts_with(id.Key)) return std::nullopt;
     std::uint32_t crc = 0;
     if (S_ISREG(st.st_mode)) {
         // Opened only once it is known to be a regular file: never a device or a pipe.
         const UniqueFd fd(::openat(dirFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
         if (!fd || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
         if (!EdgeChecksum(fd.Get(), static_cast<std::uint64_t>(st.st_size), crc)) return std::nullopt;
+        id.Key = StatPart(st, rule);  // as the open file is now
     }
-    const std::uint32_t step = rule.MtimeSeconds;
-    const auto mtime = step == 0 ? 0 : static_cast<std::uint64_t>(st.st_mtim.tv_sec) / step * step;
-    AppendNumber(id.Key, static_cast<std::uint64_t>(st.st_size), 8);
-    AppendNumber(id.Key, mtime, 8);
     AppendNumber(id.Key, crc, 4);
     return id;
+}
+
+// Whether the entry name has the handle identity records: one lookup, no
+// stat, nothing built to compare.
+bool SameHandleAt(int dirFd, const char* name, const FileIdentity& identity) {
+    // The key is the type letter followed by the handle's type and bytes.
+    const std::string_view recorded = std::string_view(identity.Key).substr(std::min<std::size_t>(1, identity.Key.size()));
+    KernelHandle handle;
+    if (recorded.size() < 4 || !TakeKernelHandle(dirFd, name, 0, handle)) return false;
+    const auto type = static_cast<std::uint32_t>(handle.head.handle_type);
+    for (int i = 0; i < 4; ++i)
+        if (static_cast<unsigned char>(recorded[static_cast<std::size_t>(i)]) != ((type >> (8 * i)) & 0xFF)) return false;
+    return recorded.substr(4) ==
+           std::string_view(reinterpret_cast<const char*>(handle.head.f_handle), handle.head.handle_bytes);
 }
 
 }  // namespace
@@ -174,11 +210,15 @@ std::optional<FileIdentity> IdentityAt(int dirFd, const std::string& name, const
     return std::nullopt;
 }
 
-bool SameHandleAt(int dirFd, const std::string& name, const FileIdentity& identity) {
-    // The key is the type letter followed by the handle.
-    std::string key;
-    if (identity.Key.empty() || !HasKernelHandle(dirFd, name.c_str(), 0, key)) return false;
-    return std::string_view(identity.Key).substr(1) == key;
+bool HoldsAt(int dirFd, const std::string& name, const FileIdentity& identity, const IdentityRule& rule) {
+    if (identity.Kind != rule.Kind || identity.FileSystem != rule.FileSystem) return false;
+    if (name.empty() || name.find('\0') != std::string::npos) return false;
+    switch (rule.Kind) {
+    case IdentityKind::Handle: return SameHandleAt(dirFd, name.c_str(), identity);
+    case IdentityKind::InodeBirth: return IdentityAt(dirFd, name, rule) == identity;
+    case IdentityKind::Fingerprint: return FingerprintAt(dirFd, name.c_str(), 0, rule, identity.Key) == identity;
+    }
+    return false;
 }
 
 std::optional<FileIdentity> DirectoryIdentity(int dirFd, const IdentityRule& rule) {

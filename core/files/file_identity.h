@@ -52,9 +52,11 @@ IdentityKind KindFor(std::uint64_t fsType, bool kernelHandles, bool birthTimes);
 // there but the way to it.
 std::optional<FileIdentity> IdentityAt(int dirFd, const std::string& name, const IdentityRule& rule);
 
-// Whether the entry name in dirFd has the handle that identity (of kind
-// Handle, taken on the same file system) records: one lookup, no stat.
-bool SameHandleAt(int dirFd, const std::string& name, const FileIdentity& identity);
+// Whether the entry name in dirFd (never what a link points at) is the file
+// identity records, as rule tells files apart there: a handle is compared
+// after one lookup, without a stat; a fingerprint's size and time before any
+// byte of the file is read.
+bool HoldsAt(int dirFd, const std::string& name, const FileIdentity& identity, const IdentityRule& rule);
 
 // The identity of the directory dirFd itself, by rule.
 std::optional<FileIdentity> DirectoryIdentity(int dirFd, const IdentityRule& rule);

@@ -33,11 +33,9 @@ std::optional<FileIdentity> OpenDirectory::IdentityOf(const Text& name) const {
 }
 
 bool OpenDirectory::Holds(const Text& name, const FileIdentity& identity) const {
-    if (identity.Kind != rule_.Kind || identity.FileSystem != rule_.FileSystem) return false;
     const auto bytes = ToUtf8(name);
-    if (!bytes || bytes->empty() || bytes->find('/') != std::string::npos) return false;
-    if (identity.Kind == IdentityKind::Handle) return SameHandleAt(Fd(), *bytes, identity);
-    return IdentityAt(Fd(), *bytes, rule_) == identity;
+    if (!bytes || bytes->find('/') != std::string::npos) return false;
+    return HoldsAt(Fd(), *bytes, identity, rule_);
 }
 
 std::optional<std::vector<std::pair<Text, std::uint64_t>>> OpenDirectory::ReadEntries() const {

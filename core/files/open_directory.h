@@ -33,8 +33,8 @@ public:
     // The identity of the entry name in this directory now.
     std::optional<FileIdentity> IdentityOf(const Text& name) const;
 
-    // Whether name refers to the file with that identity now. A handle is
-    // compared without a stat: one lookup, as the check before each rename.
+    // Whether name refers to the file with that identity now (HoldsAt): as
+    // cheap as the check before each rename can be on this file system.
     bool Holds(const Text& name, const FileIdentity& identity) const;
 
     // One read of the directory: every entry's name with its inode number as

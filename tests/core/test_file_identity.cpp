@@ -3,18 +3,22 @@
 // a reused inode number, and a directory swapped at any moment never
 // redirects a rename. Mounts need root and the file systems' tools; rows that
 // cannot mount here are skipped.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
+#include <functional>
 #include <memory>
 
 #include "error_number_checks.h"
 #include "fault_injecting_renamer.h"
 #include "files/open_directory.h"
+#include "files/unique_fd.h"
 #include "journal/stored_pass.h"
 #include "killing_renamer.h"
 #include "pass/rename_pass.h"
@@ -102,10 +106,72 @@ TEST(FileIdentity, TheRuleFollowsWhatTheFileSystemKeeps) {
     for (const auto& row : rows) EXPECT_EQ(KindFor(row.type, row.handles, row.births), row.kind) << row.name;
 }
 
+// Without inodes, a name holds the recorded file only when type, size, time
+// (where the file system keeps it) and both edges agree; the size and time are
+// compared before anything is read, which must never let another file pass.
+TEST(FileIdentity, AFingerprintHoldsOnlyWhenStatAndEdgesAllAgree) {
+    using Change = std::function<void(const TempDir&)>;
+    const auto keepingTime = [](const Change& change) {
+        return Change([change](const TempDir& d) {
+            const auto time = std::filesystem::last_write_time(d.At("f"));
+            change(d);
+            std::filesystem::last_write_time(d.At("f"), time);
+        });
+    };
+    const struct { const char* name; std::uint32_t mtimeSeconds; Change change; bool holds; } rows[] = {
+        {"untouched", 1, [](const TempDir&) {}, true},
+        {"untouched, times not kept", 0, [](const TempDir&) {}, true},
+        {"last byte changed, same size and time", 1,
+         keepingTime([](const TempDir& d) { d.Write("f", std::string(99999, 'x') + "y"); }), false},
+        {"first byte changed, same size and time", 1,
+         keepingTime([](const TempDir& d) { d.Write("f", "y" + std::string(99999, 'x')); }), false},
+        {"a byte longer, same time", 1, keepingTime([](const TempDir& d) { d.Write("f", std::string(100001, 'x')); }),
+         false},
+        {"a minute later, same bytes", 1,
+         [](const TempDir& d) {
+             std::filesystem::last_write_time(d.At("f"), std::filesystem::last_write_time(d.At("f")) + std::chrono::minutes(1));
+         },
+         false},
+        {"a minute later, same bytes, times not kept", 0,
+         [](const TempDir& d) {
+             std::filesystem::last_write_time(d.At("f"), std::filesystem::last_write_time(d.At("f")) + std::chrono::minutes(1));
+         },
+         true},
+        {"removed", 1, [](const TempDir& d) { std::filesystem::remove(d.At("f")); }, false},
+        {"a directory now", 1,
+         [](const TempDir& d) {
+             std::filesystem::remove(d.At("f"));
+             std::filesystem::create_directory(d.At("f"));
+         },
+         false},
+        {"a link to the same bytes now", 1,
+         [](const TempDir& d) {
+             std::filesystem::rename(d.At("f"), d.At("g"));
+             std::filesystem::create_symlink("g", d.At("f"));
+         },
+         false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const TempDir dir;
+        dir.Write("f", std::string(100000, 'x'));
+        const UniqueFd fd(::open(dir.path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        ASSERT_TRUE(fd);
+        const IdentityRule rule{IdentityKind::Fingerprint, 0, row.mtimeSeconds, "test"};
+        const auto recorded = IdentityAt(fd.Get(), "f", rule);
+        ASSERT_TRUE(recorded);
+        row.change(dir);
+        EXPECT_EQ(HoldsAt(fd.Get(), "f", *recorded, rule), row.holds);
+        EXPECT_EQ(IdentityAt(fd.Get(), "f", rule) == recorded, row.holds) << "HoldsAt and IdentityAt disagree";
+    }
+}
+
 TEST(FileIdentity, EachFileSystemGetsItsStrongestRuleAndAReusedInodeIsAnotherFile) {
-    const struct { const char* kind; IdentityKind rule; } rows[] = {
-        {"ext4", IdentityKind::Handle}, {"tmpfs", IdentityKind::Handle}, {"vfat", IdentityKind::Fingerprint},
-        {"exfat", IdentityKind::Fingerprint}, {"ntfs", IdentityKind::Fingerprint},
+    // The mount type decides the rule's details (the FAT driver's times are kept by none).
+    const struct { const char* kind; IdentityKind rule; const char* type; } rows[] = {
+        {"ext4", IdentityKind::Handle, "ext4"}, {"tmpfs", IdentityKind::Handle, "tmpfs"},
+        {"vfat", IdentityKind::Fingerprint, "fuse.fusefat"}, {"exfat", IdentityKind::Fingerprint, nullptr},
+        {"ntfs", IdentityKind::Fingerprint, nullptr},
     };
     int mounted = 0;
     for (const auto& row : rows) {
@@ -118,6 +184,9 @@ TEST(FileIdentity, EachFileSystemGetsItsStrongestRuleAndAReusedInodeIsAnotherFil
         std::optional<OpenDirectory> open;
         ASSERT_EQ(OpenDirectory::Open(T(dir.path), std::nullopt, open), 0);
         EXPECT_EQ(open->Rule().Kind, row.rule);
+        if (row.type) {
+            EXPECT_EQ(open->Rule().Type, row.type);
+        }
         const auto first = open->IdentityOf(u"a.txt");
         ASSERT_TRUE(first);
         EXPECT_TRUE(open->Holds(u"a.txt", *first));
