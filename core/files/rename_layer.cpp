@@ -135,9 +135,19 @@ ErrorNumber PosixRenamer::Rename(const Text& fromPath, const Text& toPath) {
     return err == 0 ? ErrNone : NumberFor(err, *from);
 }
 
+ErrorNumber PosixRenamer::Enter(const Text& dir, const std::optional<FileIdentity>& expected) {
+    noReplaceLacking_ = linksLacking_ = false;
+    return FileRenamer::Enter(dir, expected);
+}
+
 int PosixRenamer::MoveNoReplace(const char* from, const char* to) {
-    int err = calls_.RenameNoReplace(DirectoryFd(), from, to);
-    if (!FlagUnsupported(err)) return err;
+    int err = 0;
+    if (!noReplaceLacking_) {
+        err = calls_.RenameNoReplace(DirectoryFd(), from, to);
+        if (!FlagUnsupported(err)) return err;
+        noReplaceLacking_ = DirectoryFd() != AT_FDCWD;
+    }
+    if (linksLacking_) return MoveOntoPlaceholder(from, to);
 
     // The second name is in the journal before it exists, with the link
     // count it gives the file: an undo removes it only while both names are
@@ -157,6 +167,7 @@ int PosixRenamer::MoveNoReplace(const char* from, const char* to) {
     }
     Withdraw();
     if (!LinkUnsupported(err)) return err;
+    linksLacking_ = DirectoryFd() != AT_FDCWD;
     return MoveOntoPlaceholder(from, to);
 }
 

@@ -120,6 +120,7 @@ public:
     [[nodiscard]] ErrorNumber Rename(const Text& fromPath, const Text& toPath) override;
     Text LastTemporaryName() const override { return lastTemporary_; }
     void Watch(LeftoverWatch* watch) override { watch_ = watch; }
+    [[nodiscard]] ErrorNumber Enter(const Text& dir, const std::optional<FileIdentity>& expected) override;
     int Lstat(const Text& name, struct stat& st) override;
     int Remove(const Text& name) override;
 
@@ -136,6 +137,10 @@ private:
 
     RenameCalls calls_;
     LeftoverWatch* watch_ = nullptr;
+    // What the entered directory's file system was found to lack: not asked
+    // again for every file (each refusal costs a look-up on a FUSE mount).
+    bool noReplaceLacking_ = false;
+    bool linksLacking_ = false;
     unsigned temporaries_ = 0;
     Text lastTemporary_;
 };

@@ -20,8 +20,12 @@ std::vector<const Text*> FileLocator::NamesOf(const JournalEntry& entry) const {
 }
 
 std::optional<Text> FileLocator::FindAtNamesBut(const JournalEntry& entry, const Text& leftOut) {
-    for (const Text* name : NamesOf(entry))
-        if (!name->empty() && *name != leftOut && renamer_.Holds(*name, *entry.Identity)) return *name;
+    const std::vector<const Text*> names = NamesOf(entry);
+    for (auto name = names.begin(); name != names.end(); ++name) {
+        // A killed pass's entry has its old name as its new one: asked once.
+        const bool asked = std::any_of(names.begin(), name, [&](const Text* earlier) { return *earlier == **name; });
+        if (!(*name)->empty() && **name != leftOut && !asked && renamer_.Holds(**name, *entry.Identity)) return **name;
+    }
     return std::nullopt;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Where the files of a journal are now, for an undo and for its question.
+// Where the files of a journal are now, for an undo.
 #include <cstdint>
 #include <optional>
 #include <string>

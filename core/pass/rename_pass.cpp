@@ -159,21 +159,4 @@ UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetr
     return outcome;
 }
 
-std::size_t CountStillRenamed(const RenameJournal& journal, FileRenamer& renamer) {
-    const auto renamed = [](const JournalEntry& e) {
-        return e.State == EntryState::Renamed || e.State == EntryState::Interrupted;
-    };
-    const EnteredDirectory entered(renamer, journal.Directory, journal.DirectoryIdentity);
-    if (entered.Error() != ErrNone)
-        return static_cast<std::size_t>(std::count_if(journal.Entries.begin(), journal.Entries.end(), renamed));
-    FileLocator locator(journal, renamer);
-    std::size_t count = 0;
-    for (const JournalEntry& entry : journal.Entries) {
-        if (!renamed(entry) || !entry.Identity) continue;
-        const std::optional<Text> now = locator.Find(entry);
-        if (now && *now != entry.From) ++count;
-    }
-    return count;
-}
-
 }  // namespace morvane

@@ -70,10 +70,4 @@ struct UndoOutcome {
 UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetry retry = ClashRetry::Remembered,
                          LeftoverRecorder* notes = nullptr);
 
-// What that undo would find, renaming nothing: the files of the journal still
-// under a new name, looked for as the undo looks for them. Files already back
-// or found nowhere are not counted. Where the directory cannot be entered,
-// every renamed file of the journal is counted: the undo will say why.
-std::size_t CountStillRenamed(const RenameJournal& journal, FileRenamer& renamer);
-
 }  // namespace morvane

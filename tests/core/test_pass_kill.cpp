@@ -46,6 +46,12 @@ RenameCalls CaseIgnoring(RenameCalls calls, const std::string& dir) {
         if (spelling(to) != to) return EEXIST;
         return real(d, from, to);
     };
+    const auto link = calls.Link;
+    calls.Link = [=](int d, const char* from, const char* to) { return spelling(to) != to ? EEXIST : link(d, from, to); };
+    const auto create = calls.CreateExclusive;
+    calls.CreateExclusive = [=](int d, const char* path, int& fd) {
+        return spelling(path) != path ? EEXIST : create(d, path, fd);
+    };
     const auto lstat = calls.Lstat;
     calls.Lstat = [=](int d, const char* path, struct stat& st) { return lstat(d, spelling(path).c_str(), st); };
     return calls;
@@ -193,7 +199,6 @@ TEST(PassKilled, AnUndoRemovesOnlyWhatThePassLeftBehind) {
         Files after;                                // beside a.txt, back under its name
         int number;
     };
-    const auto nothing = [](const TempDir&) {};
     const auto linkAToB = [](const TempDir& d) { ASSERT_EQ(link(d.At("a.txt").c_str(), d.At("b.txt").c_str()), 0); };
     const Row rows[] = {
         {"its empty placeholder", {LeftoverKind::Placeholder, u"b.txt", {}, 0}, [](const TempDir& d) { d.Write("b.txt", ""); },
