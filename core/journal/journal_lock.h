@@ -34,9 +34,10 @@ private:
 
 enum class LockAttempt { Taken, HeldElsewhere, Vanished, Failed };
 
-// Opens dir/name and takes its lock without waiting. Taken: fd is open and
-// holds the lock on the file that is under that name now (a journal replaced
-// meanwhile is opened again). HeldElsewhere: fd is open for reading only.
+// Opens dir/name (for writing too where the file allows it: an undo appends
+// its notes) and takes its lock without waiting. Taken: fd is open and holds
+// the lock on the file that is under that name now (a journal replaced
+// meanwhile is opened again). HeldElsewhere: fd is open, without the lock.
 // Vanished: nothing is under the name. Failed: error holds the errno.
 LockAttempt TryLockFile(const std::string& dir, const std::string& name, int& fd, int& error);
 
