@@ -229,8 +229,21 @@ std::optional<LeftoverKind> LeftoverFromWord(std::string_view word) {
     return std::nullopt;
 }
 
+// Empty for a placeholder noted without a mark (written "-").
+bool IsMark(std::string_view mark) {
+    return mark.empty() || (mark.size() == PlaceholderMarkDigits &&
+                            std::all_of(mark.begin(), mark.end(),
+                                        [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }));
+}
+
 bool StorableLeftover(const LeftName& left) {
-    return IsPlainFileName(left.Name) && (left.Kind != LeftoverKind::Link || (IsPlainFileName(left.Source) && left.Links > 0));
+    if (!IsPlainFileName(left.Name)) return false;
+    switch (left.Kind) {
+    case LeftoverKind::Link: return IsPlainFileName(left.Source) && left.Links > 0 && left.Mark.empty();
+    case LeftoverKind::Placeholder: return IsMark(left.Mark);
+    case LeftoverKind::Temporary: return left.Mark.empty();
+    }
+    return false;
 }
 
 // "<what> <CRC-32 of "<what> ">\n"
@@ -242,7 +255,7 @@ void AppendNote(std::string& notes, std::string what) {
 enum class NoteKind { Ended, Taken, Left, Dropped };
 
 // One note's fields up to its checksum.
-Read ReadNote(Cursor& in, NoteKind& kind, std::uint64_t& index, Text& name, Leftover& left) {
+Read ReadNote(Cursor& in, std::uint64_t version, NoteKind& kind, std::uint64_t& index, Text& name, Leftover& left) {
     static constexpr std::pair<std::string_view, NoteKind> kWords[] = {
         {"ended ", NoteKind::Ended}, {"taken ", NoteKind::Taken}, {"left ", NoteKind::Left}, {"dropped ", NoteKind::Dropped}};
     Read r = Read::Bad;
@@ -260,17 +273,31 @@ Read ReadNote(Cursor& in, NoteKind& kind, std::uint64_t& index, Text& name, Left
     if (!leftKind) return Read::Bad;
     left.Entry = static_cast<std::size_t>(index);
     left.Left.Kind = *leftKind;
-    if ((r = in.TextField(MaxFileNameBytes, ' ', left.Left.Name)) != Read::Ok || *leftKind != LeftoverKind::Link) return r;
+    if ((r = in.TextField(MaxFileNameBytes, ' ', left.Left.Name)) != Read::Ok) return r;
+    if (*leftKind == LeftoverKind::Placeholder) {
+        // The fourth version wrote placeholders without a mark.
+        if (version < 5) return Read::Ok;
+        std::string_view mark;
+        if ((r = in.Word(mark, ' ')) != Read::Ok) return r;
+        if (mark.empty()) return Read::Bad;
+        left.Left.Mark = mark == "-" ? std::string() : std::string(mark);
+        return Read::Ok;
+    }
+    if (*leftKind != LeftoverKind::Link) return r;
     if ((r = in.TextField(MaxFileNameBytes, ' ', left.Left.Source)) != Read::Ok) return r;
     return in.Number(UINT64_MAX, ' ', left.Left.Links);
 }
 
-// The notes after the framed journal, each "<what> <CRC-32 of what>\n".
-// The names taken and the end come only while the journal is running; the
-// names a step may leave behind come at any time, each "dropped" taking the
-// one before it back. A last note cut short was never written whole and is
-// left out; any other note out of place is damage.
-bool ApplyNotes(std::string_view notes, StoredJournal& journal) {
+// The notes after the framed journal, each "<what> <CRC-32 of what>\n",
+// appended without waiting for the disk. The names taken and the end come
+// only while the journal is running; the names a step may leave behind come
+// at any time, each "dropped" taking the one before it back. They are read
+// one by one up to the first that does not check: after a power failure the
+// tail may be cut short, zeros or garbage where the file's length grew
+// before its bytes reached the disk. Such a tail was never written, and the
+// journal's head, written and synced before the pass began, stays the truth.
+// Leaving notes out only ever loses what they would add, never a name.
+void ApplyNotes(std::string_view notes, std::uint64_t version, StoredJournal& journal) {
     bool ended = journal.State != JournalState::Running;
     bool endedHere = false;
     while (!notes.empty()) {
@@ -279,37 +306,35 @@ bool ApplyNotes(std::string_view notes, StoredJournal& journal) {
         std::uint64_t index = 0;
         Text taken;
         Leftover left;
-        const Read r = ReadNote(in, kind, index, taken, left);
-        if (r == Read::Short) break;
+        if (ReadNote(in, version, kind, index, taken, left) != Read::Ok || in.Left() < kChecksumLineBytes) break;
         const std::size_t what = notes.size() - in.Left();
-        if (r == Read::Bad) return false;
-        if (in.Left() < kChecksumLineBytes) break;
-        if (notes.substr(what, kChecksumLineBytes) != HexOf(Crc32(notes.substr(0, what))) + "\n") return false;
+        if (notes.substr(what, kChecksumLineBytes) != HexOf(Crc32(notes.substr(0, what))) + "\n") break;
+        bool fits = true;
         switch (kind) {
         case NoteKind::Ended:
-            if (ended) return false;
-            ended = endedHere = true;
+            fits = !ended;
+            ended = endedHere = fits;
             break;
-        case NoteKind::Taken: {
-            if (ended || index >= journal.Entries.size() || !IsPlainFileName(taken)) return false;
-            StoredEntry& entry = journal.Entries[static_cast<std::size_t>(index)];
-            entry.TakenName = std::move(taken);
-            entry.State = StoredEntryState::Renamed;
+        case NoteKind::Taken:
+            fits = !ended && index < journal.Entries.size() && IsPlainFileName(taken);
+            if (!fits) break;
+            journal.Entries[static_cast<std::size_t>(index)].TakenName = std::move(taken);
+            journal.Entries[static_cast<std::size_t>(index)].State = StoredEntryState::Renamed;
             break;
-        }
         case NoteKind::Left:
-            if (left.Entry >= journal.Entries.size() || !StorableLeftover(left.Left)) return false;
-            journal.Leftovers.push_back(std::move(left));
+            fits = left.Entry < journal.Entries.size() && StorableLeftover(left.Left);
+            if (fits) journal.Leftovers.push_back(std::move(left));
             break;
         case NoteKind::Dropped:
-            if (journal.Leftovers.empty()) return false;
-            journal.Leftovers.pop_back();
+            fits = !journal.Leftovers.empty();
+            if (fits) journal.Leftovers.pop_back();
             break;
         }
+        // A note out of place is no note this program wrote there.
+        if (!fits) break;
         notes.remove_prefix(what + kChecksumLineBytes);
     }
     if (endedHere) journal.State = JournalState::Finished;
-    return true;
 }
 
 JournalProblem ProblemOf(Read r) { return r == Read::Short ? JournalProblem::Truncated : JournalProblem::Garbled; }
@@ -350,11 +375,16 @@ std::optional<std::string> EncodeJournal(const StoredJournal& journal) {
 
 std::optional<Text> DirectoryOfDamaged(std::string_view bytes) {
     constexpr std::string_view kLine = "\ndirectory ";
+    Cursor head(bytes);
+    std::uint64_t version = 0;
+    if (head.Literal(kMagic) != Read::Ok || head.Number(kMaxVersion, '\n', version) != Read::Ok) return std::nullopt;
     const auto at = bytes.find(kLine);
     if (at == std::string_view::npos) return std::nullopt;
     Cursor in(bytes.substr(at + kLine.size()));
     Text directory;
-    if (in.TextField(MaxDirectoryBytes, '\n', directory) != Read::Ok || !StorableDirectory(directory))
+    // Since the third version the directory's identity follows on its line.
+    const char end = version >= 3 ? ' ' : '\n';
+    if (in.TextField(MaxDirectoryBytes, end, directory) != Read::Ok || !StorableDirectory(directory))
         return std::nullopt;
     return directory;
 }
@@ -375,6 +405,7 @@ std::optional<std::string> EncodeLeftNote(std::size_t entry, const LeftName& lef
     if (!StorableLeftover(left) || entry >= MaxJournalEntries) return std::nullopt;
     std::string what = "left " + std::to_string(entry) + ' ' + std::string(LeftoverWord(left.Kind)) + ' ';
     AppendText(what, left.Name);
+    if (left.Kind == LeftoverKind::Placeholder) what += ' ' + (left.Mark.empty() ? std::string("-") : left.Mark);
     if (left.Kind == LeftoverKind::Link) {
         what += ' ';
         AppendText(what, left.Source);
@@ -417,9 +448,9 @@ DecodedJournal DecodeJournal(std::string_view bytes) {
     const std::size_t checked = bytes.size() - in.Left() + bodySize;
     const std::string_view body = bytes.substr(checked - bodySize, bodySize);
     if (bytes.substr(checked, kChecksumLineBytes) != HexOf(Crc32(bytes.substr(0, checked))) + "\n" ||
-        !ReadBody(body, version, out.Journal) ||
-        !ApplyNotes(bytes.substr(checked + kChecksumLineBytes), out.Journal))
+        !ReadBody(body, version, out.Journal))
         return {JournalProblem::Garbled, {}};
+    ApplyNotes(bytes.substr(checked + kChecksumLineBytes), version, out.Journal);
     return out;
 }
 

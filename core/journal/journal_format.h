@@ -32,8 +32,10 @@
 //   "left <entry number> link <text> <text linked from> <link count> <CRC-32>\n"
 //   "dropped <CRC-32>\n"                        the last "left" left nothing
 // A journal written whole carries its remaining "left" notes after its
-// checksum line. A last note cut short (the writer died in the middle) is
-// left out.
+// checksum line. Notes are read up to the first that does not check: what
+// follows was never written whole (a writer killed in the middle, a power
+// failure that kept the file's new length but not its bytes). Only a head
+// that does not check is damage.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -45,7 +47,9 @@
 
 namespace morvane {
 
-inline constexpr int JournalVersion = 4;
+inline constexpr int JournalVersion = 5;
+// The digits of a placeholder's mark: 128 random bits in lowercase hex.
+inline constexpr std::size_t PlaceholderMarkDigits = 32;
 // Bounds that keep a damaged or hostile file from making the reader allocate
 // without limit.
 inline constexpr std::size_t MaxJournalBytes = 256u << 20;

@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "files/unique_fd.h"
 #include "journal/journal_format.h"
 
 namespace morvane {
@@ -37,8 +38,6 @@ unsigned NextNumber() {
 
 bool IsAbsolute(const char* path) { return path != nullptr && path[0] == '/'; }
 
-int Fsync(int fd) { return ::fsync(fd) == 0 ? 0 : errno; }
-
 int WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -50,6 +49,8 @@ int WriteAll(int fd, std::string_view bytes) {
     }
     return 0;
 }
+
+int ErrnoOf(int rc) { return rc == 0 ? 0 : errno; }
 
 // The whole file into bytes: Unreadable when reading fails, Garbled when it
 // is not a regular file or larger than any journal can be.
@@ -97,12 +98,9 @@ std::string ParentOf(std::string dir) {
     return slash == 0 || slash == std::string::npos ? std::string("/") : dir.substr(0, slash);
 }
 
-int SyncPath(const std::string& dir, const JournalStore::SyncCall& sync) {
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return errno;
-    const int err = sync(fd);
-    ::close(fd);
-    return err;
+int SyncPath(const std::string& dir, const StoreCalls& calls) {
+    const UniqueFd fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return fd ? calls.Sync(fd.Get()) : errno;
 }
 
 // The sequence number in a journal's name, 0 when it has none.
@@ -128,6 +126,13 @@ bool Ended(const FoundJournal& found) {
 
 }  // namespace
 
+StoreCalls SystemStoreCalls() {
+    return {.Write = WriteAll,
+            .Sync = [](int fd) { return ErrnoOf(::fsync(fd)); },
+            .Rename = [](const std::string& from, const std::string& to) { return ErrnoOf(::rename(from.c_str(), to.c_str())); },
+            .Unlink = [](const std::string& path) { return ErrnoOf(::unlink(path.c_str())); }};
+}
+
 std::optional<std::string> JournalDirectoryFor(const char* xdgStateHome, const char* home) {
     if (IsAbsolute(xdgStateHome)) return std::string(xdgStateHome) + "/Morvane";
     if (IsAbsolute(home)) return std::string(home) + "/.local/state/Morvane";
@@ -147,15 +152,15 @@ std::optional<std::string> DefaultJournalDirectory() {
     return JournalDirectoryFor(std::getenv("XDG_STATE_HOME"), home);
 }
 
-JournalStore::JournalStore(std::string directory, SyncCall sync)
-    : dir_(std::move(directory)), sync_(sync ? std::move(sync) : SyncCall(Fsync)) {}
+JournalStore::JournalStore(std::string directory, StoreCalls calls)
+    : dir_(std::move(directory)), calls_(std::move(calls)) {}
 
 int JournalStore::MakeReady() {
     std::vector<std::string> created;
     int err = MakeDirectory(dir_, created);
     // The entry of a new directory must reach the disk too, once.
     for (const auto& made : created) {
-        if (err == 0) err = SyncPath(ParentOf(made), sync_);
+        if (err == 0) err = SyncPath(ParentOf(made), calls_);
     }
     return err;
 }
@@ -170,7 +175,7 @@ int JournalStore::Create(const StoredJournal& journal, LockedJournal& lock) {
         // Stored but maybe not durable: the pass will not start, so the
         // journal must not be found later either.
         if (fd >= 0) {
-            ::unlink((dir_ + "/" + name).c_str());
+            (void)calls_.Unlink(dir_ + "/" + name);  // a failure here leaves a running journal: offered, never lost
             ::close(fd);
         }
         return err;
@@ -195,7 +200,7 @@ int JournalStore::Write(LockedJournal& lock, const StoredJournal& journal, Durab
 int JournalStore::AppendNote(LockedJournal& lock, std::string_view bytes) {
     if (!lock.Held()) return EBADF;
     if (::lseek(lock.Descriptor(), 0, SEEK_END) < 0) return errno;
-    return WriteAll(lock.Descriptor(), bytes);
+    return calls_.Write(lock.Descriptor(), bytes);
 }
 
 int JournalStore::AppendEnd(LockedJournal& lock, std::string_view bytes) {
@@ -207,7 +212,7 @@ int JournalStore::AppendEnd(LockedJournal& lock, std::string_view bytes) {
 
 int JournalStore::Remove(LockedJournal& lock) {
     if (!lock.Held()) return EBADF;
-    const int err = ::unlink((dir_ + "/" + lock.FileName()).c_str()) == 0 ? 0 : errno;
+    const int err = calls_.Unlink(dir_ + "/" + lock.FileName());
     lock.Release();
     return err;
 }
@@ -224,7 +229,8 @@ int JournalStore::SetAside(const std::string& fileName) {
             if (errno == EEXIST) continue;
             return errno;
         }
-        if (::chmod(to.c_str(), 0600) != 0 || ::unlink(from.c_str()) != 0) return errno;
+        if (::chmod(to.c_str(), 0600) != 0) return errno;
+        if (const int err = calls_.Unlink(from); err != 0) return err;
         return SyncDirectory();
     }
     return EEXIST;
@@ -240,6 +246,25 @@ std::optional<FoundJournal> JournalStore::Take(const std::string& fileName) cons
     FoundJournal found = Read(fileName, vanished);
     if (vanished) return std::nullopt;
     return found;
+}
+
+std::optional<StoredJournal> JournalStore::Peek(const std::string& fileName) const {
+    if (fileName.find('/') != std::string::npos) return std::nullopt;
+    const UniqueFd fd(::open((dir_ + "/" + fileName).c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    std::string bytes;
+    if (!fd || ReadAll(fd.Get(), bytes) != JournalProblem::None) return std::nullopt;
+    DecodedJournal decoded = DecodeJournal(bytes);
+    if (decoded.Problem != JournalProblem::None) return std::nullopt;
+    return std::move(decoded.Journal);
+}
+
+long JournalStore::WriterProcess(const std::string& fileName) {
+    // "pass-<sequence>-<process>-<number>.journal"
+    if (!fileName.starts_with(kPrefix) || !fileName.ends_with(kJournalSuffix)) return 0;
+    const auto first = fileName.find('-', kPrefix.size());
+    const auto second = first == std::string::npos ? first : fileName.find('-', first + 1);
+    if (second == std::string::npos) return 0;
+    return std::atol(fileName.c_str() + first + 1);
 }
 
 JournalScan JournalStore::FindUnfinished() {
@@ -337,20 +362,21 @@ int JournalStore::Store(const std::string& name, const StoredJournal& journal, D
     // Locked before it gets the journal's name, so that it is never seen
     // under that name unlocked.
     if (::flock(tfd, LOCK_EX | LOCK_NB) != 0 || ::fchmod(tfd, 0600) != 0) err = errno;
-    if (err == 0) err = WriteAll(tfd, *bytes);
-    const bool synced = durability == Durability::Synced;
-    if (err == 0 && synced) err = sync_(tfd);
-    if (err == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) err = errno;
+    if (err == 0) err = calls_.Write(tfd, *bytes);
+    // Its bytes reach the disk before its name does: a power failure leaves
+    // the old version or the new one, never a name over bytes not written.
+    if (err == 0) err = calls_.Sync(tfd);
+    if (err == 0) err = calls_.Rename(temporary, path);
     if (err != 0) {
-        ::unlink(temporary.c_str());
+        (void)calls_.Unlink(temporary);  // a stray temporary file is swept by the next ended pass
         ::close(tfd);
         return err;
     }
     fd = tfd;
-    return synced ? SyncDirectory() : 0;
+    return durability == Durability::Synced ? SyncDirectory() : 0;
 }
 
-int JournalStore::SyncDirectory() const { return SyncPath(dir_, sync_); }
+int JournalStore::SyncDirectory() const { return SyncPath(dir_, calls_); }
 
 // Journals past the newest KeptPasses go once their pass has ended; an
 // unfinished or damaged one stays to be offered or reported.
@@ -361,7 +387,8 @@ void JournalStore::RemoveBeyondKept() {
     for (std::size_t i = 0; i + KeptPasses < names.size(); ++i) {
         bool vanished = false;
         FoundJournal found = Read(names[i], vanished);
-        if (found.Lock.Held() && Ended(found)) ::unlink((dir_ + "/" + names[i]).c_str());
+        // One that stays is removed by the next pass to end.
+        if (found.Lock.Held() && Ended(found)) (void)calls_.Unlink(dir_ + "/" + names[i]);
     }
 }
 
@@ -375,7 +402,7 @@ void JournalStore::RemoveStrayTemporaries() {
         if (writer <= 0 || writer == ::getpid() || ::kill(writer, 0) == 0 || errno != ESRCH) continue;
         int fd = -1;
         int err = 0;
-        if (TryLockFile(dir_, name, fd, err) == LockAttempt::Taken) ::unlink((dir_ + "/" + name).c_str());
+        if (TryLockFile(dir_, name, fd, err) == LockAttempt::Taken) (void)calls_.Unlink(dir_ + "/" + name);
         if (fd >= 0) ::close(fd);
     }
 }

@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "journal/journal_lock.h"
@@ -50,12 +51,25 @@ enum class Durability {
     // fsync of the file and of the directory: the new version survives a
     // power failure that comes after the call returns.
     Synced,
-    // No fsync: still atomic against a crash of the program, which is all the
-    // journal of an ended pass needs if it should cost nothing. After a power
-    // failure soon after, the file may hold the old version or read as damaged
-    // (reported, never acted on); the renamed files themselves are not at risk.
+    // fsync of the file only: after a power failure the journal holds the old
+    // version or the new one, never a mix and never bytes that are not there
+    // yet. Enough after an undo: the old version only makes a later undo find
+    // some files back already.
     Lazy,
 };
+
+// The calls through which the store changes its folder, each answering 0
+// or an errno. Tests record them, to build every state a power failure may
+// leave, or make them fail.
+struct StoreCalls {
+    std::function<int(int fd, std::string_view bytes)> Write;  // all of bytes, at the file's offset
+    std::function<int(int fd)> Sync;                           // fsync, of a file or of the folder
+    std::function<int(const std::string& from, const std::string& to)> Rename;
+    std::function<int(const std::string& path)> Unlink;
+};
+
+// The calls of the running system.
+StoreCalls SystemStoreCalls();
 
 struct JournalScan {
     int Error = 0;  // errno of listing the directory; a directory not made yet is no error
@@ -64,11 +78,7 @@ struct JournalScan {
 
 class JournalStore {
 public:
-    // Called for the temporary file and for the directory of every write;
-    // returns 0 or an errno. Tests count or fail the calls; fsync by default.
-    using SyncCall = std::function<int(int fd)>;
-
-    explicit JournalStore(std::string directory, SyncCall sync = {});
+    explicit JournalStore(std::string directory, StoreCalls calls = SystemStoreCalls());
 
     const std::string& Directory() const { return dir_; }
 
@@ -84,7 +94,7 @@ public:
     int Create(const StoredJournal& journal, LockedJournal& lock);
 
     // Replaces the content of a journal this process holds, at the same cost
-    // when Synced and without fsync when Lazy. On failure the previous content
+    // when Synced and without the folder's fsync when Lazy. On failure the previous content
     // stays, still locked. A journal that is no longer running makes every
     // older one that is not running go.
     int Write(LockedJournal& lock, const StoredJournal& journal, Durability durability = Durability::Synced);
@@ -111,6 +121,12 @@ public:
     // One journal read and, unless another copy holds it or it cannot be
     // read, locked; nothing when it is no longer there.
     std::optional<FoundJournal> Take(const std::string& fileName) const;
+    // One journal read without taking its lock, whoever holds it: nothing
+    // when it is gone or cannot be read as a journal.
+    std::optional<StoredJournal> Peek(const std::string& fileName) const;
+    // The process that began the pass of a journal, as its name tells; 0 for
+    // a name the store did not make.
+    static long WriterProcess(const std::string& fileName);
 
     // Journals of passes that never ended and whose process is gone, oldest
     // first, each returned locked; and every file that cannot be read as a
@@ -133,7 +149,7 @@ private:
     void RemoveStrayTemporaries();
 
     std::string dir_;
-    SyncCall sync_;
+    StoreCalls calls_;
 };
 
 }  // namespace morvane

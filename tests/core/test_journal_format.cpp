@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdio>
 
 #include "error_number_checks.h"
 #include "base/crc32.h"
@@ -10,6 +11,16 @@
 #include "journal_samples.h"
 
 using namespace morvane;
+
+namespace {
+
+std::string Crc32Hex(std::string_view bytes) {
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08x", Crc32(bytes));
+    return hex;
+}
+
+}  // namespace
 
 TEST(JournalFormat, WhatIsWrittenReadsBackEqual) {
     EXPECT_EQ(Crc32("123456789"), 0xCBF43926u);  // the check value of CRC-32/ISO-HDLC
@@ -23,8 +34,8 @@ TEST(JournalFormat, WhatIsWrittenReadsBackEqual) {
         {"undone", {u"/x", JournalState::Undone, {JournalEntry(1, u"a", u"b", u"b-1")}, std::nullopt, {}}},
         {"names steps may leave behind",
          {u"/x", JournalState::Finished, {JournalEntry(1, u"a", u"b", u"b-1"), JournalEntry(2, u"c", u"C")}, std::nullopt,
-          {{0, {LeftoverKind::Placeholder, u"b", {}, 0}}, {0, {LeftoverKind::Link, u"b-1", u"a", 2}},
-           {1, {LeftoverKind::Temporary, u".morvane-7-1", {}, 0}}}}},
+          {{0, {LeftoverKind::Placeholder, u"b", {}, 0, std::string(PlaceholderMarkDigits, '0')}},
+           {0, {LeftoverKind::Link, u"b-1", u"a", 2, {}}}, {1, {LeftoverKind::Temporary, u".morvane-7-1", {}, 0, {}}}}}},
         {"names holding the layout's own characters",
          {u"/a b/c\nd:1", JournalState::Running,
           {JournalEntry(1, u"line\nbreak", u"3:abc"), JournalEntry(2, u"entry 1 2 0 1:a", u" ", u"\n"),
@@ -83,7 +94,7 @@ TEST(JournalFormat, ReadsNothingButWhatTheWriterWrites) {
         {"well-formed", whole, JournalProblem::None},
         {"empty file", "", JournalProblem::Truncated},
         {"another kind of file", "<?xml version=\"1.0\"?>\n", JournalProblem::Garbled},
-        {"next version", "MORVANE-JOURNAL 5\n" + whole.substr(18), JournalProblem::FutureVersion},
+        {"next version", "MORVANE-JOURNAL 6\n" + whole.substr(18), JournalProblem::FutureVersion},
         {"second version: device and inode, read as no identity", FrameJournalBody(secondVersionBody, 2), JournalProblem::None},
         {"first version", FrameJournalBody(firstVersionBody, 1), JournalProblem::None},
         {"first version without its last name", FrameJournalBody(secondVersionBody, 1), JournalProblem::Garbled},
@@ -94,7 +105,7 @@ TEST(JournalFormat, ReadsNothingButWhatTheWriterWrites) {
         {"later version, another layout", "MORVANE-JOURNAL 17\n\x01\x02", JournalProblem::FutureVersion},
         {"version 0", "MORVANE-JOURNAL 0\n" + whole.substr(18), JournalProblem::Garbled},
         {"version with a leading zero", "MORVANE-JOURNAL 01\n" + whole.substr(18), JournalProblem::Garbled},
-        {"bytes after the checksum", whole + "\n", JournalProblem::Garbled},
+        {"a byte after the checksum: a note never written whole", whole + "\n", JournalProblem::None},
         {"checksum in capitals", whole.substr(0, whole.size() - 9) + "ABCDEF12\n", JournalProblem::Garbled},
         {"body size past the bound", "MORVANE-JOURNAL 2\n99999999999\n", JournalProblem::Garbled},
         // Bodies with a correct checksum: only their layout can refuse them.
@@ -133,9 +144,9 @@ TEST(JournalFormat, RefusesToStoreWhatItCouldNotReadBack) {
     const struct { const char* name; StoredJournal journal; } rows[] = {
         // The reader's own checks refuse the rest (see the rows above).
         {"relative directory", {u"d", JournalState::Running, {}, std::nullopt, {}}},
-        {"a name left behind for no entry", {u"/d", JournalState::Running, {}, std::nullopt, {{0, {LeftoverKind::Temporary, u"t", {}, 0}}}}},
+        {"a name left behind for no entry", {u"/d", JournalState::Running, {}, std::nullopt, {{0, {LeftoverKind::Temporary, u"t", {}, 0, {}}}}}},
         {"a second link without its source",
-         {u"/d", JournalState::Running, {JournalEntry(1, u"a", u"b")}, std::nullopt, {{0, {LeftoverKind::Link, u"b", {}, 2}}}}},
+         {u"/d", JournalState::Running, {JournalEntry(1, u"a", u"b")}, std::nullopt, {{0, {LeftoverKind::Link, u"b", {}, 2, {}}}}}},
         {"empty planned name", with(JournalEntry(1, u"a", u""))},
         {"unpaired surrogate", with(JournalEntry(1, u"a", Text(1, u'\xD800')))},
         {"taken name \".\"", with(JournalEntry(1, u"a", u"b", u"."))},
@@ -144,52 +155,53 @@ TEST(JournalFormat, RefusesToStoreWhatItCouldNotReadBack) {
     for (const auto& row : rows) EXPECT_FALSE(EncodeJournal(row.journal)) << row.name;
 }
 
-TEST(JournalFormat, NotesAppendedWhenAPassEndsAreReadIntoTheJournal) {
+TEST(JournalFormat, NotesAreReadUpToTheFirstThatDoesNotCheckAndNeverMakeTheJournalDamaged) {
+    // Notes are appended without waiting for the disk: after a power failure
+    // the file may end in a torn note, or in zeros or garbage where its
+    // length grew before its bytes were written. The head stays the truth.
     const std::string running = *EncodeJournal(RunningJournal(u"/home/me/Photos"));
     const std::string notes = *EncodeEndNotes({{0, u"P0001-1.jpg"}, {2, u"Photo"}});
     const std::string lastTaken = notes.substr(0, notes.rfind("ended"));
-    const std::string placeholder = *EncodeLeftNote(0, {LeftoverKind::Placeholder, u"P0001.jpg", {}, 0});
-    const std::string link = *EncodeLeftNote(2, {LeftoverKind::Link, u"Photo", u"photo", 2});
+    const std::string mark(PlaceholderMarkDigits, 'c');
+    const std::string placeholder = *EncodeLeftNote(0, {LeftoverKind::Placeholder, u"P0001.jpg", {}, 0, mark});
+    const std::string link = *EncodeLeftNote(2, {LeftoverKind::Link, u"Photo", u"photo", 2, {}});
+    const std::vector<Text> taken{u"P0001-1.jpg", u"", u"Photo"}, none{u"", u"", u""};
     struct Row {
         const char* name;
         std::string bytes;
-        JournalProblem problem;
         JournalState state;
         std::vector<Text> taken;
         std::vector<Text> left = {};
     };
     const Row rows[] = {
-        {"names taken and the end", running + notes, JournalProblem::None, JournalState::Finished,
-         {u"P0001-1.jpg", u"", u"Photo"}},
-        {"the end alone: nothing renamed", running + *EncodeEndNotes({}), JournalProblem::None,
-         JournalState::Finished, {u"", u"", u""}},
-        {"names without the end: the pass never ended", running + lastTaken, JournalProblem::None,
-         JournalState::Running, {u"P0001-1.jpg", u"", u"Photo"}},
-        {"the last note cut short is left out", running + notes.substr(0, notes.size() - 3), JournalProblem::None,
-         JournalState::Running, {u"P0001-1.jpg", u"", u"Photo"}},
-        {"a damaged note", running + "x" + notes.substr(1), JournalProblem::Garbled, JournalState::Running, {}},
-        {"a note after the end", running + notes + lastTaken, JournalProblem::Garbled, JournalState::Running, {}},
+        {"names taken and the end", running + notes, JournalState::Finished, taken},
+        {"the end alone: nothing renamed", running + *EncodeEndNotes({}), JournalState::Finished, none},
+        {"names without the end: the pass never ended", running + lastTaken, JournalState::Running, taken},
+        {"the last note cut short", running + notes.substr(0, notes.size() - 3), JournalState::Running, taken},
+        {"zeros where the length grew", running + lastTaken + std::string(700, '\0'), JournalState::Running, taken},
+        {"torn inside the second note, zeros after",
+         running + notes.substr(0, notes.find("taken 2") + 3) + std::string(notes.size(), '\0'), JournalState::Running,
+         {u"P0001-1.jpg", u"", u""}},
+        {"garbage where the length grew", running + lastTaken + "\x7f\x13garbage" + notes, JournalState::Running, taken},
+        {"a damaged first note: nothing after it counts", running + "x" + notes.substr(1), JournalState::Running, none},
+        {"a note after the end", running + notes + *EncodeEndNotes({{1, u"late"}}), JournalState::Finished, taken},
         {"notes after a journal that is not running", *EncodeJournal(FinishedJournal(u"/d")) + notes,
-         JournalProblem::Garbled, JournalState::Running, {}},
-        {"an entry number past the entries", running + *EncodeEndNotes({{3, u"x"}}), JournalProblem::Garbled,
-         JournalState::Running, {}},
+         JournalState::Finished, {u"P0001-1.jpg", u"P0002.jpg", u"Photo"}},
+        {"an entry number past the entries", running + *EncodeEndNotes({{3, u"x"}}), JournalState::Running, none},
         {"names left behind by the pass and by an undo after its end", running + placeholder + notes + link,
-         JournalProblem::None, JournalState::Finished, {u"P0001-1.jpg", u"", u"Photo"}, {u"P0001.jpg", u"Photo"}},
-        {"a name taken back", running + placeholder + link + EncodeDroppedNote(), JournalProblem::None,
-         JournalState::Running, {u"", u"", u""}, {u"P0001.jpg"}},
-        {"a name taken back that was never left", running + EncodeDroppedNote(), JournalProblem::Garbled,
-         JournalState::Running, {}},
+         JournalState::Finished, taken, {u"P0001.jpg", u"Photo"}},
+        {"a name taken back", running + placeholder + link + EncodeDroppedNote(), JournalState::Running, none,
+         {u"P0001.jpg"}},
+        {"a name taken back that was never left", running + EncodeDroppedNote() + notes, JournalState::Running, none},
         {"a name left for an entry past the entries",
-         running + *EncodeLeftNote(3, {LeftoverKind::Temporary, u"t", {}, 0}), JournalProblem::Garbled,
-         JournalState::Running, {}},
-        {"a damaged name left behind", running + placeholder.substr(0, 6) + "x" + placeholder.substr(7),
-         JournalProblem::Garbled, JournalState::Running, {}},
+         running + *EncodeLeftNote(3, {LeftoverKind::Temporary, u"t", {}, 0, {}}) + notes, JournalState::Running, none},
+        {"a damaged name left behind", running + placeholder.substr(0, 6) + "x" + placeholder.substr(7) + notes,
+         JournalState::Running, none},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const DecodedJournal read = DecodeJournal(row.bytes);
-        ASSERT_EQ(read.Problem, row.problem);
-        if (row.problem != JournalProblem::None) continue;
+        ASSERT_EQ(read.Problem, JournalProblem::None);
         EXPECT_EQ(read.Journal.State, row.state);
         std::vector<Text> taken;
         for (const StoredEntry& entry : read.Journal.Entries) taken.push_back(entry.TakenName);
@@ -199,6 +211,47 @@ TEST(JournalFormat, NotesAppendedWhenAPassEndsAreReadIntoTheJournal) {
         EXPECT_EQ(left, row.left);
     }
     EXPECT_FALSE(EncodeEndNotes({{0, u"a/b"}})) << "a name that is not one plain file name";
+    EXPECT_FALSE(EncodeLeftNote(0, {LeftoverKind::Placeholder, u"b", {}, 0, "not a mark"}));
+}
+
+TEST(JournalFormat, APlaceholderKeepsItsMarkAndOneOfTheFourthVersionHasNone) {
+    const std::string mark(PlaceholderMarkDigits, 'e');
+    const std::string body = "state running\ndirectory 2:/d -\nentries 1\nentry - 0 1:a 1:b 0:\n";
+    std::string fourth = "left 0 placeholder 1:b ";
+    fourth += Crc32Hex(fourth) + "\n";
+    const struct { const char* name; std::string bytes; std::string mark; } rows[] = {
+        {"marked", FrameJournalBody(body) + *EncodeLeftNote(0, {LeftoverKind::Placeholder, u"b", {}, 0, mark}), mark},
+        {"noted without a mark", FrameJournalBody(body) + *EncodeLeftNote(0, {LeftoverKind::Placeholder, u"b", {}, 0, {}}), ""},
+        {"fourth version", FrameJournalBody(body, 4) + fourth, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const DecodedJournal read = DecodeJournal(row.bytes);
+        ASSERT_EQ(read.Problem, JournalProblem::None);
+        ASSERT_EQ(read.Journal.Leftovers.size(), 1u);
+        EXPECT_EQ(read.Journal.Leftovers[0].Left.Mark, row.mark);
+    }
+}
+
+TEST(JournalFormat, ADamagedJournalStillNamesItsFolderInEveryVersion) {
+    const std::string third = FrameJournalBody("state running\ndirectory 7:/photos birth:1:9:6400\nentries 0\n", 3);
+    const std::string second = FrameJournalBody("state running\ndirectory 7:/photos\nentries 0\n", 2);
+    const std::string current = *EncodeJournal(FinishedJournal(u"/photos"));
+    const auto garbled = [](std::string bytes) {
+        bytes[bytes.size() - 3] ^= 0x01;  // in the checksum
+        return bytes;
+    };
+    const struct { const char* name; std::string bytes; std::optional<Text> directory; } rows[] = {
+        {"this version", garbled(current), u"/photos"},
+        {"third version", garbled(third), u"/photos"},
+        {"second version", garbled(second), u"/photos"},
+        {"cut inside the folder's line", current.substr(0, current.find("/photos") + 3), std::nullopt},
+        {"not a journal", "directory 7:/photos -\n", std::nullopt},
+    };
+    for (const auto& row : rows) {
+        EXPECT_NE(DecodeJournal(row.bytes).Problem, JournalProblem::None) << row.name;
+        EXPECT_EQ(DirectoryOfDamaged(row.bytes), row.directory) << row.name;
+    }
 }
 
 TEST(JournalFormat, AFirstVersionJournalReadsAsTheSamePass) {
