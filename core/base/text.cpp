@@ -148,4 +148,15 @@ std::optional<std::string> ToUtf8(const Text& text) {
 
 Text DecimalText(long long value) { return Ascii(std::to_string(value)); }
 
+bool MayBeOtherSpelling(const Text& a, const Text& b) {
+    if (a.size() != b.size()) return false;
+    const auto asciiLetter = [](char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == b[i]) continue;
+        const bool letters = asciiLetter(a[i]) && (a[i] | 0x20) == (b[i] | 0x20);
+        if (!letters && (a[i] < 0x80 || b[i] < 0x80)) return false;
+    }
+    return true;
+}
+
 }  // namespace morvane

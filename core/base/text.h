@@ -32,6 +32,11 @@ bool IsDigit(char16_t c);
 std::optional<Text> FromUtf8(std::string_view utf8);
 std::optional<std::string> ToUtf8(const Text& text);
 
+// Names of equal length that differ only in the case of ASCII letters or in
+// characters beyond ASCII (whose case rules belong to the file system): two
+// spellings a file system that ignores case may take for one name.
+bool MayBeOtherSpelling(const Text& a, const Text& b);
+
 // Decimal text of a whole number.
 Text DecimalText(long long value);
 

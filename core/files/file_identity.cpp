@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -113,10 +114,15 @@ std::string StatPart(const struct stat& st, const IdentityRule& rule) {
 // With expected, a file whose stat already differs from it gives nothing,
 // before a byte of it is read: the edges of a file cost an open and two reads,
 // which through FUSE are requests to a program that may search the directory.
+// missing, when given, tells whether nothing had the name.
 std::optional<FileIdentity> FingerprintAt(int dirFd, const char* name, int flags, const IdentityRule& rule,
-                                          std::optional<std::string_view> expected = std::nullopt) {
+                                          std::optional<std::string_view> expected = std::nullopt,
+                                          bool* missing = nullptr) {
     struct stat st {};
-    if (::fstatat(dirFd, name, &st, flags | AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
+    if (::fstatat(dirFd, name, &st, flags | AT_SYMLINK_NOFOLLOW) != 0) {
+        if (missing) *missing = errno == ENOENT;
+        return std::nullopt;
+    }
     FileIdentity id{IdentityKind::Fingerprint, 0, 0, StatPart(st, rule)};
     if (S_ISDIR(st.st_mode)) return id;
     if (expected && !expected->starts_with(id.Key)) return std::nullopt;
@@ -134,16 +140,25 @@ std::optional<FileIdentity> FingerprintAt(int dirFd, const char* name, int flags
 
 // Whether the entry name has the handle identity records: one lookup, no
 // stat, nothing built to compare.
-bool SameHandleAt(int dirFd, const char* name, const FileIdentity& identity) {
+Presence HandlePresenceAt(int dirFd, const char* name, const FileIdentity& identity) {
     // The key is the type letter followed by the handle's type and bytes.
     const std::string_view recorded = std::string_view(identity.Key).substr(std::min<std::size_t>(1, identity.Key.size()));
     KernelHandle handle;
-    if (recorded.size() < 4 || !TakeKernelHandle(dirFd, name, 0, handle)) return false;
+    if (!TakeKernelHandle(dirFd, name, 0, handle)) return errno == ENOENT ? Presence::Missing : Presence::Other;
+    if (recorded.size() < 4) return Presence::Other;
     const auto type = static_cast<std::uint32_t>(handle.head.handle_type);
     for (int i = 0; i < 4; ++i)
-        if (static_cast<unsigned char>(recorded[static_cast<std::size_t>(i)]) != ((type >> (8 * i)) & 0xFF)) return false;
-    return recorded.substr(4) ==
-           std::string_view(reinterpret_cast<const char*>(handle.head.f_handle), handle.head.handle_bytes);
+        if (static_cast<unsigned char>(recorded[static_cast<std::size_t>(i)]) != ((type >> (8 * i)) & 0xFF))
+            return Presence::Other;
+    const bool same = recorded.substr(4) ==
+                      std::string_view(reinterpret_cast<const char*>(handle.head.f_handle), handle.head.handle_bytes);
+    return same ? Presence::Holds : Presence::Other;
+}
+
+Presence MissingOrOther(int dirFd, const char* name) {
+    struct stat st {};
+    return ::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT ? Presence::Missing
+                                                                                    : Presence::Other;
 }
 
 }  // namespace
@@ -210,15 +225,23 @@ std::optional<FileIdentity> IdentityAt(int dirFd, const std::string& name, const
     return std::nullopt;
 }
 
-bool HoldsAt(int dirFd, const std::string& name, const FileIdentity& identity, const IdentityRule& rule) {
-    if (identity.Kind != rule.Kind || identity.FileSystem != rule.FileSystem) return false;
-    if (name.empty() || name.find('\0') != std::string::npos) return false;
+Presence PresenceAt(int dirFd, const std::string& name, const FileIdentity& identity, const IdentityRule& rule) {
+    if (name.empty() || name.find('\0') != std::string::npos) return Presence::Missing;
+    if (identity.Kind != rule.Kind || identity.FileSystem != rule.FileSystem) return MissingOrOther(dirFd, name.c_str());
     switch (rule.Kind) {
-    case IdentityKind::Handle: return SameHandleAt(dirFd, name.c_str(), identity);
-    case IdentityKind::InodeBirth: return IdentityAt(dirFd, name, rule) == identity;
-    case IdentityKind::Fingerprint: return FingerprintAt(dirFd, name.c_str(), 0, rule, identity.Key) == identity;
+    case IdentityKind::Handle: return HandlePresenceAt(dirFd, name.c_str(), identity);
+    case IdentityKind::InodeBirth: {
+        const auto id = IdentityAt(dirFd, name, rule);
+        if (!id) return MissingOrOther(dirFd, name.c_str());
+        return *id == identity ? Presence::Holds : Presence::Other;
     }
-    return false;
+    case IdentityKind::Fingerprint: {
+        bool missing = false;
+        if (FingerprintAt(dirFd, name.c_str(), 0, rule, identity.Key, &missing) == identity) return Presence::Holds;
+        return missing ? Presence::Missing : Presence::Other;
+    }
+    }
+    return Presence::Other;
 }
 
 std::optional<FileIdentity> DirectoryIdentity(int dirFd, const IdentityRule& rule) {

@@ -8,6 +8,7 @@
 //   Fingerprint  no inode at all (FAT, exFAT, every FUSE mount): size,
 //                modification time and a checksum of the first and last
 //                4 KiB, compared only for the file at its journalled name.
+#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -33,7 +34,14 @@ struct FileIdentity {
     std::uint64_t Inode = 0;  // 0 for Fingerprint: no inode number lasts there
     std::string Key;          // the handle's bytes, the birth time, or size + mtime + checksum
 
-    bool operator==(const FileIdentity&) const = default;
+    auto operator<=>(const FileIdentity&) const = default;
+};
+
+// Where a name stands against a recorded identity.
+enum class Presence {
+    Holds,    // the name refers to that very file
+    Other,    // something else has the name: another file, a directory, a link
+    Missing,  // nothing has the name
 };
 
 // The rule for the file system that holds the open directory dirFd; nothing
@@ -56,7 +64,7 @@ std::optional<FileIdentity> IdentityAt(int dirFd, const std::string& name, const
 // identity records, as rule tells files apart there: a handle is compared
 // after one lookup, without a stat; a fingerprint's size and time before any
 // byte of the file is read.
-bool HoldsAt(int dirFd, const std::string& name, const FileIdentity& identity, const IdentityRule& rule);
+Presence PresenceAt(int dirFd, const std::string& name, const FileIdentity& identity, const IdentityRule& rule);
 
 // The identity of the directory dirFd itself, by rule.
 std::optional<FileIdentity> DirectoryIdentity(int dirFd, const IdentityRule& rule);

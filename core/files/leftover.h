@@ -4,13 +4,14 @@
 // later undo removes what the program left, and nothing else.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "base/text.h"
 
 namespace morvane {
 
 enum class LeftoverKind : std::uint8_t {
-    Placeholder,  // an empty file made to hold a name on a file system without atomic renames
+    Placeholder,  // a file holding only its mark, made to hold a name on a file system without atomic renames
     Link,         // a second name of the file, before its first one is removed
     Temporary,    // the hidden name a change of case passes through
 };
@@ -20,9 +21,16 @@ struct LeftName {
     Text Name;                // bare name in the directory
     Text Source;              // Link: the name it was linked from
     std::uint64_t Links = 0;  // Link: the file's link count once linked
+    // Placeholder: the random mark written into it, which no other file
+    // carries; only a file holding it is ever removed as the program's own.
+    // Empty for a placeholder an older version noted: never removed.
+    std::string Mark;
 
     bool operator==(const LeftName&) const = default;
 };
+
+// What a placeholder holds: its mark and a newline.
+inline std::string PlaceholderContent(const std::string& mark) { return mark + "\n"; }
 
 // Such a name, for the journal entry whose file was being renamed.
 struct Leftover {

@@ -2,12 +2,24 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 
 #include <cerrno>
 
 #include "base/errno_mapping.h"
 
 namespace morvane {
+namespace {
+
+// A folder whose names ext4 or F2FS fold (its casefold attribute).
+bool FoldsCase(int fd) {
+    constexpr long kCasefold = 0x40000000;  // FS_CASEFOLD_FL
+    long flags = 0;
+    return ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 && (flags & kCasefold) != 0;
+}
+
+}  // namespace
 
 ErrorNumber OpenDirectory::Open(const Text& path, const std::optional<FileIdentity>& expected,
                                 std::optional<OpenDirectory>& opened) {
@@ -21,6 +33,7 @@ ErrorNumber OpenDirectory::Open(const Text& path, const std::optional<FileIdenti
     if (!rule) return ErrPathNotFound;
     OpenDirectory dir(std::move(fd), path, std::move(*rule));
     dir.identity_ = DirectoryIdentity(dir.Fd(), dir.rule_);
+    dir.mayIgnoreCase_ = dir.rule_.Kind == IdentityKind::Fingerprint || FoldsCase(dir.Fd());
     if (expected && dir.identity_ != expected) return ErrPathNotFound;
     opened.emplace(std::move(dir));
     return ErrNone;
@@ -32,10 +45,10 @@ std::optional<FileIdentity> OpenDirectory::IdentityOf(const Text& name) const {
     return IdentityAt(Fd(), *bytes, rule_);
 }
 
-bool OpenDirectory::Holds(const Text& name, const FileIdentity& identity) const {
+Presence OpenDirectory::Check(const Text& name, const FileIdentity& identity) const {
     const auto bytes = ToUtf8(name);
-    if (!bytes || bytes->find('/') != std::string::npos) return false;
-    return HoldsAt(Fd(), *bytes, identity, rule_);
+    if (!bytes || bytes->find('/') != std::string::npos) return Presence::Missing;
+    return PresenceAt(Fd(), *bytes, identity, rule_);
 }
 
 std::optional<std::vector<std::pair<Text, std::uint64_t>>> OpenDirectory::ReadEntries() const {

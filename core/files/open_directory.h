@@ -33,9 +33,14 @@ public:
     // The identity of the entry name in this directory now.
     std::optional<FileIdentity> IdentityOf(const Text& name) const;
 
-    // Whether name refers to the file with that identity now (HoldsAt): as
-    // cheap as the check before each rename can be on this file system.
-    bool Holds(const Text& name, const FileIdentity& identity) const;
+    // Whether name refers to the file with that identity now (PresenceAt):
+    // as cheap as the check before each rename can be on this file system.
+    Presence Check(const Text& name, const FileIdentity& identity) const;
+
+    // Whether a look-up of a name may find a file under another spelling
+    // (FAT, exFAT, every FUSE mount, a folder that folds case): then only a
+    // read of the directory tells the spelling a file really has.
+    bool MayIgnoreCase() const { return mayIgnoreCase_; }
 
     // One read of the directory: every entry's name with its inode number as
     // the read gives it (a hint: the identity itself is checked by whoever
@@ -50,6 +55,7 @@ private:
     Text path_;
     IdentityRule rule_;
     std::optional<FileIdentity> identity_;
+    bool mayIgnoreCase_ = true;
 };
 
 // The directory and the files as they were when the user chose them.

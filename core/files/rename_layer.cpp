@@ -1,6 +1,7 @@
 #include "files/rename_layer.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 
 #include "base/errno_mapping.h"
 #include "base/error_numbers.h"
+#include "files/unique_fd.h"
 
 #ifndef RENAME_NOREPLACE
 #define RENAME_NOREPLACE (1 << 0)
@@ -20,6 +22,25 @@ namespace morvane {
 namespace {
 
 int ErrnoOf(long rc) { return rc == 0 ? 0 : errno; }
+
+// 128 random bits in lowercase hex: no file another program made holds them.
+std::optional<std::string> NewPlaceholderMark() {
+    unsigned char random[16];
+    std::size_t got = 0;
+    while (got < sizeof random) {
+        const ssize_t n = ::getrandom(random + got, sizeof random - got, 0);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return std::nullopt;
+        got += static_cast<std::size_t>(n);
+    }
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string mark;
+    for (const unsigned char byte : random) {
+        mark += kDigits[byte >> 4];
+        mark += kDigits[byte & 0xF];
+    }
+    return mark;
+}
 
 int SystemRenameNoReplace(int dir, const char* from, const char* to) {
 #ifdef SYS_renameat2
@@ -45,18 +66,26 @@ std::string DirectoryPrefix(const std::string& path) {
 
 bool HasNul(const std::string& s) { return s.find('\0') != std::string::npos; }
 
-bool IsAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
-// Names of equal length that differ only in the case of ASCII letters or in
-// characters beyond ASCII (whose case rules belong to the file system).
-bool DifferOnlyInCase(const Text& a, const Text& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i] == b[i]) continue;
-        const bool letters = IsAsciiLetter(a[i]) && (a[i] | 0x20) == (b[i] | 0x20);
-        if (!letters && (a[i] < 0x80 || b[i] < 0x80)) return false;
+// The bytes of the regular file path (relative to dir) when it holds at most max.
+std::optional<std::string> ReadUpTo(int dir, const char* path, std::size_t max) {
+    const UniqueFd fd(::openat(dir, path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat st {};
+    if (!fd || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::uint64_t>(st.st_size) > max)
+        return std::nullopt;
+    // One byte more than allowed: a file that grew meanwhile is refused.
+    std::string content(max + 1, '\0');
+    std::size_t got = 0;
+    while (got < content.size()) {
+        const ssize_t n = ::read(fd.Get(), content.data() + got, content.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return std::nullopt;
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
     }
-    return true;
+    if (got > max) return std::nullopt;
+    content.resize(got);
+    return content;
 }
 
 }  // namespace
@@ -75,8 +104,31 @@ RenameCalls SystemRenameCalls() {
                     return fd < 0 ? errno : 0;
                 },
             .Fstat = [](int fd, struct stat& st) { return ErrnoOf(::fstat(fd, &st)); },
-            .Close = [](int fd) { return ErrnoOf(::close(fd)); }};
+            .Close = [](int fd) { return ErrnoOf(::close(fd)); },
+            .Write = [](int fd, std::string_view bytes) {
+                while (!bytes.empty()) {
+                    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+                    if (n < 0 && errno == EINTR) continue;
+                    if (n <= 0) return n < 0 ? errno : EIO;
+                    bytes.remove_prefix(static_cast<std::size_t>(n));
+                }
+                return 0;
+            },
+            .Sync = [](int fd) { return ErrnoOf(::fsync(fd)); }};
 }
+
+namespace {
+
+// A file system that keeps nothing to wait for, or cannot wait for a folder.
+int Synced(int err) { return err == EINVAL || err == ENOSYS || err == EOPNOTSUPP || err == EROFS ? 0 : err; }
+
+}  // namespace
+
+int FileRenamer::SyncDirectory() {
+    return DirectoryFd() == AT_FDCWD ? 0 : Synced(ErrnoOf(::fsync(DirectoryFd())));
+}
+
+int PosixRenamer::SyncDirectory() { return DirectoryFd() == AT_FDCWD ? 0 : Synced(calls_.Sync(DirectoryFd())); }
 
 // Never relative to the working directory: only a name in the entered one.
 int FileRenamer::Lstat(const Text& name, struct stat& st) {
@@ -84,6 +136,13 @@ int FileRenamer::Lstat(const Text& name, struct stat& st) {
     const auto bytes = ToUtf8(name);
     if (!bytes || bytes->empty() || HasNul(*bytes)) return EINVAL;
     return ErrnoOf(::fstatat(DirectoryFd(), bytes->c_str(), &st, AT_SYMLINK_NOFOLLOW));
+}
+
+std::optional<std::string> FileRenamer::ReadSmall(const Text& name, std::size_t max) {
+    if (DirectoryFd() == AT_FDCWD) return std::nullopt;
+    const auto bytes = ToUtf8(name);
+    if (!bytes || bytes->empty() || HasNul(*bytes)) return std::nullopt;
+    return ReadUpTo(DirectoryFd(), bytes->c_str(), max);
 }
 
 int FileRenamer::Remove(const Text& name) {
@@ -112,10 +171,11 @@ int PosixRenamer::Remove(const Text& name) {
 }
 
 // Only within an entered directory: the journal keeps bare names.
+int PosixRenamer::Announce(LeftName left) { return Watched() ? watch_->Leaving(left) : 0; }
+
 int PosixRenamer::Announce(LeftoverKind kind, const char* name, const char* source, std::uint64_t links) {
-    if (!Watched()) return 0;
-    LeftName left{kind, FromUtf8(name).value_or(Text()), source ? FromUtf8(source).value_or(Text()) : Text(), links};
-    return watch_->Leaving(left);
+    return Announce(LeftName{kind, FromUtf8(name).value_or(Text()), source ? FromUtf8(source).value_or(Text()) : Text(),
+                             links, {}});
 }
 
 void PosixRenamer::Withdraw() {
@@ -172,16 +232,22 @@ int PosixRenamer::MoveNoReplace(const char* from, const char* to) {
 }
 
 // For file systems with neither of the calls above (FAT and exFAT through
-// FUSE): the target name is taken first with an empty file that only this
-// program holds, and the file is renamed onto it only while it is still that
-// empty file. A program that creates its files with O_EXCL can then never
-// lose one: either it got the name first (we see EEXIST) or it gets EEXIST.
-// What remains: a program that removes or overwrites an existing name on
-// purpose between our last check and the rename can still have its file
-// replaced, as it could on any file system when it replaces ours.
+// FUSE): the target name is taken first with a file that only this program
+// holds, and the file is renamed onto it only while it is still that file.
+// A program that creates its files with O_EXCL can then never lose one:
+// either it got the name first (we see EEXIST) or it gets EEXIST. What
+// remains: a program that removes or overwrites an existing name on purpose
+// between our last check and the rename can still have its file replaced, as
+// it could on any file system when it replaces ours.
+// The placeholder holds a random mark, noted in the journal before it is
+// made: a later undo removes a file at that name only when it holds the mark,
+// so an empty file of someone else's is never taken for it.
 int PosixRenamer::MoveOntoPlaceholder(const char* from, const char* to) {
+    const std::optional<std::string> mark = NewPlaceholderMark();
+    if (!mark) return EIO;
+    const std::string content = PlaceholderContent(*mark);
     int fd = -1;
-    int err = Announce(LeftoverKind::Placeholder, to);
+    int err = Announce(LeftName{LeftoverKind::Placeholder, FromUtf8(to).value_or(Text()), {}, 0, *mark});
     if (err != 0) return err;
     err = calls_.CreateExclusive(DirectoryFd(), to, fd);
     if (err != 0) {
@@ -189,31 +255,49 @@ int PosixRenamer::MoveOntoPlaceholder(const char* from, const char* to) {
         return err;
     }
     struct stat held {};
-    err = calls_.Fstat(fd, held);
-    const bool ours = err == 0 && IsOurPlaceholder(held, to, err);
+    err = calls_.Write(fd, content);
+    const int statErr = calls_.Fstat(fd, held);
     // Closed before the move: a FUSE file system keeps a replaced file that
     // is still open under a hidden name, and FAT through FUSE then loses the
     // contents of other files in the directory.
     calls_.Close(fd);
+    if (err != 0 || statErr != 0) {
+        // Ours, but perhaps without its whole mark: taken away again while still it.
+        if (statErr == 0) DropPlaceholder(held, to, content);
+        return err != 0 ? err : statErr;
+    }
+    const bool ours = IsOurPlaceholder(held, to, content, err);
     // Not ours any more (written to, linked, replaced): someone else's file, left alone.
     if (!ours) {
         if (err == 0) Withdraw();
         return err == 0 ? EEXIST : err;
     }
     err = calls_.Rename(DirectoryFd(), from, to);
-    int checkErr = 0;
-    if (err != 0 && IsOurPlaceholder(held, to, checkErr) && calls_.Unlink(DirectoryFd(), to) == 0) Withdraw();
+    if (err != 0) DropPlaceholder(held, to, content);
     return err;
 }
 
-// Whether path still names the empty file that held describes, with no other
-// name. err is set when the check itself failed.
-bool PosixRenamer::IsOurPlaceholder(const struct stat& held, const char* path, int& err) {
+// Removes the placeholder held describes while it is still that file,
+// holding what of its mark a failed write left, and takes its note back.
+void PosixRenamer::DropPlaceholder(const struct stat& held, const char* path, const std::string& content) {
+    int checkErr = 0;
+    if (IsOurPlaceholder(held, path, content, checkErr, true) && calls_.Unlink(DirectoryFd(), path) == 0) Withdraw();
+}
+
+// Whether path still names the placeholder that held describes, with no
+// other name and holding what we wrote into it (or, with partly, the start
+// of it), nothing else. err is set when the check itself failed.
+bool PosixRenamer::IsOurPlaceholder(const struct stat& held, const char* path, const std::string& content, int& err,
+                                    bool partly) {
     struct stat named {};
     err = calls_.Lstat(DirectoryFd(), path, named);
     if (err == ENOENT) err = 0;  // removed meanwhile: not ours to act on
-    return err == 0 && S_ISREG(named.st_mode) && named.st_dev == held.st_dev && named.st_ino == held.st_ino &&
-           named.st_size == 0 && held.st_size == 0 && named.st_nlink == 1 && held.st_nlink == 1;
+    const bool same = err == 0 && S_ISREG(named.st_mode) && named.st_dev == held.st_dev && named.st_ino == held.st_ino &&
+                      named.st_nlink == 1 && held.st_nlink == 1;
+    const auto size = static_cast<std::size_t>(named.st_size);
+    if (!same || size > content.size() || (!partly && size != content.size())) return false;
+    const auto read = ReadUpTo(DirectoryFd(), path, content.size());
+    return read && content.starts_with(*read);
 }
 
 ErrorNumber PosixRenamer::MoveThroughTemporary(const std::string& from, const std::string& to) {
@@ -255,7 +339,7 @@ bool PosixRenamer::MayBeOneFile(const Text& fromPath, const Text& toPath, const 
     struct stat a {}, b {};
     if (calls_.Lstat(DirectoryFd(), from, a) != 0 || calls_.Lstat(DirectoryFd(), to, b) != 0 || a.st_dev != b.st_dev) return false;
     if (a.st_ino == b.st_ino) return true;
-    return DifferOnlyInCase(fromPath, toPath) && a.st_mode == b.st_mode && a.st_size == b.st_size &&
+    return MayBeOtherSpelling(fromPath, toPath) && a.st_mode == b.st_mode && a.st_size == b.st_size &&
            a.st_nlink == 1 && b.st_nlink == 1 && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
            a.st_mtim.tv_nsec == b.st_mtim.tv_nsec && a.st_ctim.tv_sec == b.st_ctim.tv_sec &&
            a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -48,11 +49,16 @@ public:
     virtual std::optional<FileIdentity> Identify(const Text& name) {
         return directory_ ? directory_->IdentityOf(name) : IdentityOf(name);
     }
-    // Whether name refers to the file with that identity now; cheaper than
-    // Identify where the file system can tell.
-    virtual bool Holds(const Text& name, const FileIdentity& identity) {
-        return directory_ ? directory_->Holds(name, identity) : IdentityOf(name) == identity;
+    // Whether name refers to the file with that identity now, to something
+    // else or to nothing; cheaper than Identify where the file system can tell.
+    virtual Presence Check(const Text& name, const FileIdentity& identity) {
+        if (directory_) return directory_->Check(name, identity);
+        const auto now = IdentityOf(name);
+        return !now ? Presence::Missing : *now == identity ? Presence::Holds : Presence::Other;
     }
+    bool Holds(const Text& name, const FileIdentity& identity) { return Check(name, identity) == Presence::Holds; }
+    // Whether a look-up of a name may find a file under another spelling.
+    virtual bool MayIgnoreCase() const { return directory_ && directory_->MayIgnoreCase(); }
     // Every entry of the entered directory with its inode number from one read.
     virtual std::optional<std::vector<std::pair<Text, std::uint64_t>>> ReadEntries() {
         return directory_ ? directory_->ReadEntries() : std::nullopt;
@@ -66,6 +72,12 @@ public:
     virtual int Lstat(const Text& name, struct stat& st);
     // Removes the entry name, a file the program itself left behind; 0 or an errno.
     virtual int Remove(const Text& name);
+    // Waits until the renames made in the entered directory are on its disk;
+    // 0 or an errno (none where the file system has nothing to wait for).
+    virtual int SyncDirectory();
+    // The bytes of the regular file name when it holds at most max of them;
+    // nothing otherwise or when it cannot be read. For what a rename left.
+    virtual std::optional<std::string> ReadSmall(const Text& name, std::size_t max);
 
 protected:
     // The descriptor the renames are relative to.
@@ -103,6 +115,8 @@ struct RenameCalls {
     std::function<int(int dir, const char* path, int& fd)> CreateExclusive;
     std::function<int(int fd, struct stat& st)> Fstat;
     std::function<int(int fd)> Close;
+    std::function<int(int fd, std::string_view bytes)> Write;  // all of bytes
+    std::function<int(int fd)> Sync;                           // fsync
 };
 
 // The calls of the running system.
@@ -110,9 +124,9 @@ RenameCalls SystemRenameCalls();
 
 // The real file system. Tries an atomic rename that refuses to replace; where
 // the file system cannot do that, a hard link and unlink; where it has no
-// hard links either, it reserves the target name with a new empty file and
-// renames onto that. A change of case on a file system that ignores case
-// goes through a temporary name.
+// hard links either, it reserves the target name with a new file holding a
+// random mark (its placeholder) and renames onto that. A change of case on a
+// file system that ignores case goes through a temporary name.
 class PosixRenamer final : public FileRenamer {
 public:
     PosixRenamer();
@@ -123,14 +137,18 @@ public:
     [[nodiscard]] ErrorNumber Enter(const Text& dir, const std::optional<FileIdentity>& expected) override;
     int Lstat(const Text& name, struct stat& st) override;
     int Remove(const Text& name) override;
+    int SyncDirectory() override;
 
 private:
+    int Announce(LeftName left);
     int Announce(LeftoverKind kind, const char* name, const char* source = nullptr, std::uint64_t links = 0);
     void Withdraw();
     bool Watched() const { return watch_ && DirectoryFd() != AT_FDCWD; }
     int MoveNoReplace(const char* from, const char* to);
     int MoveOntoPlaceholder(const char* from, const char* to);
-    bool IsOurPlaceholder(const struct stat& held, const char* path, int& err);
+    bool IsOurPlaceholder(const struct stat& held, const char* path, const std::string& content, int& err,
+                          bool partly = false);
+    void DropPlaceholder(const struct stat& held, const char* path, const std::string& content);
     ErrorNumber MoveThroughTemporary(const std::string& from, const std::string& to);
     bool MayBeOneFile(const Text& fromPath, const Text& toPath, const char* from, const char* to);
     ErrorNumber NumberFor(int err, const std::string& from);

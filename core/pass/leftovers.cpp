@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "base/errno_mapping.h"
@@ -30,23 +32,25 @@ void EntryLeftovers::NotLeft() {
 namespace {
 
 bool Unsettled(const RenameJournal& journal, const Leftover& left) {
-    if (left.Entry >= journal.Entries.size()) return false;
-    const EntryState state = journal.Entries[left.Entry].State;
-    return state == EntryState::Renamed || state == EntryState::Interrupted;
+    return left.Entry < journal.Entries.size() && Unsettled(journal.Entries[left.Entry]);
 }
 
-enum class Verdict { Gone, Ours, NotOurs, Unknown };
+// Unproven: an empty file, as a placeholder is between its making and its
+// mark (a step killed there, or a power failure that lost the mark).
+enum class Verdict { Gone, Ours, NotOurs, Unproven, Unknown };
 
-Verdict JudgePlaceholder(const Leftover& left, const JournalEntry& entry, FileRenamer& renamer, FileLocator& locator,
-                         int& err) {
-    // The pass finished onto it: that is the file itself now.
-    if (entry.State == EntryState::Renamed && entry.To == left.Left.Name) return Verdict::NotOurs;
-    struct stat st {};
+// Only a file holding the mark noted for it is the program's placeholder:
+// whatever else is at that name (the file renamed onto it, someone's empty
+// file, a placeholder an older version noted without a mark) stays.
+// A hidden name of the program's own (".morvane-<process>-<n>") is its own
+// whatever it holds: no other program makes one.
+Verdict JudgePlaceholder(const Leftover& left, FileRenamer& renamer, struct stat& st, int& err) {
+    const std::string content = left.Left.Mark.empty() ? std::string() : PlaceholderContent(left.Left.Mark);
     if ((err = renamer.Lstat(left.Left.Name, st)) != 0) return err == ENOENT ? Verdict::Gone : Verdict::Unknown;
-    if (!S_ISREG(st.st_mode) || st.st_size != 0 || st.st_nlink != 1) return Verdict::NotOurs;
-    // An empty chosen file looks like its placeholder: never removed.
-    if (!entry.Identity || renamer.Holds(left.Left.Name, *entry.Identity)) return Verdict::NotOurs;
-    return locator.FindAtNamesBut(entry, left.Left.Name) ? Verdict::Ours : Verdict::NotOurs;
+    if (!S_ISREG(st.st_mode) || st.st_nlink != 1) return Verdict::NotOurs;
+    if (st.st_size == 0) return left.Left.Name.starts_with(u".morvane-") ? Verdict::Ours : Verdict::Unproven;
+    if (content.empty() || static_cast<std::size_t>(st.st_size) != content.size()) return Verdict::NotOurs;
+    return renamer.ReadSmall(left.Left.Name, content.size()) == content ? Verdict::Ours : Verdict::NotOurs;
 }
 
 Verdict JudgeLink(const Leftover& left, const JournalEntry& entry, FileRenamer& renamer, int& err) {
@@ -60,21 +64,31 @@ Verdict JudgeLink(const Leftover& left, const JournalEntry& entry, FileRenamer& 
 
 }  // namespace
 
-ErrorNumber ClearLeftovers(RenameJournal& journal, FileRenamer& renamer, FileLocator& locator) {
+ErrorNumber ClearLeftovers(RenameJournal& journal, FileRenamer& renamer, std::vector<Leftover>& unproven) {
     ErrorNumber first = ErrNone;
     std::vector<bool> removed(journal.Leftovers.size(), false);
+    std::vector<std::pair<dev_t, ino_t>> emptyFiles;  // each told once, whichever of its spellings a note names
     // Newest first: the steps of an undo came after those of its pass.
     for (std::size_t i = journal.Leftovers.size(); i-- > 0;) {
         const Leftover& left = journal.Leftovers[i];
         if (left.Left.Kind == LeftoverKind::Temporary || !Unsettled(journal, left)) continue;
         const JournalEntry& entry = journal.Entries[left.Entry];
         int err = 0;
+        struct stat st {};
         const Verdict verdict = left.Left.Kind == LeftoverKind::Link
                                     ? JudgeLink(left, entry, renamer, err)
-                                    : JudgePlaceholder(left, entry, renamer, locator, err);
+                                    : JudgePlaceholder(left, renamer, st, err);
         if (verdict == Verdict::Ours) {
             err = renamer.Remove(left.Left.Name);
             removed[i] = err == 0 || err == ENOENT;
+        }
+        const auto sameName = [&](const Leftover& told) {
+            return renamer.MayIgnoreCase() && MayBeOtherSpelling(told.Left.Name, left.Left.Name);
+        };
+        if (verdict == Verdict::Unproven && std::none_of(unproven.begin(), unproven.end(), sameName) &&
+            std::find(emptyFiles.begin(), emptyFiles.end(), std::pair(st.st_dev, st.st_ino)) == emptyFiles.end()) {
+            emptyFiles.emplace_back(st.st_dev, st.st_ino);
+            unproven.push_back(left);
         }
         // The rest stay: a name the file may be found under, or a removal to try again.
         if (!removed[i] && (verdict == Verdict::Unknown || verdict == Verdict::Ours) && first == ErrNone)

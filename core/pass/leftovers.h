@@ -3,10 +3,10 @@
 // recorded before its step, and removed by the next undo where it is still
 // exactly what the program left.
 #include <cstddef>
+#include <vector>
 
 #include "base/error_numbers.h"
 #include "files/rename_layer.h"
-#include "pass/file_locator.h"
 #include "pass/rename_journal.h"
 
 namespace morvane {
@@ -34,12 +34,15 @@ private:
 
 // Before an undo: removes every placeholder and second link that the notes of
 // a file still to be given its old name name, while it is still what the
-// program left (a placeholder: an empty file with one name, while the file
-// is found under another of its names; a link: a second name of that very
-// file, with the link count the step gave it), and forgets those notes.
-// Anything else at such a name is left alone, and its note kept: the undo
-// looks for the file there too. Returns the first failure to remove.
-ErrorNumber ClearLeftovers(RenameJournal& journal, FileRenamer& renamer, FileLocator& locator);
+// program left (a placeholder: a file with one name holding exactly the mark
+// noted for it, or an empty one under a hidden name of the program's own; a
+// link: a second name of that very file, with the link count the step gave
+// it), and forgets those notes. Anything else at such a name is left alone,
+// and its note kept: the undo looks for the file there too. An empty file at
+// a placeholder's name may be the program's (made, but cut short before its
+// mark) or another's: it goes to unproven, never removed. Returns the first
+// failure to remove.
+ErrorNumber ClearLeftovers(RenameJournal& journal, FileRenamer& renamer, std::vector<Leftover>& unproven);
 
 // After an undo: forgets the notes of the files that have their old names
 // again (or are gone): their steps are over.

@@ -39,7 +39,9 @@ inline RenameCalls Observed(RenameCalls c, const CallHook& hook) {
             .CreateExclusive = hooked("open", c.CreateExclusive),
             .Fstat = hooked("fstat", c.Fstat),
             // The descriptor is released even when the answer is forced.
-            .Close = [=](int fd) { const int e = hook("close"), real = c.Close(fd); return e ? e : real; }};
+            .Close = [=](int fd) { const int e = hook("close"), real = c.Close(fd); return e ? e : real; },
+            .Write = hooked("write", c.Write),
+            .Sync = hooked("fsync", c.Sync)};
 }
 
 // The fallback levels of the renamer: which calls the file system lacks.

@@ -22,6 +22,7 @@
 #include "journal/stored_pass.h"
 #include "killing_renamer.h"
 #include "pass/rename_pass.h"
+#include "session/rename_session.h"
 #include "scratch_mount.h"
 #include "temp_dir.h"
 
@@ -118,38 +119,38 @@ TEST(FileIdentity, AFingerprintHoldsOnlyWhenStatAndEdgesAllAgree) {
             std::filesystem::last_write_time(d.At("f"), time);
         });
     };
-    const struct { const char* name; std::uint32_t mtimeSeconds; Change change; bool holds; } rows[] = {
-        {"untouched", 1, [](const TempDir&) {}, true},
-        {"untouched, times not kept", 0, [](const TempDir&) {}, true},
+    const struct { const char* name; std::uint32_t mtimeSeconds; Change change; Presence presence; } rows[] = {
+        {"untouched", 1, [](const TempDir&) {}, Presence::Holds},
+        {"untouched, times not kept", 0, [](const TempDir&) {}, Presence::Holds},
         {"last byte changed, same size and time", 1,
-         keepingTime([](const TempDir& d) { d.Write("f", std::string(99999, 'x') + "y"); }), false},
+         keepingTime([](const TempDir& d) { d.Write("f", std::string(99999, 'x') + "y"); }), Presence::Other},
         {"first byte changed, same size and time", 1,
-         keepingTime([](const TempDir& d) { d.Write("f", "y" + std::string(99999, 'x')); }), false},
+         keepingTime([](const TempDir& d) { d.Write("f", "y" + std::string(99999, 'x')); }), Presence::Other},
         {"a byte longer, same time", 1, keepingTime([](const TempDir& d) { d.Write("f", std::string(100001, 'x')); }),
-         false},
+         Presence::Other},
         {"a minute later, same bytes", 1,
          [](const TempDir& d) {
              std::filesystem::last_write_time(d.At("f"), std::filesystem::last_write_time(d.At("f")) + std::chrono::minutes(1));
          },
-         false},
+         Presence::Other},
         {"a minute later, same bytes, times not kept", 0,
          [](const TempDir& d) {
              std::filesystem::last_write_time(d.At("f"), std::filesystem::last_write_time(d.At("f")) + std::chrono::minutes(1));
          },
-         true},
-        {"removed", 1, [](const TempDir& d) { std::filesystem::remove(d.At("f")); }, false},
+         Presence::Holds},
+        {"removed", 1, [](const TempDir& d) { std::filesystem::remove(d.At("f")); }, Presence::Missing},
         {"a directory now", 1,
          [](const TempDir& d) {
              std::filesystem::remove(d.At("f"));
              std::filesystem::create_directory(d.At("f"));
          },
-         false},
+         Presence::Other},
         {"a link to the same bytes now", 1,
          [](const TempDir& d) {
              std::filesystem::rename(d.At("f"), d.At("g"));
              std::filesystem::create_symlink("g", d.At("f"));
          },
-         false},
+         Presence::Other},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -161,8 +162,9 @@ TEST(FileIdentity, AFingerprintHoldsOnlyWhenStatAndEdgesAllAgree) {
         const auto recorded = IdentityAt(fd.Get(), "f", rule);
         ASSERT_TRUE(recorded);
         row.change(dir);
-        EXPECT_EQ(HoldsAt(fd.Get(), "f", *recorded, rule), row.holds);
-        EXPECT_EQ(IdentityAt(fd.Get(), "f", rule) == recorded, row.holds) << "HoldsAt and IdentityAt disagree";
+        EXPECT_EQ(PresenceAt(fd.Get(), "f", *recorded, rule), row.presence);
+        EXPECT_EQ(IdentityAt(fd.Get(), "f", rule) == recorded, row.presence == Presence::Holds)
+            << "PresenceAt and IdentityAt disagree";
     }
 }
 
@@ -189,7 +191,7 @@ TEST(FileIdentity, EachFileSystemGetsItsStrongestRuleAndAReusedInodeIsAnotherFil
         }
         const auto first = open->IdentityOf(u"a.txt");
         ASSERT_TRUE(first);
-        EXPECT_TRUE(open->Holds(u"a.txt", *first));
+        EXPECT_EQ(open->Check(u"a.txt", *first), Presence::Holds);
         // Deleted and another file saved: same size, content and second, often the same inode number.
         const ino_t before = InodeOf(dir.At("a.txt"));
         std::filesystem::remove(dir.At("a.txt"));
@@ -198,7 +200,7 @@ TEST(FileIdentity, EachFileSystemGetsItsStrongestRuleAndAReusedInodeIsAnotherFil
         ASSERT_TRUE(second);
         if (row.rule != IdentityKind::Fingerprint) {
             EXPECT_NE(*second, *first) << (InodeOf(dir.At("a.txt")) == before ? "inode number reused" : "new inode number");
-            EXPECT_FALSE(open->Holds(u"a.txt", *first));
+            EXPECT_EQ(open->Check(u"a.txt", *first), Presence::Other);
         } else {
             EXPECT_NE(*second, *first);  // the content tells them apart here
         }
@@ -412,4 +414,53 @@ TEST(ChosenFiles, AFileReplacedSinceItWasChosenIsSkipped) {
         EXPECT_TRUE(std::filesystem::exists(dir.At("P0001.txt")) && std::filesystem::exists(dir.At("P0003.txt")));
         EXPECT_FALSE(std::filesystem::exists(dir.At("P0002.txt")));
     }
+}
+
+TEST(FileIdentity, AnotherStickAtTheSamePathNeverCostsThePass) {
+    // Another file system mounted where the pass's was, holding a folder of
+    // the same name and files of the pass's new names: nothing there is
+    // touched, the pass stays in the history, and with the right stick back
+    // every name comes back.
+    const struct { const char* kind; int error; } rows[] = {
+        {"ext4", 76}, {"vfat", 53}, {"exfat", 53}, {"ntfs", 53},
+    };
+    int mounted = 0;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.kind);
+        ScratchMount stick(row.kind), other(row.kind);
+        other.point = stick.point;
+        if (!stick.Up()) continue;
+        ++mounted;
+        const std::string photos = stick.point + "/photos";
+        std::filesystem::create_directory(photos);
+        for (const char* name : {"a.txt", "b.txt"}) std::ofstream(photos + "/" + name) << name;
+        const TempDir state;
+        JournalStore store(state.At("journals"));
+        FaultInjectingRenamer renamer;
+        RenameSession session(renamer, &store);
+        ASSERT_EQ(session.SetOptions({u"P", u"", u"1", u"0"}).Error, 0);
+        ASSERT_EQ(session.Choose(T(photos), {u"a.txt", u"b.txt"}).State, SessionState::Chosen);
+        ASSERT_EQ(session.Extract(u'.').State, SessionState::Extracted);
+        ASSERT_EQ(session.Rename().Renamed, 2u);
+        ASSERT_EQ(session.Accept().Error, 0);
+
+        ASSERT_TRUE(stick.Unmount());
+        ASSERT_TRUE(other.Up());
+        std::filesystem::create_directory(photos);
+        for (const char* name : {"P0001.txt", "P0002.txt"}) std::ofstream(photos + "/" + name) << "another stick";
+        const Files strangers = FilesIn(photos);
+        const SessionUndo away = session.UndoLast();
+        EXPECT_EQ(NumberOf(away.Error), row.error);
+        EXPECT_EQ(away.Restored, 0u);
+        EXPECT_EQ(away.NoneFound, row.error == 53);
+        EXPECT_EQ(FilesIn(photos), strangers);
+        ASSERT_TRUE(session.NextToUndo()) << "the pass stays in the history";
+
+        ASSERT_TRUE(other.Unmount());
+        ASSERT_TRUE(stick.Mount());
+        EXPECT_EQ(session.UndoLast().Restored, 2u);
+        EXPECT_EQ(FilesIn(photos), (Files{{"a.txt", "a.txt"}, {"b.txt", "b.txt"}}));
+        EXPECT_FALSE(session.NextToUndo());
+    }
+    if (mounted == 0) GTEST_SKIP() << "no file system could be mounted here (needs root and the mount tools)";
 }
