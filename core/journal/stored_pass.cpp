@@ -1,5 +1,6 @@
 #include "journal/stored_pass.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include "base/errno_mapping.h"
@@ -10,13 +11,15 @@
 namespace morvane {
 namespace {
 
+// A file not found by the last undo stays renamed: a later undo, on the
+// right stick or after it came back, looks for it again.
 StoredEntryState StoredStateOf(EntryState state) {
     switch (state) {
     case EntryState::Renamed:
-    case EntryState::Interrupted: return StoredEntryState::Renamed;
+    case EntryState::Interrupted:
+    case EntryState::Gone: return StoredEntryState::Renamed;
     case EntryState::Restored: return StoredEntryState::Restored;
-    case EntryState::NotRenamed:
-    case EntryState::Gone: break;
+    case EntryState::NotRenamed: break;
     }
     return StoredEntryState::NotRenamed;
 }
@@ -45,7 +48,10 @@ StoredJournal ToStored(const RenameJournal& journal, JournalState state) {
         s.OldName = entry.From;
         s.PlannedName = entry.Planned;
         s.State = StoredStateOf(entry.State);
-        if (state != JournalState::Running && entry.State == EntryState::Renamed) s.TakenName = entry.To;
+        // A file the undo did not find keeps the name it is known to have
+        // taken, if any; read back without one it is looked for by identity.
+        const bool taken = entry.State == EntryState::Renamed || (entry.State == EntryState::Gone && entry.To != entry.From);
+        if (state != JournalState::Running && taken) s.TakenName = entry.To;
         stored.Entries.push_back(std::move(s));
     }
     const std::vector<std::size_t> numbers = StoredNumbers(journal);
@@ -76,9 +82,7 @@ RenameJournal FromStored(const StoredJournal& stored) {
 }
 
 bool HasRenamed(const RenameJournal& journal) {
-    for (const JournalEntry& entry : journal.Entries)
-        if (entry.State == EntryState::Renamed || entry.State == EntryState::Interrupted) return true;
-    return false;
+    return std::any_of(journal.Entries.begin(), journal.Entries.end(), Unsettled);
 }
 
 ErrorNumber StoredPassRecorder::Begin(const RenameJournal& planned) {

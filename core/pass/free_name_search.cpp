@@ -28,12 +28,14 @@ FreeNameSearch::FreeNameSearch(FileRenamer& renamer, ClashRetry strategy) : rena
 
 ErrorNumber FreeNameSearch::Rename(const Text& from, const Text& to) { return renamer_.Rename(from, to); }
 
-ErrorNumber FreeNameSearch::Move(const Text& from, const Text& target, const Text& extension, Text& taken) {
+ErrorNumber FreeNameSearch::Move(const Text& from, const Text& target, const Text& extension, Text& taken,
+                                 const std::function<bool()>& numberIfTaken) {
     const std::size_t extLength = extension.size() <= target.size() ? extension.size() : 0;
     const Key key{target.substr(0, target.size() - extLength), target.substr(target.size() - extLength)};
     Text candidate = target;
     tooLong_ = false;
     ErrorNumber err = Rename(from, candidate);
+    if (err == ErrTargetExists && numberIfTaken && !numberIfTaken()) return err;
     if (err == ErrTargetExists) {
         long counter = 1;
         if (strategy_ == ClashRetry::Remembered) {

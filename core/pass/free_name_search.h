@@ -2,6 +2,7 @@
 // The clash retry of the pass and the undo: a file whose target name is taken
 // goes to the first free name of base-1.ext, base-2.ext, ... (the number in
 // front of the extension, counting from 1 for every file).
+#include <functional>
 #include <map>
 #include <utility>
 #include <vector>
@@ -25,7 +26,10 @@ public:
     // while that is taken, to the numbered names; extension is the part of
     // target the number goes in front of. On success `taken` is the name the
     // file now has. Returns ErrNone or the failure's number.
-    [[nodiscard]] ErrorNumber Move(const Text& from, const Text& target, const Text& extension, Text& taken);
+    // numberIfTaken, when given, is asked once target turns out taken:
+    // false leaves the file where it is (ErrTargetExists).
+    [[nodiscard]] ErrorNumber Move(const Text& from, const Text& target, const Text& extension, Text& taken,
+                                   const std::function<bool()>& numberIfTaken = {});
 
     // Whether the last Move failed because its next numbered name was longer
     // than a file name may be: only that file is given up, not the search.

@@ -28,7 +28,10 @@ public:
     // Each name stands for one file of its own, which keeps its identity
     // when it is renamed in the snapshot.
     std::optional<FileIdentity> Identify(const Text& name) override;
-    bool Holds(const Text& name, const FileIdentity& identity) override { return Identify(name) == identity; }
+    Presence Check(const Text& name, const FileIdentity& identity) override {
+        const auto now = Identify(name);
+        return !now ? Presence::Missing : *now == identity ? Presence::Holds : Presence::Other;
+    }
     std::optional<std::vector<std::pair<Text, std::uint64_t>>> ReadEntries() override;
 
     bool Contains(const Text& name) const { return names_.count(name) != 0; }

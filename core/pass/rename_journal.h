@@ -17,7 +17,7 @@ enum class EntryState {
     Renamed,      // the file carries To
     Interrupted,  // the pass never ended: the file may carry From, To or a name on the way
     Restored,     // an undo gave it back From (which may have taken "-N")
-    Gone,         // no longer in the directory when an undo looked for it
+    Gone,         // the last undo found it nowhere: still to be given back by a later one
 };
 
 struct JournalEntry {
@@ -30,6 +30,13 @@ struct JournalEntry {
     // file that has it. Unknown for a file that was not there: never acted on.
     std::optional<FileIdentity> Identity;
 };
+
+// Whether an entry still waits for an undo: renamed, perhaps renamed, or not
+// found by the last undo.
+inline bool Unsettled(const JournalEntry& entry) {
+    return entry.State == EntryState::Renamed || entry.State == EntryState::Interrupted ||
+           entry.State == EntryState::Gone;
+}
 
 struct RenameJournal {
     Text Directory;                     // where the pass worked

@@ -1,8 +1,12 @@
 #include "pass/rename_pass.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <unordered_map>
 
+#include "base/errno_mapping.h"
+#include "journal/journal_format.h"
 #include "naming/name_composer.h"
 #include "pass/file_locator.h"
 #include "pass/leftovers.h"
@@ -58,8 +62,15 @@ PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer
             result.Error = ErrFileNotFound;
             break;
         }
-        // The file chosen, not whatever has its name now.
-        if (planned.Action == PlanAction::SkipUnsafe || !renamer.Holds(entry.From, *entry.Identity)) {
+        // The file chosen, not whatever has its name now; a file gone since
+        // ends the pass, as its rename would.
+        const Presence presence =
+            planned.Action == PlanAction::SkipUnsafe ? Presence::Other : renamer.Check(entry.From, *entry.Identity);
+        if (presence == Presence::Missing) {
+            result.Error = ErrFileNotFound;
+            break;
+        }
+        if (presence == Presence::Other) {
             result.FilesSkipped = true;
             continue;
         }
@@ -107,7 +118,51 @@ PassResult RunRenamePass(const std::vector<Text>& listed, const MaskAnalysis& an
     return result;
 }
 
-UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetry retry, LeftoverRecorder* notes) {
+namespace {
+
+// An empty file with one name, or one that holds only a placeholder's mark.
+bool MayBePlaceholder(FileRenamer& renamer, const Text& name) {
+    struct stat st {};
+    const std::size_t markSize = PlaceholderContent(std::string(PlaceholderMarkDigits, '0')).size();
+    if (renamer.Lstat(name, st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1) return false;
+    if (st.st_size == 0) return true;
+    if (static_cast<std::size_t>(st.st_size) != markSize) return false;
+    const auto content = renamer.ReadSmall(name, markSize);
+    return content && content->back() == '\n' &&
+           content->find_first_not_of("0123456789abcdef") == content->size() - 1;
+}
+
+// Two names of one file: the same name, or, where a look-up may ignore case,
+// two spellings that find the same entry.
+bool SameFile(FileRenamer& renamer, const Text& a, const Text& b) {
+    if (a == b) return true;
+    if (!MayBeOtherSpelling(a, b)) return false;
+    if (renamer.MayIgnoreCase()) return true;
+    struct stat sa {}, sb {};
+    return renamer.Lstat(a, sa) == 0 && renamer.Lstat(b, sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+bool RenamedLater(const JournalEntry& entry, const LaterRenamed* later) {
+    return later && entry.Identity && later->count(*entry.Identity) != 0;
+}
+
+// Whether the directory holds at least one of the files still to be given
+// back: a folder that holds none of them is another one at the same path
+// (another stick, a folder made again), where nothing is to be touched.
+bool HoldsAny(const RenameJournal& journal, FileLocator& locator, const LaterRenamed* later) {
+    bool looked = false;
+    for (auto entry = journal.Entries.rbegin(); entry != journal.Entries.rend(); ++entry) {
+        if (!Unsettled(*entry) || !entry->Identity || RenamedLater(*entry, later)) continue;
+        if (locator.Find(*entry)) return true;
+        looked = true;
+    }
+    return !looked;
+}
+
+}  // namespace
+
+UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetry retry, LeftoverRecorder* notes,
+                         const LaterRenamed* later) {
     UndoOutcome outcome;
     auto fail = [&outcome](ErrorNumber err) {
         if (outcome.FirstError == ErrNone) outcome.FirstError = err;
@@ -118,16 +173,35 @@ UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetr
         return outcome;
     }
     FreeNameSearch search(renamer, retry);
+    bool holdsAny = false;
+    {
+        FileLocator probe(journal, renamer);
+        holdsAny = HoldsAny(journal, probe, later);
+    }
+    if (!holdsAny) {
+        outcome.NoneFound = true;
+        for (const JournalEntry& entry : journal.Entries)
+            if (Unsettled(entry) && !RenamedLater(entry, later)) outcome.NotFound.push_back(entry.From);
+        fail(ErrFileNotFound);
+        return outcome;
+    }
+    std::vector<Leftover> unproven;
+    fail(ClearLeftovers(journal, renamer, unproven));
+    for (const Leftover& left : unproven) outcome.LeftBehind.push_back(left.Left.Name);
     FileLocator locator(journal, renamer);
-    fail(ClearLeftovers(journal, renamer, locator));
     EntryLeftovers leftovers(journal, renamer, notes);
     // Last renamed first: a name that an earlier file gave up may have been
     // taken by a later one, and is free again once the later one is back.
     for (auto entry = journal.Entries.rbegin(); entry != journal.Entries.rend(); ++entry) {
-        if (entry->State != EntryState::Renamed && entry->State != EntryState::Interrupted) continue;
+        if (!Unsettled(*entry)) continue;
+        if (RenamedLater(*entry, later)) {
+            // Newest first: that pass's undo brings it back here.
+            outcome.RenamedLater.push_back(entry->From);
+            continue;
+        }
         const std::optional<Text> now = entry->Identity ? locator.Find(*entry) : std::nullopt;
         if (!now) {
-            // Deleted, moved away or changed since: reported once, then left alone.
+            // Deleted, moved away or changed since: reported, kept for a later try.
             entry->State = EntryState::Gone;
             outcome.NotFound.push_back(entry->From);
             fail(ErrFileNotFound);
@@ -138,9 +212,26 @@ UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetr
             ++outcome.AlreadyBack;
             continue;
         }
+        const auto index = static_cast<std::size_t>(&*entry - journal.Entries.data());
         Text taken;
-        leftovers.For(static_cast<std::size_t>(&*entry - journal.Entries.data()));
-        const ErrorNumber err = search.Move(*now, entry->From, entry->Extension, taken);
+        leftovers.For(index);
+        // An old name held by an empty file or one holding a mark: perhaps
+        // a placeholder of this undo's, cut short before its mark or its note
+        // reached the disk. The file then waits where it is rather than take
+        // "-1" beside it.
+        bool blocked = false;
+        const auto numberIfTaken = [&] {
+            blocked = MayBePlaceholder(renamer, entry->From) && !renamer.Holds(entry->From, *entry->Identity);
+            return !blocked;
+        };
+        const ErrorNumber err = search.Move(*now, entry->From, entry->Extension, taken, numberIfTaken);
+        if (blocked) {
+            outcome.Blocked.push_back(entry->From);
+            if (std::none_of(outcome.LeftBehind.begin(), outcome.LeftBehind.end(),
+                             [&](const Text& told) { return SameFile(renamer, told, entry->From); }))
+                outcome.LeftBehind.push_back(entry->From);
+            continue;
+        }
         if (err == ErrNone) {
             locator.Moved(*entry, *now, taken);
             entry->From = taken;
@@ -155,6 +246,11 @@ UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetr
             fail(err);
         }
     }
+    // The names given back reach the disk before the journal says so: on
+    // another disk than the journal's, a power failure could otherwise keep
+    // the journal's word and lose the renames.
+    if (outcome.Restored > 0)
+        if (const int err = renamer.SyncDirectory(); err != 0) fail(ErrorNumberForErrno(err, false));
     ForgetSettledLeftovers(journal);
     return outcome;
 }

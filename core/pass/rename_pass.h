@@ -1,9 +1,9 @@
 #pragma once
 // "Rename" and "Undo" as core logic: the window's handler reads its controls,
 // calls these, and shows what they return.
-#include <vector>
-
 #include <cstddef>
+#include <set>
+#include <vector>
 
 #include "files/open_directory.h"
 #include "pass/free_name_search.h"
@@ -48,26 +48,42 @@ PassResult RunRenamePass(const std::vector<Text>& listed, const MaskAnalysis& an
                          PassRecorder* recorder = nullptr, const ChosenFiles* chosen = nullptr);
 
 struct UndoOutcome {
-    ErrorNumber FirstError = ErrNone;  // ErrNone: every renamed file has an old name again
+    ErrorNumber FirstError = ErrNone;  // the first failure to give a file back
     std::size_t Restored = 0;          // given their old names by this undo
     std::size_t AlreadyBack = 0;       // found under their old names already
-    std::vector<Text> NotFound;        // old names of the files found nowhere, each reported once
+    std::vector<Text> NotFound;        // old names of the files found nowhere
+    std::vector<Text> RenamedLater;    // old names of the files a later pass renamed since
+    // Files that may be placeholders a rename cut short left behind, which
+    // nothing proves to be the program's: empty ones at names noted for
+    // placeholders, and empty or mark-holding ones at old names to give back.
+    // Left as they are, never removed on a guess.
+    std::vector<Text> LeftBehind;
+    // Old names held by such a file: their files are given back once it is gone.
+    std::vector<Text> Blocked;
+    // Not one of the files was found in the directory (another folder or
+    // stick at its path, or every file moved away): nothing was changed.
+    bool NoneFound = false;
 };
+
+// The files that later passes renamed and that are not back yet: an undo
+// leaves them to those passes' undos.
+using LaterRenamed = std::set<FileIdentity>;
 
 // "Undo": renames every renamed file of the journal back, last first, taking
 // a numbered name where its old name is taken meanwhile, in the journal's
 // directory only while it is still the one the pass worked in. A file is the
-// one with its recorded identity: at its journalled names first, then, where
-// the file system keeps inode numbers, wherever one read of the directory
-// shows it; without inodes it is never looked for under other names. One that
-// is found nowhere is reported once (ErrFileNotFound, by name) and marked
-// Gone. A file that cannot be renamed back does not stop the others; its
-// entry stays for the next "Undo", and the first such failure is returned.
-// Before anything else, the placeholders and second links that the journal's
-// notes name are removed where each is still what the program left (see
-// leftovers.h); every name the undo's own steps may leave behind is told to
-// notes (when given) first.
+// one with its recorded identity, wherever FileLocator finds it; it is back
+// only under its old name spelt exactly. One found nowhere is reported by
+// name (ErrFileNotFound) and marked Gone, to be looked for again by the next
+// undo; when not one file of the journal is found, nothing at all is changed
+// (NoneFound). A file in later (renamed by a later pass and not back yet) is
+// left to that pass's undo and reported. A file that cannot be renamed back
+// does not stop the others; its entry stays for the next "Undo", and the
+// first such failure is returned. Before the first rename, the placeholders
+// and second links that the journal's notes name are removed where each is
+// still what the program left (see leftovers.h); every name the undo's own
+// steps may leave behind is told to notes (when given) first.
 UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetry retry = ClashRetry::Remembered,
-                         LeftoverRecorder* notes = nullptr);
+                         LeftoverRecorder* notes = nullptr, const LaterRenamed* later = nullptr);
 
 }  // namespace morvane

@@ -1,5 +1,8 @@
 #include "session/rename_session.h"
 
+#include <signal.h>
+#include <unistd.h>
+
 #include <algorithm>
 
 #include "base/errno_mapping.h"
@@ -29,6 +32,10 @@ ErrorNumber TakeCounts(UndoOutcome undo, SessionUndo& out) {
     out.Restored = undo.Restored;
     out.AlreadyBack = undo.AlreadyBack;
     out.NotFound = std::move(undo.NotFound);
+    out.RenamedLater = std::move(undo.RenamedLater);
+    out.NoneFound = undo.NoneFound;
+    out.LeftBehind = std::move(undo.LeftBehind);
+    out.Blocked = std::move(undo.Blocked);
     return undo.FirstError;
 }
 
@@ -177,7 +184,7 @@ RenameOutcome RenameSession::Rename() {
     review_ = std::move(pass.Journal);
     reviewLock_ = recorder.TakeLock();
     out.Error = pass.RecordError;
-    out.KeptInMemory = pass.RecordError != ErrNone;
+    out.KeptInMemory = reviewEndMissing_ = pass.RecordError != ErrNone;
     listed_.clear();
     nameOrder_.clear();
     example_.clear();
@@ -188,10 +195,17 @@ RenameOutcome RenameSession::Rename() {
 
 SessionResult RenameSession::Accept() {
     if (state_ != SessionState::Reviewing) return Answer(SessionResult{}, true);
+    SessionResult out;
+    // Still failing, the journal stays as the pass began it: the newest pass,
+    // offered as unfinished, never skipped.
+    if (reviewEndMissing_ && reviewLock_.Held() && store_)
+        if (const int err = store_->Write(reviewLock_, ToStored(review_, JournalState::Finished)); err != 0)
+            out.Error = ErrorNumberForErrno(err, false);
     review_ = {};
+    reviewEndMissing_ = false;
     reviewLock_.Release();  // from now on "Undo Last Rename" and the history may take it
     state_ = listed_.empty() ? SessionState::Empty : SessionState::Chosen;
-    return Answer(SessionResult{});
+    return Answer(out);
 }
 
 SessionUndo RenameSession::Undo() {
@@ -199,15 +213,21 @@ SessionUndo RenameSession::Undo() {
     if (state_ != SessionState::Reviewing) return Answer(out, true);
     out.Directory = review_.Directory;
     std::optional<StoredUndoRecorder> notes;
-    if (reviewLock_.Held() && store_) notes.emplace(*store_, reviewLock_, review_);
+    const bool stored = reviewLock_.Held() && store_;
+    if (stored) notes.emplace(*store_, reviewLock_, review_);
+    const LaterRenamed later = stored ? RenamedSince(reviewLock_.FileName()) : LaterRenamed{};
     const ErrorNumber failure =
-        TakeCounts(UndoLastPass(review_, renamer_, ClashRetry::Remembered, notes ? &*notes : nullptr), out);
+        TakeCounts(UndoLastPass(review_, renamer_, ClashRetry::Remembered, notes ? &*notes : nullptr, &later), out);
     // A pass that renamed nothing left no journal; one whose journal could
     // not be completed still holds its running journal, brought up to date here.
-    if (reviewLock_.Held() && store_) out.RecordError = StoreAfterUndo(*store_, reviewLock_, review_);
+    if (stored) {
+        out.RecordError = StoreAfterUndo(*store_, reviewLock_, review_);
+        reviewEndMissing_ = reviewEndMissing_ && out.RecordError != ErrNone;
+    }
     out.Error = failure != ErrNone ? failure : out.RecordError;
-    if (failure == ErrNone || !HasRenamed(review_)) {
+    if (!HasRenamed(review_)) {
         review_ = {};
+        reviewEndMissing_ = false;
         reviewLock_.Release();
         state_ = listed_.empty() ? SessionState::Empty : SessionState::Chosen;
     }
@@ -251,8 +271,15 @@ std::optional<FoundJournal> RenameSession::NewestToUndo() const {
         // Newest first: an older pass waits for the undo under way.
         if (Undoing(*name)) return std::nullopt;
         std::optional<FoundJournal> found = store_->Take(*name);
-        // An unfinished pass is for the recovery at start-up to offer.
-        if (!found || !Usable(*found) || found->Journal.State != JournalState::Finished) continue;
+        if (!found) continue;
+        // Another copy holds it: its pass still runs, or is under review there.
+        if (found->Problem == JournalProblem::InUse) {
+            if (found->Journal.State == JournalState::Running || HasRenamed(FromStored(found->Journal))) return found;
+            continue;
+        }
+        // Damaged: reported at start-up, never acted on.
+        if (!Usable(*found)) continue;
+        // An unfinished pass too: one whose end never reached the disk.
         if (HasRenamed(FromStored(found->Journal))) return found;
     }
     return std::nullopt;
@@ -264,21 +291,54 @@ std::optional<UndoQuestion> RenameSession::NextToUndo() const {
     const std::optional<FoundJournal> found = NewestToUndo();
     if (!found) return std::nullopt;
     const RenameJournal journal = FromStored(found->Journal);
-    const auto renamed = std::count_if(journal.Entries.begin(), journal.Entries.end(), [](const JournalEntry& e) {
-        return e.State == EntryState::Renamed || e.State == EntryState::Interrupted;
-    });
-    return UndoQuestion{found->FileName, journal.Directory, static_cast<std::size_t>(renamed)};
+    UndoQuestion question{found->FileName, journal.Directory,
+                          static_cast<std::size_t>(std::count_if(journal.Entries.begin(), journal.Entries.end(), Unsettled))};
+    if (found->Problem == JournalProblem::InUse) {
+        question.HeldElsewhere = true;
+        question.StillRunning = found->Journal.State == JournalState::Running;
+        const long writer = JournalStore::WriterProcess(found->FileName);
+        if (writer > 0 && writer != ::getpid() && ::kill(static_cast<pid_t>(writer), 0) == 0) question.Holder = writer;
+    }
+    return question;
+}
+
+SessionResult RenameSession::Forget(const std::string& fileName) {
+    const bool reviewed = reviewLock_.Held() && reviewLock_.FileName() == fileName;
+    if (!store_ || reviewed || Undoing(fileName)) return Answer(SessionResult{}, true);
+    std::optional<FoundJournal> found = store_->Take(fileName);
+    if (!found) return Answer(SessionResult{});  // gone already
+    if (!found->Lock.Held()) return Answer(SessionResult{}, true);
+    SessionResult out;
+    if (const int err = store_->Remove(found->Lock); err != 0) out.Error = ErrorNumberForErrno(err, false);
+    return Answer(out);
+}
+
+// The files of the passes that began after fileName's and that are not back
+// yet, whoever holds those passes.
+LaterRenamed RenameSession::RenamedSince(const std::string& fileName) const {
+    LaterRenamed later;
+    if (!store_) return later;
+    int error = 0;
+    for (const std::string& name : store_->JournalNames(error)) {
+        if (name <= fileName) continue;
+        const std::optional<StoredJournal> journal = store_->Peek(name);
+        if (!journal) continue;
+        for (const JournalEntry& entry : FromStored(*journal).Entries)
+            if (Unsettled(entry) && entry.Identity) later.insert(*entry.Identity);
+    }
+    return later;
 }
 
 std::unique_ptr<UndoJob> RenameSession::HandOutUndoLast(const std::string& asked) {
     std::optional<FoundJournal> found = NewestToUndo();
-    if (!found || (!asked.empty() && found->FileName != asked)) return nullptr;
+    if (!found || !found->Lock.Held() || (!asked.empty() && found->FileName != asked)) return nullptr;
     return HandOut(*found, makeRenamer_());
 }
 
 SessionUndo RenameSession::UndoLast(const std::string& asked) {
     std::optional<FoundJournal> found = NewestToUndo();
-    if (!found || (!asked.empty() && found->FileName != asked)) return Answer(SessionUndo{}, true);
+    if (!found || !found->Lock.Held() || (!asked.empty() && found->FileName != asked))
+        return Answer(SessionUndo{}, true);
     return RunHere(HandOut(*found, BorrowRenamer(renamer_)));
 }
 
@@ -286,7 +346,7 @@ SessionUndo RenameSession::UndoLast(const std::string& asked) {
 std::unique_ptr<UndoJob> RenameSession::HandOut(FoundJournal& found, std::unique_ptr<FileRenamer> renamer) {
     undoing_.push_back(found.FileName);
     return std::make_unique<UndoJob>(found.FileName, FromStored(found.Journal), std::move(found.Lock), *store_,
-                                     std::move(renamer));
+                                     std::move(renamer), RenamedSince(found.FileName));
 }
 
 SessionUndo RenameSession::RunHere(std::unique_ptr<UndoJob> job) {

@@ -26,6 +26,7 @@
 #include "naming/options.h"
 #include "pass/pass_prediction.h"
 #include "pass/rename_journal.h"
+#include "pass/rename_pass.h"
 
 namespace morvane {
 
@@ -59,7 +60,18 @@ struct SessionUndo : SessionResult {
     Text Directory;
     std::size_t Restored = 0;     // files given their old names back by this undo
     std::size_t AlreadyBack = 0;  // files found under their old names already
-    std::vector<Text> NotFound;   // old names of the files found nowhere, each once
+    std::vector<Text> NotFound;   // old names of the files found nowhere; the pass keeps them
+    // Old names of the files a later pass renamed since: that pass is to be
+    // undone first. The pass keeps them.
+    std::vector<Text> RenamedLater;
+    // The folder holds none of the pass's files (another folder or stick at
+    // its path): nothing was changed and the pass stays in the history.
+    bool NoneFound = false;
+    // Files that may be placeholders a rename cut short left behind, which
+    // nothing proves to be the program's: left as they are. Old names held
+    // by one of them: those files come back once it is gone.
+    std::vector<Text> LeftBehind;
+    std::vector<Text> Blocked;
     // The history could not be brought up to date; Error shows the undo's own
     // first failure before this one.
     ErrorNumber RecordError = ErrNone;
@@ -71,6 +83,11 @@ struct UndoQuestion {
     std::string FileName;  // its journal's name, which tells passes apart
     Text Directory;
     std::size_t Files = 0;  // files the journal holds as renamed and not given back yet
+    // Another copy of the program holds the pass, under review there or
+    // still running: nothing older is undone here until it lets the pass go.
+    bool HeldElsewhere = false;
+    bool StillRunning = false;  // held elsewhere, its pass not ended yet
+    long Holder = 0;            // that copy's process, when known
 };
 
 enum class PassStatus { UnderReview, Accepted, PartlyUndone, Undone, Unfinished };
@@ -152,12 +169,18 @@ public:
 
     // The history, newest first.
     std::vector<PassSummary> History() const;
-    // The newest pass that is not undone yet, if there is one; none while a
-    // pass is under review (its own Undo is the way back) or while that pass
-    // or a newer one is being undone by a job handed out. From the journals
-    // alone.
+    // The newest pass that still has a file under a new name, if there is
+    // one, in the order the passes started, unfinished ones and those another
+    // copy holds included (never skipped: an older pass waits for them); none
+    // while a pass is under review (its own Undo is the way back) or while
+    // that pass or a newer one is being undone by a job handed out. From the
+    // journals alone.
     std::optional<UndoQuestion> NextToUndo() const;
     bool HasPassToUndo() const;
+    // Removes a pass from the history for good, when the user asks (after a
+    // question): its files keep the names they have. Refused for a pass
+    // another copy holds, under review here or being undone.
+    [[nodiscard]] SessionResult Forget(const std::string& fileName);
     // Undoes that pass; with asked, only while it is still the pass asked about.
     [[nodiscard]] SessionUndo UndoLast(const std::string& asked = {});
 
@@ -187,6 +210,7 @@ private:
     template <class R>
     R Answer(R result, bool refused = false) const;
     std::unique_ptr<UndoJob> HandOut(FoundJournal& found, std::unique_ptr<FileRenamer> renamer);
+    LaterRenamed RenamedSince(const std::string& fileName) const;
     SessionUndo RunHere(std::unique_ptr<UndoJob> job);
     FoundJournal* Pending(const std::string& fileName);
     bool Undoing(const std::string& fileName) const;
@@ -206,6 +230,7 @@ private:
     morvane::Options options_;
     RenameJournal review_;      // the pass under review
     LockedJournal reviewLock_;  // its journal, held while it is under review
+    bool reviewEndMissing_ = false;  // its end could not be stored after the pass
     std::vector<FoundJournal> pending_;
     std::vector<std::string> undoing_;  // the journals of the jobs handed out and not taken back
 };

@@ -13,24 +13,22 @@ ErrorNumber CountingRenamer::Rename(const Text& from, const Text& to) {
 }
 
 UndoJob::UndoJob(std::string fileName, RenameJournal journal, LockedJournal lock, JournalStore store,
-                 std::unique_ptr<FileRenamer> renamer)
+                 std::unique_ptr<FileRenamer> renamer, LaterRenamed later)
     : fileName_(std::move(fileName)),
       journal_(std::move(journal)),
       lock_(std::move(lock)),
       store_(std::move(store)),
       renamer_(std::move(renamer)),
-      counting_(*renamer_) {
-    files_ = static_cast<std::size_t>(
-        std::count_if(journal_.Entries.begin(), journal_.Entries.end(), [](const JournalEntry& e) {
-            return e.State == EntryState::Renamed || e.State == EntryState::Interrupted;
-        }));
+      counting_(*renamer_),
+      later_(std::move(later)) {
+    files_ = static_cast<std::size_t>(std::count_if(journal_.Entries.begin(), journal_.Entries.end(), Unsettled));
 }
 
 void UndoJob::Run() {
     if (started_.exchange(true)) return;
     // The names its steps may leave behind go into the journal it holds first.
     StoredUndoRecorder notes(store_, lock_, journal_);
-    outcome_ = UndoLastPass(journal_, counting_, ClashRetry::Remembered, &notes);
+    outcome_ = UndoLastPass(journal_, counting_, ClashRetry::Remembered, &notes, &later_);
     recordError_ = StoreAfterUndo(store_, lock_, journal_);
     lock_.Release();
     ended_.store(true, std::memory_order_release);

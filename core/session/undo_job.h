@@ -30,13 +30,18 @@ public:
     void Leave() override { inner_.Leave(); }
     std::optional<FileIdentity> DirectoryIdentity() const override { return inner_.DirectoryIdentity(); }
     std::optional<FileIdentity> Identify(const Text& name) override { return inner_.Identify(name); }
-    bool Holds(const Text& name, const FileIdentity& identity) override { return inner_.Holds(name, identity); }
+    Presence Check(const Text& name, const FileIdentity& identity) override { return inner_.Check(name, identity); }
+    bool MayIgnoreCase() const override { return inner_.MayIgnoreCase(); }
     std::optional<std::vector<std::pair<Text, std::uint64_t>>> ReadEntries() override {
         return inner_.ReadEntries();
     }
     void Watch(LeftoverWatch* watch) override { inner_.Watch(watch); }
     int Lstat(const Text& name, struct stat& st) override { return inner_.Lstat(name, st); }
     int Remove(const Text& name) override { return inner_.Remove(name); }
+    int SyncDirectory() override { return inner_.SyncDirectory(); }
+    std::optional<std::string> ReadSmall(const Text& name, std::size_t max) override {
+        return inner_.ReadSmall(name, max);
+    }
     std::size_t Renamed() const { return renamed_.load(std::memory_order_relaxed); }
 
 private:
@@ -46,9 +51,10 @@ private:
 
 class UndoJob {
 public:
-    // lock holds the journal fileName in store.
+    // lock holds the journal fileName in store; later are the files that
+    // later passes renamed and that are not back yet, left alone.
     UndoJob(std::string fileName, RenameJournal journal, LockedJournal lock, JournalStore store,
-            std::unique_ptr<FileRenamer> renamer);
+            std::unique_ptr<FileRenamer> renamer, LaterRenamed later = {});
     UndoJob(const UndoJob&) = delete;
     UndoJob& operator=(const UndoJob&) = delete;
 
@@ -76,6 +82,7 @@ private:
     JournalStore store_;
     std::unique_ptr<FileRenamer> renamer_;
     CountingRenamer counting_;
+    LaterRenamed later_;
     std::size_t files_ = 0;
     std::atomic<bool> started_{false};
     std::atomic<bool> ended_{false};

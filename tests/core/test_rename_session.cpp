@@ -222,19 +222,16 @@ TEST_F(RenameSessionTest, APassThatFailedPartWayStaysUndoableThroughASecondRenam
     EXPECT_EQ(failed.State, Extracted);
     EXPECT_EQ(session->Listed().size(), 2u);
     renamer.Fault = nullptr;
-    // Over the stale list: a.txt, renamed by the failed pass, is no longer the
-    // file chosen and is skipped; b.txt still is, and is renamed now.
+    // Over the stale list: a.txt, renamed by the failed pass, is gone under
+    // that name, which ends the new pass before it renames anything.
     const RenameOutcome again = session->Rename();
-    EXPECT_EQ(std::pair(NumberOf(again.Error), again.Renamed), std::pair(0, std::size_t{1}));
-    EXPECT_TRUE(again.FilesSkipped);
-    ASSERT_EQ(session->Accept().State, Empty);
-    EXPECT_EQ(History(), (Statuses{PassStatus::Accepted, PassStatus::Accepted}));
-    for (int pass = 0; pass < 2; ++pass) {
-        const auto next = session->NextToUndo();
-        ASSERT_TRUE(next);
-        EXPECT_EQ(std::pair(next->Directory, next->Files), std::pair(T(dir.path), std::size_t{1}));
-        EXPECT_EQ(session->UndoLast(next->FileName).Error, 0);
-    }
+    EXPECT_EQ(std::pair(NumberOf(again.Error), again.Renamed), std::pair(53, std::size_t{0}));
+    EXPECT_EQ(session->Listed().size(), 2u);
+    EXPECT_EQ(History(), (Statuses{PassStatus::Accepted}));
+    const auto next = session->NextToUndo();
+    ASSERT_TRUE(next);
+    EXPECT_EQ(std::pair(next->Directory, next->Files), std::pair(T(dir.path), std::size_t{1}));
+    EXPECT_EQ(session->UndoLast(next->FileName).Error, 0);
     EXPECT_EQ(dir.List(), Original);
     EXPECT_TRUE(History().empty());
 }
@@ -251,34 +248,54 @@ TEST_F(RenameSessionTest, RenamingNothingNeverTurnsAnAcceptedPassBack) {
     EXPECT_EQ(History(), Statuses{PassStatus::Accepted});
 }
 
-TEST_F(RenameSessionTest, AJournalThatCannotBeCompletedKeepsThePassUnderReviewInMemory) {
-    Fresh();
-    Analyse({u"c.txt"}, u"Q");  // an accepted pass before: c.txt became Q0001.txt
-    ASSERT_EQ(session->Rename().Error, 0);
-    ASSERT_EQ(session->Accept().State, Empty);
-    // While the pass runs, files may no longer grow (as on a full disk), so
-    // the journal's end cannot be written.
-    rlimit before{};
-    getrlimit(RLIMIT_FSIZE, &before);
-    const auto previous = signal(SIGXFSZ, SIG_IGN);
-    renamer.Fault = [&](const Text&) {
-        const rlimit none{1, before.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &none);
-        return ErrNone;
+TEST_F(RenameSessionTest, APassWhoseEndCannotBeStoredStaysUnderReviewAndThenTheNewestPass) {
+    enum class Then { Undo, AcceptDiskStillFull, AcceptWithRoom };
+    const struct { const char* name; Then then; PassStatus status; } rows[] = {
+        {"the review's Undo undoes this pass, never the one before", Then::Undo, PassStatus::Accepted},
+        {"accepted while the disk is still full: the newest pass, unfinished", Then::AcceptDiskStillFull,
+         PassStatus::Unfinished},
+        {"accepted once there is room: its end is stored then", Then::AcceptWithRoom, PassStatus::Accepted},
     };
-    Analyse();
-    const RenameOutcome pass = session->Rename();
-    renamer.Fault = nullptr;
-    setrlimit(RLIMIT_FSIZE, &before);
-    signal(SIGXFSZ, previous);
-    EXPECT_EQ(pass.Error, 51);  // "file too large" has no number of its own
-    EXPECT_TRUE(pass.KeptInMemory);
-    EXPECT_EQ(pass.State, Reviewing);
-    // The review's Undo undoes this pass, never the accepted one before it.
-    const SessionUndo undo = session->Undo();
-    EXPECT_EQ(std::pair(undo.State, undo.Restored), std::pair(Empty, std::size_t{2}));
-    EXPECT_EQ(dir.List(), (Files{{"a.txt", "a.txt"}, {"b.txt", "b.txt"}, {"Q0001.txt", "c.txt"}}));
-    EXPECT_EQ(History(), Statuses{PassStatus::Accepted});
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Fresh();
+        // Appending to the journal fails as on a full disk.
+        bool full = false;
+        StoreCalls calls = SystemStoreCalls();
+        calls.Write = [&full, write = calls.Write](int fd, std::string_view bytes) { return full ? ENOSPC : write(fd, bytes); };
+        session.reset();
+        store = std::make_unique<JournalStore>(state.At("journals"), calls);
+        session = std::make_unique<RenameSession>(renamer, store.get());
+        Analyse({u"c.txt"}, u"Q");  // an accepted pass before: c.txt became Q0001.txt
+        ASSERT_EQ(session->Rename().Error, 0);
+        ASSERT_EQ(session->Accept().State, Empty);
+        renamer.Fault = [&](const Text&) {
+            full = true;  // once the journal's head is on the disk
+            return ErrNone;
+        };
+        Analyse();
+        const RenameOutcome pass = session->Rename();
+        renamer.Fault = nullptr;
+        EXPECT_EQ(pass.Error, 61);
+        EXPECT_TRUE(pass.KeptInMemory);
+        EXPECT_EQ(pass.State, Reviewing);
+        full = row.then == Then::AcceptDiskStillFull;
+        if (row.then == Then::Undo) {
+            const SessionUndo undo = session->Undo();
+            EXPECT_EQ(std::pair(undo.State, undo.Restored), std::pair(Empty, std::size_t{2}));
+            EXPECT_EQ(dir.List(), (Files{{"a.txt", "a.txt"}, {"b.txt", "b.txt"}, {"Q0001.txt", "c.txt"}}));
+            EXPECT_EQ(History(), Statuses{PassStatus::Accepted});
+            continue;
+        }
+        EXPECT_EQ(session->Accept().Error, full ? 61 : 0);
+        full = false;
+        EXPECT_EQ(History(), (Statuses{row.status, PassStatus::Accepted}));
+        const auto next = session->NextToUndo();
+        ASSERT_TRUE(next);
+        EXPECT_EQ(next->Files, 2u) << "Undo Last Rename asks about the newest pass";
+        EXPECT_EQ(session->UndoLast(next->FileName).Restored, 2u);
+        EXPECT_EQ(dir.List(), (Files{{"a.txt", "a.txt"}, {"b.txt", "b.txt"}, {"Q0001.txt", "c.txt"}}));
+    }
 }
 
 TEST_F(RenameSessionTest, AnUndoTheHistoryCannotRecordSaysSo) {
@@ -334,29 +351,47 @@ TEST_F(RenameSessionTest, TheHistoryKeepsTheNewestPassesThatRenamedSomething) {
     EXPECT_EQ(dir.List(), Original);
     EXPECT_TRUE(History().empty());
 
-    // A pass whose program was killed is listed, and left to the recovery.
+    // A pass whose program was killed is listed, and is the newest to undo.
     LockedJournal killed;
     ASSERT_EQ(store->Create({T(dir.path), JournalState::Running, {{u"a.txt", u"x.txt", u"", {}, {}}}, {}, {}}, killed), 0);
     killed.Release();
     EXPECT_EQ(History(), Statuses{PassStatus::Unfinished});
     EXPECT_EQ(session->History()[0].Files, 1u);
-    EXPECT_FALSE(session->NextToUndo());
+    ASSERT_TRUE(session->NextToUndo());
+    EXPECT_EQ(session->NextToUndo()->FileName, killed.FileName());
 }
 
-TEST_F(RenameSessionTest, TwoCopiesShareTheHistory) {
+TEST_F(RenameSessionTest, TwoCopiesShareTheHistoryAndUndoItNewestFirst) {
     Fresh();
     JournalStore otherStore(state.At("journals"));
     FaultInjectingRenamer otherRenamer;
     RenameSession other(otherRenamer, &otherStore);
     Reach(Reviewing);
-    // The pass under review here is locked: the other copy lists it and leaves it.
+    // The pass under review here is locked: the other copy lists it, names it
+    // as the newest and never goes past it to an older one.
     EXPECT_EQ(other.History().size(), 1u);
     EXPECT_EQ(other.History()[0].Status, PassStatus::UnderReview);
-    EXPECT_FALSE(other.NextToUndo());
-    (void)session->Accept();
+    ASSERT_TRUE(other.NextToUndo());
+    EXPECT_TRUE(other.NextToUndo()->HeldElsewhere);
+    EXPECT_TRUE(other.UndoLast().Refused);
+
+    // The other copy renames the same files again and accepts; the review
+    // here cannot give back what it renamed since.
+    ASSERT_EQ(other.SetOptions({u"Q", u"", u"1", u"0"}).Error, 0);
+    ASSERT_EQ(other.Choose(T(dir.path), {u"P0001.txt", u"P0002.txt"}).State, Chosen);
+    ASSERT_EQ(other.Extract(u'.').State, Extracted);
+    ASSERT_EQ(other.Rename().Renamed, 2u);
+    ASSERT_EQ(other.Accept().State, Empty);
+    const Files renamedAgain{{"Q0001.txt", "a.txt"}, {"Q0002.txt", "b.txt"}, {"c.txt", "c.txt"}};
+    const SessionUndo blocked = session->Undo();
+    EXPECT_EQ(blocked.RenamedLater, (std::vector<Text>{u"b.txt", u"a.txt"}));
+    EXPECT_EQ(blocked.State, Reviewing);
+    EXPECT_EQ(dir.List(), renamedAgain);
+    // Newest first: the other copy's pass, then this one's.
     EXPECT_EQ(other.UndoLast().Restored, 2u);
+    EXPECT_EQ(session->Undo().Restored, 2u);
     EXPECT_EQ(dir.List(), Original);
-    EXPECT_FALSE(session->NextToUndo());
+    EXPECT_TRUE(History().empty());
 }
 
 namespace {
@@ -368,9 +403,9 @@ struct WatchingRenamer : FaultInjectingRenamer {
         ++Looks;
         return FaultInjectingRenamer::Enter(dir, expected);
     }
-    bool Holds(const Text& name, const FileIdentity& identity) override {
+    Presence Check(const Text& name, const FileIdentity& identity) override {
         ++Looks;
-        return FaultInjectingRenamer::Holds(name, identity);
+        return FaultInjectingRenamer::Check(name, identity);
     }
 };
 
@@ -479,6 +514,10 @@ TEST_F(RenameSessionTest, UndoLastCountsWhatCameBackWhatWasBackAndWhatIsGone) {
         std::sort(notFound.begin(), notFound.end());
         EXPECT_EQ(notFound, row.notFound);
         EXPECT_EQ(dir.List(), row.disk);
+        EXPECT_EQ(undo.NoneFound, row.restored + row.alreadyBack == 0) << "nothing changed when none is found";
+        // A pass is never forgotten while a file of it is not back.
+        const auto kept = session->NextToUndo();
+        EXPECT_EQ(kept ? kept->Files : 0u, row.notFound.size());
     }
 }
 
