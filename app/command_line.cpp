@@ -49,7 +49,10 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
         return {0, {}};
     }
     if (parser.isSet(version)) {
-        Print(stdout, QCoreApplication::applicationName() + " " + QCoreApplication::applicationVersion() + "\n");
+        Print(stdout, QCoreApplication::applicationName() + " " + QCoreApplication::applicationVersion() + "\n" +
+                          CommandLineText::tr("License GPL-3.0-or-later: free software under the GNU General Public "
+                                              "License, version 3 or later, without any warranty.") +
+                          "\n");
         return {0, {}};
     }
     // The parser's arguments are decoded text, in which a name that is not

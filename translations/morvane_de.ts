@@ -31,6 +31,10 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
             <source>The full help (HTML, also on F1): %1</source>
             <translation>Die vollständige Hilfe (HTML, auch mit F1): %1</translation>
         </message>
+        <message>
+            <source>License GPL-3.0-or-later: free software under the GNU General Public License, version 3 or later, without any warranty.</source>
+            <translation>Lizenz GPL-3.0-or-later: freie Software unter der GNU General Public License, Version 3 oder später, ohne jede Gewährleistung.</translation>
+        </message>
     </context>
     <context>
         <name>HelpWindow</name>
@@ -154,7 +158,7 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
         </message>
         <message>
             <source>partly undone</source>
-            <translation>teilweise rückgängig</translation>
+            <translation>teilweise rückgängig gemacht</translation>
         </message>
         <message>
             <source>undone</source>
@@ -174,13 +178,13 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
         </message>
         <message>
             <source>1 was already back.</source>
-            <translation>1 war schon zurück.</translation>
+            <translation>1 hatte ihren alten Namen schon.</translation>
         </message>
         <message numerus="yes">
             <source>%n were already back.</source>
             <translation>
-                <numerusform>%n war schon zurück.</numerusform>
-                <numerusform>%n waren schon zurück.</numerusform>
+                <numerusform>%n hatte ihren alten Namen schon.</numerusform>
+                <numerusform>%n hatten ihre alten Namen schon.</numerusform>
             </translation>
         </message>
         <message>
@@ -315,7 +319,7 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
         </message>
         <message>
             <source>Some files were skipped: they could not be renamed, or lie past the 1001st.</source>
-            <translation>Einige Dateien wurden übersprungen: Sie ließen sich nicht umbenennen oder liegen hinter der 1001.</translation>
+            <translation>Einige Dateien wurden übersprungen, weil sie sich nicht umbenennen ließen oder hinter der 1001. Datei liegen.</translation>
         </message>
         <message>
             <source>Accept the new names, or Undo the changes.</source>
@@ -334,7 +338,7 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
         </message>
         <message>
             <source>Some of the files handed over were left out: only files that the chooser shows, all in one folder, are taken.</source>
-            <translation>Einige der übergebenen Dateien wurden ausgelassen: Nur Dateien, die die Auswahl zeigt, alle aus einem Ordner, werden übernommen.</translation>
+            <translation>Einige der übergebenen Dateien wurden ausgelassen: Nur Dateien, die die Dateiauswahl zeigt, alle aus einem Ordner, werden übernommen.</translation>
         </message>
         <message>
             <source>The folder %1 cannot be opened: you may not read it.</source>
@@ -379,8 +383,8 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
     <context>
         <name>frmAbout</name>
         <message>
-            <source>Morvane and its help file are protected by copyright. You may not copy, sell or pass on this program, in whole or in part, without the written permission of its authors.</source>
-            <translation>Morvane und seine Hilfedatei sind urheberrechtlich geschützt. Ohne schriftliche Erlaubnis der Autoren dürfen Sie dieses Programm weder ganz noch teilweise kopieren, verkaufen oder weitergeben.</translation>
+            <source>Morvane is free software under the GNU General Public License, version 3 or later. It comes without any warranty.</source>
+            <translation>Morvane ist freie Software unter der GNU General Public License, Version 3 oder später. Für das Programm besteht keinerlei Gewährleistung.</translation>
         </message>
         <message>
             <source>Morvane icon</source>
@@ -466,7 +470,7 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
         </message>
         <message>
             <source>State</source>
-            <translation>Stand</translation>
+            <translation>Zustand</translation>
         </message>
         <message>
             <source>Passes</source>
@@ -527,8 +531,8 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
             <translation>Dateiname</translation>
         </message>
         <message>
-            <source>Do not include the extension</source>
-            <translation>Ohne die Dateiendung</translation>
+            <source>Highlight the part to keep; each file keeps its own extension</source>
+            <translation>Markieren Sie den Teil, der bleiben soll; jede Datei behält ihre eigene Endung</translation>
         </message>
         <message>
             <source>Set Mask</source>

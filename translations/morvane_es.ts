@@ -31,6 +31,10 @@ indicada sola es donde se abre «Seleccionar».</translation>
             <source>The full help (HTML, also on F1): %1</source>
             <translation>La ayuda completa (HTML, también con F1): %1</translation>
         </message>
+        <message>
+            <source>License GPL-3.0-or-later: free software under the GNU General Public License, version 3 or later, without any warranty.</source>
+            <translation>Licencia GPL-3.0-or-later: software libre bajo la Licencia Pública General de GNU, versión 3 o posterior, sin ninguna garantía.</translation>
+        </message>
     </context>
     <context>
         <name>HelpWindow</name>
@@ -174,13 +178,13 @@ indicada sola es donde se abre «Seleccionar».</translation>
         </message>
         <message>
             <source>1 was already back.</source>
-            <translation>1 ya había vuelto.</translation>
+            <translation>1 ya tenía su nombre anterior.</translation>
         </message>
         <message numerus="yes">
             <source>%n were already back.</source>
             <translation>
-                <numerusform>%n ya había vuelto.</numerusform>
-                <numerusform>%n ya habían vuelto.</numerusform>
+                <numerusform>%n ya tenía su nombre anterior.</numerusform>
+                <numerusform>%n ya tenían su nombre anterior.</numerusform>
             </translation>
         </message>
         <message>
@@ -296,7 +300,7 @@ indicada sola es donde se abre «Seleccionar».</translation>
         </message>
         <message>
             <source>A file was left under a temporary name. Undo Last Rename gives it its old name back.</source>
-            <translation>Un archivo quedó con un nombre temporal. Deshacer el último cambio de nombre le devuelve su nombre anterior.</translation>
+            <translation>Un archivo quedó con un nombre provisional. Deshacer el último cambio de nombre le devuelve su nombre anterior.</translation>
         </message>
         <message>
             <source>Something failed (error %1).</source>
@@ -379,8 +383,8 @@ indicada sola es donde se abre «Seleccionar».</translation>
     <context>
         <name>frmAbout</name>
         <message>
-            <source>Morvane and its help file are protected by copyright. You may not copy, sell or pass on this program, in whole or in part, without the written permission of its authors.</source>
-            <translation>Morvane y su archivo de ayuda están protegidos por derechos de autor. No puede copiar, vender ni ceder este programa, total o parcialmente, sin el permiso por escrito de sus autores.</translation>
+            <source>Morvane is free software under the GNU General Public License, version 3 or later. It comes without any warranty.</source>
+            <translation>Morvane es software libre bajo la Licencia Pública General de GNU, versión 3 o posterior. Se distribuye sin ninguna garantía.</translation>
         </message>
         <message>
             <source>Morvane icon</source>
@@ -527,8 +531,8 @@ indicada sola es donde se abre «Seleccionar».</translation>
             <translation>Nombre de archivo</translation>
         </message>
         <message>
-            <source>Do not include the extension</source>
-            <translation>Sin la extensión</translation>
+            <source>Highlight the part to keep; each file keeps its own extension</source>
+            <translation>Resalte la parte que quiere conservar; cada archivo conserva su propia extensión</translation>
         </message>
         <message>
             <source>Set Mask</source>
@@ -769,11 +773,11 @@ indicada sola es donde se abre «Seleccionar».</translation>
         </message>
         <message>
             <source>&amp;Keep</source>
-            <translation>&amp;Mantener</translation>
+            <translation>&amp;Conservar</translation>
         </message>
         <message>
             <source>Keep</source>
-            <translation>Mantener</translation>
+            <translation>Conservar</translation>
         </message>
         <message>
             <source>1 file</source>

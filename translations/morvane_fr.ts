@@ -7,7 +7,7 @@
             <source>Renames a batch of files in one directory in one pass, with a preview and undo.
 Files named here start out chosen, as if selected with "Select "; one directory
 named alone is where "Select " opens.</source>
-            <translation>Renomme un lot de fichiers d'un dossier en une seule passe, avec aperçu et annulation.
+            <translation>Renomme un lot de fichiers d'un dossier en une seule passe, avec aperçu et retour en arrière.
 Les fichiers nommés ici sont choisis d'emblée, comme avec « Sélectionner » ; un dossier
 nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         </message>
@@ -30,6 +30,10 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         <message>
             <source>The full help (HTML, also on F1): %1</source>
             <translation>L'aide complète (HTML, aussi avec F1) : %1</translation>
+        </message>
+        <message>
+            <source>License GPL-3.0-or-later: free software under the GNU General Public License, version 3 or later, without any warranty.</source>
+            <translation>Licence GPL-3.0-or-later : logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure, sans aucune garantie.</translation>
         </message>
     </context>
     <context>
@@ -146,7 +150,7 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         </message>
         <message>
             <source>under review</source>
-            <translation>en cours d'examen</translation>
+            <translation>en cours de vérification</translation>
         </message>
         <message>
             <source>accepted</source>
@@ -154,11 +158,11 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         </message>
         <message>
             <source>partly undone</source>
-            <translation>partiellement annulé</translation>
+            <translation>partiellement défait</translation>
         </message>
         <message>
             <source>undone</source>
-            <translation>annulé</translation>
+            <translation>défait</translation>
         </message>
         <message>
             <source>unfinished</source>
@@ -174,13 +178,13 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         </message>
         <message>
             <source>1 was already back.</source>
-            <translation>1 était déjà revenu.</translation>
+            <translation>1 avait déjà son ancien nom.</translation>
         </message>
         <message numerus="yes">
             <source>%n were already back.</source>
             <translation>
-                <numerusform>%n était déjà revenu.</numerusform>
-                <numerusform>%n étaient déjà revenus.</numerusform>
+                <numerusform>%n avait déjà son ancien nom.</numerusform>
+                <numerusform>%n avaient déjà leur ancien nom.</numerusform>
             </translation>
         </message>
         <message>
@@ -244,7 +248,7 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         </message>
         <message>
             <source>The mask is not where the example name has it. Highlight it again and press Set Mask.</source>
-            <translation>Le masque n'est pas là où le nom d'exemple le place. Sélectionnez-le à nouveau et cliquez sur Définir le masque.</translation>
+            <translation>Le masque n'est pas là où le nom d'exemple le place. Surlignez-le à nouveau et cliquez sur Définir le masque.</translation>
         </message>
         <message>
             <source>The system ran out of memory. Close other programs, then try again.</source>
@@ -296,7 +300,7 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         </message>
         <message>
             <source>A file was left under a temporary name. Undo Last Rename gives it its old name back.</source>
-            <translation>Un fichier est resté sous un nom temporaire. Annuler le dernier renommage lui rend son ancien nom.</translation>
+            <translation>Un fichier est resté sous un nom provisoire. Défaire le dernier renommage lui rend son ancien nom.</translation>
         </message>
         <message>
             <source>Something failed (error %1).</source>
@@ -319,7 +323,7 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         </message>
         <message>
             <source>Accept the new names, or Undo the changes.</source>
-            <translation>Acceptez les nouveaux noms, ou annulez les modifications.</translation>
+            <translation>Acceptez les nouveaux noms, ou défaites les modifications.</translation>
         </message>
         <message>
             <source>1 file has its old name again.</source>
@@ -354,14 +358,14 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         </message>
         <message>
             <source>Morvane cannot use the folder where it keeps what it needs to undo a rename, so nothing was renamed. Check that your home folder can be written.</source>
-            <translation>Morvane ne peut pas utiliser le dossier où il garde ce qu'il faut pour annuler un renommage ; rien n'a donc été renommé. Vérifiez que votre dossier personnel est accessible en écriture.</translation>
+            <translation>Morvane ne peut pas utiliser le dossier où il garde ce qu'il faut pour défaire un renommage ; rien n'a donc été renommé. Vérifiez que votre dossier personnel est accessible en écriture.</translation>
         </message>
     </context>
     <context>
         <name>UndoProgress</name>
         <message>
             <source>Undo</source>
-            <translation>Annuler</translation>
+            <translation>Défaire</translation>
         </message>
         <message>
             <source>Giving the files renamed in %1 their old names back...</source>
@@ -373,14 +377,14 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         </message>
         <message>
             <source>Stopped waiting for %1. The undo goes on and reports when the folder answers.</source>
-            <translation>Attente de %1 abandonnée. L'annulation se poursuit et s'affichera quand le dossier répondra.</translation>
+            <translation>Attente de %1 abandonnée. Le retour en arrière se poursuit et donnera son résultat quand le dossier répondra.</translation>
         </message>
     </context>
     <context>
         <name>frmAbout</name>
         <message>
-            <source>Morvane and its help file are protected by copyright. You may not copy, sell or pass on this program, in whole or in part, without the written permission of its authors.</source>
-            <translation>Morvane et son fichier d'aide sont protégés par le droit d'auteur. Vous ne pouvez copier, vendre ou transmettre ce programme, en tout ou en partie, sans l'autorisation écrite de ses auteurs.</translation>
+            <source>Morvane is free software under the GNU General Public License, version 3 or later. It comes without any warranty.</source>
+            <translation>Morvane est un logiciel libre distribué sous la licence publique générale GNU, version 3 ou ultérieure. Il est fourni sans aucune garantie.</translation>
         </message>
         <message>
             <source>Morvane icon</source>
@@ -435,7 +439,7 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         </message>
         <message>
             <source>Undo</source>
-            <translation>Annuler</translation>
+            <translation>Défaire</translation>
         </message>
         <message>
             <source>Select the files to rename</source>
@@ -443,7 +447,7 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         </message>
         <message>
             <source>Accept the new names, or Undo the changes</source>
-            <translation>Accepter les nouveaux noms, ou annuler les modifications</translation>
+            <translation>Accepter les nouveaux noms, ou défaire les modifications</translation>
         </message>
     </context>
     <context>
@@ -474,7 +478,7 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         </message>
         <message>
             <source>&amp;Undo</source>
-            <translation>&amp;Annuler</translation>
+            <translation>&amp;Défaire</translation>
         </message>
         <message>
             <source>&amp;Close</source>
@@ -496,7 +500,7 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         </message>
         <message>
             <source>Undo Last Rename</source>
-            <translation>Annuler le dernier renommage</translation>
+            <translation>Défaire le dernier renommage</translation>
         </message>
         <message>
             <source>Morvane</source>
@@ -527,8 +531,8 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
             <translation>Nom de fichier</translation>
         </message>
         <message>
-            <source>Do not include the extension</source>
-            <translation>Sans l'extension</translation>
+            <source>Highlight the part to keep; each file keeps its own extension</source>
+            <translation>Surlignez la partie à garder ; chaque fichier garde sa propre extension</translation>
         </message>
         <message>
             <source>Set Mask</source>
@@ -536,7 +540,7 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         </message>
         <message>
             <source>Highlight one part of the above filename to keep and press</source>
-            <translation>Sélectionnez la partie du nom ci-dessus à garder et cliquez sur</translation>
+            <translation>Surlignez la partie du nom ci-dessus à garder et cliquez sur</translation>
         </message>
         <message>
             <source>Set mask button, or skip this button to number all the files.</source>
@@ -616,7 +620,7 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         </message>
         <message>
             <source>&amp;Undo Last Rename</source>
-            <translation>&amp;Annuler le dernier renommage</translation>
+            <translation>&amp;Défaire le dernier renommage</translation>
         </message>
         <message>
             <source>E&amp;xit</source>
@@ -761,11 +765,11 @@ nommé seul est celui où « Sélectionner » s'ouvre.</translation>
         </message>
         <message>
             <source>&amp;Undo</source>
-            <translation>&amp;Annuler</translation>
+            <translation>&amp;Défaire</translation>
         </message>
         <message>
             <source>Undo</source>
-            <translation>Annuler</translation>
+            <translation>Défaire</translation>
         </message>
         <message>
             <source>&amp;Keep</source>

@@ -13,8 +13,8 @@ using enum ControlKind;
 
 constexpr const char* Disclaimer = QT_TRANSLATE_NOOP(
     "frmAbout",
-    "Morvane and its help file are protected by copyright. You may not copy, sell or pass on this program, in "
-    "whole or in part, without the written permission of its authors.");
+    "Morvane is free software under the GNU General Public License, version 3 or later. It comes without any "
+    "warranty.");
 
 // Line1_0 and Line1_1 together are the etched separator: white below, grey
 // drawn over its upper pixel (later rows lie above earlier ones). "OK" is the default button: Enter presses it,

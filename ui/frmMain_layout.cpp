@@ -27,7 +27,7 @@ const ControlRow Controls[] = {
     {Label, "Label1", QT_TRANSLATE_NOOP("frmMain", "to rename and select the files to rename."), 1440, 1680, 2865,
      195, NoTab, nullptr, nullptr},
     {KeepingTextBox, "txtFile", nullptr, 120, 1920, 5415, 375, 0, QT_TRANSLATE_NOOP("frmMain", "Filename"),
-     QT_TRANSLATE_NOOP("frmMain", "Do not include the extension")},
+     QT_TRANSLATE_NOOP("frmMain", "Highlight the part to keep; each file keeps its own extension")},
     {Button, "Command2", QT_TRANSLATE_NOOP("frmMain", "Set Mask"), 120, 2640, 1215, 375, 5,
      QT_TRANSLATE_NOOP("frmMain", "Set Mask"), nullptr},
     {Label, "Label2", QT_TRANSLATE_NOOP("frmMain", "Highlight one part of the above filename to keep and press"),

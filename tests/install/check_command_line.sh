@@ -17,7 +17,7 @@ for option in --bogus -x; do
   [ ! -s "$out" ] || fail "$option: wrote to stdout"
   name=${option##*-}
   [ "$(sed -n 1p "$err")" = "morvane: Unknown option '$name'." ] || fail "$option: first line is not the error"
-  sed -n 2p "$err" | grep -q '^Usage: .*morvane \[options\] \[FILE\.\.\.\]$' || fail "$option: no usage after the error"
+  [[ $(sed -n 2p "$err") =~ ^Usage:\ .*morvane\ \[options\]\ \[FILE\.\.\.\]$ ]] || fail "$option: no usage after the error"
 done
 
 for option in --help -h; do
@@ -30,6 +30,7 @@ done
 for option in --version -v; do
   run "$option"; status=$?
   [ $status -eq 0 ] || fail "$option: status $status"
-  [ "$(cat "$out")" = "morvane $version" ] || fail "$option: not the version"
+  [ "$(sed -n 1p "$out")" = "morvane $version" ] || fail "$option: not the version"
+  [[ $(sed -n '2,$p' "$out") == "License GPL-3.0-or-later: "* ]] || fail "$option: no licence on the second line"
 done
 echo "options: ok"

@@ -20,8 +20,8 @@ for help in mvn.hlp mvn_de.hlp mvn_fr.hlp mvn_es.hlp; do
 done
 # The program names the help file it found, in the desktop's language, in its --help.
 for row in "C:mvn.hlp" "de_DE.UTF-8:mvn_de.hlp" "fr_FR.UTF-8:mvn_fr.hlp" "es_ES.UTF-8:mvn_es.hlp"; do
-  env -u LANGUAGE -u LC_MESSAGES LC_ALL="${row%%:*}" "$prefix/bin/morvane" --help | grep -qF ": $data/${row#*:}" ||
-    fail "the installed program does not name ${row#*:} under ${row%%:*}"
+  usage=$(env -u LANGUAGE -u LC_MESSAGES LC_ALL="${row%%:*}" "$prefix/bin/morvane" --help)
+  [[ $usage == *": $data/${row#*:}"* ]] || fail "the installed program does not name ${row#*:} under ${row%%:*}"
 done
 
 desktop=$prefix/share/applications/org.morvane.morvane.desktop
@@ -34,15 +34,29 @@ menu=$prefix/share/kio/servicemenus/morvane.desktop
 for line in 'Type=Service' 'MimeType=all/allfiles;' 'Name=Rename with Morvane' 'Exec=morvane %F'; do
   grep -qxF "$line" "$menu" || fail "service menu lacks $line"
 done
-icon=$prefix/share/icons/hicolor/256x256/apps/morvane.png
-[ -f "$icon" ] || fail "icon missing"
-[ "$(head -c 8 "$icon" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "icon is not a PNG"
+nemo=$prefix/share/nemo/actions/morvane.nemo_action
+for line in '[Nemo Action]' 'Name=Rename with Morvane' 'Exec=morvane %F' 'Extensions=nodirs;'; do
+  grep -qxF "$line" "$nemo" 2>/dev/null || fail "Nemo action missing or lacks $line"
+done
+# Each size a PNG of that size (its header's width and height), and the SVG.
+hicolor=$prefix/share/icons/hicolor
+for size in 16 22 24 32 48 64 128 256; do
+  icon=$hicolor/${size}x${size}/apps/morvane.png
+  [ -f "$icon" ] || fail "icon of $size px missing"
+  header=$(od -An -tx1 -N24 "$icon" | tr -d ' \n')
+  [ "${header:0:16}" = 89504e470d0a1a0a ] || fail "icon of $size px is not a PNG"
+  [ "$((16#${header:32:8}))x$((16#${header:40:8}))" = "${size}x$size" ] ||
+    fail "icon of $size px is $((16#${header:32:8}))x$((16#${header:40:8}))"
+done
+grep -qF '<svg' "$hicolor/scalable/apps/morvane.svg" 2>/dev/null || fail "scalable icon missing"
 
 page=$prefix/share/man/man1/morvane.1.gz
 gzip -t "$page" || fail "manual page missing or not compressed"
-zcat "$page" | grep -q '^\.SH EXIT STATUS' || fail "manual page has no exit status"
+source=$(zcat "$page")
+grep -q '^\.SH EXIT STATUS' <<<"$source" || fail "manual page has no exit status"
+files=$(sed -n '/^\.SH FILES/,/^\.SH /p' <<<"$source")
 for file in Morvane.conf state/Morvane damaged/ mvn_de.hlp; do
-  zcat "$page" | sed -n '/^\.SH FILES/,/^\.SH /p' | grep -qF "$file" || fail "manual page's FILES lack $file"
+  grep -qF "$file" <<<"$files" || fail "manual page's FILES lack $file"
 done
 if command -v man >/dev/null; then
   [ "$(MANPATH=$prefix/share/man man -w morvane)" = "$page" ] || fail "man morvane does not find the page"
@@ -50,10 +64,13 @@ if command -v man >/dev/null; then
   [ -z "$warnings" ] || fail "manual page warnings: $warnings"
 fi
 doc=$prefix/share/doc/morvane
-head -n 1 "$doc/copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' ||
+[ "$(head -n 1 "$doc/copyright")" = 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ] ||
   fail "copyright file missing or not machine-readable"
-zcat "$doc/changelog.gz" | head -n 1 | grep -q '^morvane (' || fail "changelog missing"
-if ldd "$prefix/bin/morvane" | grep -q 'not found'; then fail "unresolved libraries"; fi
+grep -qx 'License: GPL-3.0-or-later' "$doc/copyright" || fail "copyright file does not name the licence"
+changelog=$(zcat "$doc/changelog.gz")
+[[ $changelog == "morvane ("* ]] || fail "changelog missing"
+libraries=$(ldd "$prefix/bin/morvane")
+[[ $libraries != *'not found'* ]] || fail "unresolved libraries"
 
 # Started with a home of its own, so that the user's settings stay untouched.
 mkdir -p "$work/home" "$work/files"

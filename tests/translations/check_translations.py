@@ -4,7 +4,10 @@
 Runs lupdate over the sources into a temporary copy of each .ts file (the
 files in the tree are never changed), so that a text added to the sources
 shows up as unfinished and a text gone from them as vanished; then reads
-each copy and names every fault, one line each.
+each copy and names every fault, one line each. With --words, every text
+that is one of the table's words (a button, a menu item, an option) must be
+translated by that word, the one the help uses, so that dialog and help
+never name one thing two ways.
 """
 import argparse
 import os
@@ -56,6 +59,37 @@ def message_faults(context, message):
     return faults
 
 
+def readable(text):
+    """A text as the user reads it: no mnemonic mark, no surrounding blanks."""
+    return (text or "").replace("&&", "\0").replace("&", "").replace("\0", "&").strip()
+
+
+def read_words(path):
+    """The words table: {language: {English word: word}}."""
+    rows = [line.rstrip("\n").split("\t") for line in open(path, encoding="utf-8")
+            if line.strip() and not line.startswith("#")]
+    languages = rows[0]
+    return {language: {row[0]: row[i] for row in rows[1:]} for i, language in enumerate(languages)}
+
+
+def word_faults(path, words):
+    root = ET.parse(path).getroot()
+    language = (root.get("language") or "")[:2]
+    if language not in words:
+        return ["no column for language %r in the words table" % language]
+    faults = []
+    for context in root.iter("context"):
+        for message in context.iter("message"):
+            english = readable(message.findtext("source"))
+            if message.get("numerus") == "yes" or english not in words["en"]:
+                continue
+            got, wanted = readable(message.findtext("translation")), words[language][english]
+            if got != wanted:
+                faults.append("%s: %r is %r, not the word of the help, %r"
+                              % (context.findtext("name"), english, got, wanted))
+    return faults
+
+
 def ts_faults(path):
     root = ET.parse(path).getroot()
     faults = []
@@ -74,7 +108,9 @@ def main():
     parser.add_argument("--lconvert", required=True)
     parser.add_argument("--sources", nargs="+", required=True)
     parser.add_argument("--ts", nargs="+", required=True)
+    parser.add_argument("--words", help="table of the words dialogs and help share (tab-separated)")
     args = parser.parse_args()
+    words = read_words(args.words) if args.words else None
 
     failed = False
     with tempfile.TemporaryDirectory() as work:
@@ -95,7 +131,7 @@ def main():
                 print("%s: lconvert cannot read it: %s" % (ts, check.stderr.strip()))
                 failed = True
                 continue
-            faults = ts_faults(copy)
+            faults = ts_faults(copy) + (word_faults(ts, words) if words else [])
             for fault in faults:
                 print("%s: %s" % (os.path.basename(ts), fault))
             failed = failed or bool(faults)
