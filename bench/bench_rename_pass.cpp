@@ -105,7 +105,9 @@ double TimePassAndUndo(const std::string& dir, int& calls, const std::string& st
     const auto start = Clock::now();
     auto pass = RunRenamePass(list, analysis, Ascii(dir), options, u"", renamer, recorder ? &*recorder : nullptr,
                               &chosen);
-    const auto undo = UndoLastPass(pass.Journal, renamer);
+    UndoContext context;
+    context.SyncRenames = store && !store->SharesOrderedLog(Ascii(dir));
+    const auto undo = UndoLastPass(pass.Journal, renamer, ClashRetry::Remembered, context);
     if (store) {
         // As the review's Undo does: the pass's journal is still held.
         LockedJournal lock = recorder->TakeLock();

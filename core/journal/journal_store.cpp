@@ -6,6 +6,7 @@
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -256,6 +257,18 @@ std::optional<StoredJournal> JournalStore::Peek(const std::string& fileName) con
     DecodedJournal decoded = DecodeJournal(bytes);
     if (decoded.Problem != JournalProblem::None) return std::nullopt;
     return std::move(decoded.Journal);
+}
+
+bool JournalStore::SharesOrderedLog(const Text& directory) const {
+    constexpr unsigned long kExt4 = 0xEF53, kXfs = 0x58465342;
+    const auto path = ToUtf8(directory);
+    struct stat store {}, other {};
+    struct statfs fs {};
+    if (!path || ::stat(dir_.c_str(), &store) != 0 || ::stat(path->c_str(), &other) != 0 ||
+        ::statfs(dir_.c_str(), &fs) != 0)
+        return false;
+    const auto type = static_cast<unsigned long>(fs.f_type) & 0xFFFFFFFFu;
+    return store.st_dev == other.st_dev && (type == kExt4 || type == kXfs);
 }
 
 long JournalStore::WriterProcess(const std::string& fileName) {

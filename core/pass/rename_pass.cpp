@@ -161,8 +161,8 @@ bool HoldsAny(const RenameJournal& journal, FileLocator& locator, const LaterRen
 
 }  // namespace
 
-UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetry retry, LeftoverRecorder* notes,
-                         const LaterRenamed* later) {
+UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetry retry, const UndoContext& context) {
+    const LaterRenamed* later = context.Later;
     UndoOutcome outcome;
     auto fail = [&outcome](ErrorNumber err) {
         if (outcome.FirstError == ErrNone) outcome.FirstError = err;
@@ -189,7 +189,7 @@ UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetr
     fail(ClearLeftovers(journal, renamer, unproven));
     for (const Leftover& left : unproven) outcome.LeftBehind.push_back(left.Left.Name);
     FileLocator locator(journal, renamer);
-    EntryLeftovers leftovers(journal, renamer, notes);
+    EntryLeftovers leftovers(journal, renamer, context.Notes);
     // Last renamed first: a name that an earlier file gave up may have been
     // taken by a later one, and is free again once the later one is back.
     for (auto entry = journal.Entries.rbegin(); entry != journal.Entries.rend(); ++entry) {
@@ -249,7 +249,7 @@ UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetr
     // The names given back reach the disk before the journal says so: on
     // another disk than the journal's, a power failure could otherwise keep
     // the journal's word and lose the renames.
-    if (outcome.Restored > 0)
+    if (context.SyncRenames && outcome.Restored > 0)
         if (const int err = renamer.SyncDirectory(); err != 0) fail(ErrorNumberForErrno(err, false));
     ForgetSettledLeftovers(journal);
     return outcome;

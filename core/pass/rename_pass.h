@@ -82,8 +82,17 @@ using LaterRenamed = std::set<FileIdentity>;
 // first such failure is returned. Before the first rename, the placeholders
 // and second links that the journal's notes name are removed where each is
 // still what the program left (see leftovers.h); every name the undo's own
-// steps may leave behind is told to notes (when given) first.
+// steps may leave behind is told to the context's notes (when given) first.
+struct UndoContext {
+    LeftoverRecorder* Notes = nullptr;  // told first of every name a step may leave behind
+    const LaterRenamed* Later = nullptr;
+    // The renames reach the disk before the undo returns, so that no journal
+    // says a name is back before the disk does: needed where the journal
+    // recording the undo lies on another file system than the directory
+    // (JournalStore::SharesOrderedLog says when it is not).
+    bool SyncRenames = false;
+};
 UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetry retry = ClashRetry::Remembered,
-                         LeftoverRecorder* notes = nullptr, const LaterRenamed* later = nullptr);
+                         const UndoContext& context = {});
 
 }  // namespace morvane

@@ -216,8 +216,8 @@ SessionUndo RenameSession::Undo() {
     const bool stored = reviewLock_.Held() && store_;
     if (stored) notes.emplace(*store_, reviewLock_, review_);
     const LaterRenamed later = stored ? RenamedSince(reviewLock_.FileName()) : LaterRenamed{};
-    const ErrorNumber failure =
-        TakeCounts(UndoLastPass(review_, renamer_, ClashRetry::Remembered, notes ? &*notes : nullptr, &later), out);
+    const UndoContext context{notes ? &*notes : nullptr, &later, stored && !store_->SharesOrderedLog(review_.Directory)};
+    const ErrorNumber failure = TakeCounts(UndoLastPass(review_, renamer_, ClashRetry::Remembered, context), out);
     // A pass that renamed nothing left no journal; one whose journal could
     // not be completed still holds its running journal, brought up to date here.
     if (stored) {

@@ -28,7 +28,9 @@ void UndoJob::Run() {
     if (started_.exchange(true)) return;
     // The names its steps may leave behind go into the journal it holds first.
     StoredUndoRecorder notes(store_, lock_, journal_);
-    outcome_ = UndoLastPass(journal_, counting_, ClashRetry::Remembered, &notes, &later_);
+    // Asked here, on the job's thread: the directory may be on a mount that does not answer.
+    const UndoContext context{&notes, &later_, !store_.SharesOrderedLog(journal_.Directory)};
+    outcome_ = UndoLastPass(journal_, counting_, ClashRetry::Remembered, context);
     recordError_ = StoreAfterUndo(store_, lock_, journal_);
     lock_.Release();
     ended_.store(true, std::memory_order_release);

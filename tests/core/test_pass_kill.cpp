@@ -121,7 +121,7 @@ bool KilledRound(const Route& route, const std::string& under, Phase phase, int 
             counting = true;
             LockedJournal lock = recorder.TakeLock();
             StoredUndoRecorder notes(store, lock, pass.Journal);
-            if (UndoLastPass(pass.Journal, renamer, ClashRetry::Remembered, &notes).FirstError != ErrNone) _exit(4);
+            if (UndoLastPass(pass.Journal, renamer, ClashRetry::Remembered, {&notes}).FirstError != ErrNone) _exit(4);
         }
         _exit(3);  // not killed: the phase made fewer calls
     }
@@ -142,7 +142,7 @@ bool KilledRound(const Route& route, const std::string& under, Phase phase, int 
         RenameJournal journal = FromStored(found->Journal);
         PosixRenamer renamer(CallsFor(route, dir.path, [](const char*) { return 0; }));
         StoredUndoRecorder notes(store, found->Lock, journal);
-        UndoOutcome undo = UndoLastPass(journal, renamer, ClashRetry::Remembered, &notes);
+        UndoOutcome undo = UndoLastPass(journal, renamer, ClashRetry::Remembered, {&notes, nullptr, true});
         // Killed between making a placeholder and writing its mark: an empty
         // file nothing proves to be the program's. It is named, never removed;
         // once the user removes it, the undo goes on.
@@ -153,7 +153,7 @@ bool KilledRound(const Route& route, const std::string& under, Phase phase, int 
                 EXPECT_TRUE(lstat(dir.At(*ToUtf8(left)).c_str(), &st) == 0 && st.st_size == 0) << "an empty file";
                 std::filesystem::remove(dir.At(*ToUtf8(left)));
             }
-            if (!undo.Blocked.empty()) undo = UndoLastPass(journal, renamer, ClashRetry::Remembered, &notes);
+            if (!undo.Blocked.empty()) undo = UndoLastPass(journal, renamer, ClashRetry::Remembered, {&notes, nullptr, true});
         }
         EXPECT_EQ(undo.FirstError, 0);
         EXPECT_EQ(StoreAfterUndo(store, found->Lock, journal), 0);
