@@ -140,7 +140,10 @@ void frmDir::Command1_Click() {
         for (const int row : rows) chosen << File1->text(row);
         m_main.TakeChosenFiles(Dir1->path(), chosen);
     } else {
-        (void)m_session.Accept();  // refused only when nothing is under review any more
+        // Refused only when nothing is under review any more; an end the pass
+        // could not store that still cannot be stored is said.
+        if (const morvane::SessionResult accepted = m_session.Accept(); accepted.Error != morvane::ErrNone)
+            m_main.ShowError(accepted.Error);
         m_main.DisableWorkflowButtons();
     }
     HideAndClose();
@@ -212,7 +215,9 @@ void frmDir::HideAndClose() {
 void frmDir::closeEvent(QCloseEvent* event) {
     // Closed by its frame while reviewing: the names stay as they are, so
     // that a new choice can follow; "Undo Last Rename" can still undo them.
-    if (m_mode == DirMode::Reviewing) (void)m_session.Accept();
+    if (m_mode == DirMode::Reviewing)
+        if (const morvane::SessionResult accepted = m_session.Accept(); accepted.Error != morvane::ErrNone)
+            m_main.ShowError(accepted.Error);
     m_closed = true;
     QDialog::closeEvent(event);
     // "Undo Last Rename" waited while a pass was under review.

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLocale>
 #include <QPushButton>
 #include <QStandardItemModel>
@@ -42,9 +43,12 @@ void frmHistory::BuildControls() {
     // Enter presses neither button: an undo only on purpose.
     cmdHistoryUndo = new QPushButton(tr("&Undo"), this);
     cmdHistoryUndo->setObjectName("cmdHistoryUndo");
+    cmdHistoryForget = new QPushButton(tr("&Forget..."), this);
+    cmdHistoryForget->setObjectName("cmdHistoryForget");
+    cmdHistoryForget->setEnabled(false);
     cmdHistoryClose = new QPushButton(tr("&Close"), this);
     cmdHistoryClose->setObjectName("cmdHistoryClose");
-    for (QPushButton* button : {cmdHistoryUndo, cmdHistoryClose}) {
+    for (QPushButton* button : {cmdHistoryUndo, cmdHistoryForget, cmdHistoryClose}) {
         button->setAutoDefault(false);
         button->setDefault(false);
     }
@@ -52,16 +56,32 @@ void frmHistory::BuildControls() {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdHistoryUndo);
+    buttons->addWidget(cmdHistoryForget);
     buttons->addWidget(cmdHistoryClose);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lstHistory);
     layout->addLayout(buttons);
 
     connect(cmdHistoryUndo, &QPushButton::clicked, this, &frmHistory::UndoRequested);
+    connect(lstHistory->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmHistory::FollowSelection);
+    connect(cmdHistoryForget, &QPushButton::clicked, this, [this] {
+        const QModelIndex row = lstHistory->currentIndex();
+        if (row.isValid() && static_cast<std::size_t>(row.row()) < m_passes.size())
+            emit ForgetRequested(m_passes[static_cast<std::size_t>(row.row())]);
+    });
     connect(cmdHistoryClose, &QPushButton::clicked, this, &QDialog::close);
 }
 
+// A pass another copy holds under review is that copy's to forget.
+void frmHistory::FollowSelection() {
+    const QModelIndexList rows = lstHistory->selectionModel()->selectedRows();
+    const bool forgettable = rows.size() == 1 && static_cast<std::size_t>(rows[0].row()) < m_passes.size() &&
+                             m_passes[static_cast<std::size_t>(rows[0].row())].Status != morvane::PassStatus::UnderReview;
+    cmdHistoryForget->setEnabled(forgettable);
+}
+
 void frmHistory::ShowHistory(const std::vector<morvane::PassSummary>& passes, bool undoAvailable) {
+    m_passes = passes;
     m_rows->removeRows(0, m_rows->rowCount());
     const QLocale locale;
     for (const morvane::PassSummary& pass : passes) {
@@ -74,6 +94,7 @@ void frmHistory::ShowHistory(const std::vector<morvane::PassSummary>& passes, bo
     }
     for (const int column : {0, 1, 2}) lstHistory->resizeColumnToContents(column);
     cmdHistoryUndo->setEnabled(undoAvailable);
+    FollowSelection();
 }
 
 // Centred by its outer size each time it opens.

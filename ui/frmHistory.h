@@ -2,7 +2,8 @@
 // The history of passes: one row per pass the journal store keeps, newest
 // first, with when it ran, where, how many files it renamed and where it
 // stands. Modeless and sizable; it shows what the main window hands it and
-// reaches the main window only by asking for the undo of the newest pass.
+// reaches the main window only by asking for the undo of the newest pass or
+// for a pass to be forgotten.
 #include <QDialog>
 
 #include <vector>
@@ -27,12 +28,17 @@ public:
 signals:
     // "&Undo": the main window's "Undo Last Rename" is to run.
     void UndoRequested();
+    // "&Forget...": the pass selected is to leave the history, after a question.
+    void ForgetRequested(const morvane::PassSummary& pass);
 
 private:
     void BuildControls();
+    void FollowSelection();
 
     QStandardItemModel* m_rows = nullptr;
     QTreeView* lstHistory = nullptr;
     QPushButton* cmdHistoryUndo = nullptr;
+    QPushButton* cmdHistoryForget = nullptr;
+    std::vector<morvane::PassSummary> m_passes;
     QPushButton* cmdHistoryClose = nullptr;
 };

@@ -99,8 +99,10 @@ void frmMain::ShowError(morvane::ErrorNumber error, const StatusContext& context
 void frmMain::ShowUndo(const morvane::SessionUndo& undo, const QString& folder) {
     if (undo.Refused) return;
     ShowExampleText(undo.Error != morvane::ErrNone ? ErrorText(undo.Error) : QString());
-    QString words = UndoReport(undo);
-    if (undo.Error != morvane::ErrNone) words += ' ' + ErrorWords(undo.Error, {folder, {}, true});
+    QString words = UndoReport(undo, folder);
+    // The files not found are named in the report; the rest is said in words.
+    const bool named = undo.Error == morvane::ErrFileNotFound && (undo.NoneFound || !undo.NotFound.empty());
+    if (undo.Error != morvane::ErrNone && !named) words += ' ' + ErrorWords(undo.Error, {folder, {}, true});
     ShowStatus(words);
 }
 

@@ -90,6 +90,7 @@ private slots:
     void mnuFilePreview_Click();
     void MnuFileExit_Click();
     void mnuFileUndoLast_Click();
+    void ForgetPass(const morvane::PassSummary& pass);
     void mnuFileHistory_Click();
     void mnuClearOptions_Click();
     void mnuOptionsSetOptions_Click();

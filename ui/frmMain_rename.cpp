@@ -82,8 +82,29 @@ void frmMain::mnuFileHistory_Click() {
     if (!m_history) {
         m_history = new frmHistory(this);
         connect(m_history, &frmHistory::UndoRequested, this, &frmMain::mnuFileUndoLast_Click);
+        connect(m_history, &frmHistory::ForgetRequested, this, &frmMain::ForgetPass);
     }
     m_history->Open();
+    RefreshUndoLast();
+}
+
+// A pass leaves the history only when the user asks, after a question.
+void frmMain::ForgetPass(const morvane::PassSummary& pass) {
+    const QString directory = ToQString(pass.Directory);
+    const QString question =
+        pass.Files == 1
+            ? tr("Forget the rename of 1 file in %1? The file keeps the name it has now, and the rename can no "
+                 "longer be undone.")
+                  .arg(directory)
+            : tr("Forget the rename of %n files in %1? The files keep the names they have now, and the rename can "
+                 "no longer be undone.",
+                 nullptr, int(pass.Files))
+                  .arg(directory);
+    if (QMessageBox::question(m_history ? static_cast<QWidget*>(m_history) : this, tr("Forget Rename"), question) !=
+        QMessageBox::Yes)
+        return;
+    if (const morvane::SessionResult result = m_session.Forget(pass.FileName); result.Error != morvane::ErrNone)
+        ShowError(result.Error);
     RefreshUndoLast();
 }
 
@@ -97,6 +118,20 @@ void frmMain::mnuFileUndoLast_Click() {
         return;
     }
     const QString directory = ToQString(next->Directory);
+    if (next->HeldElsewhere) {
+        // Never skipped for an older pass: the copy that holds it lets it go first.
+        const QString copy = next->Holder > 0 ? tr("another copy of Morvane (process %1)").arg(next->Holder)
+                                              : tr("another copy of Morvane");
+        QMessageBox::information(this, tr("Undo Last Rename"),
+                                 next->StillRunning
+                                     ? tr("The newest rename, in %1, is still running in %2. Wait until it ends, "
+                                          "then undo it.")
+                                           .arg(directory, copy)
+                                     : tr("The newest rename, in %1, is under review in %2. Accept or undo it there "
+                                          "first.")
+                                           .arg(directory, copy));
+        return;
+    }
     // Asked from the journal alone; the outcome tells which files came back,
     // which were back already and which are gone.
     const QString question =

@@ -61,17 +61,34 @@ QString PreviewSummary(const morvane::Prediction& prediction, const QString& fol
     return line;
 }
 
-QString UndoReport(const morvane::SessionUndo& undo) {
+QString UndoReport(const morvane::SessionUndo& undo, const QString& folder) {
+    const auto names = [](const std::vector<morvane::Text>& list) {
+        QStringList shown;
+        for (const morvane::Text& name : list) shown << ToQString(name);
+        shown.removeDuplicates();
+        return shown.join(QStringLiteral(", "));
+    };
+    if (undo.NoneFound)
+        return Report::tr("The folder at %1 holds none of the files renamed there; nothing was changed, the pass stays "
+                          "in the history.")
+            .arg(folder);
     QString words = RestoredWords(undo.Restored);
     const auto count = [](std::size_t n) { return static_cast<int>(n); };
     if (undo.AlreadyBack > 0)
-        words += ' ' + (undo.AlreadyBack == 1 ? Report::tr("1 was already back.")
-                                              : Report::tr("%n were already back.", nullptr, count(undo.AlreadyBack)));
-    if (!undo.NotFound.empty()) {
-        QStringList names;
-        for (const morvane::Text& name : undo.NotFound) names << ToQString(name);
-        names.removeDuplicates();
-        words += ' ' + Report::tr("Not found: %1.").arg(names.join(QStringLiteral(", ")));
-    }
+        words += ' ' + (undo.AlreadyBack == 1
+                            ? Report::tr("1 already had its old name.")
+                            : Report::tr("%n already had their old names.", nullptr, count(undo.AlreadyBack)));
+    if (!undo.NotFound.empty())
+        words += ' ' + Report::tr("Not found: %1; the pass keeps them for a later undo.").arg(names(undo.NotFound));
+    if (!undo.RenamedLater.empty())
+        words += ' ' + Report::tr("Renamed again by a later pass: %1. Undo that one first.").arg(names(undo.RenamedLater));
+    if (!undo.Blocked.empty())
+        words += ' ' + Report::tr("Not given back yet: %1, whose old names are held by files a rename cut short may "
+                                  "have left: %2. Remove those that are not yours, then undo again.")
+                           .arg(names(undo.Blocked), names(undo.LeftBehind));
+    else if (!undo.LeftBehind.empty())
+        words += ' ' + Report::tr("These files may be left from a rename that was cut short: %1. Remove those that are "
+                                  "not yours.")
+                           .arg(names(undo.LeftBehind));
     return words;
 }

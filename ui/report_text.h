@@ -22,9 +22,10 @@ inline QString PassReport(morvane::ErrorNumber error, bool filesSkipped) {
     return filesSkipped ? SkippedText() : QString();
 }
 
-// What an undo did, in words for the status line: how many came back, how
-// many were already back and which were found nowhere (by name, once).
-QString UndoReport(const morvane::SessionUndo& undo);
+// What an undo did in folder, in words for the status line: how many came
+// back, how many had their old names already, which were found nowhere,
+// which a later pass renamed since, and what a rename cut short may have left.
+QString UndoReport(const morvane::SessionUndo& undo, const QString& folder);
 
 // Where a pass of the history stands.
 inline QString PassStatusText(morvane::PassStatus status) {

@@ -112,8 +112,27 @@ TEST_F(LanguageTest, EachLanguageSpeaksThroughoutAndEnglishReadsAsAlways) {
     }
 }
 
-TEST_F(LanguageTest, CountsFollowTheLanguagesPluralRules) {
+TEST_F(LanguageTest, ResultsAreCountedByTheLanguagesPluralRulesAndNamed) {
+    const auto undo = [](std::function<void(morvane::SessionUndo&)> set) {
+        return [set] {
+            morvane::SessionUndo result;
+            set(result);
+            return UndoReport(result, "/p");
+        };
+    };
     const std::tuple<const char*, std::function<QString()>, QString> rows[] = {
+        {"C", undo([](morvane::SessionUndo& u) { u.NoneFound = true; }),
+         "The folder at /p holds none of the files renamed there; nothing was changed, the pass stays in the history."},
+        {"C", undo([](morvane::SessionUndo& u) { u.Restored = 1, u.AlreadyBack = 1, u.NotFound = {u"c.txt"}; }),
+         "1 file has its old name again. 1 already had its old name. Not found: c.txt; the pass keeps them for a "
+         "later undo."},
+        {"C", undo([](morvane::SessionUndo& u) { u.RenamedLater = {u"b.txt", u"a.txt"}; }),
+         "0 files have their old names again. Renamed again by a later pass: b.txt, a.txt. Undo that one first."},
+        {"C", undo([](morvane::SessionUndo& u) { u.Restored = 2, u.Blocked = {u"a.txt"}, u.LeftBehind = {u"a.txt"}; }),
+         "2 files have their old names again. Not given back yet: a.txt, whose old names are held by files a rename "
+         "cut short may have left: a.txt. Remove those that are not yours, then undo again."},
+        {"de_DE", undo([](morvane::SessionUndo& u) { u.AlreadyBack = 2; }),
+         "0 Dateien haben wieder ihre alten Namen. 2 hatten ihre alten Namen schon."},
         {"C", [] { return RenamedWords(1, false); }, "1 file was renamed. Accept the new names, or Undo the changes."},
         {"C", [] { return RenamedWords(0, true); },
          "0 files were renamed. Some files were skipped: they could not be renamed, or lie past the 1001st. Accept "

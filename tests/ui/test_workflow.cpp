@@ -320,6 +320,25 @@ TEST_F(WorkflowTest, TwoAcceptedPassesAreUndoneNewestFirstAfterARestartFromTheMe
     EXPECT_FALSE(history->isVisible());
 }
 
+TEST_F(WorkflowTest, APassLeavesTheHistoryOnlyWhenTheUserAsksAfterAQuestion) {
+    ChooseAndExtract(0, 3);
+    Click(Button("Command4"));
+    Click(ChooserButton("Command1"));  // Accept
+    const DiskFiles renamed = Disk(Files());
+    Trigger("mnuFileHistory");
+    auto* history = main->findChild<QDialog*>("frmHistory");
+    auto* list = Find<QTreeView>(history, "lstHistory");
+    auto* forget = Find<QPushButton>(history, "cmdHistoryForget");
+    EXPECT_FALSE(forget->isEnabled()) << "no pass selected";
+    list->setCurrentIndex(list->model()->index(0, 0));
+    ASSERT_TRUE(forget->isEnabled());
+    const QString question = AnswerYes([&] { Click(forget); });
+    EXPECT_TRUE(question.contains("Forget the rename of 1 file in " + Files())) << question.toStdString();
+    EXPECT_EQ(list->model()->rowCount(), 0);
+    EXPECT_EQ(Disk(Files()), renamed) << "the files keep the names they have";
+    EXPECT_FALSE(main->findChild<QAction*>("mnuFileUndoLast")->isEnabled());
+}
+
 TEST_F(WorkflowTest, AKilledPassIsOfferedAtStartUpAndItsFilesComeBackOrKeepTheirNames) {
     const DiskFiles twoRenamed{{"Trip1.JPG", "IMG_0041.JPG"}, {"Trip2.JPG", "IMG_0042.JPG"},
                                {"IMG_0043.JPG", "IMG_0043.JPG"}, {"notes.txt", "notes.txt"}};
@@ -353,7 +372,7 @@ TEST_F(WorkflowTest, AKilledPassIsOfferedAtStartUpAndItsFilesComeBackOrKeepTheir
         // The third file was never renamed: the undo says so rather than count it as brought back.
         if (undo) {
             EXPECT_EQ(Box("txtExample")->text(), "");
-            EXPECT_EQ(StatusLine(), "2 files have their old names again. 1 was already back.");
+            EXPECT_EQ(StatusLine(), "2 files have their old names again. 1 already had its old name.");
         }
         EXPECT_TRUE(journals->FindUnfinished().Journals.empty());
         if (undo) continue;
