@@ -1,11 +1,14 @@
 // Ordering 1001 camera-sized photos by the moment each was taken: every file
 // read for its Exif date, then the list ordered, as the main window does on
-// its worker thread. The photos are made under /tmp (a few megabytes each:
-// a camera's Exif block with its thumbnail, the picture's bytes after it) in
-// an order unlike their names', and removed at the end. The first round warms
-// the page cache; the figure is the median of the rounds after it. Run by
-// hand:
-//   build-dir/bench/bench_order [FILES] [MEGABYTES] [ROUNDS]
+// its worker thread. With --date-in-name, the final preview with the date
+// taken in every name as well: the dates read in the same pass, the names
+// composed (numbered per day) and the pass predicted against the directory's
+// names. The photos are made under /tmp (a few megabytes each: a camera's
+// Exif block with its thumbnail, the picture's bytes after it), ten minutes
+// apart over a week, in an order unlike their names', and removed at the end.
+// The first round warms the page cache; the figure is the median of the
+// rounds after it. Run by hand:
+//   build-dir/bench/bench_order [FILES] [MEGABYTES] [ROUNDS] [--date-in-name]
 #include <stdlib.h>
 #include <time.h>
 
@@ -20,6 +23,10 @@
 
 #include "../tests/core/photo_samples.h"
 #include "files/file_order.h"
+#include "files/name_charset.h"
+#include "naming/name_composer.h"
+#include "pass/name_snapshot.h"
+#include "pass/pass_prediction.h"
 
 using namespace morvane;
 
@@ -57,13 +64,16 @@ photo_samples::Bytes CameraTemplate(const std::string& path) {
     return ReadBytes(path);
 }
 
+constexpr int kApart = 600;  // seconds between two photos
+
 // The template with its own date, its picture grown to `size` bytes.
 photo_samples::Bytes Photo(const std::string& scratch, int second, std::size_t size, const std::string& picture) {
     using namespace photo_samples;
     Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(scratch);
     image->readMetadata();
     char date[32];
-    std::snprintf(date, sizeof date, "2024:07:14 %02d:%02d:%02d", second / 3600, second / 60 % 60, second % 60);
+    std::snprintf(date, sizeof date, "2024:07:%02d %02d:%02d:%02d", 14 + second / 86400, second / 3600 % 24,
+                  second / 60 % 60, second % 60);
     image->exifData()["Exif.Photo.DateTimeOriginal"] = std::string(date);
     image->writeMetadata();
     Bytes bytes = ReadBytes(scratch);
@@ -72,9 +82,52 @@ photo_samples::Bytes Photo(const std::string& scratch, int second, std::size_t s
 }
 #pragma GCC diagnostic pop
 
+// The final preview with the date taken in the name: what the main window
+// computes once the list's facts are read.
+struct DatedPreview {
+    FileOrder Order;
+    Prediction Predicted;
+};
+
+DatedPreview PreviewDatedNames(const std::string& dir, const std::vector<Text>& names) {
+    DatedPreview result;
+    const auto facts = ReadFileFacts(Ascii(dir), names, ListOrder::DateTaken, DateChoice::Taken);
+    result.Order = OrderFiles(facts, ListOrder::DateTaken);
+    std::vector<Text> listed;
+    std::vector<FileFacts> listedFacts;
+    for (const std::size_t i : result.Order.Positions) {
+        listed.push_back(names[i]);
+        listedFacts.push_back(facts[i]);
+    }
+    const Options options{u"Trip_", u"", u"1", u"0", ListOrder::DateTaken, DateChoice::Taken, DefaultDateFormat, true};
+    MaskAnalysis analysis;
+    analysis.MaskMode = MaskMode::Empty;
+    auto snapshot = NameSnapshot::Read(Ascii(dir));
+    if (!snapshot) return result;
+    const NamePlan plan = ComposeNewNames(listed, analysis, options, listed.front(),
+                                          DatesInNames(listedFacts, DateChoice::Taken), NameCharsetAt(Ascii(dir)));
+    result.Predicted = PredictPass(plan, Ascii(dir), *snapshot);
+    return result;
+}
+
+// Whether every photo gets the name its day and its place that day give it.
+bool RightNames(const DatedPreview& preview, const std::vector<std::size_t>& seconds) {
+    if (preview.Predicted.Names.size() != seconds.size()) return false;
+    for (std::size_t i = 0; i < seconds.size(); ++i) {
+        const std::size_t at = seconds[preview.Order.Positions[i]] * kApart;
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "Trip_2024-07-%02zu_%04zu.JPG", 14 + at / 86400, at % 86400 / kApart + 1);
+        const PredictedName& name = preview.Predicted.Names[i];
+        if (name.Outcome != PredictedOutcome::Renamed || name.NewName != Ascii(expected)) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    const bool dated = argc > 1 && std::string(argv[argc - 1]) == "--date-in-name";
+    if (dated) --argc;
     const std::size_t files = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 1001;
     const std::size_t megabytes = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 3;
     const int rounds = argc > 3 ? std::atoi(argv[3]) : 7;
@@ -97,7 +150,8 @@ int main(int argc, char** argv) {
     for (std::size_t i = 0; i < files; ++i) {
         char name[32];
         std::snprintf(name, sizeof name, "IMG_%04zu.JPG", i);
-        photo_samples::WriteBytes(dir + "/" + name, Photo(scratch, static_cast<int>(seconds[i]), picture.size(), picture));
+        photo_samples::WriteBytes(dir + "/" + name,
+                                  Photo(scratch, static_cast<int>(seconds[i]) * kApart, picture.size(), picture));
         names.push_back(Ascii(name));
     }
     std::filesystem::remove(scratch);
@@ -108,21 +162,25 @@ int main(int argc, char** argv) {
     for (int round = 0; round <= rounds; ++round) {
         const auto start = std::chrono::steady_clock::now();
         const double startProcessor = ProcessorSeconds();
-        const auto facts = ReadFileFacts(Ascii(dir), names, ListOrder::DateTaken);
-        const FileOrder order = OrderFiles(facts, ListOrder::DateTaken);
+        DatedPreview preview;
+        if (dated) preview = PreviewDatedNames(dir, names);
+        else preview.Order = OrderFiles(ReadFileFacts(Ascii(dir), names, ListOrder::DateTaken), ListOrder::DateTaken);
         const double seconds_taken = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         if (round > 0) {
             times.push_back(seconds_taken);
             processor.push_back(ProcessorSeconds() - startProcessor);
         }
+        const FileOrder& order = preview.Order;
         for (std::size_t i = 0; i < files; ++i) right = right && seconds[order.Positions[i]] == i && !order.NoDateTaken[i];
+        if (dated) right = right && RightNames(preview, seconds);
     }
     std::filesystem::remove_all(dir);
     std::sort(times.begin(), times.end());
     std::sort(processor.begin(), processor.end());
-    std::printf("date taken, read and ordered: median %.3f s (processor %.3f s), best %.3f s, worst %.3f s"
-                " over %d warm rounds%s\n",
+    std::printf("%s: median %.3f s (processor %.3f s), best %.3f s, worst %.3f s over %d warm rounds%s\n",
+                dated ? "final preview with the date taken in every name (read, ordered, composed, predicted)"
+                      : "date taken, read and ordered",
                 times[times.size() / 2], processor[processor.size() / 2], times.front(), times.back(), rounds,
-                right ? "" : "  WRONG ORDER");
+                right ? "" : dated ? "  WRONG NAMES" : "  WRONG ORDER");
     return right ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include "qt_text.h"
 #include "settings_store.h"
 
+using morvane::DateChoice;
 using morvane::ListOrder;
 using morvane::Options;
 using morvane::Text;
@@ -11,6 +12,7 @@ namespace {
 
 const char16_t* const LetteringValues[] = {u"0", u"1", u"2"};
 const char* const OrderValues[] = {"0", "1", "2", "3"};
+const char* const DateValues[] = {"0", "1", "2"};
 
 // Exactly "0".."3"; anything else, absent included, is the name order.
 ListOrder OrderOfText(const QString& text) {
@@ -19,7 +21,20 @@ ListOrder OrderOfText(const QString& text) {
     return ListOrder::Name;
 }
 
+// Exactly "0".."2"; anything else is no date.
+DateChoice DateOfText(const QString& text) {
+    for (int i = 0; i < 3; ++i)
+        if (text == DateValues[i]) return static_cast<DateChoice>(i);
+    return DateChoice::None;
+}
+
 QString Read(const SettingsStore& store, const char* key) { return store.read(key, ""); }
+
+// A format that is absent, or that the options dialog would refuse, is the default one.
+Text FormatOfText(const QString& text) {
+    Text format = ToText(text);
+    return morvane::DateFormatFault(format) == morvane::NameFault::None ? format : morvane::DefaultDateFormat;
+}
 
 // Writes the options in the order they have always been written; the
 // lettering only when there is one to write.
@@ -29,6 +44,9 @@ void Write(SettingsStore& store, const Options& options) {
     store.write("StartingNumber", ToQString(options.StartNumber));
     if (!options.LetteringPosition.empty()) store.write("LetteringPosition", ToQString(options.LetteringPosition));
     store.write("Order", OrderValues[static_cast<int>(options.Order)]);
+    store.write("DateInName", DateValues[static_cast<int>(options.DateInName)]);
+    store.write("DateFormat", ToQString(options.DateFormat));
+    store.write("NumberPerDay", options.NumberPerDay ? "1" : "0");
 }
 
 }  // namespace
@@ -37,6 +55,9 @@ Options LoadOptions(const SettingsStore& store) {
     Options options{ToText(Read(store, "Prefix")), ToText(Read(store, "Sufix")), ToText(Read(store, "StartingNumber")),
                     ToText(Read(store, "LetteringPosition")), OrderOfText(Read(store, "Order"))};
     if (options.LetteringPosition.empty()) options.LetteringPosition = Text(1, u'0');
+    options.DateInName = DateOfText(Read(store, "DateInName"));
+    options.DateFormat = FormatOfText(Read(store, "DateFormat"));
+    options.NumberPerDay = Read(store, "NumberPerDay") == "1";
     return options;
 }
 
@@ -57,8 +78,10 @@ int LetteringButtonIndex(const Text& lettering) {
 Text LetteringOfButton(int index) { return index >= 0 && index < 3 ? Text(LetteringValues[index]) : Text(); }
 
 Options ConfirmOptions(SettingsStore& store, const Options& typed, const Options& current) {
-    Write(store, typed);
     Options result = typed;
+    // The dialog refuses such a format in words; it never reaches the store.
+    if (morvane::DateFormatFault(result.DateFormat) != morvane::NameFault::None) result.DateFormat = current.DateFormat;
+    Write(store, result);
     if (result.LetteringPosition.empty()) result.LetteringPosition = current.LetteringPosition;
     return result;
 }

@@ -35,7 +35,8 @@ char TypeLetter(mode_t mode) {
     return 'o';
 }
 
-// The mount's type as the mount table names it ("fuse.exfat", "ext4"...).
+}  // namespace
+
 std::string MountType(int fd) {
     struct statx sx {};
     if (::statx(fd, "", AT_EMPTY_PATH, STATX_MNT_ID, &sx) != 0 || !(sx.stx_mask & STATX_MNT_ID)) return {};
@@ -53,6 +54,8 @@ std::string MountType(int fd) {
     }
     return {};
 }
+
+namespace {
 
 struct KernelHandle {
     file_handle head;

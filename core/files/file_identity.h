@@ -69,6 +69,10 @@ Presence PresenceAt(int dirFd, const std::string& name, const FileIdentity& iden
 // The identity of the directory dirFd itself, by rule.
 std::optional<FileIdentity> DirectoryIdentity(int dirFd, const IdentityRule& rule);
 
+// The type of the mount that holds the open file fd, as the mount table names
+// it ("ext4", "fuse.fusefat", "fuseblk"...); empty when it cannot be told.
+std::string MountType(int fd);
+
 // The identity of whatever path names, under its own file system's rule.
 std::optional<FileIdentity> IdentityOf(const Text& path);
 

@@ -7,6 +7,7 @@
 #include <numeric>
 
 #include "files/photo_date_reader.h"
+#include "files/photo_date_text.h"
 #include "files/unique_fd.h"
 
 namespace morvane {
@@ -16,17 +17,17 @@ PhotoTime ModificationTime(const struct stat& info) {
     return {static_cast<std::int64_t>(info.st_mtim.tv_sec), static_cast<std::int32_t>(info.st_mtim.tv_nsec)};
 }
 
-FileFacts FactsOf(int directory, const Text& name, ListOrder order) {
+FileFacts FactsOf(int directory, const Text& name, bool taken) {
     FileFacts facts;
     const std::optional<std::string> bytes = ToUtf8(name);
     if (!bytes || bytes->empty() || bytes->find('/') != std::string::npos) return facts;
     struct stat info {};
-    if (order == ListOrder::DateTaken) {
+    if (taken) {
         // Never waits: a FIFO or device under a photo's name opens at once
         // and is then left unread.
         const UniqueFd file(::openat(directory, bytes->c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
         if (file && ::fstat(file.Get(), &info) == 0) {
-            facts.Taken = ReadPhotoDate(file.Get());
+            facts.Taken = ReadTakenDate(file.Get());
             facts.Modified = ModificationTime(info);
             facts.Size = static_cast<std::uint64_t>(info.st_size);
             return facts;
@@ -44,15 +45,22 @@ FileFacts FactsOf(int directory, const Text& name, ListOrder order) {
 
 std::vector<FileFacts> ReadFileFacts(const Text& directory, const std::vector<Text>& names, ListOrder order,
                                      const std::atomic<bool>* cancel, std::atomic<std::size_t>* done) {
+    return ReadFileFacts(directory, names, order, DateChoice::None, cancel, done);
+}
+
+std::vector<FileFacts> ReadFileFacts(const Text& directory, const std::vector<Text>& names, ListOrder order,
+                                     DateChoice date, const std::atomic<bool>* cancel,
+                                     std::atomic<std::size_t>* done) {
     std::vector<FileFacts> facts(names.size());
-    if (order == ListOrder::Name) return facts;
+    if (order == ListOrder::Name && date == DateChoice::None) return facts;
+    const bool taken = order == ListOrder::DateTaken || date == DateChoice::Taken;
     const std::optional<std::string> path = ToUtf8(directory);
     if (!path) return facts;
     const UniqueFd dir(::open(path->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!dir) return facts;
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (cancel && cancel->load(std::memory_order_relaxed)) break;
-        facts[i] = FactsOf(dir.Get(), names[i], order);
+        facts[i] = FactsOf(dir.Get(), names[i], taken);
         if (done) done->fetch_add(1, std::memory_order_relaxed);
     }
     return facts;
@@ -82,7 +90,7 @@ FileOrder OrderFiles(const std::vector<FileFacts>& facts, ListOrder order) {
         }
         std::optional<PhotoTime> when = f.Modified;
         if (order == ListOrder::DateTaken) {
-            if (f.Taken) when = f.Taken;
+            if (f.Taken) when = f.Taken->Moment;
             else result.NoDateTaken[i] = true;
         }
         if (when) key = {false, *when, 0};
@@ -90,6 +98,22 @@ FileOrder OrderFiles(const std::vector<FileFacts>& facts, ListOrder order) {
     std::stable_sort(result.Positions.begin(), result.Positions.end(),
                      [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
     return result;
+}
+
+std::vector<std::optional<FileDate>> DatesInNames(const std::vector<FileFacts>& facts, DateChoice date) {
+    std::vector<std::optional<FileDate>> dates;
+    if (date == DateChoice::None) return dates;
+    dates.reserve(facts.size());
+    for (const FileFacts& f : facts) {
+        std::optional<FileDate>& file = dates.emplace_back();
+        if (date == DateChoice::Taken && f.Taken) {
+            file = FileDate{f.Taken->Written, false};
+            continue;
+        }
+        const auto local = f.Modified ? LocalWallClock(*f.Modified) : std::nullopt;
+        if (local) file = FileDate{*local, date == DateChoice::Taken};
+    }
+    return dates;
 }
 
 }  // namespace morvane

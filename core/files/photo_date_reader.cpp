@@ -47,25 +47,25 @@ std::string ExifText(const Exiv2::ExifData& exif, const char* key) {
 
 // The first date that reads as one: a camera without a clock writes zeros
 // into the original date and may still have a usable one further down.
-std::optional<PhotoTime> DateOf(Exiv2::Image& image) {
+std::optional<TakenDate> DateOf(Exiv2::Image& image) {
     image.readMetadata();
     const Exiv2::ExifData& exif = image.exifData();
     for (const ExifSource& source : ExifSources) {
         const std::string date = ExifText(exif, source.Date);
         if (date.empty()) continue;
-        if (auto when = ExifDateTime(date, ExifText(exif, source.SubSeconds), ExifText(exif, source.Offset)))
+        if (auto when = ExifTakenDate(date, ExifText(exif, source.SubSeconds), ExifText(exif, source.Offset)))
             return when;
     }
     const Exiv2::XmpData& xmp = image.xmpData();
     const auto created = xmp.findKey(Exiv2::XmpKey("Xmp.xmp.CreateDate"));
-    if (created != xmp.end()) return XmpDateTime(created->toString());
+    if (created != xmp.end()) return XmpTakenDate(created->toString());
     return std::nullopt;
 }
 
 // The library reports damage by throwing, and may run out of memory on a
 // size field that lies: every way it can fail ends here as "no date".
 template <class Open>
-std::optional<PhotoTime> Guarded(Open open) {
+std::optional<TakenDate> Guarded(Open open) {
     try {
         PrepareLibrary();
         Exiv2::Image::AutoPtr image = open();
@@ -78,7 +78,7 @@ std::optional<PhotoTime> Guarded(Open open) {
 
 }  // namespace
 
-std::optional<PhotoTime> ReadPhotoDate(int fd) {
+std::optional<TakenDate> ReadTakenDate(int fd) {
     struct stat info {};
     if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
     // The descriptor's own file, reached again by its name in /proc: the
@@ -88,9 +88,19 @@ std::optional<PhotoTime> ReadPhotoDate(int fd) {
     return Guarded([&] { return Exiv2::ImageFactory::open(path, false); });
 }
 
-std::optional<PhotoTime> ReadPhotoDate(const unsigned char* data, std::size_t size) {
+std::optional<TakenDate> ReadTakenDate(const unsigned char* data, std::size_t size) {
     if (!data || size == 0 || size > static_cast<std::size_t>(LONG_MAX)) return std::nullopt;
     return Guarded([&] { return Exiv2::ImageFactory::open(data, static_cast<long>(size)); });
+}
+
+std::optional<PhotoTime> ReadPhotoDate(int fd) {
+    const auto date = ReadTakenDate(fd);
+    return date ? std::optional(date->Moment) : std::nullopt;
+}
+
+std::optional<PhotoTime> ReadPhotoDate(const unsigned char* data, std::size_t size) {
+    const auto date = ReadTakenDate(data, size);
+    return date ? std::optional(date->Moment) : std::nullopt;
 }
 
 }  // namespace morvane

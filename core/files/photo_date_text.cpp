@@ -65,14 +65,15 @@ std::optional<int> Offset(std::string_view text) {
     return sign * (*hours * 3600 + *minutes * 60);
 }
 
-std::optional<PhotoTime> ToTime(const Fields& f) {
+std::optional<TakenDate> ToTime(const Fields& f) {
     using namespace std::chrono;
     const year_month_day date{year{f.Year}, month{static_cast<unsigned>(f.Month)}, day{static_cast<unsigned>(f.Day)}};
     // Year 0 is what a camera without a clock writes.
     if (f.Year < 1 || !date.ok() || f.Hour > 23 || f.Minute > 59 || f.Second > 60) return std::nullopt;
     const std::int64_t civil = static_cast<std::int64_t>(sys_days(date).time_since_epoch().count()) * 86400 +
                                f.Hour * 3600 + f.Minute * 60 + f.Second;
-    if (f.OffsetSeconds) return PhotoTime{civil - *f.OffsetSeconds, f.Nanoseconds};
+    const WallClock written{f.Year, f.Month, f.Day, f.Hour, f.Minute, f.Second};
+    if (f.OffsetSeconds) return TakenDate{{civil - *f.OffsetSeconds, f.Nanoseconds}, written};
     // Local time: the zone's offset at about that moment, checked once more
     // at the moment found, which settles the change to and from summer time.
     const auto offsetAt = [](std::int64_t when) -> std::int64_t {
@@ -82,12 +83,22 @@ std::optional<PhotoTime> ToTime(const Fields& f) {
     };
     std::int64_t utc = civil - offsetAt(civil);
     utc = civil - offsetAt(utc);
-    return PhotoTime{utc, f.Nanoseconds};
+    return TakenDate{{utc, f.Nanoseconds}, written};
+}
+
+std::optional<PhotoTime> MomentOf(const std::optional<TakenDate>& date) {
+    return date ? std::optional(date->Moment) : std::nullopt;
 }
 
 }  // namespace
 
 std::optional<PhotoTime> ExifDateTime(std::string_view date, std::string_view subSeconds, std::string_view offset) {
+    return MomentOf(ExifTakenDate(date, subSeconds, offset));
+}
+
+std::optional<PhotoTime> XmpDateTime(std::string_view date) { return MomentOf(XmpTakenDate(date)); }
+
+std::optional<TakenDate> ExifTakenDate(std::string_view date, std::string_view subSeconds, std::string_view offset) {
     date = Trimmed(date);
     Fields f;
     std::size_t at = 0;
@@ -113,7 +124,7 @@ std::optional<PhotoTime> ExifDateTime(std::string_view date, std::string_view su
     return ToTime(f);
 }
 
-std::optional<PhotoTime> XmpDateTime(std::string_view date) {
+std::optional<TakenDate> XmpTakenDate(std::string_view date) {
     date = Trimmed(date);
     Fields f{0, 1, 1, 0, 0, 0, 0, std::nullopt};
     std::size_t at = 0;
@@ -156,6 +167,15 @@ std::optional<PhotoTime> XmpDateTime(std::string_view date) {
     }
     if (at != date.size()) return std::nullopt;
     return ToTime(f);
+}
+
+std::optional<WallClock> LocalWallClock(PhotoTime moment) {
+    const auto seconds = static_cast<std::time_t>(moment.Seconds);
+    std::tm local{};
+    if (static_cast<std::int64_t>(seconds) != moment.Seconds || !localtime_r(&seconds, &local)) return std::nullopt;
+    const int year = local.tm_year + 1900;
+    if (year < 1 || year > 9999) return std::nullopt;
+    return WallClock{year, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
 }  // namespace morvane

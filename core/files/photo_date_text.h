@@ -19,4 +19,14 @@ std::optional<PhotoTime> ExifDateTime(std::string_view date, std::string_view su
 // "Thh:mm", ":ss", a fraction and "Z" or "+hh:mm". Local time without a zone.
 std::optional<PhotoTime> XmpDateTime(std::string_view date);
 
+// The same, each with the date and time as written (no zone applied, the
+// time of an XMP date without one 00:00:00). Either both or nothing.
+std::optional<TakenDate> ExifTakenDate(std::string_view date, std::string_view subSeconds = {},
+                                       std::string_view offset = {});
+std::optional<TakenDate> XmpTakenDate(std::string_view date);
+
+// A moment as this machine's local time shows it; nothing outside the
+// years 1..9999.
+std::optional<WallClock> LocalWallClock(PhotoTime moment);
+
 }  // namespace morvane

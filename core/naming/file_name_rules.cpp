@@ -24,4 +24,13 @@ NameFault FileNameFault(const Text& name) {
     return bytes->size() <= MaxFileNameBytes ? NameFault::None : NameFault::TooLong;
 }
 
+bool CharsetRefuses(NameCharset charset, const Text& name) {
+    if (charset == NameCharset::Any || name.empty()) return false;
+    if (name.back() == u' ' || name.back() == u'.') return true;
+    constexpr std::u16string_view refused = u"\\:*?\"<>|";
+    for (const char16_t c : name)
+        if (c < 0x20 || refused.find(c) != refused.npos) return true;
+    return false;
+}
+
 }  // namespace morvane

@@ -45,4 +45,14 @@ inline bool IsNameFragment(const Text& text) { return FragmentFault(text) == Nam
 // or being refused.
 inline bool IsPlainFileName(const Text& name) { return FileNameFault(name) == NameFault::None; }
 
+// The names a directory's file system takes beyond the plain ones.
+enum class NameCharset : unsigned char {
+    Any,      // every plain file name (ext4, XFS, Btrfs, tmpfs...)
+    Windows,  // FAT, exFAT, NTFS: no \ : * ? " < > | nor control character,
+              // and no space or dot at the end
+};
+
+// Whether a file system of charset refuses the plain file name name.
+bool CharsetRefuses(NameCharset charset, const Text& name);
+
 }  // namespace morvane

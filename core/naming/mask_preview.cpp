@@ -45,7 +45,7 @@ int FirstDigitPosition(const Text& mask, int maskLength) {
 }  // namespace
 
 ExtractResult Extract(const MaskAnalysis& previous, const Text& exampleName, const Text& maskText,
-                      const Options& options, char16_t decimalSeparator) {
+                      const Options& options, char16_t decimalSeparator, const std::optional<WallClock>& exampleDate) {
     ExtractResult failed{ErrNotANumber, previous, {}};
 
     // Everything is decided before the analysis changes, so that an option
@@ -67,7 +67,9 @@ ExtractResult Extract(const MaskAnalysis& previous, const Text& exampleName, con
     a.MaskPos = Position(exampleName, maskText);
     a.LetteringPos = *lettering;
     a.Mask = maskText;
-    const Text& prefix = options.Prefix;
+    Text prefix = options.Prefix;
+    if (options.DateInName != DateChoice::None)
+        prefix += exampleDate ? FormatDate(options.DateFormat, *exampleDate) : options.DateFormat;
     const Text suffix = options.Sufix + ExtensionOf(exampleName);
     const Text numberPart = startNumber ? ZeroPadFor(*startNumber) + *startNumber : Text();
     auto done = [&a](MaskMode mode, Text example) {

@@ -1,6 +1,7 @@
 #include "naming/name_composer.h"
 
 #include <algorithm>
+#include <map>
 #include <utility>
 
 #include "naming/file_name_rules.h"
@@ -12,8 +13,11 @@ namespace {
 
 class Composition {
 public:
-    Composition(const std::vector<Text>& listed, const MaskAnalysis& analysis, const Options& options)
-        : listed_(listed), a_(analysis), options_(options), composed_(listed.size()), given_(listed.size(), false) {}
+    Composition(const std::vector<Text>& listed, const MaskAnalysis& analysis, const Options& options,
+                const std::vector<std::optional<FileDate>>& dates)
+        : listed_(listed), a_(analysis), options_(options), dates_(dates),
+          dated_(options.DateInName != DateChoice::None), composed_(listed.size()), given_(listed.size(), false),
+          undated_(listed.size(), false) {}
 
     ErrorNumber Compose(const Text& exampleName) {
         switch (a_.MaskMode) {
@@ -30,27 +34,49 @@ public:
 
     // The composed name of file i without extension, or nothing when the rule leaves it alone.
     const Text* ComposedName(std::size_t i) const { return given_[i] ? &composed_[i] : nullptr; }
+    // The rule names file i, but the date its name needs is unknown.
+    bool Undated(std::size_t i) const { return undated_[i]; }
+    // The date in file i's name, when it has one.
+    const FileDate* DateOf(std::size_t i) const {
+        return dated_ && i < dates_.size() && dates_[i] ? &*dates_[i] : nullptr;
+    }
 
 private:
     int Count() const { return static_cast<int>(listed_.size()); }
     const Text& Name(int i) const { return listed_[static_cast<std::size_t>(i)]; }
 
+    // Whether file i can have a name: it needs no date, or its date is known.
+    bool Datable(int i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (!dated_ || DateOf(at)) return true;
+        undated_[at] = true;
+        return false;
+    }
+
     void Give(int i, const Text& middle) {
-        composed_[static_cast<std::size_t>(i)] = options_.Prefix + middle + options_.Sufix;
-        given_[static_cast<std::size_t>(i)] = true;
+        if (!Datable(i)) return;
+        const auto at = static_cast<std::size_t>(i);
+        const FileDate* date = DateOf(at);
+        composed_[at] = options_.Prefix + (date ? FormatDate(options_.DateFormat, date->When) : Text()) + middle +
+                        options_.Sufix;
+        given_[at] = true;
     }
 
     // Takes the first running number from the option; false when it does not read.
     bool StartNumbering() {
         const auto start = ReadStartNumber(options_.StartNumber);
         if (!start) return false;
-        number_ = *start;
+        start_ = number_ = *start;
         return true;
     }
 
-    Text TakeNumber() {
-        Text part = ZeroPadFor(number_) + number_;
-        number_ = NextNumber(number_);
+    // File i's running number: the list's, or that of its day.
+    Text TakeNumber(int i) {
+        const FileDate* date = DateOf(static_cast<std::size_t>(i));
+        Text& number = options_.NumberPerDay && date ? dayNumbers_.try_emplace(DayOf(date->When), start_).first->second
+                                                     : number_;
+        Text part = ZeroPadFor(number) + number;
+        number = NextNumber(number);
         return part;
     }
 
@@ -74,7 +100,8 @@ private:
 
     ErrorNumber NumberAll() {
         if (Count() > 0 && !StartNumbering()) return ErrNotANumber;
-        for (int i = 0; i < Count(); ++i) Give(i, TakeNumber());
+        for (int i = 0; i < Count(); ++i)
+            if (Datable(i)) Give(i, TakeNumber(i));
         return ErrNone;
     }
 
@@ -89,7 +116,7 @@ private:
     ErrorNumber NumberThoseWithMask() {
         if (Count() > 0 && !StartNumbering()) return ErrNotANumber;
         for (int i = 0; i < Count(); ++i)
-            if (Position(Name(i), a_.Mask) != 0) Give(i, a_.Mask + u"-" + TakeNumber());
+            if (Position(Name(i), a_.Mask) != 0 && Datable(i)) Give(i, a_.Mask + u"-" + TakeNumber(i));
         return ErrNone;
     }
 
@@ -127,15 +154,21 @@ private:
     const std::vector<Text>& listed_;
     const MaskAnalysis& a_;
     const Options& options_;
+    const std::vector<std::optional<FileDate>>& dates_;
+    const bool dated_;
     std::vector<Text> composed_;
     std::vector<bool> given_;
+    std::vector<bool> undated_;
+    Text start_;
     Text number_;
+    std::map<int, Text> dayNumbers_;  // DayOf -> that day's next number
 };
 
 }  // namespace
 
 NamePlan ComposeNewNames(const std::vector<Text>& listed, const MaskAnalysis& analysis, const Options& options,
-                         const Text& exampleName) {
+                         const Text& exampleName, const std::vector<std::optional<FileDate>>& dates,
+                         NameCharset charset) {
     NamePlan plan;
     const std::size_t covered = std::min<std::size_t>(listed.size(), MaxJournalIndex + 1);
     plan.Uncovered = listed.size() - covered;
@@ -151,8 +184,15 @@ NamePlan ComposeNewNames(const std::vector<Text>& listed, const MaskAnalysis& an
             return plan;
         }
     }
+    if (options.DateInName != DateChoice::None) {
+        if (const NameFault fault = DateFormatFault(options.DateFormat); fault != NameFault::None) {
+            plan.Error = ErrBadFileName;
+            plan.Refused = {NamePart::DateFormat, fault, options.DateFormat};
+            return plan;
+        }
+    }
     const std::vector<Text> names(listed.begin(), listed.begin() + static_cast<std::ptrdiff_t>(covered));
-    Composition composition(names, analysis, options);
+    Composition composition(names, analysis, options, dates);
     if (const ErrorNumber error = composition.Compose(exampleName); error != ErrNone) {
         plan.Error = error;
         return plan;
@@ -160,16 +200,26 @@ NamePlan ComposeNewNames(const std::vector<Text>& listed, const MaskAnalysis& an
     plan.Entries.reserve(covered);
     for (std::size_t i = 0; i < covered; ++i) {
         PlannedName entry{names[i], ExtensionOf(names[i]), {}, PlanAction::Keep};
-        if (const Text* composed = composition.ComposedName(i)) {
+        if (composition.Undated(i)) {
+            entry.Action = PlanAction::SkipUnsafe;
+            entry.Skip = SkipReason::NoDate;
+        } else if (const Text* composed = composition.ComposedName(i)) {
             // A composed name that is not one plain file name ("../", too
             // long) would move or lose the file: no file is touched at all.
             const Text target = *composed + entry.Extension;
             if (const NameFault fault = FileNameFault(target); fault != NameFault::None)
                 return NamePlan{ErrBadFileName, {NamePart::NewName, fault, target}, {}, plan.Uncovered};
-            if (*composed + entry.Extension != entry.Listed) {
+            if (target != entry.Listed) {
                 entry.Composed = *composed;
                 entry.Action = IsPlainFileName(entry.Listed) ? PlanAction::Rename : PlanAction::SkipUnsafe;
+                // Refused on the disk, the rename would end the pass part way.
+                if (entry.Action == PlanAction::Rename && CharsetRefuses(charset, target)) {
+                    entry.Action = PlanAction::SkipUnsafe;
+                    entry.Skip = SkipReason::RefusedCharacter;
+                }
             }
+            const FileDate* date = composition.DateOf(i);
+            entry.DateModifiedUsed = date && date->ModificationTime;
         }
         plan.Entries.push_back(std::move(entry));
     }

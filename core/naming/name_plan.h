@@ -16,14 +16,25 @@ inline constexpr int MaxJournalIndex = 1000;
 enum class PlanAction {
     Rename,      // the file gets Target()
     Keep,        // the rule leaves it alone, or it has its composed name already
-    SkipUnsafe,  // its listed name is not one plain file name: never acted on
+    SkipUnsafe,  // never acted on: its listed name is not one plain file name,
+                 // or Skip says why else
+};
+
+// Why a file the rule names is skipped all the same.
+enum class SkipReason : unsigned char {
+    None,
+    NoDate,            // the date its name needs could not be read
+    RefusedCharacter,  // the directory's file system refuses a character of Target()
 };
 
 struct PlannedName {
     Text Listed;     // the name as listed, extension included
     Text Extension;  // from the last "." of the listed name, dot included
-    Text Composed;   // the new name without extension; empty unless Action is Rename
+    Text Composed;   // the new name without extension; empty when the rule leaves the file alone
     PlanAction Action = PlanAction::Keep;
+    SkipReason Skip = SkipReason::None;
+    // The date in its name is its modification time: it has no date taken.
+    bool DateModifiedUsed = false;
 
     Text Target() const { return Composed + Extension; }
 };
@@ -34,6 +45,7 @@ enum class NamePart {
     Prefix,   // the prefix option
     Suffix,   // the suffix option
     NewName,  // a composed name, extension included
+    DateFormat,  // the date format option (Empty, Slash or Nul)
 };
 
 struct NameRefusal {

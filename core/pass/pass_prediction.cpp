@@ -36,7 +36,13 @@ Prediction PredictPass(const NamePlan& plan, const Text& directory, FileRenamer&
             name.Outcome = entry.To == planned.Target() ? PredictedOutcome::Renamed : PredictedOutcome::NumberAdded;
         else if (planned.Action != PlanAction::Keep)
             name.Outcome = PredictedOutcome::Skipped;
+        if (planned.Skip == SkipReason::RefusedCharacter) {
+            name.Outcome = PredictedOutcome::RefusedByFileSystem;
+            name.RefusedName = planned.Target();
+        }
         name.Hidden = entry.State == EntryState::Renamed && !entry.To.empty() && entry.To.front() == u'.';
+        name.Skip = planned.Skip;
+        name.DateModifiedUsed = planned.DateModifiedUsed && planned.Action != PlanAction::Keep;
         prediction.Names.push_back(std::move(name));
     }
     return prediction;

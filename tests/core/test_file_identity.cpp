@@ -17,6 +17,7 @@
 
 #include "error_number_checks.h"
 #include "fault_injecting_renamer.h"
+#include "files/name_charset.h"
 #include "files/open_directory.h"
 #include "files/unique_fd.h"
 #include "journal/stored_pass.h"
@@ -107,6 +108,15 @@ TEST(FileIdentity, TheRuleFollowsWhatTheFileSystemKeeps) {
     for (const auto& row : rows) EXPECT_EQ(KindFor(row.type, row.handles, row.births), row.kind) << row.name;
 }
 
+// The charset of names, for kernel drivers this machine cannot mount.
+TEST(FileIdentity, FatExfatAndNtfsRefuseWindowsCharacters) {
+    using enum NameCharset;
+    const struct { const char* name; std::uint64_t type; const char* mount; NameCharset charset; } rows[] = {
+        {"FAT", kMsdos, "vfat", Windows}, {"exFAT", kExfat, "exfat", Windows}, {"NTFS", 0x7366746E, "ntfs3", Windows},
+        {"FUSE on a device", kFuse, "fuseblk", Windows}, {"another FUSE", kFuse, "fuse.sshfs", Any}, {"ext4", kExt4, "ext4", Any}};
+    for (const auto& row : rows) EXPECT_EQ(CharsetFor(row.type, row.mount), row.charset) << row.name;
+}
+
 // Without inodes, a name holds the recorded file only when type, size, time
 // (where the file system keeps it) and both edges agree; the size and time are
 // compared before anything is read, which must never let another file pass.
@@ -170,10 +180,12 @@ TEST(FileIdentity, AFingerprintHoldsOnlyWhenStatAndEdgesAllAgree) {
 
 TEST(FileIdentity, EachFileSystemGetsItsStrongestRuleAndAReusedInodeIsAnotherFile) {
     // The mount type decides the rule's details (the FAT driver's times are kept by none).
-    const struct { const char* kind; IdentityKind rule; const char* type; } rows[] = {
-        {"ext4", IdentityKind::Handle, "ext4"}, {"tmpfs", IdentityKind::Handle, "tmpfs"},
-        {"vfat", IdentityKind::Fingerprint, "fuse.fusefat"}, {"exfat", IdentityKind::Fingerprint, nullptr},
-        {"ntfs", IdentityKind::Fingerprint, nullptr},
+    // ntfs-3g on an image takes every name unless mounted with windows_names.
+    const struct { const char* kind; IdentityKind rule; const char* type; NameCharset charset; } rows[] = {
+        {"ext4", IdentityKind::Handle, "ext4", NameCharset::Any}, {"tmpfs", IdentityKind::Handle, "tmpfs", NameCharset::Any},
+        {"vfat", IdentityKind::Fingerprint, "fuse.fusefat", NameCharset::Windows},
+        {"exfat", IdentityKind::Fingerprint, nullptr, NameCharset::Windows},
+        {"ntfs", IdentityKind::Fingerprint, nullptr, NameCharset::Any},
     };
     int mounted = 0;
     for (const auto& row : rows) {
@@ -186,6 +198,7 @@ TEST(FileIdentity, EachFileSystemGetsItsStrongestRuleAndAReusedInodeIsAnotherFil
         std::optional<OpenDirectory> open;
         ASSERT_EQ(OpenDirectory::Open(T(dir.path), std::nullopt, open), 0);
         EXPECT_EQ(open->Rule().Kind, row.rule);
+        EXPECT_EQ(NameCharsetAt(T(dir.path)), row.charset);
         if (row.type) {
             EXPECT_EQ(open->Rule().Type, row.type);
         }

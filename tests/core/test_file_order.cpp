@@ -17,7 +17,7 @@ namespace morvane {
 namespace {
 
 FileFacts Taken(std::int64_t seconds, std::int64_t modified = 0, std::int32_t nanos = 0) {
-    return {PhotoTime{seconds, nanos}, PhotoTime{modified, 0}, 0};
+    return {TakenDate{{seconds, nanos}, {}}, PhotoTime{modified, 0}, 0};
 }
 FileFacts Modified(std::int64_t seconds) { return {std::nullopt, PhotoTime{seconds, 0}, 0}; }
 FileFacts Sized(std::uint64_t size) { return {std::nullopt, PhotoTime{}, size}; }
@@ -141,6 +141,31 @@ TEST_F(PhotoDirectory, EachOrderOverRealFiles) {
         EXPECT_EQ(Flagged(chosen, order), row.noDateTaken);
         EXPECT_EQ(done.load(), row.order == ListOrder::Name ? 0u : chosen.size());
     }
+}
+
+// The date in each name, read with the name order: the photo's date as it
+// writes it (no zone applied), else the modification time in local time.
+TEST_F(PhotoDirectory, TheDateInEachNameAsWrittenOrByTheLocalClock) {
+    const auto july14 = [](int h, int m, int s, bool modified) { return FileDate{{2024, 7, 14, h, m, s}, modified}; };
+    const auto jan1 = [](int m, int s) { return FileDate{{1970, 1, 1, 1, m, s}, false}; };
+    using Dates = std::vector<std::optional<FileDate>>;
+    const std::pair<DateChoice, Dates> rows[] = {
+        {DateChoice::Taken,
+         {july14(11, 40, 0, true), std::nullopt, july14(10, 0, 0, false), july14(9, 0, 0, false), july14(10, 16, 40, true),
+          july14(8, 36, 40, true), july14(9, 30, 0, false), july14(9, 15, 0, true)}},
+        {DateChoice::Modified,
+         {july14(11, 40, 0, false), std::nullopt, jan1(50, 0), jan1(33, 20), july14(10, 16, 40, false),
+          july14(8, 36, 40, false), jan1(16, 40), july14(9, 15, 0, false)}},
+    };
+    const LocalZone zone;
+    for (const auto& [choice, expected] : rows) {
+        SCOPED_TRACE(static_cast<int>(choice));
+        std::atomic<std::size_t> done{0};
+        const auto facts = ReadFileFacts(Ascii(dir.path), Names(chosen), ListOrder::Name, choice, nullptr, &done);
+        EXPECT_EQ(DatesInNames(facts, choice), expected);
+        EXPECT_EQ(done.load(), chosen.size());
+    }
+    EXPECT_TRUE(DatesInNames(ReadFileFacts(Ascii(dir.path), Names(chosen), ListOrder::Size), DateChoice::None).empty());
 }
 
 TEST(ReadFileFacts, SizesAndTimesOfPlainFilesAndReadingThatStops) {

@@ -70,6 +70,23 @@ TEST(Extract, OptionThatDoesNotReadAsANumberChangesNothing) {
     }
 }
 
+// The example's date after the prefix, or the format standing for it while
+// the example's date is not known.
+TEST(Extract, TheExampleShowsItsDate) {
+    const WallClock july14{2024, 7, 14, 10, 11, 12};
+    const std::tuple<const char*, Text, DateChoice, std::optional<WallClock>, Text> rows[] = {
+        {"date taken", u"", DateChoice::Taken, july14, u"Trip2024-07-14_0007_x.JPG"},
+        {"date modified, pattern", u"G_0042", DateChoice::Modified, july14, u"Trip2024-07-14_G_0042_x.JPG"},
+        {"date not read yet", u"IMG", DateChoice::Taken, std::nullopt, u"Tripyyyy-MM-dd_IMG-0007_x.JPG"},
+        {"no date option", u"", DateChoice::None, july14, u"Trip0007_x.JPG"},
+    };
+    for (const auto& [name, mask, choice, date, example] : rows) {
+        Options options = Trip("0");
+        options.DateInName = choice;
+        EXPECT_EQ(Extract({}, u"IMG_0042.JPG", mask, options, u'.', date).Example, example) << name;
+    }
+}
+
 TEST(NumericMask, ReadsStrictlyInTheGivenLocale) {
     const std::tuple<Text, char16_t, bool> rows[] = {
         {u" 42 ", '.', true},    {u"12.5", '.', true},   {u"12.5", ',', false},  {u"12,5", ',', true},

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "error_number_checks.h"
+#include "naming/date_format.h"
 #include "naming/file_name_rules.h"
 #include "naming/mask_preview.h"
 #include "naming/name_composer.h"
@@ -54,6 +55,69 @@ TEST(ComposeNewNames, EachModeNamesTheListedFiles) {
     EXPECT_EQ(Compose(u"", "0", u"x", {u"a", u"b"}, {u"", u"", u"007", u""}).second, (std::vector<Text>{u"000007", u"0008"}));
 }
 
+// A day of July 2024 at 09:05:03, as a camera writes it.
+static std::optional<FileDate> July(int day, bool modified = false) {
+    return FileDate{{2024, 7, day, 9, 5, 3}, modified};
+}
+
+// The composition with each file's date: the new names, "keeps", "no date",
+// "refused NAME" where the file system refuses it, " (modified)" after a name
+// dated by its modification time.
+TEST(ComposeNewNames, TheDateAfterThePrefixInEveryModeAndNumbersPerDay) {
+    using Dates = std::vector<std::optional<FileDate>>;
+    struct Row {
+        const char* name; Text mask; const char* lettering; Text example; std::vector<Text> files; Dates dates;
+        std::vector<Text> expected; Text format = DefaultDateFormat; bool perDay = false;
+        DateChoice choice = DateChoice::Taken; NameCharset charset = NameCharset::Any;
+    };
+    const Dates two{July(14), July(15)};
+    const Row rows[] = {
+        {"mode 1", u"", "0", u"a", {u"a.jpg", u"b.png"}, two, {u"Trip2024-07-14_0007_x.jpg", u"Trip2024-07-15_0008_x.png"}},
+        {"mode 2", u"0042", "0", u"IMG_0042.JPG", {u"IMG_0043.JPG", u"DSC_1.JPG"}, two, {u"Trip2024-07-14_0043_x.JPG", u"keeps"}},
+        {"mode 3", u"IMG", "0", u"IMG_0042.JPG", {u"DSC_0001.JPG", u"IMG_0042.JPG"}, two, {u"keeps", u"Trip2024-07-15_IMG-0007_x.JPG"}},
+        {"mode 4", u"aScan", "1", u"aScan.tif", {u"bScan.tif"}, two, {u"Trip2024-07-14_bScan_x.tif"}},
+        {"mode 5", u"IMG_0042", "0", u"IMG_0042.JPG", {u"IMG_0057.JPG"}, two, {u"Trip2024-07-14_IMG_0057_x.JPG"}},
+        {"mode 6", u"G_0042", "2", u"IMG_0042.JPG", {u"IMG_0099.JPG"}, two, {u"Trip2024-07-14_G_0099_x.JPG"}},
+        {"modified date flagged", u"", "0", u"a", {u"a.jpg"}, {July(14, true)}, {u"Trip2024-07-14_0007_x.jpg (modified)"}},
+        {"per day, across days", u"", "0", u"a", {u"a", u"b", u"c", u"d"}, {July(14), July(14), July(15), July(15)},
+         {u"Trip14_0007_x", u"Trip14_0008_x", u"Trip15_0007_x", u"Trip15_0008_x"}, u"dd_", true},
+        {"per day, another day in between", u"IMG", "0", u"IMG", {u"IMG_1", u"IMG_2", u"IMG_3"}, {July(14), July(15), July(14)},
+         {u"Trip14_IMG-0007_x", u"Trip15_IMG-0007_x", u"Trip14_IMG-0008_x"}, u"dd_", true},
+        {"per day by the day the format does not show", u"", "0", u"a", {u"a", u"b"}, two,
+         {u"Trip09_0007_x", u"Trip09_0007_x"}, u"HH_", true},
+        {"without per day, one count", u"", "0", u"a", {u"a", u"b", u"c"}, {July(14), July(15), July(14)},
+         {u"Trip14_0007_x", u"Trip15_0008_x", u"Trip14_0009_x"}, u"dd_"},
+        {"no date: skipped, no number taken", u"", "0", u"a", {u"a", u"b", u"c"}, {July(14), std::nullopt, July(14)},
+         {u"Trip14_0007_x", u"no date", u"Trip14_0008_x"}, u"dd_", true},
+        {"fewer dates than files", u"", "0", u"a", {u"a", u"b"}, {July(14)}, {u"Trip14_0007_x", u"no date"}, u"dd_"},
+        {"a kept file needs no date", u"IMG", "0", u"IMG", {u"DSC", u"IMG"}, {std::nullopt, July(14)},
+         {u"keeps", u"Trip14_IMG-0007_x"}, u"dd_"},
+        {"no date option: dates not looked at", u"", "0", u"a", {u"a", u"b"}, {}, {u"Trip0007_x", u"Trip0008_x"},
+         DefaultDateFormat, true, DateChoice::None},
+        {"a colon refused on FAT", u"", "0", u"a", {u"a.jpg", u"b.jpg"}, two,
+         {u"refused Trip09:05_0007_x.jpg", u"refused Trip09:05_0008_x.jpg"}, u"HH:mm_", false, DateChoice::Taken,
+         NameCharset::Windows},
+        {"a colon taken elsewhere", u"", "0", u"a", {u"a.jpg"}, two, {u"Trip09:05_0007_x.jpg"}, u"HH:mm_"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Options options = kTrip;
+        options.DateInName = row.choice;
+        options.DateFormat = row.format;
+        options.NumberPerDay = row.perDay;
+        const MaskAnalysis analysis = Extract({}, row.example, row.mask, {u"Trip", u"_x", u"7", Ascii(row.lettering)}, u'.').Analysis;
+        const NamePlan plan = ComposeNewNames(row.files, analysis, options, row.example, row.dates, row.charset);
+        ASSERT_EQ(plan.Error, ErrNone);
+        std::vector<Text> names;
+        for (const PlannedName& entry : plan.Entries)
+            names.push_back(entry.Skip == SkipReason::RefusedCharacter ? u"refused " + entry.Target()
+                            : entry.Skip == SkipReason::NoDate          ? Text(u"no date")
+                            : entry.Action == PlanAction::Keep          ? Text(u"keeps")
+                                                                        : entry.Target() + (entry.DateModifiedUsed ? u" (modified)" : u""));
+        EXPECT_EQ(names, row.expected);
+    }
+}
+
 TEST(ComposeNewNames, FailsByNumberBeforeAnyFileIsTouched) {
     const std::tuple<const char*, int, int> rows[] = {
         {"mode 4, nothing in front of the mask", Compose(u"aScan", "1", u"aScan.tif", {u"bScan.tif", u"Scan.tif"}).first, 5},
@@ -75,6 +139,7 @@ TEST(ComposeNewNames, RefusesUnsafeNamesSayingWhichPartAndWhy) {
     using P = NamePart;
     struct Row { const char* name; Text mask; std::vector<Text> files; Options options; P part; F fault; Text refused; };
     const Text nul(1, u'\0');
+    const auto dated = [](const Text& format) { return Options{u"", u"", u"1", u"0", ListOrder::Name, DateChoice::Taken, format}; };
     const Row rows[] = {
         {"prefix leaves the directory", u"", {u"a.jpg"}, {u"../", u"", u"1", u"0"}, P::Prefix, F::Slash, u"../"},
         {"suffix holds NUL", u"", {u"a.jpg"}, {u"", u"x" + nul, u"1", u"0"}, P::Suffix, F::Nul, u"x" + nul},
@@ -86,6 +151,11 @@ TEST(ComposeNewNames, RefusesUnsafeNamesSayingWhichPartAndWhy) {
         {"new name of 254 bytes is taken", u"", {u"a.jpg"}, {Text(123, u'\u00e9'), u"", u"1", u"0"}, P::None, F::None, u""},
         {"new name with a lone surrogate", u"", {u"a.jpg"}, {Text(1, u'\xD800'), u"", u"1", u"0"}, P::NewName, F::NotUtf8,
          Text(1, u'\xD800') + u"0001.jpg"},
+        {"date format holds a slash", u"", {u"a.jpg"}, dated(u"dd/MM"), P::DateFormat, F::Slash, u"dd/MM"},
+        {"date format holds NUL", u"", {u"a.jpg"}, dated(u"dd" + nul), P::DateFormat, F::Nul, u"dd" + nul},
+        {"empty date format", u"IMG", {u"b.png"}, dated(u""), P::DateFormat, F::Empty, u""},
+        {"date format not looked at without a date", u"", {u"a.jpg"}, {u"", u"", u"1", u"0", ListOrder::Name,
+         DateChoice::None, u"/"}, P::None, F::None, u""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -119,6 +189,40 @@ TEST(FileNameRules, NamesTheFaultOfATextAsNameAndAsPartOfOne) {
     for (const Row& row : rows)
         EXPECT_EQ(std::pair(FileNameFault(row.text), FragmentFault(row.text)), std::pair(row.asName, row.asFragment))
             << row.name;
+}
+
+TEST(DateFormat, WritesEachFieldAndRefusesWhatNoNameMayHold) {
+    struct Row { const char* name; Text format; WallClock when; Text written; NameFault fault; };
+    const WallClock day{2024, 7, 4, 9, 5, 3};
+    const Row rows[] = {
+        {"year", u"yyyy", day, u"2024", NameFault::None},
+        {"year of two digits", u"yy", {2005, 1, 1}, u"05", NameFault::None},
+        {"small year padded", u"yyyy", {33, 1, 1}, u"0033", NameFault::None},
+        {"month", u"MM", day, u"07", NameFault::None},
+        {"day", u"dd", day, u"04", NameFault::None},
+        {"hour", u"HH", {2024, 1, 1, 23}, u"23", NameFault::None},
+        {"minute", u"mm", day, u"05", NameFault::None},
+        {"leap second", u"ss", {2016, 12, 31, 23, 59, 60}, u"60", NameFault::None},
+        {"lone letters and others are literal", u"y M d H m s D Y h \u00e9:", day, u"y M d H m s D Y h \u00e9:", NameFault::None},
+        {"longest field first", u"yyyyyMMMddd", day, u"2024y07M04d", NameFault::None},
+        {"empty", u"", day, u"", NameFault::Empty},
+        {"slash", u"yyyy/MM", day, u"2024/07", NameFault::Slash},
+        {"NUL", Text(u"dd\0", 3), day, Text(u"04\0", 3), NameFault::Nul},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(std::pair(FormatDate(row.format, row.when), DateFormatFault(row.format)), std::pair(row.written, row.fault))
+            << row.name;
+}
+
+TEST(FileNameRules, TheNamesAWindowsFileSystemRefuses) {
+    const std::pair<Text, bool> rows[] = {
+        {u"IMG 2024-07-14 (1).jpg", false}, {u".profile", false}, {u"a:b", true}, {u"a\\b", true}, {u"a*b", true},
+        {u"a?b", true}, {u"a\"b", true}, {u"a<b", true}, {u"a>b", true}, {u"a|b", true}, {u"a\x1f", true},
+        {u"notes.", true}, {u"notes ", true}, {u"\u00e9t\u00e9", false}};
+    for (const auto& [name, refused] : rows) {
+        EXPECT_EQ(CharsetRefuses(NameCharset::Windows, name), refused) << *ToUtf8(name);
+        EXPECT_FALSE(CharsetRefuses(NameCharset::Any, name)) << *ToUtf8(name);
+    }
 }
 
 TEST(RunningNumber, PadsByValueAndStepsAnyLength) {

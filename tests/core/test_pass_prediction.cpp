@@ -84,3 +84,35 @@ TEST(PassPrediction, NamesTheFilesPastTheLastCoveredOne) {
         EXPECT_TRUE(prediction.Names.empty()) << row.name;
     }
 }
+
+// Dated names through the pass as the preview runs it: a per-day name taken
+// by another file gets its number added, a file without a date and a name
+// the file system refuses are left, each saying why.
+TEST(PassPrediction, DatedNamesAndNamesTheFileSystemRefuses) {
+    using Dates = std::vector<std::optional<FileDate>>;
+    const auto on = [](int day, bool modified = false) { return FileDate{{2024, 7, day, 9, 5, 3}, modified}; };
+    struct Row { const char* name; Text format; NameCharset charset; Dates dates; std::vector<Text> expected; };
+    const Row rows[] = {
+        {"per day, a clash", u"dd_", NameCharset::Any, {on(14), on(15, true), on(14)},
+         {u"Trip14_0001-1.jpg number added", u"Trip15_0001.jpg modified", u"Trip14_0002.jpg"}},
+        {"refused on FAT, and no date", u"HH:mm_", NameCharset::Windows, {on(14), std::nullopt, on(15, true)},
+         {u"a.jpg refused Trip09:05_0001.jpg", u"b.jpg skipped, no date", u"c.jpg refused Trip09:05_0001.jpg modified"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::vector<Text> listed{u"a.jpg", u"b.jpg", u"c.jpg"};
+        Options options{u"Trip", u"", u"1", u"0", ListOrder::Name, DateChoice::Taken, row.format, true};
+        const MaskAnalysis analysis = Extract({}, listed[0], u"", options, u'.').Analysis;
+        NameSnapshot snapshot(u"/d", {u"a.jpg", u"b.jpg", u"c.jpg", u"Trip14_0001.jpg"});
+        const NamePlan plan = ComposeNewNames(listed, analysis, options, listed[0], row.dates, row.charset);
+        std::vector<Text> got;
+        for (const PredictedName& n : PredictPass(plan, u"/d", snapshot).Names) {
+            using enum PredictedOutcome;
+            got.push_back(n.NewName + (n.Outcome == NumberAdded ? u" number added" : u"") +
+                          (n.Outcome == RefusedByFileSystem ? u" refused " + n.RefusedName : u"") +
+                          (n.Outcome == Skipped && n.Skip == SkipReason::NoDate ? u" skipped, no date" : u"") +
+                          (n.DateModifiedUsed ? u" modified" : u""));
+        }
+        EXPECT_EQ(got, row.expected);
+    }
+}

@@ -1,4 +1,5 @@
 // The settings store over a file of its own.
+#include "options_logic.h"
 #include "window_test_support.h"
 
 namespace {
@@ -27,6 +28,37 @@ TEST_F(SettingsStoreTest, AStoreThatCannotBeWrittenFailsSilentlyAndGivesDefaults
     SettingsStore broken(StoreFile() + "/Morvane.conf");  // its folder is a plain file
     broken.write("Prefix", "lost");
     EXPECT_EQ(broken.read("Prefix", "default"), "default");
+}
+
+// The date in the name as the store keeps it: read at start-up, written by
+// "Ok" after the options it has always written, and by "Clear Options".
+TEST_F(SettingsStoreTest, TheDateOptionsReadBackAndAnythingUnreadableIsNoDate) {
+    using enum morvane::DateChoice;
+    using Stored = std::map<QString, QString>;
+    const std::tuple<const char*, Stored, morvane::DateChoice, QString, bool> rows[] = {
+        {"nothing stored: today's names", {}, None, "yyyy-MM-dd_", false},
+        {"each stored", {{"DateInName", "1"}, {"DateFormat", "yyyyMMdd HH.mm "}, {"NumberPerDay", "1"}}, Taken,
+         "yyyyMMdd HH.mm ", true},
+        {"unreadable", {{"DateInName", " 2"}, {"DateFormat", "dd/MM"}, {"NumberPerDay", "yes"}}, None, "yyyy-MM-dd_", false},
+        {"out of range, empty format", {{"DateInName", "3"}, {"DateFormat", ""}}, None, "yyyy-MM-dd_", false},
+    };
+    SettingsStore stored(StoreFile());
+    for (const auto& [name, values, date, format, perDay] : rows) {
+        QFile::remove(StoreFile());
+        for (const auto& [key, value] : values) stored.write(key, value);
+        const morvane::Options loaded = LoadOptions(SettingsStore(StoreFile()));
+        EXPECT_EQ(std::tuple(loaded.DateInName, ToQString(loaded.DateFormat), loaded.NumberPerDay),
+                  std::tuple(date, format, perDay)) << name;
+    }
+    morvane::Options typed = ClearedOptions();
+    std::tie(typed.DateInName, typed.DateFormat, typed.NumberPerDay) = std::tuple(Modified, u"HH:mm ", true);
+    EXPECT_EQ(ConfirmOptions(stored, typed, ClearedOptions()), typed);
+    EXPECT_EQ(LoadOptions(SettingsStore(StoreFile())), typed);
+    typed.DateFormat = u"a/b";  // refused by the dialog: the one in force stays
+    EXPECT_EQ(ConfirmOptions(stored, typed, ClearedOptions()).DateFormat, ClearedOptions().DateFormat);
+    EXPECT_EQ(ClearOptions(stored), ClearedOptions());
+    EXPECT_EQ(std::tuple(stored.read("DateInName", ""), stored.read("DateFormat", ""), stored.read("NumberPerDay", "")),
+              std::tuple(QString("0"), QString("yyyy-MM-dd_"), QString("0")));
 }
 
 }  // namespace
