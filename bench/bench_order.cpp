@@ -99,7 +99,7 @@ DatedPreview PreviewDatedNames(const std::string& dir, const std::vector<Text>& 
         listed.push_back(names[i]);
         listedFacts.push_back(facts[i]);
     }
-    const Options options{u"Trip_", u"", u"1", u"0", ListOrder::DateTaken, DateChoice::Taken, DefaultDateFormat, true};
+    const Options options{u"Trip_", u"", u"1", LetteringPosition::None, {}, ListOrder::DateTaken, DateChoice::Taken, DefaultDateFormat, true};
     MaskAnalysis analysis;
     analysis.MaskMode = MaskMode::Empty;
     auto snapshot = NameSnapshot::Read(Ascii(dir));

@@ -50,7 +50,7 @@ int main() {
     MaskAnalysis analysis;
     analysis.MaskMode = MaskMode::TextNumbered;  // "IMG-0001.jpg"...: every file renamed
     analysis.Mask = u"IMG";
-    const Options options{u"", u"", u"1", u"0"};
+    const Options options{u"", u"", u"1"};
 
     std::vector<double> preview, floor;
     std::size_t renamed = 0;

@@ -65,7 +65,7 @@ Round RecoverOnce(const std::string& dir, int files, bool renamedByHand, bool se
     }
     const ChosenFiles chosen = TakeIdentities(Ascii(dir), chosenNames);
     PosixRenamer renamer;
-    PassResult pass = ApplyRenames(plan, Ascii(dir), renamer, ClashRetry::Remembered, nullptr, &chosen);
+    PassResult pass = ApplyRenames(plan, Ascii(dir), renamer, nullptr, &chosen);
     if (pass.Error != ErrNone || pass.FilesSkipped) return {};
     if (renamedByHand)
         for (int i = 0; i < files; ++i)

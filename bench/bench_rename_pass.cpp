@@ -23,6 +23,7 @@
 #include <string_view>
 #include <vector>
 
+#include "../tests/core/one_by_one.h"
 #include "pass/free_name_search.h"
 #include "naming/name_composer.h"
 #include "pass/rename_pass.h"
@@ -96,7 +97,7 @@ double TimePassAndUndo(const std::string& dir, int& calls, const std::string& st
     }
     MaskAnalysis analysis;
     analysis.MaskMode = MaskMode::Empty;
-    const Options options{u"P", u"", u"1", u"0"};
+    const Options options{u"P", u"", u"1"};
     std::vector<Text> list;
     for (int i = 0; i < kFiles; ++i) list.push_back(Ascii(Numbered("file", i, ".dat")));
     CountingRenamer renamer;
@@ -107,7 +108,7 @@ double TimePassAndUndo(const std::string& dir, int& calls, const std::string& st
                               &chosen);
     UndoContext context;
     context.SyncRenames = store && !store->SharesOrderedLog(Ascii(dir));
-    const auto undo = UndoLastPass(pass.Journal, renamer, ClashRetry::Remembered, context);
+    const auto undo = UndoLastPass(pass.Journal, renamer, context);
     if (store) {
         // As the review's Undo does: the pass's journal is still held.
         LockedJournal lock = recorder->TakeLock();
@@ -147,7 +148,7 @@ double TimeBareRenames(const std::string& dir, int calls, bool checked) {
 double TimeCompose() {
     MaskAnalysis analysis;
     analysis.MaskMode = MaskMode::Empty;
-    const Options options{u"P", u"_x", u"1", u"0"};
+    const Options options{u"P", u"_x", u"1"};
     std::vector<Text> list;
     for (int i = 0; i < kFiles; ++i) list.push_back(Ascii(Numbered("IMG_", i, ".jpg")));
     std::vector<double> times;
@@ -161,8 +162,9 @@ double TimeCompose() {
 }
 
 // A pass over files that all compose to one name (every file after the first
-// clashes), with the given clash retry; returns the seconds and the renames.
-double TimeOneNamePass(ClashRetry retry, int files, int& calls, double& cpu) {
+// clashes), with the remembered clash retry or one by one as first written
+// (tests/core/one_by_one.h); returns the seconds and the renames.
+double TimeOneNamePass(bool oneByOne, int files, int& calls, double& cpu) {
     char pattern[] = "/tmp/morvane-bench-XXXXXX";
     const std::string dir = mkdtemp(pattern);
     NamePlan plan;
@@ -174,7 +176,7 @@ double TimeOneNamePass(ClashRetry retry, int files, int& calls, double& cpu) {
     CountingRenamer renamer;
     const double cpuStart = CpuSeconds();
     const auto start = Clock::now();
-    const PassResult result = ApplyRenames(plan, Ascii(dir), renamer, retry);
+    const PassResult result = oneByOne ? OneByOnePass(plan, Ascii(dir), renamer) : ApplyRenames(plan, Ascii(dir), renamer);
     const double took = Seconds(Clock::now() - start);
     cpu = CpuSeconds() - cpuStart;
     if (result.Error != ErrNone) std::fprintf(stderr, "the one-name pass failed\n");
@@ -227,9 +229,9 @@ int main(int argc, char** argv) {
     int oneByOneCalls = 0, rememberedCalls = 0;
     for (int r = 0; r < 5; ++r) {
         double cpu = 0;
-        oneByOne.push_back(TimeOneNamePass(ClashRetry::OneByOne, kFiles, oneByOneCalls, cpu));
+        oneByOne.push_back(TimeOneNamePass(true, kFiles, oneByOneCalls, cpu));
         oneByOneCpu.push_back(cpu);
-        remembered.push_back(TimeOneNamePass(ClashRetry::Remembered, kFiles, rememberedCalls, cpu));
+        remembered.push_back(TimeOneNamePass(false, kFiles, rememberedCalls, cpu));
         rememberedCpu.push_back(cpu);
     }
     std::printf("%d files composing one name, one-by-one retry: %.1f ms, %.1f ms cpu (%d renames)\n", kFiles,

@@ -10,7 +10,7 @@ using morvane::Text;
 
 namespace {
 
-const char16_t* const LetteringValues[] = {u"0", u"1", u"2"};
+const char* const LetteringValues[] = {"0", "1", "2"};
 const char* const OrderValues[] = {"0", "1", "2", "3"};
 const char* const DateValues[] = {"0", "1", "2"};
 
@@ -36,13 +36,27 @@ Text FormatOfText(const QString& text) {
     return morvane::DateFormatFault(format) == morvane::NameFault::None ? format : morvane::DefaultDateFormat;
 }
 
-// Writes the options in the order they have always been written; the
-// lettering only when there is one to write.
+// Exactly "0".."2" is a button's value; empty is none; anything else is kept
+// as stored, read as Extract reads it.
+void TakeLettering(const QString& text, Options& options) {
+    if (text.isEmpty()) return;
+    for (int i = 0; i < 3; ++i) {
+        if (text != LetteringValues[i]) continue;
+        options.Lettering = static_cast<morvane::LetteringPosition>(i);
+        return;
+    }
+    options.OddLettering = ToText(text);
+    options.Lettering = morvane::ReadLettering(options.OddLettering).value_or(morvane::LetteringPosition::None);
+}
+
+// Writes the options in the order they have always been written; an odd
+// stored lettering is the store's own and is never written back.
 void Write(SettingsStore& store, const Options& options) {
     store.write("Prefix", ToQString(options.Prefix));
-    store.write("Sufix", ToQString(options.Sufix));
+    store.write("Sufix", ToQString(options.Suffix));
     store.write("StartingNumber", ToQString(options.StartNumber));
-    if (!options.LetteringPosition.empty()) store.write("LetteringPosition", ToQString(options.LetteringPosition));
+    if (options.OddLettering.empty())
+        store.write("LetteringPosition", LetteringValues[static_cast<int>(options.Lettering)]);
     store.write("Order", OrderValues[static_cast<int>(options.Order)]);
     store.write("DateInName", DateValues[static_cast<int>(options.DateInName)]);
     store.write("DateFormat", ToQString(options.DateFormat));
@@ -52,16 +66,19 @@ void Write(SettingsStore& store, const Options& options) {
 }  // namespace
 
 Options LoadOptions(const SettingsStore& store) {
-    Options options{ToText(Read(store, "Prefix")), ToText(Read(store, "Sufix")), ToText(Read(store, "StartingNumber")),
-                    ToText(Read(store, "LetteringPosition")), OrderOfText(Read(store, "Order"))};
-    if (options.LetteringPosition.empty()) options.LetteringPosition = Text(1, u'0');
+    Options options;
+    options.Prefix = ToText(Read(store, "Prefix"));
+    options.Suffix = ToText(Read(store, "Sufix"));
+    options.StartNumber = ToText(Read(store, "StartingNumber"));
+    TakeLettering(Read(store, "LetteringPosition"), options);
+    options.Order = OrderOfText(Read(store, "Order"));
     options.DateInName = DateOfText(Read(store, "DateInName"));
     options.DateFormat = FormatOfText(Read(store, "DateFormat"));
     options.NumberPerDay = Read(store, "NumberPerDay") == "1";
     return options;
 }
 
-Options ClearedOptions() { return {{}, {}, {}, u"0", ListOrder::Name}; }
+Options ClearedOptions() { return {}; }
 
 Options ClearOptions(SettingsStore& store) {
     const Options cleared = ClearedOptions();
@@ -69,19 +86,14 @@ Options ClearOptions(SettingsStore& store) {
     return cleared;
 }
 
-int LetteringButtonIndex(const Text& lettering) {
-    for (int i = 0; i < 3; ++i)
-        if (lettering == LetteringValues[i]) return i;
-    return -1;
+int LetteringButtonIndex(const Options& options) {
+    return options.OddLettering.empty() ? static_cast<int>(options.Lettering) : -1;
 }
-
-Text LetteringOfButton(int index) { return index >= 0 && index < 3 ? Text(LetteringValues[index]) : Text(); }
 
 Options ConfirmOptions(SettingsStore& store, const Options& typed, const Options& current) {
     Options result = typed;
     // The dialog refuses such a format in words; it never reaches the store.
     if (morvane::DateFormatFault(result.DateFormat) != morvane::NameFault::None) result.DateFormat = current.DateFormat;
     Write(store, result);
-    if (result.LetteringPosition.empty()) result.LetteringPosition = current.LetteringPosition;
     return result;
 }

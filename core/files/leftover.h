@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/error_numbers.h"
 #include "base/text.h"
 
 namespace morvane {
@@ -44,9 +45,9 @@ struct Leftover {
 class LeftoverWatch {
 public:
     virtual ~LeftoverWatch() = default;
-    // 0 when the step may go ahead (its name is recorded), else an errno:
-    // the step is not taken.
-    virtual int Leaving(const LeftName& left) = 0;
+    // ErrNone when the step may go ahead (its name is recorded); otherwise
+    // the step is not taken and the rename fails with that number.
+    [[nodiscard]] virtual ErrorNumber Leaving(const LeftName& left) = 0;
     // The step just announced left nothing (its name was taken by another
     // file, or it was removed again at once).
     virtual void NotLeft() = 0;

@@ -120,22 +120,39 @@ RenameCalls SystemRenameCalls() {
 namespace {
 
 // A file system that keeps nothing to wait for, or cannot wait for a folder.
-int Synced(int err) { return err == EINVAL || err == ENOSYS || err == EOPNOTSUPP || err == EROFS ? 0 : err; }
+ErrorNumber Synced(int err) {
+    return err == 0 || err == EINVAL || err == ENOSYS || err == EOPNOTSUPP || err == EROFS
+               ? ErrNone
+               : ErrorNumberForErrno(err, false);
+}
+
+// The answer of a call on a name in the entered directory.
+ErrorNumber OnName(int err) { return err == 0 ? ErrNone : ErrorNumberForErrno(err, false); }
+
+// A bare name the calls below may be given: never relative to the working
+// directory, only a name in the entered one.
+std::optional<std::string> EntryName(int dir, const Text& name) {
+    const auto bytes = ToUtf8(name);
+    if (dir == AT_FDCWD || !bytes || bytes->empty() || HasNul(*bytes)) return std::nullopt;
+    return bytes;
+}
 
 }  // namespace
 
-int FileRenamer::SyncDirectory() {
-    return DirectoryFd() == AT_FDCWD ? 0 : Synced(ErrnoOf(::fsync(DirectoryFd())));
+ErrorNumber FileRenamer::SyncDirectory() {
+    return DirectoryFd() == AT_FDCWD ? ErrNone : Synced(ErrnoOf(::fsync(DirectoryFd())));
 }
 
-int PosixRenamer::SyncDirectory() { return DirectoryFd() == AT_FDCWD ? 0 : Synced(calls_.Sync(DirectoryFd())); }
+ErrorNumber PosixRenamer::SyncDirectory() {
+    return DirectoryFd() == AT_FDCWD ? ErrNone : Synced(calls_.Sync(DirectoryFd()));
+}
 
-// Never relative to the working directory: only a name in the entered one.
-int FileRenamer::Lstat(const Text& name, struct stat& st) {
-    if (DirectoryFd() == AT_FDCWD) return EBADF;
-    const auto bytes = ToUtf8(name);
-    if (!bytes || bytes->empty() || HasNul(*bytes)) return EINVAL;
-    return ErrnoOf(::fstatat(DirectoryFd(), bytes->c_str(), &st, AT_SYMLINK_NOFOLLOW));
+EntryStat FileRenamer::Lstat(const Text& name) {
+    EntryStat found;
+    const auto bytes = EntryName(DirectoryFd(), name);
+    if (!bytes) found.Error = DirectoryFd() == AT_FDCWD ? ErrUnexpected : ErrBadFileName;
+    else found.Error = OnName(ErrnoOf(::fstatat(DirectoryFd(), bytes->c_str(), &found.Stat, AT_SYMLINK_NOFOLLOW)));
+    return found;
 }
 
 std::optional<std::string> FileRenamer::ReadSmall(const Text& name, std::size_t max) {
@@ -145,33 +162,36 @@ std::optional<std::string> FileRenamer::ReadSmall(const Text& name, std::size_t 
     return ReadUpTo(DirectoryFd(), bytes->c_str(), max);
 }
 
-int FileRenamer::Remove(const Text& name) {
-    if (DirectoryFd() == AT_FDCWD) return EBADF;
-    const auto bytes = ToUtf8(name);
-    if (!bytes || bytes->empty() || HasNul(*bytes)) return EINVAL;
-    return ErrnoOf(::unlinkat(DirectoryFd(), bytes->c_str(), 0));
+ErrorNumber FileRenamer::Remove(const Text& name) {
+    const auto bytes = EntryName(DirectoryFd(), name);
+    if (!bytes) return DirectoryFd() == AT_FDCWD ? ErrUnexpected : ErrBadFileName;
+    return OnName(ErrnoOf(::unlinkat(DirectoryFd(), bytes->c_str(), 0)));
 }
 
 PosixRenamer::PosixRenamer() : calls_(SystemRenameCalls()) {}
 
 PosixRenamer::PosixRenamer(RenameCalls calls) : calls_(std::move(calls)) {}
 
-int PosixRenamer::Lstat(const Text& name, struct stat& st) {
-    if (DirectoryFd() == AT_FDCWD) return EBADF;
-    const auto bytes = ToUtf8(name);
-    if (!bytes || bytes->empty() || HasNul(*bytes)) return EINVAL;
-    return calls_.Lstat(DirectoryFd(), bytes->c_str(), st);
+EntryStat PosixRenamer::Lstat(const Text& name) {
+    EntryStat found;
+    const auto bytes = EntryName(DirectoryFd(), name);
+    if (!bytes) found.Error = DirectoryFd() == AT_FDCWD ? ErrUnexpected : ErrBadFileName;
+    else found.Error = OnName(calls_.Lstat(DirectoryFd(), bytes->c_str(), found.Stat));
+    return found;
 }
 
-int PosixRenamer::Remove(const Text& name) {
-    if (DirectoryFd() == AT_FDCWD) return EBADF;
-    const auto bytes = ToUtf8(name);
-    if (!bytes || bytes->empty() || HasNul(*bytes)) return EINVAL;
-    return calls_.Unlink(DirectoryFd(), bytes->c_str());
+ErrorNumber PosixRenamer::Remove(const Text& name) {
+    const auto bytes = EntryName(DirectoryFd(), name);
+    if (!bytes) return DirectoryFd() == AT_FDCWD ? ErrUnexpected : ErrBadFileName;
+    return OnName(calls_.Unlink(DirectoryFd(), bytes->c_str()));
 }
 
 // Only within an entered directory: the journal keeps bare names.
-int PosixRenamer::Announce(LeftName left) { return Watched() ? watch_->Leaving(left) : 0; }
+int PosixRenamer::Announce(LeftName left) {
+    if (!Watched()) return 0;
+    notRecorded_ = watch_->Leaving(left);
+    return notRecorded_ == ErrNone ? 0 : NotRecorded;
+}
 
 int PosixRenamer::Announce(LeftoverKind kind, const char* name, const char* source, std::uint64_t links) {
     return Announce(LeftName{kind, FromUtf8(name).value_or(Text()), source ? FromUtf8(source).value_or(Text()) : Text(),
@@ -246,21 +266,23 @@ int PosixRenamer::MoveOntoPlaceholder(const char* from, const char* to) {
     const std::optional<std::string> mark = NewPlaceholderMark();
     if (!mark) return EIO;
     const std::string content = PlaceholderContent(*mark);
-    int fd = -1;
     int err = Announce(LeftName{LeftoverKind::Placeholder, FromUtf8(to).value_or(Text()), {}, 0, *mark});
     if (err != 0) return err;
-    err = calls_.CreateExclusive(DirectoryFd(), to, fd);
+    int created = -1;
+    err = calls_.CreateExclusive(DirectoryFd(), to, created);
     if (err != 0) {
         Withdraw();
         return err;
     }
+    UniqueFd fd(created);
     struct stat held {};
-    err = calls_.Write(fd, content);
-    const int statErr = calls_.Fstat(fd, held);
+    err = calls_.Write(fd.Get(), content);
+    const int statErr = calls_.Fstat(fd.Get(), held);
     // Closed before the move: a FUSE file system keeps a replaced file that
     // is still open under a hidden name, and FAT through FUSE then loses the
-    // contents of other files in the directory.
-    calls_.Close(fd);
+    // contents of other files in the directory. What closing reports is
+    // about bytes the checks below read back anyway.
+    (void)calls_.Close(fd.Release());
     if (err != 0 || statErr != 0) {
         // Ours, but perhaps without its whole mark: taken away again while still it.
         if (statErr == 0) DropPlaceholder(held, to, content);
@@ -346,6 +368,7 @@ bool PosixRenamer::MayBeOneFile(const Text& fromPath, const Text& toPath, const 
 }
 
 ErrorNumber PosixRenamer::NumberFor(int err, const std::string& from) {
+    if (err == NotRecorded) return notRecorded_;
     bool directoryMissing = false;
     if (err == ENOENT) {
         struct stat st {};

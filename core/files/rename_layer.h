@@ -18,6 +18,13 @@
 
 namespace morvane {
 
+// What Lstat finds under a name: its status, or why none (ErrFileNotFound:
+// nothing is under the name).
+struct EntryStat {
+    ErrorNumber Error = ErrNone;
+    struct stat Stat {};
+};
+
 // Works on names in the directory it entered (bare names), or on paths while
 // it has entered none.
 class FileRenamer {
@@ -68,13 +75,14 @@ public:
     // Only renames within an entered directory tell.
     virtual void Watch(LeftoverWatch* watch) { (void)watch; }
     // The entry name itself (no link followed), for what a rename left
-    // behind; 0 or an errno.
-    virtual int Lstat(const Text& name, struct stat& st);
-    // Removes the entry name, a file the program itself left behind; 0 or an errno.
-    virtual int Remove(const Text& name);
-    // Waits until the renames made in the entered directory are on its disk;
-    // 0 or an errno (none where the file system has nothing to wait for).
-    virtual int SyncDirectory();
+    // behind. Only in an entered directory.
+    [[nodiscard]] virtual EntryStat Lstat(const Text& name);
+    // Removes the entry name, a file the program itself left behind
+    // (ErrFileNotFound: nothing was there).
+    [[nodiscard]] virtual ErrorNumber Remove(const Text& name);
+    // Waits until the renames made in the entered directory are on its disk
+    // (at once where the file system has nothing to wait for).
+    [[nodiscard]] virtual ErrorNumber SyncDirectory();
     // The bytes of the regular file name when it holds at most max of them;
     // nothing otherwise or when it cannot be read. For what a rename left.
     virtual std::optional<std::string> ReadSmall(const Text& name, std::size_t max);
@@ -104,7 +112,8 @@ private:
 
 // The system calls the renamer is built on, each relative to the directory
 // descriptor dir (AT_FDCWD for paths). Each returns 0 or the errno value of
-// its failure; tests replace single calls to force a fallback.
+// its failure, as the system call does: the renamer alone reads them and
+// answers error numbers. Tests replace single calls to force a fallback.
 struct RenameCalls {
     std::function<int(int dir, const char* from, const char* to)> RenameNoReplace;  // renameat2, RENAME_NOREPLACE
     std::function<int(int dir, const char* from, const char* to)> Link;            // linkat
@@ -135,11 +144,14 @@ public:
     Text LastTemporaryName() const override { return lastTemporary_; }
     void Watch(LeftoverWatch* watch) override { watch_ = watch; }
     [[nodiscard]] ErrorNumber Enter(const Text& dir, const std::optional<FileIdentity>& expected) override;
-    int Lstat(const Text& name, struct stat& st) override;
-    int Remove(const Text& name) override;
-    int SyncDirectory() override;
+    [[nodiscard]] EntryStat Lstat(const Text& name) override;
+    [[nodiscard]] ErrorNumber Remove(const Text& name) override;
+    [[nodiscard]] ErrorNumber SyncDirectory() override;
 
 private:
+    // The steps below answer 0 or an errno, or NotRecorded when the journal
+    // could not record the step (notRecorded_ then says why).
+    static constexpr int NotRecorded = -1;
     int Announce(LeftName left);
     int Announce(LeftoverKind kind, const char* name, const char* source = nullptr, std::uint64_t links = 0);
     void Withdraw();
@@ -161,6 +173,7 @@ private:
     bool linksLacking_ = false;
     unsigned temporaries_ = 0;
     Text lastTemporary_;
+    ErrorNumber notRecorded_ = ErrNone;
 };
 
 }  // namespace morvane

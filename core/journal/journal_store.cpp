@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "base/errno_mapping.h"
 #include "files/unique_fd.h"
 #include "journal/journal_format.h"
 
@@ -52,6 +53,8 @@ int WriteAll(int fd, std::string_view bytes) {
 }
 
 int ErrnoOf(int rc) { return rc == 0 ? 0 : errno; }
+
+ErrorNumber NumberOf(int err) { return err == 0 ? ErrNone : ErrorNumberForErrno(err, false); }
 
 // The whole file into bytes: Unreadable when reading fails, Garbled when it
 // is not a regular file or larger than any journal can be.
@@ -156,91 +159,83 @@ std::optional<std::string> DefaultJournalDirectory() {
 JournalStore::JournalStore(std::string directory, StoreCalls calls)
     : dir_(std::move(directory)), calls_(std::move(calls)) {}
 
-int JournalStore::MakeReady() {
+ErrorNumber JournalStore::MakeReady() {
     std::vector<std::string> created;
     int err = MakeDirectory(dir_, created);
     // The entry of a new directory must reach the disk too, once.
     for (const auto& made : created) {
         if (err == 0) err = SyncPath(ParentOf(made), calls_);
     }
-    return err;
+    return NumberOf(err);
 }
 
-int JournalStore::Create(const StoredJournal& journal, LockedJournal& lock) {
-    int err = MakeReady();
-    if (err != 0) return err;
+ErrorNumber JournalStore::Create(const StoredJournal& journal, LockedJournal& lock) {
+    if (const ErrorNumber err = MakeReady(); err != ErrNone) return err;
     const std::string name = NewName();
-    int fd = -1;
-    err = Store(name, journal, Durability::Synced, fd);
-    if (err != 0) {
+    UniqueFd fd;
+    if (const int err = Store(name, journal, Durability::Synced, fd); err != 0) {
         // Stored but maybe not durable: the pass will not start, so the
         // journal must not be found later either.
-        if (fd >= 0) {
-            (void)calls_.Unlink(dir_ + "/" + name);  // a failure here leaves a running journal: offered, never lost
-            ::close(fd);
-        }
-        return err;
+        if (fd) (void)calls_.Unlink(dir_ + "/" + name);  // a failure here leaves a running journal: offered, never lost
+        return NumberOf(err);
     }
-    lock = LockedJournal(name, fd);
-    return 0;
+    lock = LockedJournal(name, std::move(fd));
+    return ErrNone;
 }
 
-int JournalStore::Write(LockedJournal& lock, const StoredJournal& journal, Durability durability) {
-    if (!lock.Held()) return EBADF;
-    int fd = -1;
+ErrorNumber JournalStore::Write(LockedJournal& lock, const StoredJournal& journal, Durability durability) {
+    if (!lock.Held()) return ErrUnexpected;
+    UniqueFd fd;
     const int err = Store(lock.FileName(), journal, durability, fd);
-    if (fd >= 0) lock.Replace(fd);
-    if (err != 0) return err;
+    if (fd) lock.Replace(std::move(fd));
+    if (err != 0) return NumberOf(err);
     if (journal.State != JournalState::Running) {
         RemoveBeyondKept();
         RemoveStrayTemporaries();
     }
-    return 0;
+    return ErrNone;
 }
 
-int JournalStore::AppendNote(LockedJournal& lock, std::string_view bytes) {
-    if (!lock.Held()) return EBADF;
-    if (::lseek(lock.Descriptor(), 0, SEEK_END) < 0) return errno;
-    return calls_.Write(lock.Descriptor(), bytes);
+ErrorNumber JournalStore::AppendNote(LockedJournal& lock, std::string_view bytes) {
+    if (!lock.Held()) return ErrUnexpected;
+    if (::lseek(lock.Descriptor(), 0, SEEK_END) < 0) return NumberOf(errno);
+    return NumberOf(calls_.Write(lock.Descriptor(), bytes));
 }
 
-int JournalStore::AppendEnd(LockedJournal& lock, std::string_view bytes) {
-    if (const int err = AppendNote(lock, bytes); err != 0) return err;
+ErrorNumber JournalStore::AppendEnd(LockedJournal& lock, std::string_view bytes) {
+    if (const ErrorNumber err = AppendNote(lock, bytes); err != ErrNone) return err;
     RemoveBeyondKept();
     RemoveStrayTemporaries();
-    return 0;
+    return ErrNone;
 }
 
-int JournalStore::Remove(LockedJournal& lock) {
-    if (!lock.Held()) return EBADF;
+ErrorNumber JournalStore::Remove(LockedJournal& lock) {
+    if (!lock.Held()) return ErrUnexpected;
     const int err = calls_.Unlink(dir_ + "/" + lock.FileName());
     lock.Release();
-    return err;
+    return NumberOf(err);
 }
 
-int JournalStore::SetAside(const std::string& fileName) {
-    if (fileName.find('/') != std::string::npos || !fileName.starts_with(kPrefix)) return EINVAL;
+ErrorNumber JournalStore::SetAside(const std::string& fileName) {
+    if (fileName.find('/') != std::string::npos || !fileName.starts_with(kPrefix)) return ErrBadFileName;
     const std::string aside = dir_ + "/damaged";
-    if (::mkdir(aside.c_str(), 0700) != 0 && errno != EEXIST) return errno;
+    if (::mkdir(aside.c_str(), 0700) != 0 && errno != EEXIST) return NumberOf(errno);
     const std::string from = dir_ + "/" + fileName;
     // A link never replaces a file set aside before under the same name.
     for (int n = 0; n < 1000; ++n) {
         const std::string to = aside + "/" + fileName + (n == 0 ? std::string() : "-" + std::to_string(n));
         if (::link(from.c_str(), to.c_str()) != 0) {
             if (errno == EEXIST) continue;
-            return errno;
+            return NumberOf(errno);
         }
-        if (::chmod(to.c_str(), 0600) != 0) return errno;
-        if (const int err = calls_.Unlink(from); err != 0) return err;
-        return SyncDirectory();
+        if (::chmod(to.c_str(), 0600) != 0) return NumberOf(errno);
+        if (const int err = calls_.Unlink(from); err != 0) return NumberOf(err);
+        return NumberOf(SyncDirectory());
     }
-    return EEXIST;
+    return ErrTargetExists;
 }
 
-std::vector<std::string> JournalStore::JournalNames(int& error) const {
-    error = 0;
-    return Names(std::string(kJournalSuffix), error);
-}
+JournalList JournalStore::JournalNames() const { return Names(std::string(kJournalSuffix)); }
 
 std::optional<FoundJournal> JournalStore::Take(const std::string& fileName) const {
     bool vanished = false;
@@ -282,7 +277,9 @@ long JournalStore::WriterProcess(const std::string& fileName) {
 
 JournalScan JournalStore::FindUnfinished() {
     JournalScan scan;
-    for (const auto& name : Names(std::string(kJournalSuffix), scan.Error)) {
+    const JournalList list = JournalNames();
+    scan.Error = list.Error;
+    for (const auto& name : list.Names) {
         bool vanished = false;
         FoundJournal found = Read(name, vanished);
         if (vanished || found.Problem == JournalProblem::InUse || Ended(found)) continue;
@@ -291,41 +288,31 @@ JournalScan JournalStore::FindUnfinished() {
     return scan;
 }
 
-std::optional<FoundJournal> JournalStore::FindLatestEnded(int& error) {
-    error = 0;
-    auto names = Names(std::string(kJournalSuffix), error);
-    for (auto it = names.rbegin(); it != names.rend(); ++it) {
-        bool vanished = false;
-        FoundJournal found = Read(*it, vanished);
-        const bool readable = found.Problem == JournalProblem::None || found.Problem == JournalProblem::InUse;
-        if (!vanished && readable && found.Journal.State != JournalState::Running) return found;
-    }
-    return std::nullopt;
-}
-
-std::vector<std::string> JournalStore::Names(const std::string& suffix, int& error) const {
-    std::vector<std::string> names;
-    DIR* d = ::opendir(dir_.c_str());
+JournalList JournalStore::Names(const std::string& suffix) const {
+    JournalList list;
+    const UniqueDir d(::opendir(dir_.c_str()));
     if (!d) {
-        if (errno != ENOENT) error = errno;
-        return names;
+        // Not made yet: no journal. Anything else hides the history.
+        if (errno != ENOENT) list.Error = ErrorNumber::JournalFolderUnusable;
+        return list;
     }
-    while (const dirent* e = ::readdir(d)) {
+    errno = 0;
+    while (const dirent* e = ::readdir(d.Get())) {
         const std::string name = e->d_name;
-        if (name.starts_with(kPrefix) && name.ends_with(suffix)) names.push_back(name);
+        if (name.starts_with(kPrefix) && name.ends_with(suffix)) list.Names.push_back(name);
     }
-    ::closedir(d);
-    std::sort(names.begin(), names.end());
-    return names;
+    if (errno != 0) list.Error = ErrorNumber::JournalFolderUnusable;
+    std::sort(list.Names.begin(), list.Names.end());
+    return list;
 }
 
 std::string JournalStore::NewName() const {
     timespec now {};
     ::clock_gettime(CLOCK_REALTIME, &now);
     std::uint64_t seq = static_cast<std::uint64_t>(now.tv_sec) * 1000000000u + static_cast<std::uint64_t>(now.tv_nsec);
-    // Names sort by age even when the clock was set back since the last pass.
-    int ignored = 0;
-    for (const auto& name : Names(std::string(kJournalSuffix), ignored)) seq = std::max(seq, SequenceOf(name) + 1);
+    // Names sort by age even when the clock was set back since the last pass;
+    // a folder that cannot be listed fails the write that follows.
+    for (const auto& name : JournalNames().Names) seq = std::max(seq, SequenceOf(name) + 1);
     std::string digits = std::to_string(seq);
     digits.insert(0, kSequenceDigits - std::min(kSequenceDigits, digits.size()), '0');
     return std::string(kPrefix) + digits + "-" + std::to_string(::getpid()) + "-" + std::to_string(NextNumber()) +
@@ -335,57 +322,55 @@ std::string JournalStore::NewName() const {
 FoundJournal JournalStore::Read(const std::string& name, bool& vanished) const {
     FoundJournal found;
     found.FileName = name;
-    int fd = -1;
-    int err = 0;
-    const LockAttempt attempt = TryLockFile(dir_, name, fd, err);
-    vanished = attempt == LockAttempt::Vanished;
-    if (attempt == LockAttempt::Vanished || attempt == LockAttempt::Failed) {
+    LockResult lock = TryLockFile(dir_, name);
+    vanished = lock.Attempt == LockAttempt::Vanished;
+    if (lock.Attempt == LockAttempt::Vanished || lock.Attempt == LockAttempt::Failed) {
         found.Problem = JournalProblem::Unreadable;
         return found;
     }
     std::string bytes;
-    const JournalProblem readProblem = ReadAll(fd, bytes);
+    const JournalProblem readProblem = ReadAll(lock.Fd.Get(), bytes);
     const DecodedJournal decoded =
         readProblem == JournalProblem::None ? DecodeJournal(bytes) : DecodedJournal{readProblem, {}};
     if (decoded.Problem == JournalProblem::None) found.Journal = decoded.Journal;
     else if (decoded.Problem != JournalProblem::FutureVersion)
         found.Journal.Directory = DirectoryOfDamaged(bytes).value_or(Text());
-    if (attempt == LockAttempt::HeldElsewhere) {
-        ::close(fd);
+    if (lock.Attempt == LockAttempt::HeldElsewhere) {
         found.Problem = JournalProblem::InUse;
         return found;
     }
-    found.Lock = LockedJournal(name, fd);
+    found.Lock = LockedJournal(name, std::move(lock.Fd));
     // The directory it names is not looked at here: it may sit on a mount
     // that does not answer, and reading the history must never wait for it.
     found.Problem = decoded.Problem;
     return found;
 }
 
-int JournalStore::Store(const std::string& name, const StoredJournal& journal, Durability durability, int& fd) {
-    fd = -1;
+// The new version under name, its descriptor (locked) in fd once it has the
+// name. 0 or an errno.
+int JournalStore::Store(const std::string& name, const StoredJournal& journal, Durability durability, UniqueFd& fd) {
+    fd.Reset();
     const auto bytes = EncodeJournal(journal);
     if (!bytes) return EINVAL;
     const std::string path = dir_ + "/" + name;
     const std::string temporary =
         path + "." + std::to_string(::getpid()) + "." + std::to_string(NextNumber()) + std::string(kTemporarySuffix);
-    const int tfd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (tfd < 0) return errno;
+    UniqueFd written(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!written) return errno;
     int err = 0;
     // Locked before it gets the journal's name, so that it is never seen
     // under that name unlocked.
-    if (::flock(tfd, LOCK_EX | LOCK_NB) != 0 || ::fchmod(tfd, 0600) != 0) err = errno;
-    if (err == 0) err = calls_.Write(tfd, *bytes);
+    if (::flock(written.Get(), LOCK_EX | LOCK_NB) != 0 || ::fchmod(written.Get(), 0600) != 0) err = errno;
+    if (err == 0) err = calls_.Write(written.Get(), *bytes);
     // Its bytes reach the disk before its name does: a power failure leaves
     // the old version or the new one, never a name over bytes not written.
-    if (err == 0) err = calls_.Sync(tfd);
+    if (err == 0) err = calls_.Sync(written.Get());
     if (err == 0) err = calls_.Rename(temporary, path);
     if (err != 0) {
         (void)calls_.Unlink(temporary);  // a stray temporary file is swept by the next ended pass
-        ::close(tfd);
         return err;
     }
-    fd = tfd;
+    fd = std::move(written);
     return durability == Durability::Synced ? SyncDirectory() : 0;
 }
 
@@ -394,13 +379,14 @@ int JournalStore::SyncDirectory() const { return SyncPath(dir_, calls_); }
 // Journals past the newest KeptPasses go once their pass has ended; an
 // unfinished or damaged one stays to be offered or reported.
 void JournalStore::RemoveBeyondKept() {
-    int ignored = 0;
-    const auto names = Names(std::string(kJournalSuffix), ignored);
+    // A folder that cannot be listed keeps every journal: only ever more history.
+    const std::vector<std::string> names = JournalNames().Names;
     if (names.size() <= KeptPasses) return;
     for (std::size_t i = 0; i + KeptPasses < names.size(); ++i) {
         bool vanished = false;
         FoundJournal found = Read(names[i], vanished);
-        // One that stays is removed by the next pass to end.
+        // One that stays is removed by the next pass to end: its failure is
+        // only more history.
         if (found.Lock.Held() && Ended(found)) (void)calls_.Unlink(dir_ + "/" + names[i]);
     }
 }
@@ -409,14 +395,12 @@ void JournalStore::RemoveBeyondKept() {
 // over its journal. One of a live writer is left alone: it is locked, and its
 // writer is alive.
 void JournalStore::RemoveStrayTemporaries() {
-    int ignored = 0;
-    for (const auto& name : Names(std::string(kTemporarySuffix), ignored)) {
+    // Strays the next ended pass does not see or cannot remove are swept by
+    // the one after: they only take room.
+    for (const auto& name : Names(std::string(kTemporarySuffix)).Names) {
         const pid_t writer = WriterOf(name);
         if (writer <= 0 || writer == ::getpid() || ::kill(writer, 0) == 0 || errno != ESRCH) continue;
-        int fd = -1;
-        int err = 0;
-        if (TryLockFile(dir_, name, fd, err) == LockAttempt::Taken) (void)calls_.Unlink(dir_ + "/" + name);
-        if (fd >= 0) ::close(fd);
+        if (TryLockFile(dir_, name).Attempt == LockAttempt::Taken) (void)calls_.Unlink(dir_ + "/" + name);
     }
 }
 

@@ -15,8 +15,9 @@
 #include <string_view>
 #include <vector>
 
-#include "journal/journal_lock.h"
+#include "base/error_numbers.h"
 #include "base/text.h"
+#include "journal/journal_lock.h"
 #include "journal/stored_journal.h"
 
 namespace morvane {
@@ -60,8 +61,9 @@ enum class Durability {
 };
 
 // The calls through which the store changes its folder, each answering 0
-// or an errno. Tests record them, to build every state a power failure may
-// leave, or make them fail.
+// or an errno as the system call does: they stand for the system's calls,
+// the store turns what they answer into error numbers. Tests record them, to
+// build every state a power failure may leave, or make them fail.
 struct StoreCalls {
     std::function<int(int fd, std::string_view bytes)> Write;  // all of bytes, at the file's offset
     std::function<int(int fd)> Sync;                           // fsync, of a file or of the folder
@@ -72,53 +74,62 @@ struct StoreCalls {
 // The calls of the running system.
 StoreCalls SystemStoreCalls();
 
+// The journal files of the store, oldest first. Error: the folder could not
+// be read (JournalFolderUnusable); a folder not made yet is no error.
+struct JournalList {
+    ErrorNumber Error = ErrNone;
+    std::vector<std::string> Names;
+};
+
 struct JournalScan {
-    int Error = 0;  // errno of listing the directory; a directory not made yet is no error
+    ErrorNumber Error = ErrNone;  // as for JournalList
     std::vector<FoundJournal> Journals;
 };
 
+// Every operation that changes the folder answers ErrNone or the error
+// number of its failure.
 class JournalStore {
 public:
     explicit JournalStore(std::string directory, StoreCalls calls = SystemStoreCalls());
 
     const std::string& Directory() const { return dir_; }
 
-    // Makes the directory (and its missing parents, 0700) if needed. Returns
-    // 0 or an errno: without it no journal can be stored.
-    int MakeReady();
+    // Makes the directory (and its missing parents, 0700) if needed: without
+    // it no journal can be stored.
+    [[nodiscard]] ErrorNumber MakeReady();
 
     // Stores the journal of a pass that is about to start, under a new name,
     // making the directory first if needed, and leaves it locked in lock.
-    // Costs one fsync of the file and one of the directory. Returns 0 or an
-    // errno (EINVAL: the journal cannot be stored, see EncodeJournal); on
-    // failure nothing is stored and the pass must not start.
-    int Create(const StoredJournal& journal, LockedJournal& lock);
+    // Costs one fsync of the file and one of the directory. On failure
+    // (ErrBadFileName: the journal cannot be stored, see EncodeJournal)
+    // nothing is stored and the pass must not start.
+    [[nodiscard]] ErrorNumber Create(const StoredJournal& journal, LockedJournal& lock);
 
     // Replaces the content of a journal this process holds, at the same cost
     // when Synced and without the folder's fsync when Lazy. On failure the previous content
     // stays, still locked. A journal that is no longer running makes every
     // older one that is not running go.
-    int Write(LockedJournal& lock, const StoredJournal& journal, Durability durability = Durability::Synced);
+    [[nodiscard]] ErrorNumber Write(LockedJournal& lock, const StoredJournal& journal,
+                                    Durability durability = Durability::Synced);
 
     // Adds bytes at the end of a journal this process holds, without fsync:
     // the notes that end a pass (see journal_format.h); the history is then
-    // trimmed as by Write of an ended journal. Returns 0 or an errno.
-    int AppendEnd(LockedJournal& lock, std::string_view bytes);
+    // trimmed as by Write of an ended journal.
+    [[nodiscard]] ErrorNumber AppendEnd(LockedJournal& lock, std::string_view bytes);
     // Adds a note at the end of a journal this process holds, without fsync
     // (it survives the program being killed) and without touching the rest
-    // of the store. Returns 0 or an errno.
-    int AppendNote(LockedJournal& lock, std::string_view bytes);
+    // of the store.
+    [[nodiscard]] ErrorNumber AppendNote(LockedJournal& lock, std::string_view bytes);
 
     // Deletes a journal this process holds (a damaged one included).
-    int Remove(LockedJournal& lock);
+    [[nodiscard]] ErrorNumber Remove(LockedJournal& lock);
 
     // Moves a journal that cannot be used into the "damaged" folder of the
     // directory (0700, the file 0600), under its own name or, when that is
-    // taken there, with "-N" added. Returns 0 or an errno.
-    int SetAside(const std::string& fileName);
+    // taken there, with "-N" added.
+    [[nodiscard]] ErrorNumber SetAside(const std::string& fileName);
 
-    // The names of the journal files, oldest first.
-    std::vector<std::string> JournalNames(int& error) const;
+    [[nodiscard]] JournalList JournalNames() const;
     // One journal read and, unless another copy holds it or it cannot be
     // read, locked; nothing when it is no longer there.
     std::optional<FoundJournal> Take(const std::string& fileName) const;
@@ -137,18 +148,13 @@ public:
     // first, each returned locked; and every file that cannot be read as a
     // journal, with its problem. A journal locked by a running copy of the
     // program is not reported.
-    JournalScan FindUnfinished();
-
-    // The newest journal whose pass ended (finished or undone), locked, or
-    // InUse when a running copy holds it. Damaged files are left to
-    // FindUnfinished.
-    std::optional<FoundJournal> FindLatestEnded(int& error);
+    [[nodiscard]] JournalScan FindUnfinished();
 
 private:
-    std::vector<std::string> Names(const std::string& suffix, int& error) const;
+    JournalList Names(const std::string& suffix) const;
     std::string NewName() const;
     FoundJournal Read(const std::string& name, bool& vanished) const;
-    int Store(const std::string& name, const StoredJournal& journal, Durability durability, int& fd);
+    int Store(const std::string& name, const StoredJournal& journal, Durability durability, UniqueFd& fd);
     int SyncDirectory() const;
     void RemoveBeyondKept();
     void RemoveStrayTemporaries();

@@ -1,9 +1,7 @@
 #include "journal/stored_pass.h"
 
 #include <algorithm>
-#include <cerrno>
 
-#include "base/errno_mapping.h"
 #include "base/error_numbers.h"
 #include "journal/journal_format.h"
 #include "naming/file_name_rules.h"
@@ -23,8 +21,6 @@ StoredEntryState StoredStateOf(EntryState state) {
     }
     return StoredEntryState::NotRenamed;
 }
-
-ErrorNumber StoreError(int err) { return err == 0 ? ErrNone : ErrorNumberForErrno(err, false); }
 
 // Entries keep their number on disk for the journal's life: notes name them by it.
 bool Stored(const JournalEntry& entry) { return !entry.Planned.empty(); }
@@ -86,37 +82,42 @@ bool HasRenamed(const RenameJournal& journal) {
 }
 
 ErrorNumber StoredPassRecorder::Begin(const RenameJournal& planned) {
-    if (store_.MakeReady() != 0) return ErrorNumber::JournalFolderUnusable;
+    if (store_.MakeReady() != ErrNone) return ErrorNumber::JournalFolderUnusable;
     storedIndex_ = StoredNumbers(planned);
-    return StoreError(store_.Create(ToStored(planned, JournalState::Running), lock_));
+    return store_.Create(ToStored(planned, JournalState::Running), lock_);
 }
 
-int StoredPassRecorder::Leaving(std::size_t entry, const LeftName& left) {
+ErrorNumber StoredPassRecorder::Leaving(std::size_t entry, const LeftName& left) {
     return AppendLeftNote(store_, lock_, storedIndex_, entry, left);
 }
 
+// A drop note that is not written leaves the note before it standing: the
+// undo then looks at a name the step did not leave, and finds it is not the
+// program's. Nothing is lost.
 void StoredPassRecorder::NotLeft() { (void)store_.AppendNote(lock_, EncodeDroppedNote()); }
 
-int AppendLeftNote(JournalStore& store, LockedJournal& lock, const std::vector<std::size_t>& numbers,
-                   std::size_t entry, const LeftName& left) {
-    if (entry >= numbers.size() || numbers[entry] == NotStored) return EINVAL;
+ErrorNumber AppendLeftNote(JournalStore& store, LockedJournal& lock, const std::vector<std::size_t>& numbers,
+                           std::size_t entry, const LeftName& left) {
+    // Not journalled, or a name no note can carry: the step is not taken.
+    if (entry >= numbers.size() || numbers[entry] == NotStored) return ErrBadFileName;
     const auto note = EncodeLeftNote(numbers[entry], left);
-    return note ? store.AppendNote(lock, *note) : EINVAL;
+    return note ? store.AppendNote(lock, *note) : ErrBadFileName;
 }
 
 StoredUndoRecorder::StoredUndoRecorder(JournalStore& store, LockedJournal& lock, const RenameJournal& journal)
     : store_(store), lock_(lock), numbers_(StoredNumbers(journal)) {}
 
-int StoredUndoRecorder::Leaving(std::size_t entry, const LeftName& left) {
+ErrorNumber StoredUndoRecorder::Leaving(std::size_t entry, const LeftName& left) {
     return AppendLeftNote(store_, lock_, numbers_, entry, left);
 }
 
+// As for the pass: a lost drop note only makes the next undo look once more.
 void StoredUndoRecorder::NotLeft() { (void)store_.AppendNote(lock_, EncodeDroppedNote()); }
 
 ErrorNumber StoredPassRecorder::End(const RenameJournal& done) {
     if (!lock_.Held()) return ErrUnexpected;
     // Nothing to undo: the pass leaves nothing in the history.
-    if (!HasRenamed(done)) return StoreError(store_.Remove(lock_));
+    if (!HasRenamed(done)) return store_.Remove(lock_);
     std::vector<std::pair<std::size_t, Text>> taken;
     for (std::size_t i = 0; i < done.Entries.size() && i < storedIndex_.size(); ++i)
         if (done.Entries[i].State == EntryState::Renamed && storedIndex_[i] != NotStored)
@@ -126,15 +127,15 @@ ErrorNumber StoredPassRecorder::End(const RenameJournal& done) {
     // Appended, not synced, the journal neither read nor encoded again: the
     // journal written before the first rename already covers a power failure
     // (a journal whose end is lost is recovered as an unfinished pass).
-    return StoreError(store_.AppendEnd(lock_, *notes));
+    return store_.AppendEnd(lock_, *notes);
 }
 
 ErrorNumber StoreAfterUndo(JournalStore& store, LockedJournal& lock, const RenameJournal& journal) {
     if (!lock.Held()) return ErrUnexpected;
-    if (!HasRenamed(journal)) return StoreError(store.Remove(lock));
+    if (!HasRenamed(journal)) return store.Remove(lock);
     // Not synced: a journal that still shows a restored file as renamed only
     // makes a later undo find it already back.
-    return StoreError(store.Write(lock, ToStored(journal, JournalState::Finished), Durability::Lazy));
+    return store.Write(lock, ToStored(journal, JournalState::Finished), Durability::Lazy);
 }
 
 }  // namespace morvane

@@ -24,8 +24,8 @@ inline constexpr std::size_t NotStored = std::size_t(-1);
 std::vector<std::size_t> StoredNumbers(const RenameJournal& journal);
 
 // Appends the note of a name a step may leave behind, for entry (numbered
-// as in the journal in memory). 0 or an errno.
-int AppendLeftNote(JournalStore& store, LockedJournal& lock, const std::vector<std::size_t>& numbers,
+// as in the journal in memory).
+[[nodiscard]] ErrorNumber AppendLeftNote(JournalStore& store, LockedJournal& lock, const std::vector<std::size_t>& numbers,
                    std::size_t entry, const LeftName& left);
 
 // Whether any file of the journal is still to be given its old name.
@@ -45,7 +45,7 @@ public:
     [[nodiscard]] ErrorNumber End(const RenameJournal& done) override;
     // Appended before the step, without fsync: the note outlives the
     // program being killed at any later moment.
-    [[nodiscard]] int Leaving(std::size_t entry, const LeftName& left) override;
+    [[nodiscard]] ErrorNumber Leaving(std::size_t entry, const LeftName& left) override;
     void NotLeft() override;
     // The journal's lock, for whoever keeps the pass (its review) from now on.
     LockedJournal TakeLock() { return std::move(lock_); }
@@ -61,7 +61,7 @@ private:
 class StoredUndoRecorder final : public LeftoverRecorder {
 public:
     StoredUndoRecorder(JournalStore& store, LockedJournal& lock, const RenameJournal& journal);
-    [[nodiscard]] int Leaving(std::size_t entry, const LeftName& left) override;
+    [[nodiscard]] ErrorNumber Leaving(std::size_t entry, const LeftName& left) override;
     void NotLeft() override;
 
 private:

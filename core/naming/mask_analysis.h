@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "base/text.h"
+#include "naming/options.h"
 
 namespace morvane {
 
@@ -23,9 +24,6 @@ enum class MaskMode : std::int16_t {
     Pattern = 5,             // text with digits: each file's window that fits the pattern
     PatternLettering = 6,    // the same, one end of the window being the lettering character
 };
-
-// Where the lettering character sits in the mask ("0", "1" or "2" as an option).
-enum class LetteringPosition : int { None = 0, First = 1, Last = 2 };
 
 struct MaskAnalysis {
     Text Mask;               // as typed; shortened by its lettering character in modes 4 and 6

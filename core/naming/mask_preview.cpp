@@ -13,18 +13,6 @@ namespace {
 
 const Text LetteringMark = u"!";
 
-// The lettering position option as a number 0, 1 or 2; nothing for any other text.
-std::optional<LetteringPosition> ReadLetteringPosition(const Text& option) {
-    const auto digits = DecimalDigits(option);
-    if (!digits) return std::nullopt;
-    const auto first = digits->find_first_not_of(u'0');
-    if (first == Text::npos) return LetteringPosition::None;
-    const Text value = digits->substr(first);
-    if (value == u"1") return LetteringPosition::First;
-    if (value == u"2") return LetteringPosition::Last;
-    return std::nullopt;
-}
-
 Text FirstChars(const Text& text, int count) { return Mid(text, 1, count); }
 
 Text LastChars(const Text& text, int count) {
@@ -50,7 +38,7 @@ ExtractResult Extract(const MaskAnalysis& previous, const Text& exampleName, con
 
     // Everything is decided before the analysis changes, so that an option
     // that does not read leaves the last analysis as it was.
-    const auto lettering = ReadLetteringPosition(options.LetteringPosition);
+    const auto lettering = options.LetteringInForce();
     if (!lettering) return failed;
 
     const int maskLength = std::min(static_cast<int>(maskText.size()), MaxMaskLength);
@@ -60,7 +48,7 @@ ExtractResult Extract(const MaskAnalysis& previous, const Text& exampleName, con
     const bool textWithoutDigits = !empty && !numeric && firstDigitPos == maskLength + 1;
     const bool numbered = empty || (textWithoutDigits && (*lettering == LetteringPosition::None || maskText.size() == 1));
 
-    const auto startNumber = ReadStartNumber(options.StartNumber);
+    const auto startNumber = options.FirstNumber();
     if (numbered && !startNumber) return failed;
 
     MaskAnalysis a = previous;
@@ -70,7 +58,7 @@ ExtractResult Extract(const MaskAnalysis& previous, const Text& exampleName, con
     Text prefix = options.Prefix;
     if (options.DateInName != DateChoice::None)
         prefix += exampleDate ? FormatDate(options.DateFormat, *exampleDate) : options.DateFormat;
-    const Text suffix = options.Sufix + ExtensionOf(exampleName);
+    const Text suffix = options.Suffix + ExtensionOf(exampleName);
     const Text numberPart = startNumber ? ZeroPadFor(*startNumber) + *startNumber : Text();
     auto done = [&a](MaskMode mode, Text example) {
         a.MaskMode = mode;

@@ -58,13 +58,13 @@ private:
         const auto at = static_cast<std::size_t>(i);
         const FileDate* date = DateOf(at);
         composed_[at] = options_.Prefix + (date ? FormatDate(options_.DateFormat, date->When) : Text()) + middle +
-                        options_.Sufix;
+                        options_.Suffix;
         given_[at] = true;
     }
 
     // Takes the first running number from the option; false when it does not read.
     bool StartNumbering() {
-        const auto start = ReadStartNumber(options_.StartNumber);
+        const auto start = options_.FirstNumber();
         if (!start) return false;
         start_ = number_ = *start;
         return true;
@@ -176,7 +176,7 @@ NamePlan ComposeNewNames(const std::vector<Text>& listed, const MaskAnalysis& an
     // A prefix or suffix that could reach out of the directory is refused
     // whatever the rule makes of the files.
     const std::pair<NamePart, const Text*> fragments[] = {{NamePart::Prefix, &options.Prefix},
-                                                          {NamePart::Suffix, &options.Sufix}};
+                                                          {NamePart::Suffix, &options.Suffix}};
     for (const auto& [part, text] : fragments) {
         if (const NameFault fault = FragmentFault(*text); fault != NameFault::None) {
             plan.Error = ErrBadFileName;

@@ -24,7 +24,7 @@ Text Folded(const Text& text) {
 
 }  // namespace
 
-FreeNameSearch::FreeNameSearch(FileRenamer& renamer, ClashRetry strategy) : renamer_(renamer), strategy_(strategy) {}
+FreeNameSearch::FreeNameSearch(FileRenamer& renamer) : renamer_(renamer) {}
 
 ErrorNumber FreeNameSearch::Rename(const Text& from, const Text& to) { return renamer_.Rename(from, to); }
 
@@ -37,12 +37,9 @@ ErrorNumber FreeNameSearch::Move(const Text& from, const Text& target, const Tex
     ErrorNumber err = Rename(from, candidate);
     if (err == ErrTargetExists && numberIfTaken && !numberIfTaken()) return err;
     if (err == ErrTargetExists) {
-        long counter = 1;
-        if (strategy_ == ClashRetry::Remembered) {
-            auto [at, added] = next_.try_emplace(key, 1);
-            if (added) byFolded_[{Folded(key.first), Folded(key.second)}].push_back(key);
-            counter = at->second;
-        }
+        auto [at, added] = next_.try_emplace(key, 1);
+        if (added) byFolded_[{Folded(key.first), Folded(key.second)}].push_back(key);
+        long counter = at->second;
         for (; err == ErrTargetExists && counter <= kMaxClashRetries; ++counter) {
             candidate = key.first + u"-" + DecimalText(counter) + key.second;
             // The number made the name too long for the file system: every
@@ -54,12 +51,11 @@ ErrorNumber FreeNameSearch::Move(const Text& from, const Text& target, const Tex
         // Every number below the last one tried was taken, and so is that
         // one unless a failure other than a clash ended the search.
         const long lastTried = counter - 1;
-        if (strategy_ == ClashRetry::Remembered)
-            next_[key] = err == ErrNone || err == ErrTargetExists ? lastTried + 1 : lastTried;
+        next_[key] = err == ErrNone || err == ErrTargetExists ? lastTried + 1 : lastTried;
     }
     if (err != ErrNone) return err;
     taken = candidate;
-    if (strategy_ == ClashRetry::Remembered) Freed(from);
+    Freed(from);
     return ErrNone;
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 // The clash retry of the pass and the undo: a file whose target name is taken
 // goes to the first free name of base-1.ext, base-2.ext, ... (the number in
-// front of the extension, counting from 1 for every file).
+// front of the extension, counting from 1 for every file). The search
+// remembers where the last file with the same base and extension found a free
+// name and starts there; it takes exactly the names that trying 1, 2, 3, ...
+// afresh for every file would take (a new search for each file does that).
 #include <functional>
 #include <map>
 #include <utility>
@@ -12,15 +15,10 @@
 
 namespace morvane {
 
-enum class ClashRetry {
-    OneByOne,    // tries base-1, base-2, ... afresh for every file
-    Remembered,  // starts where the last file with the same base and extension found a free name
-};
-
 class FreeNameSearch {
 public:
     // renamer has entered the directory the names are in.
-    FreeNameSearch(FileRenamer& renamer, ClashRetry strategy);
+    explicit FreeNameSearch(FileRenamer& renamer);
 
     // Renames the file `from` (a bare name in the directory) to `target`, or,
     // while that is taken, to the numbered names; extension is the part of
@@ -42,7 +40,6 @@ private:
     void Freed(const Text& name);
 
     FileRenamer& renamer_;
-    ClashRetry strategy_;
     bool tooLong_ = false;
     // For each target that clashed: the first number not known to be taken.
     // Every name below it was refused during this search and not given up

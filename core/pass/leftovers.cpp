@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "base/errno_mapping.h"
 
 namespace morvane {
 
@@ -17,11 +16,11 @@ EntryLeftovers::EntryLeftovers(RenameJournal& journal, FileRenamer& renamer, Lef
 
 EntryLeftovers::~EntryLeftovers() { renamer_.Watch(nullptr); }
 
-int EntryLeftovers::Leaving(const LeftName& left) {
+ErrorNumber EntryLeftovers::Leaving(const LeftName& left) {
     if (recorder_)
-        if (const int err = recorder_->Leaving(entry_, left); err != 0) return err;
+        if (const ErrorNumber err = recorder_->Leaving(entry_, left); err != ErrNone) return err;
     journal_.Leftovers.push_back({entry_, left});
-    return 0;
+    return ErrNone;
 }
 
 void EntryLeftovers::NotLeft() {
@@ -44,19 +43,23 @@ enum class Verdict { Gone, Ours, NotOurs, Unproven, Unknown };
 // file, a placeholder an older version noted without a mark) stays.
 // A hidden name of the program's own (".morvane-<process>-<n>") is its own
 // whatever it holds: no other program makes one.
-Verdict JudgePlaceholder(const Leftover& left, FileRenamer& renamer, struct stat& st, int& err) {
+Verdict JudgePlaceholder(const Leftover& left, FileRenamer& renamer, struct stat& st, ErrorNumber& err) {
     const std::string content = left.Left.Mark.empty() ? std::string() : PlaceholderContent(left.Left.Mark);
-    if ((err = renamer.Lstat(left.Left.Name, st)) != 0) return err == ENOENT ? Verdict::Gone : Verdict::Unknown;
+    const EntryStat found = renamer.Lstat(left.Left.Name);
+    st = found.Stat;
+    if ((err = found.Error) != ErrNone) return err == ErrFileNotFound ? Verdict::Gone : Verdict::Unknown;
     if (!S_ISREG(st.st_mode) || st.st_nlink != 1) return Verdict::NotOurs;
     if (st.st_size == 0) return left.Left.Name.starts_with(u".morvane-") ? Verdict::Ours : Verdict::Unproven;
     if (content.empty() || static_cast<std::size_t>(st.st_size) != content.size()) return Verdict::NotOurs;
     return renamer.ReadSmall(left.Left.Name, content.size()) == content ? Verdict::Ours : Verdict::NotOurs;
 }
 
-Verdict JudgeLink(const Leftover& left, const JournalEntry& entry, FileRenamer& renamer, int& err) {
-    struct stat linked {}, source {};
-    if ((err = renamer.Lstat(left.Left.Name, linked)) != 0) return err == ENOENT ? Verdict::Gone : Verdict::Unknown;
-    if ((err = renamer.Lstat(left.Left.Source, source)) != 0) return err == ENOENT ? Verdict::NotOurs : Verdict::Unknown;
+Verdict JudgeLink(const Leftover& left, const JournalEntry& entry, FileRenamer& renamer, ErrorNumber& err) {
+    const EntryStat named = renamer.Lstat(left.Left.Name);
+    if ((err = named.Error) != ErrNone) return err == ErrFileNotFound ? Verdict::Gone : Verdict::Unknown;
+    const EntryStat from = renamer.Lstat(left.Left.Source);
+    if ((err = from.Error) != ErrNone) return err == ErrFileNotFound ? Verdict::NotOurs : Verdict::Unknown;
+    const struct stat &linked = named.Stat, &source = from.Stat;
     const bool sameFile = S_ISREG(linked.st_mode) && linked.st_dev == source.st_dev && linked.st_ino == source.st_ino;
     if (!sameFile || linked.st_nlink != left.Left.Links || !entry.Identity) return Verdict::NotOurs;
     return renamer.Holds(left.Left.Name, *entry.Identity) ? Verdict::Ours : Verdict::NotOurs;
@@ -73,14 +76,14 @@ ErrorNumber ClearLeftovers(RenameJournal& journal, FileRenamer& renamer, std::ve
         const Leftover& left = journal.Leftovers[i];
         if (left.Left.Kind == LeftoverKind::Temporary || !Unsettled(journal, left)) continue;
         const JournalEntry& entry = journal.Entries[left.Entry];
-        int err = 0;
+        ErrorNumber err = ErrNone;
         struct stat st {};
         const Verdict verdict = left.Left.Kind == LeftoverKind::Link
                                     ? JudgeLink(left, entry, renamer, err)
                                     : JudgePlaceholder(left, renamer, st, err);
         if (verdict == Verdict::Ours) {
             err = renamer.Remove(left.Left.Name);
-            removed[i] = err == 0 || err == ENOENT;
+            removed[i] = err == ErrNone || err == ErrFileNotFound;
         }
         const auto sameName = [&](const Leftover& told) {
             return renamer.MayIgnoreCase() && MayBeOtherSpelling(told.Left.Name, left.Left.Name);
@@ -92,7 +95,7 @@ ErrorNumber ClearLeftovers(RenameJournal& journal, FileRenamer& renamer, std::ve
         }
         // The rest stay: a name the file may be found under, or a removal to try again.
         if (!removed[i] && (verdict == Verdict::Unknown || verdict == Verdict::Ours) && first == ErrNone)
-            first = ErrorNumberForErrno(err, false);
+            first = err;
     }
     std::size_t index = 0;
     std::erase_if(journal.Leftovers, [&](const Leftover&) { return removed[index++]; });

@@ -22,7 +22,7 @@ public:
     EntryLeftovers& operator=(const EntryLeftovers&) = delete;
 
     void For(std::size_t entry) { entry_ = entry; }
-    int Leaving(const LeftName& left) override;
+    [[nodiscard]] ErrorNumber Leaving(const LeftName& left) override;
     void NotLeft() override;
 
 private:

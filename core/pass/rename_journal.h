@@ -49,8 +49,8 @@ struct RenameJournal {
 class LeftoverRecorder {
 public:
     virtual ~LeftoverRecorder() = default;
-    // 0 or an errno: a step that cannot be recorded is not taken.
-    [[nodiscard]] virtual int Leaving(std::size_t entry, const LeftName& left) = 0;
+    // A step that cannot be recorded (an error number) is not taken.
+    [[nodiscard]] virtual ErrorNumber Leaving(std::size_t entry, const LeftName& left) = 0;
     // The last one recorded was not left after all.
     virtual void NotLeft() = 0;
 };

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "base/errno_mapping.h"
 #include "journal/journal_format.h"
 #include "naming/name_composer.h"
 #include "pass/file_locator.h"
@@ -13,8 +12,8 @@
 
 namespace morvane {
 
-PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer& renamer, ClashRetry retry,
-                        PassRecorder* recorder, const ChosenFiles* chosen) {
+PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer& renamer, PassRecorder* recorder,
+                        const ChosenFiles* chosen) {
     PassResult result;
     RenameJournal& journal = result.Journal;
     journal.Directory = directory;
@@ -49,7 +48,7 @@ PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer
         }
     }
 
-    FreeNameSearch search(renamer, retry);
+    FreeNameSearch search(renamer);
     EntryLeftovers leftovers(journal, renamer, recorder);
     for (std::size_t i = 0; i < plan.Entries.size(); ++i) {
         const PlannedName& planned = plan.Entries[i];
@@ -112,7 +111,7 @@ PassResult RunRenamePass(const std::vector<Text>& listed, const MaskAnalysis& an
         result.Refused = plan.Refused;
         return result;
     }
-    result = ApplyRenames(plan, dirPath, renamer, ClashRetry::Remembered, recorder, chosen);
+    result = ApplyRenames(plan, dirPath, renamer, recorder, chosen);
     // Files past the journal's end are not renamed: never report them as done.
     result.FilesSkipped = result.FilesSkipped || plan.Uncovered > 0;
     return result;
@@ -122,9 +121,10 @@ namespace {
 
 // An empty file with one name, or one that holds only a placeholder's mark.
 bool MayBePlaceholder(FileRenamer& renamer, const Text& name) {
-    struct stat st {};
     const std::size_t markSize = PlaceholderContent(std::string(PlaceholderMarkDigits, '0')).size();
-    if (renamer.Lstat(name, st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1) return false;
+    const EntryStat found = renamer.Lstat(name);
+    const struct stat& st = found.Stat;
+    if (found.Error != ErrNone || !S_ISREG(st.st_mode) || st.st_nlink != 1) return false;
     if (st.st_size == 0) return true;
     if (static_cast<std::size_t>(st.st_size) != markSize) return false;
     const auto content = renamer.ReadSmall(name, markSize);
@@ -138,8 +138,9 @@ bool SameFile(FileRenamer& renamer, const Text& a, const Text& b) {
     if (a == b) return true;
     if (!MayBeOtherSpelling(a, b)) return false;
     if (renamer.MayIgnoreCase()) return true;
-    struct stat sa {}, sb {};
-    return renamer.Lstat(a, sa) == 0 && renamer.Lstat(b, sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    const EntryStat sa = renamer.Lstat(a), sb = renamer.Lstat(b);
+    return sa.Error == ErrNone && sb.Error == ErrNone && sa.Stat.st_dev == sb.Stat.st_dev &&
+           sa.Stat.st_ino == sb.Stat.st_ino;
 }
 
 bool RenamedLater(const JournalEntry& entry, const LaterRenamed* later) {
@@ -161,7 +162,7 @@ bool HoldsAny(const RenameJournal& journal, FileLocator& locator, const LaterRen
 
 }  // namespace
 
-UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetry retry, const UndoContext& context) {
+UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, const UndoContext& context) {
     const LaterRenamed* later = context.Later;
     UndoOutcome outcome;
     auto fail = [&outcome](ErrorNumber err) {
@@ -172,7 +173,7 @@ UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetr
         fail(entered.Error());
         return outcome;
     }
-    FreeNameSearch search(renamer, retry);
+    FreeNameSearch search(renamer);
     bool holdsAny = false;
     {
         FileLocator probe(journal, renamer);
@@ -250,7 +251,7 @@ UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetr
     // another disk than the journal's, a power failure could otherwise keep
     // the journal's word and lose the renames.
     if (context.SyncRenames && outcome.Restored > 0)
-        if (const int err = renamer.SyncDirectory(); err != 0) fail(ErrorNumberForErrno(err, false));
+        fail(renamer.SyncDirectory());
     ForgetSettledLeftovers(journal);
     return outcome;
 }

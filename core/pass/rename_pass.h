@@ -35,8 +35,7 @@ struct PassResult {
 // (when given) before any file is touched. A file with no identity, or whose
 // name refers to another file right before its rename, is skipped.
 PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer& renamer,
-                        ClashRetry retry = ClashRetry::Remembered, PassRecorder* recorder = nullptr,
-                        const ChosenFiles* chosen = nullptr);
+                        PassRecorder* recorder = nullptr, const ChosenFiles* chosen = nullptr);
 
 // "Rename": composes the plan for the listed files by analysis and options and
 // applies it in dirPath. exampleName is the example's name, where a numeric
@@ -92,7 +91,6 @@ struct UndoContext {
     // (JournalStore::SharesOrderedLog says when it is not).
     bool SyncRenames = false;
 };
-UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, ClashRetry retry = ClashRetry::Remembered,
-                         const UndoContext& context = {});
+UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, const UndoContext& context = {});
 
 }  // namespace morvane

@@ -23,6 +23,7 @@
 #include "journal/stored_pass.h"
 #include "killing_renamer.h"
 #include "pass/rename_pass.h"
+#include "run_undo.h"
 #include "session/rename_session.h"
 #include "scratch_mount.h"
 #include "temp_dir.h"
@@ -64,7 +65,7 @@ void PassInChild(const NamePlan& plan, const ChosenFiles& chosen, const std::str
         JournalStore store(state);
         StoredPassRecorder recorder(store);
         KillingRenamer renamer(killAt);
-        const PassResult result = ApplyRenames(plan, chosen.Directory, renamer, ClashRetry::Remembered, &recorder, &chosen);
+        const PassResult result = ApplyRenames(plan, chosen.Directory, renamer, &recorder, &chosen);
         _exit(result.Error == ErrNone ? 0 : 1);
     }
     int status = 0;
@@ -79,10 +80,9 @@ void PassInChild(const NamePlan& plan, const ChosenFiles& chosen, const std::str
 UndoOutcome RecoverFrom(const std::string& state) {
     JournalStore store(state);
     JournalScan scan = store.FindUnfinished();
-    int error = 0;
     std::optional<FoundJournal> found;
     if (!scan.Journals.empty()) found = std::move(scan.Journals.front());
-    else found = store.FindLatestEnded(error);
+    else if (!store.JournalNames().Names.empty()) found = store.Take(store.JournalNames().Names.back());
     if (!found || found->Problem != JournalProblem::None) {
         ADD_FAILURE() << "no journal to recover from";
         return {};
@@ -241,8 +241,7 @@ TEST(FileIdentity, UndoNeverRenamesANewFileOnAReusedInodeNumber) {
         dir.Write("b.txt", "b");
         const ChosenFiles chosen = TakeIdentities(T(dir.path), {u"a.txt", u"b.txt"});
         PosixRenamer renamer;
-        PassResult pass = ApplyRenames(NumberEach({"a.txt", "b.txt"}), T(dir.path), renamer, ClashRetry::Remembered,
-                                       nullptr, &chosen);
+        PassResult pass = ApplyRenames(NumberEach({"a.txt", "b.txt"}), T(dir.path), renamer, nullptr, &chosen);
         ASSERT_EQ(pass.Error, 0);
         // The user deletes a renamed file and saves a new one on the freed number.
         const ino_t freed = InodeOf(dir.At("P0001.txt"));
@@ -375,7 +374,7 @@ TEST(OpenDirectory, ADirectorySwappedBeforeOrDuringThePassNeverRedirectsARename)
                 return ErrNone;
             };
             const PassResult pass =
-                ApplyRenames(NumberEach(names), T(photos), renamer, ClashRetry::Remembered, nullptr, &chosen);
+                ApplyRenames(NumberEach(names), T(photos), renamer, nullptr, &chosen);
             // Where nothing tells one directory from another (FAT, exFAT), a new
             // one with the same names is caught file by file instead.
             const bool byFiles = pass.Error == 0 && row.error == 76 && chosen.DirectoryIdentity &&
@@ -421,7 +420,7 @@ TEST(ChosenFiles, AFileReplacedSinceItWasChosenIsSkipped) {
         std::filesystem::file_status replaced = std::filesystem::symlink_status(dir.At("b.txt"));
         PosixRenamer renamer;
         const PassResult pass = ApplyRenames(NumberEach({"a.txt", "b.txt", "c.txt"}), T(dir.path), renamer,
-                                             ClashRetry::Remembered, nullptr, &chosen);
+                                             nullptr, &chosen);
         EXPECT_EQ(std::pair(NumberOf(pass.Error), pass.FilesSkipped), std::pair(0, true));
         EXPECT_EQ(std::filesystem::symlink_status(dir.At("b.txt")).type(), replaced.type());
         EXPECT_TRUE(std::filesystem::exists(dir.At("P0001.txt")) && std::filesystem::exists(dir.At("P0003.txt")));
@@ -451,7 +450,8 @@ TEST(FileIdentity, AnotherStickAtTheSamePathNeverCostsThePass) {
         JournalStore store(state.At("journals"));
         FaultInjectingRenamer renamer;
         RenameSession session(renamer, &store);
-        ASSERT_EQ(session.SetOptions({u"P", u"", u"1", u"0"}).Error, 0);
+        PassHistory history(&store);
+        ASSERT_EQ(session.SetOptions({u"P", u"", u"1"}).Error, 0);
         ASSERT_EQ(session.Choose(T(photos), {u"a.txt", u"b.txt"}).State, SessionState::Chosen);
         ASSERT_EQ(session.Extract(u'.').State, SessionState::Extracted);
         ASSERT_EQ(session.Rename().Renamed, 2u);
@@ -462,18 +462,18 @@ TEST(FileIdentity, AnotherStickAtTheSamePathNeverCostsThePass) {
         std::filesystem::create_directory(photos);
         for (const char* name : {"P0001.txt", "P0002.txt"}) std::ofstream(photos + "/" + name) << "another stick";
         const Files strangers = FilesIn(photos);
-        const SessionUndo away = session.UndoLast();
+        const SessionUndo away = UndoLast(history);
         EXPECT_EQ(NumberOf(away.Error), row.error);
         EXPECT_EQ(away.Restored, 0u);
         EXPECT_EQ(away.NoneFound, row.error == 53);
         EXPECT_EQ(FilesIn(photos), strangers);
-        ASSERT_TRUE(session.NextToUndo()) << "the pass stays in the history";
+        ASSERT_TRUE(history.NextToUndo().Pass) << "the pass stays in the history";
 
         ASSERT_TRUE(other.Unmount());
         ASSERT_TRUE(stick.Mount());
-        EXPECT_EQ(session.UndoLast().Restored, 2u);
+        EXPECT_EQ(UndoLast(history).Restored, 2u);
         EXPECT_EQ(FilesIn(photos), (Files{{"a.txt", "a.txt"}, {"b.txt", "b.txt"}}));
-        EXPECT_FALSE(session.NextToUndo());
+        EXPECT_FALSE(history.NextToUndo().Pass);
     }
     if (mounted == 0) GTEST_SKIP() << "no file system could be mounted here (needs root and the mount tools)";
 }

@@ -7,7 +7,11 @@
 using namespace morvane;
 
 static Options Trip(const char* lettering, const char* start = "7") {
-    return {u"Trip", u"_x", Ascii(start), Ascii(lettering)};
+    Options options{u"Trip", u"_x", Ascii(start)};
+    const std::string_view text = lettering;
+    if (text == "0" || text == "1" || text == "2") options.Lettering = LetteringPosition(text[0] - '0');
+    else options.OddLettering = Ascii(lettering);  // as a store edited by hand keeps it
+    return options;
 }
 
 static std::string Named(const Text& mask, const char* lettering) {
@@ -54,7 +58,7 @@ TEST(Extract, NumberPartAndExtensionOfTheExample) {
 
 TEST(Extract, OptionThatDoesNotReadAsANumberChangesNothing) {
     const std::tuple<Text, const char*, const char*, Text> rows[] = {
-        {u"IMG", "3", "7", u"Error # 13"}, {u"IMG", "x", "7", u"Error # 13"}, {u"", "", "7", u"Error # 13"},
+        {u"IMG", "3", "7", u"Error # 13"}, {u"IMG", "x", "7", u"Error # 13"}, {u"IMG", " 1", "7", u"Trip!MG_x.png"},
         {u"0042", "-1", "7", u"Error # 13"}, {u"", "0", "-5", u"Error # 13"}, {u"I", "2", "1 2", u"Error # 13"},
         // The starting number only matters where the mode numbers the files.
         {u"0042", "0", "abc", u"Trip0042_x.png"}, {u"IMG", "1", "abc", u"Trip!MG_x.png"}};

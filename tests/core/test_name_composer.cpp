@@ -12,14 +12,15 @@
 
 using namespace morvane;
 
-static const Options kTrip{u"Trip", u"_x", u"7", u""};
+static const Options kTrip{u"Trip", u"_x", u"7"};
 
 // "Extract" on example with mask, then the composition over files: its error
 // number and each file's new name with extension, or "keeps".
 static std::pair<int, std::vector<Text>> Compose(const Text& mask, const char* lettering, const Text& example,
                                                  const std::vector<Text>& files, const Options& options = kTrip,
                                                  const Text& exampleAtPass = u"") {
-    const MaskAnalysis analysis = Extract({}, example, mask, {u"Trip", u"_x", u"7", Ascii(lettering)}, u'.').Analysis;
+    const Options extracted{u"Trip", u"_x", u"7", LetteringPosition(lettering[0] - '0')};
+    const MaskAnalysis analysis = Extract({}, example, mask, extracted, u'.').Analysis;
     const NamePlan plan = ComposeNewNames(files, analysis, options, exampleAtPass.empty() ? example : exampleAtPass);
     std::vector<Text> names;
     for (const PlannedName& entry : plan.Entries)
@@ -52,7 +53,7 @@ TEST(ComposeNewNames, EachModeNamesTheListedFiles) {
     for (const auto& row : rows)
         EXPECT_EQ(Compose(row.mask, row.lettering, row.example, row.files), std::pair(0, row.expected))
             << "mask \"" << *ToUtf8(row.mask) << "\", lettering " << row.lettering;
-    EXPECT_EQ(Compose(u"", "0", u"x", {u"a", u"b"}, {u"", u"", u"007", u""}).second, (std::vector<Text>{u"000007", u"0008"}));
+    EXPECT_EQ(Compose(u"", "0", u"x", {u"a", u"b"}, {u"", u"", u"007"}).second, (std::vector<Text>{u"000007", u"0008"}));
 }
 
 // A day of July 2024 at 09:05:03, as a camera writes it.
@@ -105,7 +106,7 @@ TEST(ComposeNewNames, TheDateAfterThePrefixInEveryModeAndNumbersPerDay) {
         options.DateInName = row.choice;
         options.DateFormat = row.format;
         options.NumberPerDay = row.perDay;
-        const MaskAnalysis analysis = Extract({}, row.example, row.mask, {u"Trip", u"_x", u"7", Ascii(row.lettering)}, u'.').Analysis;
+        const MaskAnalysis analysis = Extract({}, row.example, row.mask, {u"Trip", u"_x", u"7", LetteringPosition(row.lettering[0] - '0')}, u'.').Analysis;
         const NamePlan plan = ComposeNewNames(row.files, analysis, options, row.example, row.dates, row.charset);
         ASSERT_EQ(plan.Error, ErrNone);
         std::vector<Text> names;
@@ -125,9 +126,9 @@ TEST(ComposeNewNames, FailsByNumberBeforeAnyFileIsTouched) {
         {"numeric mask gone, names too short", Compose(u"0042", "0", u"IMG_0042.JPG", {u"AB.JPG"}, kTrip, u"DSC_1.JPG").first, 0},
         {"numeric mask gone, a name long enough", Compose(u"0042", "0", u"IMG_0042.JPG", {u"AB.JPG", u"ABC.JPG"}, kTrip, u"DSC_1.JPG").first, 5},
         {"pattern mask not in the example", Compose(u"X_0042", "0", u"IMG_0042.JPG", {u"IMG_0042.JPG"}).first, 5},
-        {"mode 1, starting number not a number", Compose(u"", "0", u"a", {u"a"}, {u"", u"", u"abc", u""}).first, 13},
-        {"mode 3, starting number signed", Compose(u"IMG", "0", u"IMG", {u"b"}, {u"", u"", u"-1", u""}).first, 13},
-        {"mode 5 does not read the number", Compose(u"IMG_0042", "0", u"IMG_0042.JPG", {u"a"}, {u"", u"", u"x", u""}).first, 0},
+        {"mode 1, starting number not a number", Compose(u"", "0", u"a", {u"a"}, {u"", u"", u"abc"}).first, 13},
+        {"mode 3, starting number signed", Compose(u"IMG", "0", u"IMG", {u"b"}, {u"", u"", u"-1"}).first, 13},
+        {"mode 5 does not read the number", Compose(u"IMG_0042", "0", u"IMG_0042.JPG", {u"a"}, {u"", u"", u"x"}).first, 0},
     };
     for (const auto& [name, error, expected] : rows) EXPECT_EQ(error, expected) << name;
 }
@@ -139,27 +140,27 @@ TEST(ComposeNewNames, RefusesUnsafeNamesSayingWhichPartAndWhy) {
     using P = NamePart;
     struct Row { const char* name; Text mask; std::vector<Text> files; Options options; P part; F fault; Text refused; };
     const Text nul(1, u'\0');
-    const auto dated = [](const Text& format) { return Options{u"", u"", u"1", u"0", ListOrder::Name, DateChoice::Taken, format}; };
+    const auto dated = [](const Text& format) { return Options{u"", u"", u"1", LetteringPosition::None, {}, ListOrder::Name, DateChoice::Taken, format}; };
     const Row rows[] = {
-        {"prefix leaves the directory", u"", {u"a.jpg"}, {u"../", u"", u"1", u"0"}, P::Prefix, F::Slash, u"../"},
-        {"suffix holds NUL", u"", {u"a.jpg"}, {u"", u"x" + nul, u"1", u"0"}, P::Suffix, F::Nul, u"x" + nul},
-        {"prefix first when both are bad", u"", {u"a.jpg"}, {u"a/", u"b/", u"1", u"0"}, P::Prefix, F::Slash, u"a/"},
-        {"prefix refused though the rule keeps every file", u"IMG", {u"b.png"}, {u"../", u"", u"1", u"0"}, P::Prefix,
+        {"prefix leaves the directory", u"", {u"a.jpg"}, {u"../", u"", u"1"}, P::Prefix, F::Slash, u"../"},
+        {"suffix holds NUL", u"", {u"a.jpg"}, {u"", u"x" + nul, u"1"}, P::Suffix, F::Nul, u"x" + nul},
+        {"prefix first when both are bad", u"", {u"a.jpg"}, {u"a/", u"b/", u"1"}, P::Prefix, F::Slash, u"a/"},
+        {"prefix refused though the rule keeps every file", u"IMG", {u"b.png"}, {u"../", u"", u"1"}, P::Prefix,
          F::Slash, u"../"},
-        {"new name of 256 bytes", u"", {u"a.jpg"}, {Text(124, u'\u00e9'), u"", u"1", u"0"}, P::NewName, F::TooLong,
+        {"new name of 256 bytes", u"", {u"a.jpg"}, {Text(124, u'\u00e9'), u"", u"1"}, P::NewName, F::TooLong,
          Text(124, u'\u00e9') + u"0001.jpg"},
-        {"new name of 254 bytes is taken", u"", {u"a.jpg"}, {Text(123, u'\u00e9'), u"", u"1", u"0"}, P::None, F::None, u""},
-        {"new name with a lone surrogate", u"", {u"a.jpg"}, {Text(1, u'\xD800'), u"", u"1", u"0"}, P::NewName, F::NotUtf8,
+        {"new name of 254 bytes is taken", u"", {u"a.jpg"}, {Text(123, u'\u00e9'), u"", u"1"}, P::None, F::None, u""},
+        {"new name with a lone surrogate", u"", {u"a.jpg"}, {Text(1, u'\xD800'), u"", u"1"}, P::NewName, F::NotUtf8,
          Text(1, u'\xD800') + u"0001.jpg"},
         {"date format holds a slash", u"", {u"a.jpg"}, dated(u"dd/MM"), P::DateFormat, F::Slash, u"dd/MM"},
         {"date format holds NUL", u"", {u"a.jpg"}, dated(u"dd" + nul), P::DateFormat, F::Nul, u"dd" + nul},
         {"empty date format", u"IMG", {u"b.png"}, dated(u""), P::DateFormat, F::Empty, u""},
-        {"date format not looked at without a date", u"", {u"a.jpg"}, {u"", u"", u"1", u"0", ListOrder::Name,
+        {"date format not looked at without a date", u"", {u"a.jpg"}, {u"", u"", u"1", LetteringPosition::None, {}, ListOrder::Name,
          DateChoice::None, u"/"}, P::None, F::None, u""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const MaskAnalysis analysis = Extract({}, row.files[0], row.mask, {u"", u"", u"1", u"0"}, u'.').Analysis;
+        const MaskAnalysis analysis = Extract({}, row.files[0], row.mask, {u"", u"", u"1"}, u'.').Analysis;
         const NamePlan plan = ComposeNewNames(row.files, analysis, row.options, row.files[0]);
         EXPECT_EQ(NumberOf(plan.Error), row.part == P::None ? 0 : 52);
         EXPECT_EQ(std::tuple(plan.Refused.Part, plan.Refused.Fault, plan.Refused.Name),

@@ -115,13 +115,13 @@ bool KilledRound(const Route& route, const std::string& under, Phase phase, int 
         }));
         JournalStore store(state.path);
         StoredPassRecorder recorder(store);
-        PassResult pass = ApplyRenames(scene.plan, T(dir.path), renamer, ClashRetry::Remembered, &recorder);
+        PassResult pass = ApplyRenames(scene.plan, T(dir.path), renamer, &recorder);
         if (pass.Error != ErrNone || pass.RecordError != ErrNone) _exit(4);
         if (phase == Phase::Undo) {
             counting = true;
             LockedJournal lock = recorder.TakeLock();
             StoredUndoRecorder notes(store, lock, pass.Journal);
-            if (UndoLastPass(pass.Journal, renamer, ClashRetry::Remembered, {&notes}).FirstError != ErrNone) _exit(4);
+            if (UndoLastPass(pass.Journal, renamer, {&notes}).FirstError != ErrNone) _exit(4);
         }
         _exit(3);  // not killed: the phase made fewer calls
     }
@@ -132,8 +132,7 @@ bool KilledRound(const Route& route, const std::string& under, Phase phase, int 
 
     // The next start: the journal left behind, undone with the file system's own calls.
     JournalStore store(state.path);
-    int error = 0;
-    const std::vector<std::string> names = store.JournalNames(error);
+    const std::vector<std::string> names = store.JournalNames().Names;
     EXPECT_LE(names.size(), 1u);
     for (const std::string& name : names) {
         std::optional<FoundJournal> found = store.Take(name);
@@ -142,7 +141,7 @@ bool KilledRound(const Route& route, const std::string& under, Phase phase, int 
         RenameJournal journal = FromStored(found->Journal);
         PosixRenamer renamer(CallsFor(route, dir.path, [](const char*) { return 0; }));
         StoredUndoRecorder notes(store, found->Lock, journal);
-        UndoOutcome undo = UndoLastPass(journal, renamer, ClashRetry::Remembered, {&notes, nullptr, true});
+        UndoOutcome undo = UndoLastPass(journal, renamer, {&notes, nullptr, true});
         // Killed between making a placeholder and writing its mark: an empty
         // file nothing proves to be the program's. It is named, never removed;
         // once the user removes it, the undo goes on.
@@ -153,12 +152,12 @@ bool KilledRound(const Route& route, const std::string& under, Phase phase, int 
                 EXPECT_TRUE(lstat(dir.At(*ToUtf8(left)).c_str(), &st) == 0 && st.st_size == 0) << "an empty file";
                 std::filesystem::remove(dir.At(*ToUtf8(left)));
             }
-            if (!undo.Blocked.empty()) undo = UndoLastPass(journal, renamer, ClashRetry::Remembered, {&notes, nullptr, true});
+            if (!undo.Blocked.empty()) undo = UndoLastPass(journal, renamer, {&notes, nullptr, true});
         }
         EXPECT_EQ(undo.FirstError, 0);
         EXPECT_EQ(StoreAfterUndo(store, found->Lock, journal), 0);
     }
-    EXPECT_TRUE(store.JournalNames(error).empty()) << "a journal was kept after every file came back";
+    EXPECT_TRUE(store.JournalNames().Names.empty()) << "a journal was kept after every file came back";
     EXPECT_EQ(dir.List(), before);
     struct stat a {}, d {};
     if (lstat(dir.At("d.txt").c_str(), &d) == 0) {

@@ -15,7 +15,7 @@ TEST(PassPrediction, PredictsEachNameWithItsNoteAndTouchesNoFile) {
     using O = PredictedOutcome;
     struct Row { const char* name; Text mask; std::vector<Text> listed; std::vector<Text> others; Options options;
                  int error; std::vector<std::tuple<Text, O, bool>> expected; };
-    const Options trip{u"Trip", u"", u"1", u"0"};
+    const Options trip{u"Trip", u"", u"1"};
     const Row rows[] = {
         {"numbers every file; an unlisted file's name gets a number added", u"", {u"a.jpg", u"b.jpg"}, {u"Trip0002.jpg"}, trip, 0,
          {{u"Trip0001.jpg", O::Renamed, false}, {u"Trip0002-1.jpg", O::NumberAdded, false}}},
@@ -24,9 +24,9 @@ TEST(PassPrediction, PredictsEachNameWithItsNoteAndTouchesNoFile) {
         {"a name freed by an earlier file is taken again", u"", {u"Trip0002.jpg", u"x.jpg"}, {}, trip, 0,
          {{u"Trip0001.jpg", O::Renamed, false}, {u"Trip0002.jpg", O::Renamed, false}}},
         {"a name that would leave the directory is skipped", u"", {u"a/b.jpg"}, {}, trip, 0, {{u"a/b.jpg", O::Skipped, false}}},
-        {"a mask ending as the extension hides every file", u".jpg", {u"a.jpg"}, {}, {u"", u"", u"1", u"0"}, 0,
+        {"a mask ending as the extension hides every file", u".jpg", {u"a.jpg"}, {}, {u"", u"", u"1"}, 0,
          {{u".jpg-0001.jpg", O::Renamed, true}}},
-        {"a composition failure names no file", u"", {u"a.jpg"}, {}, {u"", u"", u"x", u"0"}, 13, {}},
+        {"a composition failure names no file", u"", {u"a.jpg"}, {}, {u"", u"", u"x"}, 13, {}},
         {"a listed file gone ends the pass", u"", {u"gone.jpg"}, {}, trip, 53, {}},
     };
     for (const Row& row : rows) {
@@ -35,7 +35,7 @@ TEST(PassPrediction, PredictsEachNameWithItsNoteAndTouchesNoFile) {
         for (const Text& name : row.listed) if (name != u"gone.jpg" && name.find(u'/') == Text::npos) dir.Write(*ToUtf8(name), "x");
         for (const Text& name : row.others) dir.Write(*ToUtf8(name), "x");
         const Files before = dir.List();
-        const Options atExtract{row.options.Prefix, row.options.Sufix, u"1", row.options.LetteringPosition};
+        const Options atExtract{row.options.Prefix, row.options.Suffix, u"1", row.options.Lettering};
         const MaskAnalysis analysis = Extract({}, row.listed[0], row.mask, atExtract, u'.').Analysis;
         const NamePlan plan = ComposeNewNames(row.listed, analysis, row.options, row.listed[0]);
         auto snapshot = NameSnapshot::Read(T(dir.path));
@@ -101,7 +101,7 @@ TEST(PassPrediction, DatedNamesAndNamesTheFileSystemRefuses) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const std::vector<Text> listed{u"a.jpg", u"b.jpg", u"c.jpg"};
-        Options options{u"Trip", u"", u"1", u"0", ListOrder::Name, DateChoice::Taken, row.format, true};
+        Options options{u"Trip", u"", u"1", LetteringPosition::None, {}, ListOrder::Name, DateChoice::Taken, row.format, true};
         const MaskAnalysis analysis = Extract({}, listed[0], u"", options, u'.').Analysis;
         NameSnapshot snapshot(u"/d", {u"a.jpg", u"b.jpg", u"c.jpg", u"Trip14_0001.jpg"});
         const NamePlan plan = ComposeNewNames(listed, analysis, options, listed[0], row.dates, row.charset);

@@ -21,6 +21,7 @@
 #include <set>
 
 #include "concurrent_creator.h"
+#include "session/pass_history.h"
 #include "session/rename_session.h"
 #include "session/undo_job.h"
 #include "temp_dir.h"
@@ -220,25 +221,24 @@ protected:
     // false when a journal read as damaged.
     bool Recover() {
         JournalStore store(journals);
-        PosixRenamer renamer(Observed(SystemRenameCalls(), [this](const char* call) { return Lacking(GetParam(), call); }));
-        RenameSession session(renamer, &store, [this] {
+        PassHistory history(&store, [this] {
             return std::make_unique<PosixRenamer>(
                 Observed(SystemRenameCalls(), [this](const char* call) { return Lacking(GetParam(), call); }));
         });
         const auto run = [&](std::unique_ptr<UndoJob> job) {
             if (!job) return;
             job->Run();
-            const SessionUndo undo = session.TakeUndo(*job);
+            const SessionUndo undo = history.TakeUndo(*job);
             // Empty files nothing proves to be the program's are only named;
             // the user removes them, and the next undo goes on.
             for (const Text& left : undo.LeftBehind) std::filesystem::remove(dir.At(*ToUtf8(left)));
         };
-        for (const UnfinishedPass& pass : session.FindUnfinished()) {
+        for (const UnfinishedPass& pass : history.FindUnfinished().Passes) {
             if (pass.Problem != JournalProblem::None) return false;
-            run(session.HandOutRecoverUndo(pass.FileName));
+            run(history.HandOutRecoverUndo(pass.FileName));
         }
-        session.LetUnfinishedGo();
-        for (int round = 0; round < 6 && session.HasPassToUndo(); ++round) run(session.HandOutUndoLast());
+        history.LetUnfinishedGo();
+        for (int round = 0; round < 6 && history.NextToUndo().Pass; ++round) run(history.HandOutUndoLast());
         return true;
     }
 };
@@ -250,16 +250,18 @@ TEST_P(PowerCut, EveryStateAPowerFailureMayLeaveGivesEveryNameBack) {
     {
         JournalStore store(journals, recording.Store());
         PosixRenamer renamer(recording.Files(GetParam()));
-        RenameSession session(renamer, &store, [&] { return std::make_unique<PosixRenamer>(recording.Files(GetParam())); });
-        ASSERT_EQ(session.SetOptions({u"P", u"", u"1", u"0"}).Error, 0);
+        const RenamerMaker recorded = [&] { return std::make_unique<PosixRenamer>(recording.Files(GetParam())); };
+        RenameSession session(renamer, &store, recorded);
+        PassHistory history(&store, recorded);
+        ASSERT_EQ(session.SetOptions({u"P", u"", u"1"}).Error, 0);
         ASSERT_EQ(session.Choose(T(dir.path), {u"a.jpg", u"b.jpg", u"c.jpg"}).State, SessionState::Chosen);
         ASSERT_EQ(session.Extract(u'.').State, SessionState::Extracted);
         ASSERT_EQ(session.Rename().Renamed, 3u);
         ASSERT_EQ(session.Accept().Error, 0);
-        std::unique_ptr<UndoJob> job = session.HandOutUndoLast();
+        std::unique_ptr<UndoJob> job = history.HandOutUndoLast();
         ASSERT_TRUE(job);
         job->Run();
-        ASSERT_EQ(session.TakeUndo(*job).Restored, 3u);
+        ASSERT_EQ(history.TakeUndo(*job).Restored, 3u);
     }
     ASSERT_EQ(dir.List(), original);
     const std::vector<Op>& ops = recording.ops;

@@ -25,7 +25,7 @@ struct RenamePass : testing::Test {
     PassResult Pass(const std::vector<Text>& listed, MaskMode mode, const std::string& path) {
         analysis.MaskMode = mode;
         analysis.Mask = u"12";
-        return Run(listed, path, {u"P", u"", u"1", u"0"}, u"x12.txt", renamer);
+        return Run(listed, path, {u"P", u"", u"1"}, u"x12.txt", renamer);
     }
     PassResult Run(const std::vector<Text>& listed, const std::string& path, const Options& options, const Text& example,
                    FileRenamer& with) {
@@ -111,7 +111,7 @@ TEST_F(RenamePass, ANumberedNameTooLongSkipsOneFileAndAFileGoneIsKeptForALaterUn
     const std::string prefix(246, 'p');  // prefix + "0001.txt": 254 bytes; with "-1" 256
     for (const auto& name : {std::string("a.txt"), std::string("b.txt"), prefix + "0001.txt"}) dir.Write(name, name);
     analysis.MaskMode = MaskMode::Empty;
-    const auto pass = Run({u"a.txt", u"b.txt"}, dir.path, {T(prefix), u"", u"1", u"0"}, u"", renamer);
+    const auto pass = Run({u"a.txt", u"b.txt"}, dir.path, {T(prefix), u"", u"1"}, u"", renamer);
     EXPECT_EQ(std::pair(NumberOf(pass.Error), pass.FilesSkipped), std::pair(0, true));
     EXPECT_EQ(dir.List(), (Files{{"a.txt", "a.txt"}, {prefix + "0001.txt", prefix + "0001.txt"}, {prefix + "0002.txt", "b.txt"}}));
 
@@ -179,7 +179,7 @@ TEST_F(RenamePass, AFileLeftUnderATemporaryNameEndsThePassAndIsJournalledThere) 
     } stranding(dir);
     for (const auto* name : {"a.txt", "b.txt", "c.txt"}) dir.Write(name, name);
     analysis.MaskMode = MaskMode::Empty;
-    const auto pass = Run({u"a.txt", u"b.txt", u"c.txt"}, dir.path, {u"P", u"", u"1", u"0"}, u"", stranding);
+    const auto pass = Run({u"a.txt", u"b.txt", u"c.txt"}, dir.path, {u"P", u"", u"1"}, u"", stranding);
     EXPECT_EQ(pass.Error, ErrLeftUnderTemporaryName);
     EXPECT_EQ(dir.List(), (Files{{"P0001.txt", "a.txt"}, {".morvane-1-1", "b.txt"}, {"c.txt", "c.txt"}}));
     EXPECT_EQ(UndoLastPass(journal, renamer).FirstError, 0);

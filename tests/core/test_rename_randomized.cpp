@@ -1,7 +1,8 @@
 // Many generated directories with odd names, every mask mode and random
 // refusals: no file's content is ever lost or overwritten, the directory
 // always matches the journal, an undo restores the original names, and the
-// remembered clash retry takes exactly the names the one-by-one retry takes.
+// remembered clash retry takes exactly the names the one-by-one retry takes
+// (one_by_one.h, the reference).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include "error_number_checks.h"
 #include "concurrent_creator.h"
 #include "fault_injecting_renamer.h"
+#include "one_by_one.h"
 #include "naming/mask_preview.h"
 #include "naming/name_composer.h"
 #include "pass/name_snapshot.h"
@@ -89,7 +91,8 @@ TEST(RenameRandomized, NoContentIsLostUndoRestoresAndBothClashRetriesAgree) {
         std::shuffle(listed.begin(), listed.end(), rng);
         const Files original = oneByOne.List();
 
-        const Options options{pick(prefixes), pick(suffixes), pick(starts), pick(std::array{u"0", u"1", u"2"})};
+        const Options options{pick(prefixes), pick(suffixes), pick(starts),
+                              pick(std::array{LetteringPosition::None, LetteringPosition::First, LetteringPosition::Last})};
         const Text example = listed.empty() ? Text(u"IMG_0042.jpg") : listed[0];
         const auto at = rng() % (example.size() + 1);
         const Text mask = example.substr(at, rng() % 3 ? rng() % (example.size() - at + 1) : 0);
@@ -113,8 +116,8 @@ TEST(RenameRandomized, NoContentIsLostUndoRestoresAndBothClashRetriesAgree) {
 
         FaultInjectingRenamer renamer;
         renamer.Fault = fault;
-        PassResult one = ApplyRenames(plan, T(oneByOne.path), renamer, ClashRetry::OneByOne);
-        PassResult two = ApplyRenames(plan, T(remembered.path), renamer, ClashRetry::Remembered);
+        PassResult one = OneByOnePass(plan, T(oneByOne.path), renamer);
+        PassResult two = ApplyRenames(plan, T(remembered.path), renamer);
         ASSERT_EQ(Taken(one.Journal), Taken(two.Journal));
         ASSERT_EQ(std::pair(one.Error, one.FilesSkipped), std::pair(two.Error, two.FilesSkipped));
         ASSERT_EQ(prediction.Error, plan.Error != ErrNone ? plan.Error : one.Error);
@@ -130,11 +133,11 @@ TEST(RenameRandomized, NoContentIsLostUndoRestoresAndBothClashRetriesAgree) {
         // An undo that meets refusals, then one that does not.
         const RenameJournal passJournal = one.Journal;
         failPercent = rng() % 2 * 20;
-        const bool undoFailedOnce = UndoLastPass(one.Journal, renamer, ClashRetry::OneByOne).FirstError != 0;
-        ASSERT_EQ(UndoLastPass(two.Journal, renamer, ClashRetry::Remembered).FirstError != 0, undoFailedOnce);
+        const bool undoFailedOnce = OneByOneUndo(one.Journal, renamer) != 0;
+        ASSERT_EQ(UndoLastPass(two.Journal, renamer).FirstError != 0, undoFailedOnce);
         failPercent = 0;
-        ASSERT_EQ(UndoLastPass(one.Journal, renamer, ClashRetry::OneByOne).FirstError, 0);
-        ASSERT_EQ(UndoLastPass(two.Journal, renamer, ClashRetry::Remembered).FirstError, 0);
+        ASSERT_EQ(OneByOneUndo(one.Journal, renamer), 0);
+        ASSERT_EQ(UndoLastPass(two.Journal, renamer).FirstError, 0);
         ASSERT_EQ(Taken(one.Journal), Taken(two.Journal));
         for (const JournalEntry& entry : one.Journal.Entries) ASSERT_NE(entry.State, EntryState::Renamed);
         ASSERT_EQ(oneByOne.List(), Replay(afterPass, passJournal, &one.Journal));
@@ -146,15 +149,15 @@ TEST(RenameRandomized, NoContentIsLostUndoRestoresAndBothClashRetriesAgree) {
 TEST(RenameRandomized, RememberedRetryFindsANameGivenUpDuringThePass) {
     // b-2.txt is a listed file renamed away before the later files look for a
     // free "b-N.txt": both retries must find it again.
-    for (const ClashRetry retry : {ClashRetry::OneByOne, ClashRetry::Remembered}) {
-        SCOPED_TRACE(retry == ClashRetry::OneByOne ? "one by one" : "remembered");
+    for (const bool oneByOne : {true, false}) {
+        SCOPED_TRACE(oneByOne ? "one by one" : "remembered");
         TempDir dir;
         for (const char* name : {"b.txt", "b-1.txt", "b-2.txt", "b-3.txt", "x.txt", "y.txt"}) dir.Write(name, name);
         NamePlan plan;
         plan.Entries = {{u"x.txt", u".txt", u"b", PlanAction::Rename}, {u"b-2.txt", u".txt", u"c", PlanAction::Rename},
                         {u"y.txt", u".txt", u"b", PlanAction::Rename}};
         FaultInjectingRenamer renamer;
-        const PassResult result = ApplyRenames(plan, T(dir.path), renamer, retry);
+        const PassResult result = oneByOne ? OneByOnePass(plan, T(dir.path), renamer) : ApplyRenames(plan, T(dir.path), renamer);
         ASSERT_EQ(result.Error, 0);
         EXPECT_EQ(Taken(result.Journal), (std::vector<Text>{u"x.txt -> b-4.txt", u"b-2.txt -> c.txt", u"y.txt -> b-2.txt"}));
     }
