@@ -8,8 +8,8 @@
 #include <QLocale>
 
 #include "files/file_choice.h"
-#include "frmMain.h"
-#include "help_file_location.h"
+#include "windows/frmMain.h"
+#include "texts/help_file_location.h"
 
 namespace {
 

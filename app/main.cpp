@@ -3,14 +3,16 @@
 #include <optional>
 
 #include "command_line.h"
-#include "frmMain.h"
-#include "frmRecover.h"
-#include "language.h"
-#include "journal/journal_store.h"
-#include "mount_table_source.h"
 #include "files/rename_layer.h"
+#include "journal/journal_store.h"
+#include "presenter/presenter.h"
+#include "session/pass_history.h"
 #include "session/rename_session.h"
 #include "settings_store.h"
+#include "texts/language.h"
+#include "widgets/mount_table_source.h"
+#include "windows/frmMain.h"
+#include "windows/frmRecover.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(MORVANE_VERSION);
@@ -35,10 +37,14 @@ int main(int argc, char* argv[]) {
     // pass starts.
     std::optional<morvane::JournalStore> journals;
     if (const auto directory = morvane::DefaultJournalDirectory()) journals.emplace(*directory);
-    morvane::RenameSession session(renamer, journals ? &*journals : nullptr);
-    frmMain window(session, store, SystemMountTable());
+    // The session's two owners, the workflow and the history, and the one
+    // presenter between them and the windows.
+    morvane::RenameSession workflow(renamer, journals ? &*journals : nullptr);
+    morvane::PassHistory history(journals ? &*journals : nullptr);
+    Presenter presenter(workflow, history, store);
+    frmMain window(presenter, store, SystemMountTable());
     window.show();
-    frmRecover::OfferRecovery(session, window);
+    frmRecover::OfferRecovery(presenter, window);
     OpenNamedPaths(window, command.Paths);
     return app.exec();
 }

@@ -34,14 +34,16 @@
 #include <vector>
 
 #include "files/directory_listing.h"
-#include "file_list_box.h"
-#include "frmDir.h"
-#include "frmMain.h"
-#include "name_list_box.h"
+#include "widgets/file_list_box.h"
+#include "windows/frmDir.h"
+#include "windows/frmMain.h"
+#include "widgets/name_list_box.h"
 #include "qt_text.h"
 #include "files/rename_layer.h"
 #include "settings_store.h"
 #include "journal/journal_store.h"
+#include "presenter/presenter.h"
+#include "session/pass_history.h"
 #include "session/rename_session.h"
 
 namespace {
@@ -138,7 +140,9 @@ int PeakChild(int argc, char** argv, const QString& kind, const QString& storeFi
     SettingsStore store(storeFile);
     morvane::PosixRenamer renamer;
     morvane::RenameSession session(renamer, nullptr);
-    frmMain window(session, store);
+    morvane::PassHistory history(nullptr);
+    Presenter presenter(session, history, store);
+    frmMain window(presenter, store);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
     int listed = 0;
@@ -180,9 +184,11 @@ int StartUpChild(int argc, char** argv, const QString& kind, const QString& stor
     SettingsStore store(storeFile);
     morvane::PosixRenamer renamer;
     morvane::RenameSession session(renamer, nullptr);
+    morvane::PassHistory history(nullptr);
+    Presenter presenter(session, history, store);
     std::unique_ptr<QMainWindow> w;
     if (kind == "main") {
-        w = std::make_unique<frmMain>(session, store);
+        w = std::make_unique<frmMain>(presenter, store);
     } else {
         w = std::make_unique<QMainWindow>();
         // The first text on screen loads the font database: shown apart.
@@ -231,6 +237,8 @@ int main(int argc, char** argv) {
     // Journals as the program keeps them, in a folder of the benchmark's own.
     morvane::JournalStore journals(config.filePath("state").toStdString());
     morvane::RenameSession session(renamer, &journals);
+    morvane::PassHistory history(&journals);
+    Presenter presenter(session, history, store);
     const QString self = QCoreApplication::applicationFilePath();
 
     // Start-up, in fresh processes that alternate between the two windows.
@@ -255,7 +263,7 @@ int main(int argc, char** argv) {
         peakBefore.push_back(PeakMB(self, "before", store.fileName()));
     }
 
-    frmMain window(session, store);
+    frmMain window(presenter, store);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
     QWidget* client = window.centralWidget();
@@ -307,7 +315,7 @@ int main(int argc, char** argv) {
             QCoreApplication::processEvents();
         }));
         dialog = Chooser(window);
-        if (!dialog || !dialog->InReview()) {
+        if (!dialog || session.State() != morvane::SessionState::Reviewing) {
             std::fprintf(stderr, "the pass did not complete: %s\n",
                          qPrintable(Get<QLineEdit>(client, "txtExample")->text()));
             failed = true;

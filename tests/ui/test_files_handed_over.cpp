@@ -3,9 +3,9 @@
 #include <unistd.h>
 
 #include "command_line.h"
-#include "dir_list_box.h"
-#include "file_list_box.h"
-#include "help_file_location.h"
+#include "widgets/dir_list_box.h"
+#include "widgets/file_list_box.h"
+#include "texts/help_file_location.h"
 #include "window_test_support.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <optional>
 
 #include "filters.h"
-#include "frmOptions.h"
-#include "key_press_filter.h"
+#include "windows/frmOptions.h"
+#include "widgets/key_press_filter.h"
 #include "window_test_support.h"
 
 namespace {
@@ -30,7 +30,7 @@ TEST(KeyPressFilter, TurnsKeyPressesIntoSigned16BitCharacterCodes) {
 }
 
 TEST_F(UiTest, OptionsBoxesFilterKeysAsTheyAreTypedAndOnlyTheNumberRefusesPaste) {
-    frmOptions dialog(*main, *store);
+    frmOptions dialog(*main, presenter->Options());
     QApplication::clipboard()->setText("9:x");
     // Box, typed ("^V": paste, whose text is not filtered), text, beeps.
     const std::tuple<const char*, QString, QString, int> cases[] = {

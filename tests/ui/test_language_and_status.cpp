@@ -2,9 +2,9 @@
 // screen reader hears of the workflow and its results.
 #include <QAccessible>
 
-#include "language.h"
-#include "report_text.h"
-#include "status_text.h"
+#include "texts/language.h"
+#include "texts/report_text.h"
+#include "texts/status_text.h"
 #include "window_test_support.h"
 
 namespace {
@@ -65,7 +65,7 @@ protected:
         store->write("Dir", Files());
         Hand({"a.jpg"});
         Click(Button("Command1"));
-        SetLabels({prefix, "", "1", "0"});
+        SetOptions({prefix, "", "1", "0"});
         Click(Button("Command4"));
     }
 };

@@ -3,11 +3,11 @@
 // what assistive technology finds in the windows.
 #include <QAccessible>
 
-#include "dir_indent_delegate.h"
-#include "form_builder.h"
-#include "frmAbout.h"
-#include "help_window.h"
-#include "language.h"
+#include "widgets/dir_indent_delegate.h"
+#include "widgets/form_builder.h"
+#include "windows/frmAbout.h"
+#include "windows/help_window.h"
+#include "texts/language.h"
 #include "window_test_support.h"
 
 namespace {

@@ -2,8 +2,8 @@
 // windows with a pass and its undo, and entries moved by hand.
 #include "../core/local_zone.h"
 #include "../core/photo_samples.h"
-#include "frmPreview.h"
-#include "name_list_box.h"
+#include "windows/frmPreview.h"
+#include "widgets/name_list_box.h"
 #include "window_test_support.h"
 
 namespace {

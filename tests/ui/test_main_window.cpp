@@ -1,8 +1,8 @@
 // The main window driven as the user drives it: start-up from the store, the
 // workflow buttons, the menus and their dialogs, help and what assistive
 // technology sees.
-#include "frmRecover.h"
-#include "help_window.h"
+#include "windows/frmRecover.h"
+#include "windows/help_window.h"
 #include "qt_text.h"
 #include "window_test_support.h"
 
@@ -42,7 +42,7 @@ TEST_F(MainWindowTest, OptionsLoadedAtStartUpSetInTheDialogAndClearedSurviveARes
         {"every option stored, odd lettering kept, Size",
          {{"Prefix", "Trip"}, {"Sufix", "_x, y"}, {"StartingNumber", "007"}, {"LetteringPosition", "7"}, {"Order", "3"}},
          {"Trip", "_x, y", "007", "7"}, "7", -1, -1, "7", 3, 1},
-        {"empty lettering to last, unreadable order is Name", {{"Order", "7"}}, none, "", -1, 2, "2", 0, 1},
+        {"blank-led lettering to last, unreadable order is Name", {{"Order", "7"}}, none, " 1", -1, 2, "2", 0, 1},
         {"blank-led order is Name", {{"Order", " 2"}}, none, "1", 1, -1, "1", 0, 3},
         {"empty order is Name", {{"Order", ""}}, none, "1", 1, -1, "1", 0, 2},
     };
@@ -52,10 +52,10 @@ TEST_F(MainWindowTest, OptionsLoadedAtStartUpSetInTheDialogAndClearedSurviveARes
         for (const auto& [key, value] : row.stored) store->write(key, value);
         const QByteArray stored = Contents(StoreFile());
         OpenMain();
-        EXPECT_EQ(Labels(), row.atStart);
+        EXPECT_EQ(Options(), row.atStart);
         EXPECT_EQ(Contents(StoreFile()), stored) << "written at start-up";
         EXPECT_EQ(Workflow(), AllOff);
-        SetLabels({"pre", "suf", "0012", row.lettering});
+        SetOptions({"pre", "suf", "0012", row.lettering});
         EXPECT_FALSE(WithOptions([&](QDialog& dialog) {
             EXPECT_EQ(Boxes(dialog), QStringList({"pre", "suf", "0012"}));
             EXPECT_EQ(std::pair(Checked(dialog), Order(dialog)->currentIndex()), std::pair(row.shown, row.orderShown));
@@ -68,20 +68,20 @@ TEST_F(MainWindowTest, OptionsLoadedAtStartUpSetInTheDialogAndClearedSurviveARes
             Click(Find<QPushButton>(&dialog, "cmdOk"));
         }));
         const QStringList after{"Trip ", ", day", "", row.result};
-        EXPECT_EQ(Labels(), after);
+        EXPECT_EQ(Options(), after);
         EXPECT_EQ(store->read("Order", "absent"), QString::number(row.orderChosen));
         OpenMain();
-        EXPECT_EQ(Labels(), after);
+        EXPECT_EQ(Options(), after);
         WithOptions([&](QDialog& dialog) { EXPECT_EQ(Order(dialog)->currentIndex(), row.orderChosen); });
     }
     store->write("Dir", "/kept");
     Box("txtExample")->setText("Trip0007_x.JPG");
     Trigger("mnuClearOptions");
-    EXPECT_EQ(Labels(), none);
+    EXPECT_EQ(Options(), none);
     EXPECT_EQ(Box("txtExample")->text(), "Trip0007_x.JPG");
     EXPECT_EQ(store->read("Order", "absent"), "0");
     OpenMain();
-    EXPECT_EQ(Labels(), none);
+    EXPECT_EQ(Options(), none);
     EXPECT_EQ(store->read("Dir", "absent"), "/kept");
 }
 
@@ -89,7 +89,7 @@ TEST_F(MainWindowTest, OptionsDialogIgnoresEnterAndEscapeAndItsClearOptionsWrite
     store->write("Order", "2");
     OpenMain();
     const QByteArray stored = Contents(StoreFile());
-    SetLabels({"p", "s", "9", "1"});
+    SetOptions({"p", "s", "9", "1"});
     EXPECT_TRUE(WithOptions([](QDialog& dialog) {
         auto* clear = Find<QPushButton>(&dialog, "cmdClearOptions");
         for (QWidget* target : std::initializer_list<QWidget*>{clear, Find<QPushButton>(&dialog, "cmdOk"),
@@ -106,7 +106,7 @@ TEST_F(MainWindowTest, OptionsDialogIgnoresEnterAndEscapeAndItsClearOptionsWrite
         EXPECT_EQ(Boxes(dialog), QStringList({"", "", ""}));
         EXPECT_EQ(std::pair(Checked(dialog), Order(dialog)->currentIndex()), std::pair(0, 0));
     }));  // then closed without "Ok"
-    EXPECT_EQ(Labels(), QStringList({"p", "s", "9", "1"}));
+    EXPECT_EQ(Options(), QStringList({"p", "s", "9", "1"}));
     EXPECT_EQ(Contents(StoreFile()), stored);
 }
 
@@ -124,8 +124,9 @@ TEST_F(MainWindowTest, SetMaskTakesWhatWasHighlightedBeforeTheClickAndExtractPre
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         OpenMain();
-        SetLabels({"Trip", "_x", "7", row.lettering});
-        Button("Command2")->setEnabled(true);  // as the chooser leaves it
+        MakeFile(Files(), "IMG_0042.JPG");
+        SetOptions({"Trip", "_x", "7", row.lettering});
+        Hand({"IMG_0042.JPG"});
         Box("txtMask")->setText("old mask");
         Box("txtFile")->setFocus();
         Box("txtFile")->setText("IMG_0042.JPG");

@@ -2,7 +2,7 @@
 // it follows the main window, and that what it shows is what "Rename" does.
 #include <sys/stat.h>
 
-#include "report_text.h"
+#include "texts/report_text.h"
 #include "window_test_support.h"
 
 namespace {
@@ -94,7 +94,7 @@ TEST(PreviewText, SummaryCountsEachOutcomeInWordsAndNotesEachFile) {
 
 TEST_F(PreviewTest, MenuItemIsAvailableExactlyWhileRenameIsEnabledAndFilesAreListed) {
     for (const char* name : {"IMG_1.jpg", "IMG_2.jpg"}) MakeFile(Files(), name);
-    SetLabels({"Trip", "", "1", "0"});
+    SetOptions({"Trip", "", "1", "0"});
     ASSERT_NE(PreviewItem(), nullptr);
     EXPECT_EQ(PreviewItem()->text(), "&Preview New Names...");
     EXPECT_EQ(PreviewItem()->shortcut(), QKeySequence("Ctrl+P"));
@@ -163,7 +163,7 @@ TEST_F(PreviewTest, ShowsEachFilesNewNameAndRenameDoesExactlyThat) {
          "1 file will be renamed, 1 keeps its name, 1 gets a number added."},
         {"more files than a pass covers", manyNames, manyNames, "", [] {}, many,
          "1001 files will be renamed, 2 will be skipped. Only the first 1001 files are covered."},
-        {"a starting number that does not read", {"a.jpg"}, {"a.jpg"}, "", [&] { SetLabels({"Trip", "", "x", "0"}); }, {},
+        {"a starting number that does not read", {"a.jpg"}, {"a.jpg"}, "", [&] { SetOptions({"Trip", "", "x", "0"}); }, {},
          "Error # 13: The starting number is not a number. Change it with Options > Set Options."},
         {"the directory gone", {"a.jpg"}, {"a.jpg"}, "", [&] {
              OpenPreview();
@@ -180,7 +180,7 @@ TEST_F(PreviewTest, ShowsEachFilesNewNameAndRenameDoesExactlyThat) {
         for (const QString& name : row.disk) MakeFile(Files(), name.toUtf8());
         store->write("Dir", Files());
         OpenMain();
-        SetLabels({"Trip", "", "1", "0"});
+        SetOptions({"Trip", "", "1", "0"});
         Hand(row.listed);
         Extract(row.mask);
         row.beforeOpening();
@@ -203,14 +203,14 @@ TEST_F(PreviewTest, ShowsEachFilesNewNameAndRenameDoesExactlyThat) {
         } else {
             EXPECT_EQ(Disk(Files()), AfterRows(before, row.rows));
             ASSERT_NE(Chooser(), nullptr);
-            EXPECT_TRUE(Chooser()->InReview());
+            EXPECT_EQ(presenter->State(), morvane::SessionState::Reviewing);
         }
     }
 }
 
 TEST_F(PreviewTest, FollowsTheExampleTheOptionsAndExtract) {
     for (const char* name : {"A_0041.JPG", "B_0042.JPG", "IMG_0041.JPG"}) MakeFile(Files(), name);
-    SetLabels({"Trip", "", "1", "0"});
+    SetOptions({"Trip", "", "1", "0"});
     Hand({"A_0041.JPG", "B_0042.JPG", "IMG_0041.JPG"});
     Extract("0041");
     OpenPreview();
@@ -289,7 +289,7 @@ std::map<std::string, std::tuple<off_t, long, long, ino_t>> Stamps(const std::ve
 // that, nor opening or refreshing it, touches a file or writes a setting.
 TEST_F(PreviewTest, SortsByAnyColumnAndTouchesNoFileAndWritesNoSetting) {
     for (const char* name : {"IMG_1.jpg", "IMG_2.jpg", "notes_3.jpg", "TripIMG-0002.jpg"}) MakeFile(Files(), name);
-    SetLabels({"Trip", "", "1", "0"});
+    SetOptions({"Trip", "", "1", "0"});
     Hand({"IMG_1.jpg", "IMG_2.jpg", "notes_3.jpg"});
     Extract("IMG");
     std::vector<std::string> paths{Raw(Files()), Raw(StoreFile()), Raw(QFileInfo(StoreFile()).path())};
@@ -315,7 +315,7 @@ TEST_F(PreviewTest, SortsByAnyColumnAndTouchesNoFileAndWritesNoSetting) {
     Extract("IMG");  // a refresh keeps the user's sort
     EXPECT_EQ(NameColumn(), QStringList({"notes_3.jpg", "IMG_1.jpg", "IMG_2.jpg"}));
     DoubleClickRow(List1(), 1);
-    main->SetOptions(main->Options());
+    presenter->SetOptions(presenter->Options());
     Trigger("mnuFilePreview");
     EXPECT_EQ(Shown().size(), 3);
     Preview()->close();

@@ -5,7 +5,7 @@
 #include <condition_variable>
 #include <mutex>
 
-#include "frmRecover.h"
+#include "windows/frmRecover.h"
 #include "journal/journal_store.h"
 #include "journal/stored_pass.h"
 #include "session/undo_job.h"
@@ -39,7 +39,8 @@ private:
 };
 
 enum class HangAt { Nowhere, Entering, SecondRename };
-enum class Start { Menu, Recovery };  // "Undo Last Rename", or the undo offered for a killed pass
+// "Undo Last Rename", the undo offered for a killed pass, or the review's Undo.
+enum class Start { Menu, Recovery, Review };
 
 // The real rename layer, but for the one call that waits at the gate.
 class HangingRenamer final : public morvane::FileRenamer {
@@ -89,11 +90,17 @@ private:
 
 class UndoProgressTest : public UiTest {
 protected:
-    // A pass of two files, accepted or killed before it ended, and a window
-    // whose undos hang at `at`.
+    // A pass of two files, accepted or killed before it ended, or under
+    // review, and a window whose undos hang at `at`.
     void PassThenOpen(HangAt at, Start start = Start::Menu) {
         for (const char* name : {"a.txt", "b.txt"}) MakeFile(Files(), name);
-        ASSERT_EQ(session->SetOptions({u"P", u"", u"1", u"0"}).Error, morvane::ErrNone);
+        if (start == Start::Review) return OpenHanging(at, [this] {
+            SetOptions({"P", "", "1", "0"});
+            Hand({"a.txt", "b.txt"});
+            Click(Button("Command1"));
+            Click(Button("Command4"));
+        });
+        ASSERT_EQ(session->SetOptions({u"P", u"", u"1"}).Error, morvane::ErrNone);
         (void)session->Choose(ToText(Files()), {u"a.txt", u"b.txt"});
         (void)session->Extract(u'.');
         ASSERT_EQ(session->Rename().Renamed, 2u);
@@ -105,18 +112,23 @@ protected:
             const auto running = morvane::ToStored(morvane::FromStored(found->Journal), morvane::JournalState::Running);
             ASSERT_EQ(journals->Write(found->Lock, running), 0);
         }
+        OpenHanging(at, [] {});
+    }
+    void OpenHanging(HangAt at, const std::function<void()>& then) {
         main.reset();
         Flush();
-        session = std::make_unique<morvane::RenameSession>(
-            renamer, journals.get(), [gate = gate, at] { return std::make_unique<HangingRenamer>(gate, at); });
-        main = std::make_unique<frmMain>(*session, *store, mounts);
+        OpenOwners([gate = gate, at] { return std::make_unique<HangingRenamer>(gate, at); });
+        main = std::make_unique<frmMain>(*presenter, *store, mounts);
         main->show();
         main->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+        then();
+        ASSERT_EQ(Disk(Files()), Renamed);
     }
+    bool Undoing() const { return session->Undoing() || history->Undoing(); }
     void TearDown() override {
         gate->Open();  // a failed test leaves no undo waiting
-        EXPECT_TRUE(QTest::qWaitFor([this] { return !session->Undoing(); }, 5000));
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !Undoing(); }, 5000));
         UiTest::TearDown();
     }
     QAction* UndoLast() const { return main->findChild<QAction*>("mnuFileUndoLast"); }
@@ -130,17 +142,16 @@ protected:
             watch.Clock.start();
             Click(yes);
         };
-        if (start == Start::Menu)
+        if (start == Start::Review)
+            confirmed(ChooserButton("Command2"));
+        else if (start == Start::Menu)
             RunModal([this] { UndoLast()->trigger(); },
                      [&](QDialog& box) { confirmed(qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Yes)); });
         else
-            RunModal([this] { frmRecover::OfferRecovery(*session, *main); },
+            RunModal([this] { frmRecover::OfferRecovery(*presenter, *main); },
                      [&](QDialog& offer) { confirmed(Find<QPushButton>(&offer, "cmdRecoverUndo")); });
     }
-    std::vector<std::string> StoredJournals() const {
-        int error = 0;
-        return journals->JournalNames(error);
-    }
+    std::vector<std::string> StoredJournals() const { return journals->JournalNames().Names; }
 
     std::shared_ptr<Gate> gate = std::make_shared<Gate>();
 };
@@ -167,6 +178,8 @@ TEST_F(UndoProgressTest, AHungFolderShowsProgressGivingUpFreesTheWindowAndTheUnd
         {"hung on entering the folder", Start::Menu, HangAt::Entering, 0, Renamed, "accepted"},
         {"hung after one file came back", Start::Menu, HangAt::SecondRename, 1, OneBack, "accepted"},
         {"recovery hung on entering the folder", Start::Recovery, HangAt::Entering, 0, Renamed, "unfinished"},
+        {"the review's Undo hung after one file came back", Start::Review, HangAt::SecondRename, 1, OneBack,
+         "under review"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -195,7 +208,8 @@ TEST_F(UndoProgressTest, AHungFolderShowsProgressGivingUpFreesTheWindowAndTheUnd
             EXPECT_EQ(dialog->value(), row.countShown);
             EXPECT_EQ(dialog->maximum(), 2);
             EXPECT_FALSE(UndoLast()->isEnabled());
-            EXPECT_FALSE(session->HandOutUndoLast()) << "a second undo while the first hangs";
+            EXPECT_FALSE(history->HandOutUndoLast()) << "a second undo while the first hangs";
+            EXPECT_FALSE(session->HandOutUndo()) << "a second undo while the first hangs";
             gaveUp = true;
             const auto buttons = dialog->findChildren<QPushButton*>();
             ASSERT_EQ(buttons.size(), 1);
@@ -213,20 +227,25 @@ TEST_F(UndoProgressTest, AHungFolderShowsProgressGivingUpFreesTheWindowAndTheUnd
         EXPECT_EQ(Disk(Files()), row.whileHung);
         EXPECT_FALSE(UndoLast()->isEnabled());
         EXPECT_EQ(journals->Take(journal[0])->Problem, morvane::JournalProblem::InUse);
+        if (row.start == Start::Review) {
+            EXPECT_FALSE(ChooserButton("Command1")->isEnabled() || ChooserButton("Command2")->isEnabled())
+                << "the review accepted or undone again while its undo is out";
+        }
         Trigger("mnuFileHistory");
-        auto* history = main->findChild<QDialog*>("frmHistory");
-        ASSERT_NE(history, nullptr);
-        EXPECT_EQ(Find<QTreeView>(history, "lstHistory")->model()->index(0, 3).data().toString(), row.inHistory);
-        EXPECT_FALSE(Find<QPushButton>(history, "cmdHistoryUndo")->isEnabled());
+        auto* historyWindow = main->findChild<QDialog*>("frmHistory");
+        ASSERT_NE(historyWindow, nullptr);
+        EXPECT_EQ(Find<QTreeView>(historyWindow, "lstHistory")->model()->index(0, 3).data().toString(), row.inHistory);
+        EXPECT_FALSE(Find<QPushButton>(historyWindow, "cmdHistoryUndo")->isEnabled());
 
         // The mount answers: the undo ends once, and its journal goes with its last file back.
         gate->Open();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !session->Undoing(); }, 5000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !Undoing(); }, 5000));
         EXPECT_EQ(StatusLine(), "2 files have their old names again.");
         EXPECT_EQ(Disk(Files()), Before);
         EXPECT_TRUE(StoredJournals().empty());
         EXPECT_FALSE(UndoLast()->isEnabled());
-        EXPECT_EQ(Find<QTreeView>(history, "lstHistory")->model()->rowCount(), 0);
+        EXPECT_EQ(Chooser(), nullptr) << "the review ends with its last file back";
+        EXPECT_EQ(Find<QTreeView>(historyWindow, "lstHistory")->model()->rowCount(), 0);
     }
 }
 

@@ -6,7 +6,7 @@
 #include <sys/wait.h>
 
 #include "../core/killing_renamer.h"
-#include "frmRecover.h"
+#include "windows/frmRecover.h"
 #include "pass/rename_pass.h"
 #include "journal/stored_pass.h"
 
@@ -353,7 +353,7 @@ TEST_F(WorkflowTest, AKilledPassIsOfferedAtStartUpAndItsFilesComeBackOrKeepTheir
                                         u"Trip" + morvane::Ascii(std::string(1, name[7])), morvane::PlanAction::Rename});
             morvane::StoredPassRecorder recorder(*journals);
             KillingRenamer renamer(3);  // killed before its third rename, as a crash would
-            morvane::ApplyRenames(plan, ToText(Files()), renamer, morvane::ClashRetry::Remembered, &recorder);
+            (void)morvane::ApplyRenames(plan, ToText(Files()), renamer, &recorder);  // killed before it returns
             _exit(0);
         }
         int status = 0;
@@ -361,7 +361,7 @@ TEST_F(WorkflowTest, AKilledPassIsOfferedAtStartUpAndItsFilesComeBackOrKeepTheir
         ASSERT_TRUE(WIFSIGNALED(status));
         ASSERT_EQ(Disk(Files()), twoRenamed);
 
-        RunModal([&] { frmRecover::OfferRecovery(*session, *main); }, [&](QDialog& dialog) {
+        RunModal([&] { frmRecover::OfferRecovery(*presenter, *main); }, [&](QDialog& dialog) {
             EXPECT_EQ(dialog.objectName(), "frmRecover");
             EXPECT_EQ(dialog.windowTitle(), "Unfinished Rename");
             EXPECT_EQ(Find<QLabel>(&dialog, "lblRecover")->text(),
@@ -394,7 +394,7 @@ TEST_F(WorkflowTest, ADamagedJournalIsReportedWithItsDirectoryUntilSetAside) {
                            << directory.toStdString() << "\nentries 3\nentry 1";
     for (const bool setAside : {false, true}) {
         SCOPED_TRACE(setAside ? "Set Aside" : "OK");
-        RunModal([&] { frmRecover::OfferRecovery(*session, *main); }, [&](QDialog& dialog) {
+        RunModal([&] { frmRecover::OfferRecovery(*presenter, *main); }, [&](QDialog& dialog) {
             auto& box = *qobject_cast<QMessageBox*>(&dialog);
             EXPECT_TRUE(box.text().contains("pass-1.journal (a rename in " + Files() + ") is incomplete."))
                 << box.text().toStdString();
@@ -406,7 +406,7 @@ TEST_F(WorkflowTest, ADamagedJournalIsReportedWithItsDirectoryUntilSetAside) {
     struct stat st {};
     ASSERT_EQ(::stat((state + "/damaged/pass-1.journal").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0600u);
-    EXPECT_FALSE(ShowsModal([&] { frmRecover::OfferRecovery(*session, *main); })) << "reported again";
+    EXPECT_FALSE(ShowsModal([&] { frmRecover::OfferRecovery(*presenter, *main); })) << "reported again";
 }
 
 }  // namespace

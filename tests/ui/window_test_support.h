@@ -12,15 +12,18 @@
 #include <functional>
 #include <memory>
 
+#include "../core/error_number_checks.h"
 #include "../core/fault_injecting_renamer.h"
 #include "../core/temp_dir.h"
-#include "dir_list_box.h"
+#include "widgets/dir_list_box.h"
 #include "files/file_choice.h"
-#include "file_list_box.h"
-#include "frmDir.h"
-#include "frmMain.h"
+#include "widgets/file_list_box.h"
+#include "windows/frmDir.h"
+#include "windows/frmMain.h"
 #include "journal/journal_store.h"
-#include "mount_table_source.h"
+#include "presenter/presenter.h"
+#include "session/pass_history.h"
+#include "widgets/mount_table_source.h"
 #include "qt_text.h"
 #include "session/rename_session.h"
 #include "settings_store.h"
@@ -127,12 +130,24 @@ protected:
         Flush();
         store = std::make_unique<SettingsStore>(StoreFile());
         journals = std::make_unique<morvane::JournalStore>(Raw(root.filePath("state")));
-        session = std::make_unique<morvane::RenameSession>(renamer, journals.get());
-        main = std::make_unique<frmMain>(*session, *store, mounts);
+        OpenOwners();
+        main = std::make_unique<frmMain>(*presenter, *store, mounts);
         if (beforeShown) beforeShown();
         main->show();
         main->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    }
+
+    // The session's two owners and the presenter, as main() makes them; every
+    // undo borrows the test's renamer, or one `makeRenamer` gives.
+    void OpenOwners(morvane::RenamerMaker makeRenamer = {}) {
+        presenter.reset();
+        history.reset();
+        session.reset();
+        if (!makeRenamer) makeRenamer = [this] { return std::make_unique<morvane::CountingRenamer>(renamer); };
+        session = std::make_unique<morvane::RenameSession>(renamer, journals.get(), makeRenamer);
+        history = std::make_unique<morvane::PassHistory>(journals.get(), makeRenamer);
+        presenter = std::make_unique<Presenter>(*session, *history, *store);
     }
 
     QString StoreFile() const { return root.filePath("Morvane.conf"); }
@@ -177,21 +192,30 @@ protected:
     FileListBox* File1() { return Find<FileListBox>(Chooser(), "File1"); }
     DirListBox* Dir1() { return Find<DirListBox>(Chooser(), "Dir1"); }
 
-    static constexpr const char* OptionLabels[] = {"lblPrefix", "lblSufix", "lblStartNumber", "lblLetteringPosition"};
-    // The options in force, which the labels then show; the list order stays.
-    void SetLabels(const QStringList& texts) {
-        main->SetOptions({ToText(texts[0]), ToText(texts[1]), ToText(texts[2]), ToText(texts[3]), main->Options().Order});
+    // Options in force: prefix, suffix, starting number and the lettering as
+    // the store keeps it; the list order stays.
+    void SetOptions(const QStringList& texts) {
+        morvane::Options options = presenter->Options();
+        options.Prefix = ToText(texts[0]);
+        options.Suffix = ToText(texts[1]);
+        options.StartNumber = ToText(texts[2]);
+        const int button = QStringList({"0", "1", "2"}).indexOf(texts[3]);
+        options.Lettering = static_cast<morvane::LetteringPosition>(std::max(button, 0));
+        options.OddLettering = button < 0 ? ToText(texts[3]) : morvane::Text();
+        presenter->SetOptions(options);
     }
-    QStringList Labels() const {
-        QStringList texts;
-        for (const char* name : OptionLabels) texts << InMain<QLabel>(name)->text();
-        return texts;
+    // The options in force as text, in the order SetOptions takes them.
+    QStringList Options() const {
+        const morvane::Options& o = presenter->Options();
+        return {ToQString(o.Prefix), ToQString(o.Suffix), ToQString(o.StartNumber),
+                o.OddLettering.empty() ? QString::number(int(o.Lettering)) : ToQString(o.OddLettering)};
     }
     void Trigger(const char* action) { main->findChild<QAction*>(action)->trigger(); }
     // Opens the options dialog from the menu and runs `act` on it; returns whether `act` left it open.
     bool WithOptions(const std::function<void(QDialog&)>& act) {
         return RunModal([this] { Trigger("mnuOptionsSetOptions"); }, act);
     }
+    // The steps the presenter offers, as the workflow buttons show them.
     Buttons Workflow() const {
         return {Button("Command2")->isEnabled(), Button("Command1")->isEnabled(), Button("Command4")->isEnabled()};
     }
@@ -240,5 +264,7 @@ protected:
     std::unique_ptr<SettingsStore> store;
     std::unique_ptr<morvane::JournalStore> journals;  // each pass's journal, in the test's own state directory
     std::unique_ptr<morvane::RenameSession> session;
+    std::unique_ptr<morvane::PassHistory> history;
+    std::unique_ptr<Presenter> presenter;
     std::unique_ptr<frmMain> main;
 };

@@ -1,0 +1,14 @@
+// The main window's side of the list order: the line that counts the files
+// read while a long ordering reads them. The order itself is the
+// presenter's, and the list follows it.
+#include <QLabel>
+
+#include "presenter/presenter.h"
+#include "windows/frmMain.h"
+
+void frmMain::ShowOrderProgress() {
+    lblOrderProgress->setText(tr("Putting the files in order: %1 of %2")
+                                  .arg(m_presenter.OrderRead())
+                                  .arg(m_presenter.OrderTotal()));
+    lblOrderProgress->show();
+}
