@@ -376,6 +376,10 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
         <source>Morvane cannot use the folder where it keeps what it needs to undo a rename, so nothing was renamed. Check that your home folder can be written.</source>
         <translation>Morvane kann den Ordner nicht nutzen, in dem es festhält, was zum Rückgängigmachen nötig ist; daher wurde nichts umbenannt. Prüfen Sie, ob Ihr persönlicher Ordner beschreibbar ist.</translation>
     </message>
+    <message>
+        <source>Morvane cannot read the folder %1, where it keeps the renames it can undo. Check that it exists and can be read.</source>
+        <translation>Morvane kann den Ordner %1 nicht lesen, in dem es die Umbenennungen festhält, die sich rückgängig machen lassen. Prüfen Sie, ob er vorhanden und lesbar ist.</translation>
+    </message>
 </context>
 <context>
     <name>UndoProgress</name>

@@ -376,6 +376,10 @@ indicada sola es donde se abre «Seleccionar».</translation>
         <source>Morvane cannot use the folder where it keeps what it needs to undo a rename, so nothing was renamed. Check that your home folder can be written.</source>
         <translation>Morvane no puede usar la carpeta donde guarda lo necesario para deshacer un cambio de nombre, así que no se renombró nada. Compruebe que se puede escribir en su carpeta personal.</translation>
     </message>
+    <message>
+        <source>Morvane cannot read the folder %1, where it keeps the renames it can undo. Check that it exists and can be read.</source>
+        <translation>Morvane no puede leer la carpeta %1, donde guarda los cambios de nombre que puede deshacer. Compruebe que existe y que se puede leer.</translation>
+    </message>
 </context>
 <context>
     <name>UndoProgress</name>

@@ -376,6 +376,10 @@ nommé seul est celui où « Sélectionner » s&apos;ouvre.</translation>
         <source>Morvane cannot use the folder where it keeps what it needs to undo a rename, so nothing was renamed. Check that your home folder can be written.</source>
         <translation>Morvane ne peut pas utiliser le dossier où il garde ce qu&apos;il faut pour défaire un renommage ; rien n&apos;a donc été renommé. Vérifiez que votre dossier personnel est accessible en écriture.</translation>
     </message>
+    <message>
+        <source>Morvane cannot read the folder %1, where it keeps the renames it can undo. Check that it exists and can be read.</source>
+        <translation>Morvane ne peut pas lire le dossier %1, où il garde les renommages qu&apos;il peut défaire. Vérifiez qu&apos;il existe et qu&apos;il est accessible en lecture.</translation>
+    </message>
 </context>
 <context>
     <name>UndoProgress</name>

@@ -41,6 +41,9 @@ TEST(StatusWords, EachFailureSaysWhatHappenedAndWhatToDo) {
          "A renamed file is no longer in /p, so it cannot get its old name back."},
         {"no access without a folder", ErrorNumber::CannotAccess, {},
          "Morvane may not change the files in this folder. Check the folder's permissions."},
+        {"the journal folder cannot be read for an undo", ErrorNumber::JournalFolderUnusable, {"/s", {}, true},
+         "Morvane cannot read the folder /s, where it keeps the renames it can undo. Check that it exists and can be "
+         "read."},
         {"the journal folder is not the chosen one", ErrorNumber::JournalFolderUnusable, {"/p"},
          "Morvane cannot use the folder where it keeps what it needs to undo a rename, so nothing was renamed. "
          "Check that your home folder can be written."},

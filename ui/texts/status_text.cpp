@@ -92,6 +92,11 @@ QString ErrorWords(morvane::ErrorNumber error, const StatusContext& context) {
         case E::LeftUnderTemporaryName:
             return Status::tr("A file was left under a temporary name. Undo Last Rename gives it its old name back.");
         case E::JournalFolderUnusable:
+            // Read for an undo or the history: never taken for "nothing to undo".
+            if (context.Undoing)
+                return Status::tr("Morvane cannot read the folder %1, where it keeps the renames it can undo. Check "
+                                  "that it exists and can be read.")
+                    .arg(folder);
             return Status::tr("Morvane cannot use the folder where it keeps what it needs to undo a rename, so nothing "
                               "was renamed. Check that your home folder can be written.");
     }
