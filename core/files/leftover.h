@@ -30,6 +30,9 @@ struct LeftName {
     bool operator==(const LeftName&) const = default;
 };
 
+// The digits of a placeholder's mark: 128 random bits in lowercase hex.
+inline constexpr std::size_t PlaceholderMarkDigits = 32;
+
 // What a placeholder holds: its mark and a newline.
 inline std::string PlaceholderContent(const std::string& mark) { return mark + "\n"; }
 

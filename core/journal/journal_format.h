@@ -48,8 +48,6 @@
 namespace morvane {
 
 inline constexpr int JournalVersion = 5;
-// The digits of a placeholder's mark: 128 random bits in lowercase hex.
-inline constexpr std::size_t PlaceholderMarkDigits = 32;
 // Bounds that keep a damaged or hostile file from making the reader allocate
 // without limit.
 inline constexpr std::size_t MaxJournalBytes = 256u << 20;

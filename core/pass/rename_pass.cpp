@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "journal/journal_format.h"
 #include "naming/name_composer.h"
 #include "pass/file_locator.h"
 #include "pass/leftovers.h"
