@@ -396,20 +396,23 @@ TEST(OpenDirectory, ADirectorySwappedBeforeOrDuringThePassNeverRedirectsARename)
     }
 }
 
-TEST(ChosenFiles, AFileReplacedSinceItWasChosenIsSkipped) {
-    const struct { const char* name; std::function<void(const TempDir&)> replace; } rows[] = {
+// Whatever else has the name now is left alone; a file gone since ends the
+// pass there (Error # 53), the files before it renamed and journalled.
+TEST(ChosenFiles, AFileReplacedSinceItWasChosenIsSkippedAndOneGoneEndsThePass) {
+    const struct { const char* name; std::function<void(const TempDir&)> replace; int error; } rows[] = {
         {"by another file", [](const TempDir& d) {
              d.Write("b.new", "other");
              std::filesystem::rename(d.At("b.new"), d.At("b.txt"));
-         }},
+         }, 0},
         {"by a directory", [](const TempDir& d) {
              std::filesystem::remove(d.At("b.txt"));
              std::filesystem::create_directory(d.At("b.txt"));
-         }},
+         }, 0},
         {"by a link to the chosen file", [](const TempDir& d) {
              std::filesystem::rename(d.At("b.txt"), d.At("b.real"));
              std::filesystem::create_symlink("b.real", d.At("b.txt"));
-         }},
+         }, 0},
+        {"deleted", [](const TempDir& d) { std::filesystem::remove(d.At("b.txt")); }, 53},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -421,9 +424,10 @@ TEST(ChosenFiles, AFileReplacedSinceItWasChosenIsSkipped) {
         PosixRenamer renamer;
         const PassResult pass = ApplyRenames(NumberEach({"a.txt", "b.txt", "c.txt"}), T(dir.path), renamer,
                                              nullptr, &chosen);
-        EXPECT_EQ(std::pair(NumberOf(pass.Error), pass.FilesSkipped), std::pair(0, true));
+        EXPECT_EQ(std::pair(NumberOf(pass.Error), pass.FilesSkipped), std::pair(row.error, row.error == 0));
         EXPECT_EQ(std::filesystem::symlink_status(dir.At("b.txt")).type(), replaced.type());
-        EXPECT_TRUE(std::filesystem::exists(dir.At("P0001.txt")) && std::filesystem::exists(dir.At("P0003.txt")));
+        EXPECT_EQ(pass.Journal.Entries[0].State, EntryState::Renamed) << "the file renamed before stays undoable";
+        EXPECT_EQ(std::filesystem::exists(dir.At("P0003.txt")), row.error == 0);
         EXPECT_FALSE(std::filesystem::exists(dir.At("P0002.txt")));
     }
 }

@@ -107,52 +107,13 @@ TEST_F(RenamePass, NeverActsOnUnsafeInputNorPastTheJournalsEnd) {
     }
 }
 
-TEST_F(RenamePass, ANumberedNameTooLongSkipsOneFileAndAFileGoneIsKeptForALaterUndo) {
+TEST_F(RenamePass, ANumberedNameTooLongSkipsOneFile) {
     const std::string prefix(246, 'p');  // prefix + "0001.txt": 254 bytes; with "-1" 256
     for (const auto& name : {std::string("a.txt"), std::string("b.txt"), prefix + "0001.txt"}) dir.Write(name, name);
     analysis.MaskMode = MaskMode::Empty;
     const auto pass = Run({u"a.txt", u"b.txt"}, dir.path, {T(prefix), u"", u"1"}, u"", renamer);
     EXPECT_EQ(std::pair(NumberOf(pass.Error), pass.FilesSkipped), std::pair(0, true));
     EXPECT_EQ(dir.List(), (Files{{"a.txt", "a.txt"}, {prefix + "0001.txt", prefix + "0001.txt"}, {prefix + "0002.txt", "b.txt"}}));
-
-    std::filesystem::remove(dir.At(prefix + "0002.txt"));  // deleted since the pass: the only file renamed
-    const UndoOutcome undo = UndoLastPass(journal, renamer);
-    EXPECT_EQ(std::pair(NumberOf(undo.FirstError), undo.NotFound), std::pair(53, std::vector<Text>{u"b.txt"}));
-    EXPECT_TRUE(undo.NoneFound);
-    EXPECT_EQ(journal.Entries[1].State, EntryState::Renamed) << "kept for a later undo";
-}
-
-TEST_F(RenamePass, ActsOnTheFileChosenAndEndsAtOneGoneSinceItWasChosen) {
-    // Whatever else has the name now is left alone; a file gone since ends
-    // the pass there, the files before it renamed and journalled.
-    using Change = std::function<void(const TempDir&)>;
-    const struct { const char* name; Change change; int error; bool skipped; Files after; } rows[] = {
-        {"replaced by another file: skipped",
-         [](const TempDir& d) { d.Write("b.new", "other"), std::filesystem::rename(d.At("b.new"), d.At("b.txt")); }, 0,
-         true, {{"P0001.txt", "a.txt"}, {"b.txt", "other"}, {"P0003.txt", "c.txt"}}},
-        {"replaced by a directory: skipped",
-         [](const TempDir& d) { std::filesystem::remove(d.At("b.txt")), std::filesystem::create_directory(d.At("b.txt")); },
-         0, true, {{"P0001.txt", "a.txt"}, {"P0003.txt", "c.txt"}}},
-        {"deleted: the pass ends there", [](const TempDir& d) { std::filesystem::remove(d.At("b.txt")); }, 53, false,
-         {{"P0001.txt", "a.txt"}, {"c.txt", "c.txt"}}},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        std::filesystem::remove_all(dir.path);
-        std::filesystem::create_directory(dir.path);
-        for (const auto* name : {"a.txt", "b.txt", "c.txt"}) dir.Write(name, name);
-        bool first = true;
-        renamer.Fault = [&](const Text&) {
-            if (first) row.change(dir);  // after the pass took every file's identity
-            first = false;
-            return ErrNone;
-        };
-        const auto pass = Pass({u"a.txt", u"b.txt", u"c.txt"}, MaskMode::Empty, dir.path);
-        renamer.Fault = nullptr;
-        EXPECT_EQ(std::pair(NumberOf(pass.Error), pass.FilesSkipped), std::pair(row.error, row.skipped));
-        EXPECT_EQ(dir.List(), row.after);
-        EXPECT_EQ(journal.Entries[0].State, EntryState::Renamed) << "the file renamed before stays undoable";
-    }
 }
 
 TEST_F(RenamePass, UndoFindsEachFileByItsIdentityWhereverItIsNow) {

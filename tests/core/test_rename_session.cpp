@@ -14,6 +14,7 @@
 #include "error_number_checks.h"
 #include "fault_injecting_renamer.h"
 #include "journal/stored_pass.h"
+#include "../named_rows.h"
 #include "run_undo.h"
 #include "session/pass_history.h"
 #include "session/rename_session.h"
@@ -104,7 +105,6 @@ struct StateRow {
     const Files& disk;
     Statuses history;
 };
-
 void PrintTo(const StateRow& row, std::ostream* out) { *out << row.name; }
 
 const Operation choose = [](SessionTest& t) { return t.session->Choose(T(t.dir.path), {u"c.txt"}); };
@@ -125,111 +125,82 @@ const Operation undoLast = [](SessionTest& t) -> SessionResult {
     const SessionUndo undone = UndoLast(*t.history);
     return {t.session->State(), undone.Refused, undone.Error};
 };
-const Operation reorder = [](SessionTest& t) { return t.session->Reorder({u"b.txt", u"a.txt"}); };
-const Operation move = [](SessionTest& t) { return t.session->MoveListed(1, 0); };
+Operation Reorder(std::vector<Text> names) {
+    return [names](SessionTest& t) { return t.session->Reorder(names); };
+}
+Operation Move(std::size_t from, std::size_t to) {
+    return [=](SessionTest& t) { return t.session->MoveListed(from, to); };
+}
+const Operation reorder = Reorder({u"b.txt", u"a.txt"});
 const PassStatus reviewed = PassStatus::UnderReview, accepted = PassStatus::Accepted;
 
 const StateRow kStateRows[] = {
-    {"Empty_Choose", Empty, choose, Chosen, false, Original, {}},
-    {"Empty_Example", Empty, example, Empty, false, Original, {}},
-    {"Empty_Mask", Empty, mask, Empty, false, Original, {}},
-    {"Empty_Extract", Empty, extract, Empty, false, Original, {}},
-    {"Empty_Preview", Empty, preview, Empty, false, Original, {}},
-    {"Empty_RenameReviewsAPassOverNothing", Empty, rename, Reviewing, false, Original, {}},
-    {"Empty_Accept", Empty, accept, Empty, true, Original, {}},
-    {"Empty_Undo", Empty, undo, Empty, true, Original, {}},
-    {"Empty_UndoLastWithNothingInTheHistory", Empty, undoLast, Empty, true, Original, {}},
-    {"Empty_Reorder", Empty, reorder, Empty, true, Original, {}},
-    {"Chosen_ChooseAgain", Chosen, choose, Chosen, false, Original, {}},
-    {"Chosen_Example", Chosen, example, Chosen, false, Original, {}},
-    {"Chosen_Extract", Chosen, extract, Extracted, false, Original, {}},
-    {"Chosen_Preview", Chosen, preview, Chosen, false, Original, {}},
-    {"Chosen_RenameNeedsAnExtractFirst", Chosen, rename, Chosen, true, Original, {}},
-    {"Chosen_Accept", Chosen, accept, Chosen, true, Original, {}},
-    {"Chosen_Undo", Chosen, undo, Chosen, true, Original, {}},
-    {"Chosen_Reorder", Chosen, reorder, Chosen, false, Original, {}},
-    {"Extracted_Choose", Extracted, choose, Chosen, false, Original, {}},
-    {"Extracted_Mask", Extracted, mask, Extracted, false, Original, {}},
-    {"Extracted_Extract", Extracted, extract, Extracted, false, Original, {}},
-    {"Extracted_Preview", Extracted, preview, Extracted, false, Original, {}},
-    {"Extracted_Rename", Extracted, rename, Reviewing, false, Renamed, {reviewed}},
-    {"Extracted_Accept", Extracted, accept, Extracted, true, Original, {}},
-    {"Extracted_Undo", Extracted, undo, Extracted, true, Original, {}},
-    {"Extracted_ReorderKeepsTheAnalysis", Extracted, reorder, Extracted, false, Original, {}},
-    {"Extracted_MoveKeepsTheAnalysis", Extracted, move, Extracted, false, Original, {}},
-    {"Reviewing_ChooseIsNeverMixedWithThePass", Reviewing, choose, Reviewing, true, Renamed, {reviewed}},
-    {"Reviewing_Example", Reviewing, example, Reviewing, false, Renamed, {reviewed}},
-    {"Reviewing_Extract", Reviewing, extract, Reviewing, false, Renamed, {reviewed}},
-    {"Reviewing_Preview", Reviewing, preview, Reviewing, false, Renamed, {reviewed}},
-    {"Reviewing_RenameOfNothingKeepsThePass", Reviewing, rename, Reviewing, false, Renamed, {reviewed}},
-    {"Reviewing_Accept", Reviewing, accept, Empty, false, Renamed, {accepted}},
-    {"Reviewing_UndoRemovesTheJournal", Reviewing, undo, Empty, false, Original, {}},
-    {"Reviewing_UndoLastLeavesThePassUnderReview", Reviewing, undoLast, Reviewing, true, Renamed, {reviewed}},
-    {"Reviewing_Reorder", Reviewing, reorder, Reviewing, true, Renamed, {reviewed}},
-    {"Reviewing_Move", Reviewing, move, Reviewing, true, Renamed, {reviewed}},
+    {"empty: choose", Empty, choose, Chosen, false, Original, {}},
+    {"empty: example", Empty, example, Empty, false, Original, {}},
+    {"empty: mask", Empty, mask, Empty, false, Original, {}},
+    {"empty: extract", Empty, extract, Empty, false, Original, {}},
+    {"empty: preview", Empty, preview, Empty, false, Original, {}},
+    {"empty: rename reviews a pass over nothing", Empty, rename, Reviewing, false, Original, {}},
+    {"empty: accept", Empty, accept, Empty, true, Original, {}},
+    {"empty: undo", Empty, undo, Empty, true, Original, {}},
+    {"empty: undo last with nothing in the history", Empty, undoLast, Empty, true, Original, {}},
+    {"empty: reorder", Empty, reorder, Empty, true, Original, {}},
+    {"chosen: choose again", Chosen, choose, Chosen, false, Original, {}},
+    {"chosen: example", Chosen, example, Chosen, false, Original, {}},
+    {"chosen: extract", Chosen, extract, Extracted, false, Original, {}},
+    {"chosen: preview", Chosen, preview, Chosen, false, Original, {}},
+    {"chosen: rename needs an extract first", Chosen, rename, Chosen, true, Original, {}},
+    {"chosen: accept", Chosen, accept, Chosen, true, Original, {}},
+    {"chosen: undo", Chosen, undo, Chosen, true, Original, {}},
+    {"chosen: reorder", Chosen, reorder, Chosen, false, Original, {}},
+    {"extracted: choose", Extracted, choose, Chosen, false, Original, {}},
+    {"extracted: mask", Extracted, mask, Extracted, false, Original, {}},
+    {"extracted: extract", Extracted, extract, Extracted, false, Original, {}},
+    {"extracted: preview", Extracted, preview, Extracted, false, Original, {}},
+    {"extracted: rename", Extracted, rename, Reviewing, false, Renamed, {reviewed}},
+    {"extracted: accept", Extracted, accept, Extracted, true, Original, {}},
+    {"extracted: undo", Extracted, undo, Extracted, true, Original, {}},
+    {"extracted: reorder keeps the analysis", Extracted, reorder, Extracted, false, Original, {}},
+    {"extracted: move keeps the analysis", Extracted, Move(1, 0), Extracted, false, Original, {}},
+    {"extracted: reorder with a name not listed", Extracted, Reorder({u"a.txt", u"c.txt"}), Extracted, true, Original, {}},
+    {"extracted: reorder with a name twice", Extracted, Reorder({u"a.txt", u"a.txt"}), Extracted, true, Original, {}},
+    {"extracted: reorder with a name missing", Extracted, Reorder({u"a.txt"}), Extracted, true, Original, {}},
+    {"extracted: move past the end", Extracted, Move(0, 2), Extracted, true, Original, {}},
+    {"reviewing: choose is never mixed with the pass", Reviewing, choose, Reviewing, true, Renamed, {reviewed}},
+    {"reviewing: example", Reviewing, example, Reviewing, false, Renamed, {reviewed}},
+    {"reviewing: extract", Reviewing, extract, Reviewing, false, Renamed, {reviewed}},
+    {"reviewing: preview", Reviewing, preview, Reviewing, false, Renamed, {reviewed}},
+    {"reviewing: rename of nothing keeps the pass", Reviewing, rename, Reviewing, false, Renamed, {reviewed}},
+    {"reviewing: accept", Reviewing, accept, Empty, false, Renamed, {accepted}},
+    {"reviewing: undo removes the journal", Reviewing, undo, Empty, false, Original, {}},
+    {"reviewing: undo last leaves the pass under review", Reviewing, undoLast, Reviewing, true, Renamed, {reviewed}},
+    {"reviewing: reorder", Reviewing, reorder, Reviewing, true, Renamed, {reviewed}},
+    {"reviewing: move", Reviewing, Move(1, 0), Reviewing, true, Renamed, {reviewed}},
 };
 
 struct EveryOperation : SessionTest, testing::WithParamInterface<StateRow> {};
 
 }  // namespace
 
+// A refused operation changes nothing; the list order decides the numbers
+// (tests/ui/test_list_order.cpp), never the example.
 TEST_P(EveryOperation, InEveryState) {
     const StateRow& row = GetParam();
     Fresh();
     Reach(row.from);
     ASSERT_EQ(session->State(), row.from);
+    const auto before = std::tuple(session->Listed(), session->NameOrder(), session->Example(), session->Mask());
     const SessionResult result = row.op(*this);
-    EXPECT_EQ(result.State, row.to);
-    EXPECT_EQ(session->State(), row.to);
-    EXPECT_EQ(result.Refused, row.refused);
+    EXPECT_EQ(std::tuple(result.State, session->State(), result.Refused), std::tuple(row.to, row.to, row.refused));
     EXPECT_EQ(result.Error, 0);
+    if (row.refused) {
+        EXPECT_EQ(std::tuple(session->Listed(), session->NameOrder(), session->Example(), session->Mask()), before);
+    }
     EXPECT_EQ(dir.List(), row.disk);
     EXPECT_EQ(History(), row.history);
 }
 
-INSTANTIATE_TEST_SUITE_P(Workflow, EveryOperation, testing::ValuesIn(kStateRows),
-                         [](const testing::TestParamInfo<StateRow>& info) { return std::string(info.param.name); });
-
-namespace {
-
-struct OrderRow {
-    const char* name;
-    std::function<SessionResult(RenameSession&)> op;
-    bool refused;
-    std::vector<Text> listed;
-    bool swapped;  // the pass numbers b.txt first
-};
-void PrintTo(const OrderRow& row, std::ostream* out) { *out << row.name; }
-
-const OrderRow kOrderRows[] = {
-    {"Reordered", [](RenameSession& s) { return s.Reorder({u"b.txt", u"a.txt"}); }, false, {u"b.txt", u"a.txt"}, true},
-    {"MovedDown", [](RenameSession& s) { return s.MoveListed(0, 1); }, false, {u"b.txt", u"a.txt"}, true},
-    {"ANameNotListed", [](RenameSession& s) { return s.Reorder({u"a.txt", u"c.txt"}); }, true, {u"a.txt", u"b.txt"}, false},
-    {"ANameTwice", [](RenameSession& s) { return s.Reorder({u"a.txt", u"a.txt"}); }, true, {u"a.txt", u"b.txt"}, false},
-    {"ANameMissing", [](RenameSession& s) { return s.Reorder({u"a.txt"}); }, true, {u"a.txt", u"b.txt"}, false},
-    {"MovedPastTheEnd", [](RenameSession& s) { return s.MoveListed(0, 2); }, true, {u"a.txt", u"b.txt"}, false},
-};
-
-struct ListedOrder : SessionTest, testing::WithParamInterface<OrderRow> {};
-
-}  // namespace
-
-// The list order decides the numbers, never the example.
-TEST_P(ListedOrder, DecidesTheNumbers) {
-    const OrderRow& row = GetParam();
-    Fresh();
-    Analyse();
-    EXPECT_EQ(row.op(*session).Refused, row.refused);
-    EXPECT_EQ(session->Listed(), row.listed);
-    EXPECT_EQ(session->NameOrder(), (std::vector<Text>{u"a.txt", u"b.txt"}));
-    EXPECT_EQ(session->Example(), u"a.txt");
-    EXPECT_EQ(session->Rename().State, Reviewing);
-    const Files swapped{{"P0001.txt", "b.txt"}, {"P0002.txt", "a.txt"}, {"c.txt", "c.txt"}};
-    EXPECT_EQ(dir.List(), row.swapped ? swapped : Renamed);
-}
-
-INSTANTIATE_TEST_SUITE_P(Workflow, ListedOrder, testing::ValuesIn(kOrderRows),
-                         [](const testing::TestParamInfo<OrderRow>& info) { return std::string(info.param.name); });
+NAMED_ROWS(Workflow, EveryOperation, kStateRows);
 
 TEST_F(SessionTest, NoJournalFolderMeansNoPass) {
     const struct { const char* name; std::function<std::unique_ptr<JournalStore>()> store; } rows[] = {
@@ -325,49 +296,61 @@ TEST_F(SessionTest, TheReviewsUndoIsHandedOutAndTakenBack) {
     EXPECT_TRUE(History().empty());
 }
 
-TEST_F(SessionTest, APassWhoseEndCannotBeStoredStaysUnderReviewAndThenTheNewestPass) {
-    enum class Then { Undo, AcceptDiskStillFull, AcceptWithRoom };
-    const struct { const char* name; Then then; PassStatus status; } rows[] = {
-        {"the review's Undo undoes this pass, never the one before", Then::Undo, PassStatus::Accepted},
-        {"accepted while the disk is still full: the newest pass, unfinished", Then::AcceptDiskStillFull,
-         PassStatus::Unfinished},
-        {"accepted once there is room: its end is stored then", Then::AcceptWithRoom, PassStatus::Accepted},
+namespace {
+
+enum class Then { Undo, AcceptDiskStillFull, AcceptWithRoom };
+struct EndRow {
+    const char* name;
+    Then then;
+    PassStatus status;
+};
+void PrintTo(const EndRow& row, std::ostream* out) { *out << row.name; }
+const EndRow kEndRows[] = {
+    {"the review's Undo undoes this pass, never the one before", Then::Undo, PassStatus::Accepted},
+    {"accepted while the disk is still full: the newest pass, unfinished", Then::AcceptDiskStillFull,
+     PassStatus::Unfinished},
+    {"accepted once there is room: its end is stored then", Then::AcceptWithRoom, PassStatus::Accepted},
+};
+struct EndNotStored : SessionTest, testing::WithParamInterface<EndRow> {};
+
+}  // namespace
+
+TEST_P(EndNotStored, StaysUnderReviewAndThenIsTheNewestPass) {
+    const EndRow& row = GetParam();
+    // Appending to the journal fails as on a full disk.
+    bool full = false;
+    StoreCalls calls = SystemStoreCalls();
+    calls.Write = [&full, write = calls.Write](int fd, std::string_view bytes) { return full ? ENOSPC : write(fd, bytes); };
+    Fresh(calls);
+    Pass({u"c.txt"}, u"Q");  // an accepted pass before: c.txt became Q0001.txt
+    renamer.Fault = [&](const Text&) {
+        full = true;  // once the journal's head is on the disk
+        return ErrNone;
     };
+    Analyse();
+    const RenameOutcome pass = session->Rename();
+    renamer.Fault = nullptr;
+    EXPECT_EQ(std::tuple(NumberOf(pass.Error), pass.KeptInMemory, pass.State), std::tuple(61, true, Reviewing));
+    full = row.then == Then::AcceptDiskStillFull;
     const Files firstUndone{{"a.txt", "a.txt"}, {"b.txt", "b.txt"}, {"Q0001.txt", "c.txt"}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        // Appending to the journal fails as on a full disk.
-        bool full = false;
-        StoreCalls calls = SystemStoreCalls();
-        calls.Write = [&full, write = calls.Write](int fd, std::string_view bytes) { return full ? ENOSPC : write(fd, bytes); };
-        Fresh(calls);
-        Pass({u"c.txt"}, u"Q");  // an accepted pass before: c.txt became Q0001.txt
-        renamer.Fault = [&](const Text&) {
-            full = true;  // once the journal's head is on the disk
-            return ErrNone;
-        };
-        Analyse();
-        const RenameOutcome pass = session->Rename();
-        renamer.Fault = nullptr;
-        EXPECT_EQ(std::tuple(NumberOf(pass.Error), pass.KeptInMemory, pass.State), std::tuple(61, true, Reviewing));
-        full = row.then == Then::AcceptDiskStillFull;
-        if (row.then == Then::Undo) {
-            const ReviewUndo undo = UndoReview(*session);
-            EXPECT_EQ(std::pair(undo.State, undo.Restored), std::pair(Empty, std::size_t{2}));
-            EXPECT_EQ(dir.List(), firstUndone);
-            EXPECT_EQ(History(), Statuses{PassStatus::Accepted});
-            continue;
-        }
-        EXPECT_EQ(session->Accept().Error, full ? 61 : 0);
-        full = false;
-        EXPECT_EQ(History(), (Statuses{row.status, PassStatus::Accepted}));
-        const auto next = history->NextToUndo().Pass;
-        ASSERT_TRUE(next);
-        EXPECT_EQ(next->Files, 2u) << "Undo Last Rename asks about the newest pass";
-        EXPECT_EQ(UndoLast(*history, next->FileName).Restored, 2u);
+    if (row.then == Then::Undo) {
+        const ReviewUndo undo = UndoReview(*session);
+        EXPECT_EQ(std::pair(undo.State, undo.Restored), std::pair(Empty, std::size_t{2}));
         EXPECT_EQ(dir.List(), firstUndone);
+        EXPECT_EQ(History(), Statuses{PassStatus::Accepted});
+        return;
     }
+    EXPECT_EQ(session->Accept().Error, full ? 61 : 0);
+    full = false;
+    EXPECT_EQ(History(), (Statuses{row.status, PassStatus::Accepted}));
+    const auto next = history->NextToUndo().Pass;
+    ASSERT_TRUE(next);
+    EXPECT_EQ(next->Files, 2u) << "Undo Last Rename asks about the newest pass";
+    EXPECT_EQ(UndoLast(*history, next->FileName).Restored, 2u);
+    EXPECT_EQ(dir.List(), firstUndone);
 }
+
+NAMED_ROWS(Review, EndNotStored, kEndRows);
 
 TEST_F(SessionTest, AnUndoTheHistoryCannotRecordSaysSo) {
     const struct { const char* name; bool review; } rows[] = {{"the review's Undo", true}, {"Undo Last Rename", false}};
@@ -478,56 +461,55 @@ struct WatchingRenamer : FaultInjectingRenamer {
     }
 };
 
+struct StartUpRow {
+    const char* name;
+    void (*change)(const std::string& dir, const std::string& away);
+    bool undone;  // the recovery's undo finds the files
+};
+void PrintTo(const StartUpRow& row, std::ostream* out) { *out << row.name; }
+const StartUpRow kStartUpRows[] = {
+    {"directory as it was", [](const std::string&, const std::string&) {}, true},
+    {"directory moved away", [](const std::string& d, const std::string& away) { std::filesystem::rename(d, away); },
+     false},
+    {"directory replaced by a FIFO",
+     [](const std::string& d, const std::string& away) {
+         std::filesystem::rename(d, away);
+         ::mkfifo(d.c_str(), 0600);
+     },
+     false},
+};
+struct StartUp : SessionTest, testing::WithParamInterface<StartUpRow> {};
+
 }  // namespace
 
-TEST_F(SessionTest, StartUpOffersAnUnfinishedPassWithoutLookingAtItsDirectory) {
-    // The directory may sit on a mount that does not answer: the offer is
-    // made from the journal, and only the undo goes there.
+// The directory may sit on a mount that does not answer: the offer is made
+// from the journal, and only the undo goes there.
+TEST_P(StartUp, OffersAnUnfinishedPassWithoutLookingAtItsDirectory) {
+    const StartUpRow& row = GetParam();
     const std::string away = dir.path + "-away";
-    const struct {
-        const char* name;
-        std::function<void()> change;
-        bool undone;  // the recovery's undo finds the files
-    } rows[] = {
-        {"directory as it was", [] {}, true},
-        {"directory moved away", [&] { std::filesystem::rename(dir.path, away); }, false},
-        {"directory replaced by a FIFO",
-         [&] {
-             std::filesystem::rename(dir.path, away);
-             ASSERT_EQ(::mkfifo(dir.path.c_str(), 0600), 0);
-         },
-         false},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        Fresh();
-        Pass();
-        {
-            // As a pass killed after its renames leaves its journal.
-            std::optional<FoundJournal> found = store->Take(store->JournalNames().Names.back());
-            ASSERT_TRUE(found);
-            ASSERT_EQ(store->Write(found->Lock, ToStored(FromStored(found->Journal), JournalState::Running)), 0);
-        }
-        row.change();
-        WatchingRenamer watching;
-        PassHistory starting(store.get(), [&] { return std::make_unique<CountingRenamer>(watching); });
+    Fresh();
+    Pass();
+    {
+        // As a pass killed after its renames leaves its journal.
+        std::optional<FoundJournal> found = store->Take(store->JournalNames().Names.back());
+        ASSERT_TRUE(found);
+        ASSERT_EQ(store->Write(found->Lock, ToStored(FromStored(found->Journal), JournalState::Running)), 0);
+    }
+    row.change(dir.path, away);
+    WatchingRenamer watching;
+    PassHistory starting(store.get(), [&] { return std::make_unique<CountingRenamer>(watching); });
 
-        const UnfinishedScan offer = starting.FindUnfinished();
-        ASSERT_EQ(offer.Passes.size(), 1u);
-        EXPECT_EQ(offer.Passes[0].Problem, JournalProblem::None);
-        EXPECT_EQ(offer.Passes[0].Directory, T(dir.path));
-        EXPECT_EQ(offer.Passes[0].Files, 2u) << "the files the pass set out to rename, from its journal";
-        EXPECT_EQ(watching.Looks, 0) << "start-up looked into the pass's directory";
+    const UnfinishedScan offer = starting.FindUnfinished();
+    ASSERT_EQ(offer.Passes.size(), 1u);
+    EXPECT_EQ(std::tuple(offer.Passes[0].Problem, offer.Passes[0].Directory), std::tuple(JournalProblem::None, T(dir.path)));
+    EXPECT_EQ(offer.Passes[0].Files, 2u) << "the files the pass set out to rename, from its journal";
+    EXPECT_EQ(watching.Looks, 0) << "start-up looked into the pass's directory";
 
-        const SessionUndo undo = RunUndo(starting, starting.HandOutRecoverUndo(offer.Passes[0].FileName));
-        EXPECT_GT(watching.Looks, 0) << "the undo went to the directory";
-        starting.LetUnfinishedGo();
-        if (row.undone) {
-            EXPECT_EQ(std::pair(NumberOf(undo.Error), undo.Restored), std::pair(0, std::size_t{2}));
-            EXPECT_EQ(dir.List(), Original);
-            continue;
-        }
-        EXPECT_EQ(std::pair(NumberOf(undo.Error), undo.Restored), std::pair(76, std::size_t{0}));
+    const SessionUndo undo = RunUndo(starting, starting.HandOutRecoverUndo(offer.Passes[0].FileName));
+    EXPECT_GT(watching.Looks, 0) << "the undo went to the directory";
+    starting.LetUnfinishedGo();
+    EXPECT_EQ(std::pair(NumberOf(undo.Error), undo.Restored), row.undone ? std::pair(0, std::size_t{2}) : std::pair(76, std::size_t{0}));
+    if (!row.undone) {
         // The journal stays for a later try; "Undo Last Rename" is offered without a look.
         const int looks = watching.Looks;
         const auto next = starting.NextToUndo().Pass;
@@ -537,9 +519,11 @@ TEST_F(SessionTest, StartUpOffersAnUnfinishedPassWithoutLookingAtItsDirectory) {
         std::filesystem::remove(dir.path);
         std::filesystem::rename(away, dir.path);
         EXPECT_EQ(UndoLast(starting, next->FileName).Error, 0);
-        EXPECT_EQ(dir.List(), Original);
     }
+    EXPECT_EQ(dir.List(), Original);
 }
+
+NAMED_ROWS(History, StartUp, kStartUpRows);
 
 namespace {
 
@@ -554,12 +538,12 @@ struct CountRow {
 void PrintTo(const CountRow& row, std::ostream* out) { *out << row.name; }
 
 const CountRow kCountRows[] = {
-    {"AllStillRenamed", {}, {}, 3, 0, {}, Original},
-    {"OnePutBackByHand", {{"P0002.txt", "b.txt"}}, {}, 2, 1, {}, Original},
-    {"OneDeleted", {}, {"P0003.txt"}, 2, 0, {u"c.txt"}, {{"a.txt", "a.txt"}, {"b.txt", "b.txt"}}},
-    {"OnePutBackOneDeleted", {{"P0002.txt", "b.txt"}}, {"P0003.txt"}, 1, 1, {u"c.txt"},
+    {"all still renamed", {}, {}, 3, 0, {}, Original},
+    {"one put back by hand", {{"P0002.txt", "b.txt"}}, {}, 2, 1, {}, Original},
+    {"one deleted", {}, {"P0003.txt"}, 2, 0, {u"c.txt"}, {{"a.txt", "a.txt"}, {"b.txt", "b.txt"}}},
+    {"one put back, one deleted", {{"P0002.txt", "b.txt"}}, {"P0003.txt"}, 1, 1, {u"c.txt"},
      {{"a.txt", "a.txt"}, {"b.txt", "b.txt"}}},
-    {"AllDeleted", {}, {"P0001.txt", "P0002.txt", "P0003.txt"}, 0, 0, {u"a.txt", u"b.txt", u"c.txt"}, {}},
+    {"all deleted", {}, {"P0001.txt", "P0002.txt", "P0003.txt"}, 0, 0, {u"a.txt", u"b.txt", u"c.txt"}, {}},
 };
 
 struct UndoLastCounts : SessionTest, testing::WithParamInterface<CountRow> {};
@@ -588,8 +572,7 @@ TEST_P(UndoLastCounts, WhatCameBackWhatWasBackAndWhatIsGone) {
     EXPECT_EQ(NextFiles(), row.notFound.size());
 }
 
-INSTANTIATE_TEST_SUITE_P(History, UndoLastCounts, testing::ValuesIn(kCountRows),
-                         [](const testing::TestParamInfo<CountRow>& info) { return std::string(info.param.name); });
+NAMED_ROWS(History, UndoLastCounts, kCountRows);
 
 TEST_F(SessionTest, AnUndoHandedOutHoldsBackEveryOtherUndoUntilItIsTakenBack) {
     Fresh();

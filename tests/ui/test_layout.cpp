@@ -112,7 +112,7 @@ TEST_F(LayoutTest, EveryWindowShowsEveryTextWholeWithoutOverlapAtEachDesktopFont
         }
         Click(Button("Command3"));
         faults += Walk(*Chooser());
-        Chooser()->OpenReview(Files());
+        presenter->Rename();  // a pass over nothing: the chooser turns into the review
         faults += Walk(*Chooser());
         Chooser()->close();
         for (const char* menu : {"mnuOptionsSetOptions", "MnuHelpAbout"})
