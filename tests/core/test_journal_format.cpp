@@ -55,12 +55,8 @@ TEST(JournalFormat, WhatIsWrittenReadsBackEqual) {
           FileIdentity{IdentityKind::Fingerprint, 0, 0, "d"}, {}}},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto bytes = EncodeJournal(row.journal);
-        ASSERT_TRUE(bytes);
-        const DecodedJournal read = DecodeJournal(*bytes);
-        ASSERT_EQ(read.Problem, JournalProblem::None);
-        EXPECT_EQ(read.Journal, row.journal);
+        const DecodedJournal read = DecodeJournal(EncodeJournal(row.journal).value_or(""));
+        EXPECT_EQ(std::pair(read.Problem, read.Journal), std::pair(JournalProblem::None, row.journal)) << row.name;
     }
 }
 
@@ -201,8 +197,7 @@ TEST(JournalFormat, NotesAreReadUpToTheFirstThatDoesNotCheckAndNeverMakeTheJourn
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const DecodedJournal read = DecodeJournal(row.bytes);
-        ASSERT_EQ(read.Problem, JournalProblem::None);
-        EXPECT_EQ(read.Journal.State, row.state);
+        EXPECT_EQ(std::pair(read.Problem, read.Journal.State), std::pair(JournalProblem::None, row.state));
         std::vector<Text> taken;
         for (const StoredEntry& entry : read.Journal.Entries) taken.push_back(entry.TakenName);
         EXPECT_EQ(taken, row.taken);
@@ -225,11 +220,10 @@ TEST(JournalFormat, APlaceholderKeepsItsMarkAndOneOfTheFourthVersionHasNone) {
         {"fourth version", FrameJournalBody(body, 4) + fourth, ""},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
         const DecodedJournal read = DecodeJournal(row.bytes);
-        ASSERT_EQ(read.Problem, JournalProblem::None);
-        ASSERT_EQ(read.Journal.Leftovers.size(), 1u);
-        EXPECT_EQ(read.Journal.Leftovers[0].Left.Mark, row.mark);
+        std::vector<std::string> marks;
+        for (const Leftover& left : read.Journal.Leftovers) marks.push_back(left.Left.Mark);
+        EXPECT_EQ(std::pair(read.Problem, marks), std::pair(JournalProblem::None, std::vector{row.mark})) << row.name;
     }
 }
 
@@ -263,10 +257,10 @@ TEST(JournalFormat, AFirstVersionJournalReadsAsTheSamePass) {
         {"not renamed, last name set", "entry 5 6 0 1:a 1:b 0: 3:.mv\n", {u"a", u"b", u"", StoredEntryState::NotRenamed, std::nullopt}},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
         const DecodedJournal read =
             DecodeJournal(FrameJournalBody("state finished\ndirectory 2:/d\nentries 1\n" + row.entry, 1));
-        ASSERT_EQ(read.Problem, JournalProblem::None);
-        EXPECT_EQ(read.Journal, (StoredJournal{u"/d", JournalState::Finished, {row.read}, std::nullopt, {}}));
+        EXPECT_EQ(std::pair(read.Problem, read.Journal),
+                  std::pair(JournalProblem::None, StoredJournal{u"/d", JournalState::Finished, {row.read}, std::nullopt, {}}))
+            << row.name;
     }
 }

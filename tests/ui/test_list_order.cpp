@@ -3,6 +3,7 @@
 #include "../core/local_zone.h"
 #include "../core/photo_samples.h"
 #include "windows/frmPreview.h"
+#include "../named_rows.h"
 #include "widgets/name_list_box.h"
 #include "window_test_support.h"
 
@@ -30,101 +31,106 @@ protected:
     DiskFiles original;
 };
 
+struct OrderRow {
+    const char* name;
+    const char* order;
+    QStringList listed;
+    QString noDateNote;  // the file the preview notes as ordered by modification
+};
+void PrintTo(const OrderRow& row, std::ostream* out) { *out << row.name; }
+const OrderRow kOrderRows[] = {
+    {"name", "0", {"a.jpg", "b.jpg", "c.jpg"}, {}},
+    {"date taken", "1", {"b.jpg", "c.jpg", "a.jpg"}, "c.jpg"},
+    {"date modified", "2", {"b.jpg", "a.jpg", "c.jpg"}, {}},
+    {"size", "3", {"c.jpg", "b.jpg", "a.jpg"}, {}},
+};
+struct EachOrder : ListOrderTest, testing::WithParamInterface<OrderRow> {};
+
 // Each order numbers the files in its own order; "Extract" waits for the
 // order to be final; the example stays the first file by name; the undo
 // gives every file its name back.
-TEST_F(ListOrderTest, EachOrderNumbersTheFilesThroughThePassAndTheUndo) {
-    struct Row {
-        const char* name;
-        const char* order;
-        QStringList listed;
-        QString noDateNote;  // the file the preview notes as ordered by modification
-    };
-    const Row rows[] = {
-        {"name", "0", {"a.jpg", "b.jpg", "c.jpg"}, {}},
-        {"date taken", "1", {"b.jpg", "c.jpg", "a.jpg"}, "c.jpg"},
-        {"date modified", "2", {"b.jpg", "a.jpg", "c.jpg"}, {}},
-        {"size", "3", {"c.jpg", "b.jpg", "a.jpg"}, {}},
-    };
+TEST_P(EachOrder, NumbersTheFilesThroughThePassAndTheUndo) {
+    const OrderRow& row = GetParam();
     const LocalZone zone;
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        store->write("Order", row.order);
-        OpenMain();
-        ChooseRows();
-        EXPECT_EQ(Box("txtFile")->text(), "a.jpg");
-        Click(Button("Command1"));  // "Extract": no mask, every file numbered
-        EXPECT_EQ(Items(List1()), row.listed);
-        EXPECT_EQ(Box("txtFile")->text(), "a.jpg");
+    store->write("Order", row.order);
+    OpenMain();
+    ChooseRows();
+    EXPECT_EQ(Box("txtFile")->text(), "a.jpg");
+    Click(Button("Command1"));  // "Extract": no mask, every file numbered
+    EXPECT_EQ(Items(List1()), row.listed);
+    EXPECT_EQ(Box("txtFile")->text(), "a.jpg");
 
-        Trigger("mnuFilePreview");
-        auto* preview = main->findChild<frmPreview*>();
-        ASSERT_NE(preview, nullptr);
-        const QAbstractItemModel* rows = Find<QTableView>(preview, "lstPreview")->model();
-        for (int i = 0; i < rows->rowCount(); ++i) {
-            const QString listed = rows->index(i, 0).data().toString();
-            EXPECT_EQ(listed, row.listed[i]);
-            EXPECT_EQ(rows->index(i, 2).data().toString(),
-                      listed == row.noDateNote ? "no date taken: date modified used" : "");
-        }
-        preview->close();
-
-        Click(Button("Command4"));
-        DiskFiles expected;
-        for (int i = 0; i < row.listed.size(); ++i)
-            expected[QString("%1.jpg").arg(i + 1, 4, 10, QChar('0')).toStdString()] =
-                original.at(row.listed[i].toStdString());
-        EXPECT_EQ(Disk(Files()), expected);
-        Click(ChooserButton("Command2"));  // "Undo"
-        EXPECT_EQ(Disk(Files()), original);
+    Trigger("mnuFilePreview");
+    auto* preview = main->findChild<frmPreview*>();
+    ASSERT_NE(preview, nullptr);
+    const QAbstractItemModel* rows = Find<QTableView>(preview, "lstPreview")->model();
+    for (int i = 0; i < rows->rowCount(); ++i) {
+        const QString listed = rows->index(i, 0).data().toString();
+        EXPECT_EQ(listed, row.listed[i]);
+        EXPECT_EQ(rows->index(i, 2).data().toString(),
+                  listed == row.noDateNote ? "no date taken: date modified used" : "");
     }
+    preview->close();
+
+    Click(Button("Command4"));
+    DiskFiles expected;
+    for (int i = 0; i < row.listed.size(); ++i)
+        expected[QString("%1.jpg").arg(i + 1, 4, 10, QChar('0')).toStdString()] =
+            original.at(row.listed[i].toStdString());
+    EXPECT_EQ(Disk(Files()), expected);
+    Click(ChooserButton("Command2"));  // "Undo"
+    EXPECT_EQ(Disk(Files()), original);
 }
 
-TEST_F(ListOrderTest, AnEntryMovesByAltArrowsAndByDraggingAndTheNumbersFollow) {
-    struct Row {
-        const char* name;
-        int selected;
-        std::function<void(NameListBox*)> move;
-        QStringList listed;
-    };
-    const auto key = [](Qt::Key k) { return [k](NameListBox* list) { QTest::keyClick(list, k, Qt::AltModifier); }; };
-    const auto drag = [](int from, int to) {
-        return [from, to](NameListBox* list) {
-            QTest::mousePress(list->viewport(), Qt::LeftButton, {}, RowCentre(list, from));
-            for (int row = from; row != to; row += to > from ? 1 : -1) {
-                const QPoint at = RowCentre(list, row + (to > from ? 1 : -1));
-                QMouseEvent move(QEvent::MouseMove, at, list->viewport()->mapToGlobal(at), Qt::NoButton,
-                                 Qt::LeftButton, Qt::NoModifier);
-                QApplication::sendEvent(list->viewport(), &move);
-            }
-            QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, RowCentre(list, to));
-        };
-    };
-    const Row rows[] = {
-        {"Alt+Down on the first", 0, key(Qt::Key_Down), {"b.jpg", "a.jpg", "c.jpg"}},
-        {"Alt+Up on the last", 2, key(Qt::Key_Up), {"a.jpg", "c.jpg", "b.jpg"}},
-        {"Alt+Up on the first stays", 0, key(Qt::Key_Up), {"a.jpg", "b.jpg", "c.jpg"}},
-        {"Alt+Down on the last stays", 2, key(Qt::Key_Down), {"a.jpg", "b.jpg", "c.jpg"}},
-        {"the first dragged to the end", 0, drag(0, 2), {"b.jpg", "c.jpg", "a.jpg"}},
-        {"the last dragged to the top", 2, drag(2, 0), {"c.jpg", "a.jpg", "b.jpg"}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        OpenMain();
-        ChooseRows();
-        ClickRow(List1(), row.selected);
-        row.move(List1());
-        EXPECT_EQ(Items(List1()), row.listed);
-        ASSERT_EQ(List1()->SelectedRows().size(), 1u);
-        EXPECT_EQ(Items(List1()).at(List1()->SelectedRows().front()), QStringList({"a.jpg", "b.jpg", "c.jpg"}).at(row.selected));
-        EXPECT_EQ(Box("txtFile")->text(), "a.jpg");
+NAMED_ROWS(Orders, EachOrder, kOrderRows);
+
+void Key(NameListBox* list, Qt::Key key) { QTest::keyClick(list, key, Qt::AltModifier); }
+void Drag(NameListBox* list, int from, int to) {
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, RowCentre(list, from));
+    for (int row = from; row != to; row += to > from ? 1 : -1) {
+        const QPoint at = RowCentre(list, row + (to > from ? 1 : -1));
+        QMouseEvent move(QEvent::MouseMove, at, list->viewport()->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &move);
     }
-    // The pass numbers the files as they were moved.
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, RowCentre(list, to));
+}
+
+struct MoveRow {
+    const char* name;
+    int selected;
+    std::function<void(NameListBox*)> move;
+    QStringList listed;
+};
+void PrintTo(const MoveRow& row, std::ostream* out) { *out << row.name; }
+const MoveRow kMoveRows[] = {
+    {"Alt+Down on the first", 0, [](NameListBox* l) { Key(l, Qt::Key_Down); }, {"b.jpg", "a.jpg", "c.jpg"}},
+    {"Alt+Up on the last", 2, [](NameListBox* l) { Key(l, Qt::Key_Up); }, {"a.jpg", "c.jpg", "b.jpg"}},
+    {"Alt+Up on the first stays", 0, [](NameListBox* l) { Key(l, Qt::Key_Up); }, {"a.jpg", "b.jpg", "c.jpg"}},
+    {"Alt+Down on the last stays", 2, [](NameListBox* l) { Key(l, Qt::Key_Down); }, {"a.jpg", "b.jpg", "c.jpg"}},
+    {"the first dragged to the end", 0, [](NameListBox* l) { Drag(l, 0, 2); }, {"b.jpg", "c.jpg", "a.jpg"}},
+    {"the last dragged to the top", 2, [](NameListBox* l) { Drag(l, 2, 0); }, {"c.jpg", "a.jpg", "b.jpg"}},
+};
+struct MovedByHand : ListOrderTest, testing::WithParamInterface<MoveRow> {};
+
+// The entry selected moves, stays selected, the example stays, and the pass
+// numbers the files as they were moved.
+TEST_P(MovedByHand, ByAltArrowsOrByDraggingAndTheNumbersFollow) {
+    const MoveRow& row = GetParam();
+    ChooseRows();
+    ClickRow(List1(), row.selected);
+    row.move(List1());
+    EXPECT_EQ(Items(List1()), row.listed);
+    ASSERT_EQ(List1()->SelectedRows().size(), 1u);
+    EXPECT_EQ(Items(List1()).at(List1()->SelectedRows().front()), QStringList({"a.jpg", "b.jpg", "c.jpg"}).at(row.selected));
+    EXPECT_EQ(Box("txtFile")->text(), "a.jpg");
     Click(Button("Command1"));
     Click(Button("Command4"));
-    EXPECT_EQ(Disk(Files()).at("0001.jpg"), original.at("c.jpg"));
+    EXPECT_EQ(Disk(Files()).at("0001.jpg"), original.at(row.listed[0].toStdString()));
     Click(ChooserButton("Command2"));
     EXPECT_EQ(Disk(Files()), original);
 }
+
+NAMED_ROWS(Orders, MovedByHand, kMoveRows);
 
 }  // namespace

@@ -2,6 +2,7 @@
 // it follows the main window, and that what it shows is what "Rename" does.
 #include <sys/stat.h>
 
+#include "../named_rows.h"
 #include "texts/report_text.h"
 #include "window_test_support.h"
 
@@ -45,19 +46,18 @@ protected:
     }
 };
 
-// Failures and the files past the last one covered are in the table of
-// PreviewTest.ShowsEachFilesNewNameAndRenameDoesExactlyThat.
-TEST(PreviewText, SummaryCountsEachOutcomeInWordsAndNotesEachFile) {
-    using O = morvane::PredictedOutcome;
-    struct Row {
-        const char* name;
-        std::vector<std::pair<O, bool>> names;  // outcome, hidden
-        int error;
-        QString summary;
-        QStringList notes;
-        morvane::NameRefusal refused = {};
-    };
-    const Row rows[] = {
+using O = morvane::PredictedOutcome;
+struct SummaryRow {
+    const char* name;
+    std::vector<std::pair<O, bool>> names;  // outcome, hidden
+    int error;
+    QString summary;
+    QStringList notes;
+    morvane::NameRefusal refused = {};
+    std::size_t uncovered = 0;
+};
+void PrintTo(const SummaryRow& row, std::ostream* out) { *out << row.name; }
+const SummaryRow kSummaryRows[] = {
         {"one of each", {{O::Renamed, false}, {O::KeepsItsName, false}, {O::NumberAdded, false}, {O::Skipped, false}},
          0, "1 file will be renamed, 1 keeps its name, 1 gets a number added, 1 will be skipped.",
          {"", "keeps its name", "number added", "skipped"}},
@@ -76,30 +76,34 @@ TEST(PreviewText, SummaryCountsEachOutcomeInWordsAndNotesEachFile) {
         {"a refused new name shows it", {}, 52,
          "Error # 52: A new name would be \"..\", which names a folder, not a file. Choose another mask.", {},
          {morvane::NamePart::NewName, morvane::NameFault::DotName, u".."}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        morvane::Prediction prediction;
-        prediction.Error = static_cast<morvane::ErrorNumber>(row.error);
-        prediction.Refused = row.refused;
-        QStringList notes;
-        for (const auto& [outcome, hidden] : row.names) {
-            prediction.Names.push_back({u"a", u"b", outcome, hidden});
-            notes << PreviewNote(prediction.Names.back());
-        }
-        EXPECT_EQ(PreviewSummary(prediction), row.summary);
-        EXPECT_EQ(notes, row.notes);
+        {"files past the last covered one", {{O::Renamed, false}}, 0,
+         "1 file will be renamed, 2 will be skipped. Only the first 1001 files are covered.", {""}, {}, 2},
+        {"a starting number that does not read", {}, 13,
+         "Error # 13: The starting number is not a number. Change it with Options > Set Options.", {}},
+};
+struct PreviewText : testing::TestWithParam<SummaryRow> {};
+
+TEST_P(PreviewText, SummaryCountsEachOutcomeInWordsAndNotesEachFile) {
+    const SummaryRow& row = GetParam();
+    morvane::Prediction prediction;
+    prediction.Error = static_cast<morvane::ErrorNumber>(row.error);
+    prediction.Refused = row.refused;
+    prediction.Uncovered = row.uncovered;
+    QStringList notes;
+    for (const auto& [outcome, hidden] : row.names) {
+        prediction.Names.push_back({u"a", u"b", outcome, hidden});
+        notes << PreviewNote(prediction.Names.back());
     }
+    EXPECT_EQ(PreviewSummary(prediction), row.summary);
+    EXPECT_EQ(notes, row.notes);
 }
+
+NAMED_ROWS(Texts, PreviewText, kSummaryRows);
 
 TEST_F(PreviewTest, MenuItemIsAvailableExactlyWhileRenameIsEnabledAndFilesAreListed) {
     for (const char* name : {"IMG_1.jpg", "IMG_2.jpg"}) MakeFile(Files(), name);
     SetOptions({"Trip", "", "1", "0"});
     ASSERT_NE(PreviewItem(), nullptr);
-    EXPECT_EQ(PreviewItem()->text(), "&Preview New Names...");
-    EXPECT_EQ(PreviewItem()->shortcut(), QKeySequence("Ctrl+P"));
-    const QList<QAction*> file = main->findChild<QMenu*>("MnuFile")->actions();
-    EXPECT_LT(file.indexOf(PreviewItem()), file.indexOf(main->findChild<QAction*>("MnuFileExit")));
 
     struct Step {
         const char* name;
@@ -147,13 +151,6 @@ TEST_F(PreviewTest, ShowsEachFilesNewNameAndRenameDoesExactlyThat) {
         Rows rows;
         QString summary;
     };
-    Rows many;
-    QStringList manyNames;
-    for (int i = 1; i <= 1003; ++i) {
-        manyNames << QString("f%1.jpg").arg(i, 4, 10, QChar('0'));
-        if (i <= 1001) many << QString("%1|Trip%2.jpg|").arg(manyNames.back()).arg(i, 4, 10, QChar('0'));
-        else many << QString("%1|%1|skipped").arg(manyNames.back());  // named, not only counted
-    }
     const Row rows[] = {
         {"a clash with a file not listed, a file the rule leaves alone",
          {"IMG_1.jpg", "IMG_2.jpg", "notes_3.jpg", "TripIMG-0002.jpg"}, {"IMG_1.jpg", "IMG_2.jpg", "notes_3.jpg"},
@@ -161,10 +158,6 @@ TEST_F(PreviewTest, ShowsEachFilesNewNameAndRenameDoesExactlyThat) {
          {"IMG_1.jpg|TripIMG-0001.jpg|", "IMG_2.jpg|TripIMG-0002-1.jpg|number added",
           "notes_3.jpg|notes_3.jpg|keeps its name"},
          "1 file will be renamed, 1 keeps its name, 1 gets a number added."},
-        {"more files than a pass covers", manyNames, manyNames, "", [] {}, many,
-         "1001 files will be renamed, 2 will be skipped. Only the first 1001 files are covered."},
-        {"a starting number that does not read", {"a.jpg"}, {"a.jpg"}, "", [&] { SetOptions({"Trip", "", "x", "0"}); }, {},
-         "Error # 13: The starting number is not a number. Change it with Options > Set Options."},
         {"the directory gone", {"a.jpg"}, {"a.jpg"}, "", [&] {
              OpenPreview();
              Preview()->close();

@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <mutex>
 
+#include "../named_rows.h"
 #include "windows/frmRecover.h"
 #include "journal/journal_store.h"
 #include "journal/stored_pass.h"
@@ -166,87 +167,88 @@ TEST_F(UndoProgressTest, AQuickUndoShowsNoDialog) {
     EXPECT_TRUE(StoredJournals().empty());
 }
 
-TEST_F(UndoProgressTest, AHungFolderShowsProgressGivingUpFreesTheWindowAndTheUndoEndsLater) {
-    const struct {
-        const char* name;
-        Start start;
-        HangAt at;
-        int countShown;  // files given back when the dialog shows
-        DiskFiles whileHung;
-        const char* inHistory;  // the pass's state while the undo hangs
-    } rows[] = {
-        {"hung on entering the folder", Start::Menu, HangAt::Entering, 0, Renamed, "accepted"},
-        {"hung after one file came back", Start::Menu, HangAt::SecondRename, 1, OneBack, "accepted"},
-        {"recovery hung on entering the folder", Start::Recovery, HangAt::Entering, 0, Renamed, "unfinished"},
-        {"the review's Undo hung after one file came back", Start::Review, HangAt::SecondRename, 1, OneBack,
-         "under review"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        gate = std::make_shared<Gate>();
-        std::filesystem::remove_all(Raw(Files()));
-        std::filesystem::create_directory(Raw(Files()));
-        PassThenOpen(row.at, row.start);
-        const std::vector<std::string> journal = StoredJournals();
-        ASSERT_EQ(journal.size(), 1u);
+struct HungRow {
+    const char* name;
+    Start start;
+    HangAt at;
+    int countShown;  // files given back when the dialog shows
+    DiskFiles whileHung;
+    const char* inHistory;  // the pass's state while the undo hangs
+};
+void PrintTo(const HungRow& row, std::ostream* out) { *out << row.name; }
+const HungRow kHungRows[] = {
+    {"hung on entering the folder", Start::Menu, HangAt::Entering, 0, Renamed, "accepted"},
+    {"hung after one file came back", Start::Menu, HangAt::SecondRename, 1, OneBack, "accepted"},
+    {"recovery hung on entering the folder", Start::Recovery, HangAt::Entering, 0, Renamed, "unfinished"},
+    {"the review's Undo hung after one file came back", Start::Review, HangAt::SecondRename, 1, OneBack,
+     "under review"},
+};
+struct HungFolder : UndoProgressTest, testing::WithParamInterface<HungRow> {};
 
-        Watch watch(main.get());
-        int paintsBefore = -1;
-        bool gaveUp = false;
-        StartUndo(row.start, watch, [&] {
-            if (paintsBefore < 0) {
-                paintsBefore = watch.Paints;
-                main->update();  // painted while the undo hangs, before any dialog
-                return;
-            }
-            auto* dialog = main->findChild<QProgressDialog*>("dlgUndoProgress");
-            if (gaveUp || !dialog || !dialog->isVisible()) {
-                if (watch.Clock.elapsed() > 5000) gate->Open();  // never hang the test run
-                return;
-            }
-            EXPECT_GT(watch.Paints, paintsBefore);
-            EXPECT_EQ(dialog->value(), row.countShown);
-            EXPECT_EQ(dialog->maximum(), 2);
-            EXPECT_FALSE(UndoLast()->isEnabled());
-            EXPECT_FALSE(history->HandOutUndoLast()) << "a second undo while the first hangs";
-            EXPECT_FALSE(session->HandOutUndo()) << "a second undo while the first hangs";
-            gaveUp = true;
-            const auto buttons = dialog->findChildren<QPushButton*>();
-            ASSERT_EQ(buttons.size(), 1);
-            EXPECT_EQ(buttons[0]->text(), "Give Up");
-            Click(buttons[0]);
-        });
-        EXPECT_TRUE(gaveUp);
-        EXPECT_GE(watch.ShownAfter, 500);
-        EXPECT_LT(watch.ShownAfter, 3000);
+TEST_P(HungFolder, ShowsProgressGivingUpFreesTheWindowAndTheUndoEndsLater) {
+    const HungRow& row = GetParam();
+    PassThenOpen(row.at, row.start);
+    const std::vector<std::string> journal = StoredJournals();
+    ASSERT_EQ(journal.size(), 1u);
 
-        // The window is the user's again; the pass is still to undo, and locked.
-        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-        EXPECT_EQ(StatusLine(),
-                  "Stopped waiting for " + Files() + ". The undo goes on and reports when the folder answers.");
-        EXPECT_EQ(Disk(Files()), row.whileHung);
-        EXPECT_FALSE(UndoLast()->isEnabled());
-        EXPECT_EQ(journals->Take(journal[0])->Problem, morvane::JournalProblem::InUse);
-        if (row.start == Start::Review) {
-            EXPECT_FALSE(ChooserButton("Command1")->isEnabled() || ChooserButton("Command2")->isEnabled())
-                << "the review accepted or undone again while its undo is out";
+    Watch watch(main.get());
+    int paintsBefore = -1;
+    bool gaveUp = false;
+    StartUndo(row.start, watch, [&] {
+        if (paintsBefore < 0) {
+            paintsBefore = watch.Paints;
+            main->update();  // painted while the undo hangs, before any dialog
+            return;
         }
-        Trigger("mnuFileHistory");
-        auto* historyWindow = main->findChild<QDialog*>("frmHistory");
-        ASSERT_NE(historyWindow, nullptr);
-        EXPECT_EQ(Find<QTreeView>(historyWindow, "lstHistory")->model()->index(0, 3).data().toString(), row.inHistory);
-        EXPECT_FALSE(Find<QPushButton>(historyWindow, "cmdHistoryUndo")->isEnabled());
-
-        // The mount answers: the undo ends once, and its journal goes with its last file back.
-        gate->Open();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !Undoing(); }, 5000));
-        EXPECT_EQ(StatusLine(), "2 files have their old names again.");
-        EXPECT_EQ(Disk(Files()), Before);
-        EXPECT_TRUE(StoredJournals().empty());
+        auto* dialog = main->findChild<QProgressDialog*>("dlgUndoProgress");
+        if (gaveUp || !dialog || !dialog->isVisible()) {
+            if (watch.Clock.elapsed() > 5000) gate->Open();  // never hang the test run
+            return;
+        }
+        EXPECT_GT(watch.Paints, paintsBefore);
+        EXPECT_EQ(dialog->value(), row.countShown);
+        EXPECT_EQ(dialog->maximum(), 2);
         EXPECT_FALSE(UndoLast()->isEnabled());
-        EXPECT_EQ(Chooser(), nullptr) << "the review ends with its last file back";
-        EXPECT_EQ(Find<QTreeView>(historyWindow, "lstHistory")->model()->rowCount(), 0);
+        EXPECT_FALSE(history->HandOutUndoLast()) << "a second undo while the first hangs";
+        EXPECT_FALSE(session->HandOutUndo()) << "a second undo while the first hangs";
+        gaveUp = true;
+        const auto buttons = dialog->findChildren<QPushButton*>();
+        ASSERT_EQ(buttons.size(), 1);
+        EXPECT_EQ(buttons[0]->text(), "Give Up");
+        Click(buttons[0]);
+    });
+    EXPECT_TRUE(gaveUp);
+    EXPECT_GE(watch.ShownAfter, 500);
+    EXPECT_LT(watch.ShownAfter, 3000);
+
+    // The window is the user's again; the pass is still to undo, and locked.
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(StatusLine(),
+              "Stopped waiting for " + Files() + ". The undo goes on and reports when the folder answers.");
+    EXPECT_EQ(Disk(Files()), row.whileHung);
+    EXPECT_FALSE(UndoLast()->isEnabled());
+    EXPECT_EQ(journals->Take(journal[0])->Problem, morvane::JournalProblem::InUse);
+    if (row.start == Start::Review) {
+        EXPECT_FALSE(ChooserButton("Command1")->isEnabled() || ChooserButton("Command2")->isEnabled())
+            << "the review accepted or undone again while its undo is out";
     }
+    Trigger("mnuFileHistory");
+    auto* historyWindow = main->findChild<QDialog*>("frmHistory");
+    ASSERT_NE(historyWindow, nullptr);
+    EXPECT_EQ(Find<QTreeView>(historyWindow, "lstHistory")->model()->index(0, 3).data().toString(), row.inHistory);
+    EXPECT_FALSE(Find<QPushButton>(historyWindow, "cmdHistoryUndo")->isEnabled());
+
+    // The mount answers: the undo ends once, and its journal goes with its last file back.
+    gate->Open();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Undoing(); }, 5000));
+    EXPECT_EQ(StatusLine(), "2 files have their old names again.");
+    EXPECT_EQ(Disk(Files()), Before);
+    EXPECT_TRUE(StoredJournals().empty());
+    EXPECT_FALSE(UndoLast()->isEnabled());
+    EXPECT_EQ(Chooser(), nullptr) << "the review ends with its last file back";
+    EXPECT_EQ(Find<QTreeView>(historyWindow, "lstHistory")->model()->rowCount(), 0);
 }
+
+NAMED_ROWS(Undo, HungFolder, kHungRows);
 
 }  // namespace

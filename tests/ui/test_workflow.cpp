@@ -2,6 +2,8 @@
 // real directory: choose, mask, extract, rename, then review with Accept or Undo.
 #include "window_test_support.h"
 
+#include "../named_rows.h"
+
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -40,26 +42,35 @@ protected:
                              {"IMG_0043.JPG", "IMG_0043.JPG"}, {"notes.txt", "notes.txt"}};
 };
 
-TEST_F(WorkflowTest, ChooserOpensOnTheStoredDirectoryOrFallsBackSilently) {
+struct StoredDirRow {
+    const char* name;
+    const char* stored;  // under the test's folders; nullptr: nothing stored
+    const char* home;
+    const char* opens;   // "/" or under the test's folders
+};
+void PrintTo(const StoredDirRow& row, std::ostream* out) { *out << row.name; }
+const StoredDirRow kStoredDirRows[] = {
+    {"first run: nothing stored", nullptr, "home", "home"},
+    {"stored with a slash at the end", "files/", "home", "files"},
+    {"stored one gone: home", "files/gone", "home", "home"},
+    {"home gone as well: the root", "files/gone", "files/nowhere", "/"},
+};
+struct StoredDir : WorkflowTest, testing::WithParamInterface<StoredDirRow> {};
+
+TEST_P(StoredDir, TheChooserOpensOnItOrFallsBackSilently) {
+    const StoredDirRow& row = GetParam();
+    const auto under = [this](const char* path) { return QString(path) == "/" ? QString("/") : root.filePath(path); };
     QFile::remove(StoreFile());
-    const std::tuple<const char*, QString, QString, QString> cases[] = {  // name, stored "Dir", home, opens
-        {"first run: nothing stored", QString(), Home(), Home()},
-        {"stored with a slash at the end", Files() + "/", Home(), Files()},
-        {"stored one gone: home", Files() + "/gone", Home(), Home()},
-        {"home gone as well: the root", Files() + "/gone", Files() + "/nowhere", "/"},
-    };
-    for (const auto& [name, stored, home, opens] : cases) {
-        SCOPED_TRACE(name);
-        if (!stored.isNull()) store->write("Dir", stored);
-        qputenv("HOME", QFile::encodeName(home));
-        Click(Button("Command3"));
-        frmDir* chooser = Chooser();
-        ASSERT_NE(chooser, nullptr);
-        EXPECT_TRUE(chooser->isVisible() && !chooser->isModal());
-        EXPECT_EQ(Find<DirListBox>(chooser, "Dir1")->path(), opens);
-        Click(Find<QPushButton>(chooser, "Command2"));
-    }
+    if (row.stored) store->write("Dir", under(row.stored));
+    qputenv("HOME", QFile::encodeName(under(row.home)));
+    Click(Button("Command3"));
+    frmDir* chooser = Chooser();
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_TRUE(chooser->isVisible() && !chooser->isModal());
+    EXPECT_EQ(Find<DirListBox>(chooser, "Dir1")->path(), QDir::cleanPath(under(row.opens)));
 }
+
+NAMED_ROWS(Chooser, StoredDir, kStoredDirRows);
 
 TEST_F(WorkflowTest, TheOpenChooserReadsItsDirectoryAgainWhenAskedTo) {
     const std::tuple<const char*, std::function<void()>> cases[] = {

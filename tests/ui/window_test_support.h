@@ -106,6 +106,13 @@ public:
     mutable int Readings = 0;
 };
 
+// The centre of a list's row, scrolled into view.
+inline QPoint RowCentre(QAbstractItemView* list, int row) {
+    const QModelIndex index = list->model()->index(row, 0);
+    list->scrollTo(index);
+    return list->visualRect(index).center();
+}
+
 class UiTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -242,11 +249,6 @@ protected:
             rows << cells.join('|');
         }
         return rows;
-    }
-    static QPoint RowCentre(QAbstractItemView* list, int row) {
-        const QModelIndex index = list->model()->index(row, 0);
-        list->scrollTo(index);
-        return list->visualRect(index).center();
     }
     static void ClickRow(QAbstractItemView* list, int row, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, mods, RowCentre(list, row));
