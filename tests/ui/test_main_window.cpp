@@ -85,6 +85,30 @@ TEST_F(MainWindowTest, OptionsLoadedAtStartUpSetInTheDialogAndClearedSurviveARes
     EXPECT_EQ(store->read("Dir", "absent"), "/kept");
 }
 
+// The option labels, which users' scripts read, show the options in force;
+// the dialog's "Ok" leaves the options it does not show as they were.
+TEST_F(MainWindowTest, TheOptionLabelsMirrorTheOptionsInForce) {
+    using morvane::LetteringPosition, morvane::ListOrder;
+    const std::pair<morvane::Options, QStringList> rows[] = {
+        {{}, {"", "", "", "0", "0"}},
+        {{u"Trip ", u"_x, y", u"007", LetteringPosition::Last, {}, ListOrder::Size}, {"Trip ", "_x, y", "007", "2", "3"}},
+        {{u"a", u"b", u" 9 ", LetteringPosition::First, u" 1", ListOrder::DateTaken}, {"a", "b", " 9 ", " 1", "1"}},
+    };
+    for (const auto& [options, labels] : rows) {
+        presenter->SetOptions(options);
+        QStringList shown;
+        for (const char* label : {"lblPrefix", "lblSufix", "lblStartNumber", "lblLetteringPosition", "lblOrder"})
+            shown << InMain<QLabel>(label)->text();
+        EXPECT_EQ(shown, labels);
+    }
+    morvane::Options dated = presenter->Options();
+    dated.DateInName = morvane::DateChoice::Taken;
+    presenter->SetOptions(dated);
+    WithOptions([](QDialog& dialog) { Click(Find<QPushButton>(&dialog, "cmdOk")); });
+    EXPECT_EQ(std::pair(presenter->Options().DateInName, store->read("DateInName", "")),
+              std::pair(morvane::DateChoice::Taken, QString("1")));
+}
+
 TEST_F(MainWindowTest, OptionsDialogIgnoresEnterAndEscapeAndItsClearOptionsWritesNothing) {
     store->write("Order", "2");
     OpenMain();
