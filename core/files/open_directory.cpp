@@ -53,13 +53,11 @@ Presence OpenDirectory::Check(const Text& name, const FileIdentity& identity) co
 
 std::optional<std::vector<std::pair<Text, std::uint64_t>>> OpenDirectory::ReadEntries() const {
     // A stream of its own: the descriptor kept for the renames stays untouched.
-    const int fd = ::openat(Fd(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    UniqueDir stream(::fdopendir(fd));
-    if (!stream) {
-        ::close(fd);
-        return std::nullopt;
-    }
+    UniqueFd fd(::openat(Fd(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!fd) return std::nullopt;
+    UniqueDir stream(::fdopendir(fd.Get()));
+    if (!stream) return std::nullopt;
+    (void)fd.Release();  // the stream's from now on: it closes it
     std::vector<std::pair<Text, std::uint64_t>> entries;
     while (const dirent* entry = ::readdir(stream.Get())) {
         const std::string_view name = entry->d_name;

@@ -3,6 +3,7 @@
 #include <dirent.h>
 
 #include "base/error_numbers.h"
+#include "files/unique_fd.h"
 
 namespace morvane {
 
@@ -13,16 +14,15 @@ NameSnapshot::NameSnapshot(Text directory, const std::vector<Text>& names) : dir
 std::optional<NameSnapshot> NameSnapshot::Read(const Text& dir) {
     const auto path = ToUtf8(dir);
     if (!path || path->empty()) return std::nullopt;
-    DIR* d = opendir(path->c_str());
+    const UniqueDir d(opendir(path->c_str()));
     if (!d) return std::nullopt;
     NameSnapshot snapshot(dir, {});
     snapshot.names_.reserve(1024);
-    while (const dirent* entry = readdir(d)) {
+    while (const dirent* entry = readdir(d.Get())) {
         const std::string_view name = entry->d_name;
         if (name == "." || name == "..") continue;
         if (auto text = FromUtf8(name)) snapshot.names_.emplace(std::move(*text), snapshot.names_.size() + 1);
     }
-    closedir(d);
     return snapshot;
 }
 
