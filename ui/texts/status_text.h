@@ -23,8 +23,11 @@ struct StatusContext {
 // A sentence or two for a failure; empty for ErrNone.
 QString ErrorWords(morvane::ErrorNumber error, const StatusContext& context = {});
 
-// Why a prefix, suffix or new name cannot be used.
+// Why a prefix, suffix, date format or new name cannot be used.
 QString RefusalWords(const morvane::NameRefusal& refused);
+
+// Why a date format cannot be used (morvane::DateFormatFault).
+QString DateFormatWords(morvane::NameFault fault);
 
 // After a pass that ended: how many files have new names, whether some were
 // left, and what the user can do now.
