@@ -49,7 +49,8 @@ std::optional<Text> FileLocator::FindAtNamesBut(const JournalEntry& entry, const
     for (auto name = names.begin(); name != names.end(); ++name) {
         // A killed pass's entry has its old name as its new one: asked once.
         const bool asked = std::any_of(names.begin(), name, [&](const Text* earlier) { return *earlier == **name; });
-        if (!(*name)->empty() && **name != leftOut && !asked && renamer_.Holds(**name, *entry.Identity))
+        // At its own names a file this run saw is told by its stat (FAT, exFAT, FUSE).
+        if (!(*name)->empty() && **name != leftOut && !asked && renamer_.Holds(**name, *entry.Identity, entry.Seen))
             if (auto spelt = Spelt(entry, **name); spelt && *spelt != leftOut) return spelt;
     }
     return std::nullopt;

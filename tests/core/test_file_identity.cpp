@@ -64,7 +64,7 @@ void PassInChild(const NamePlan& plan, const ChosenFiles& chosen, const std::str
         JournalStore store(state);
         StoredPassRecorder recorder(store);
         KillingRenamer renamer(killAt);
-        const PassResult result = ApplyRenames(plan, chosen.Directory, renamer, ClashRetry::Remembered, &recorder, &chosen);
+        const PassResult result = ApplyRenames(plan, chosen.Directory(), renamer, ClashRetry::Remembered, &recorder, &chosen);
         _exit(result.Error == ErrNone ? 0 : 1);
     }
     int status = 0;
@@ -293,7 +293,7 @@ TEST(FileIdentity, EveryChosenFileComesBackAfterARemountAKillOrForgottenInodes) 
         if (row.killAt == 0) std::ofstream(dir + "/P0002.txt") << "in the way";
         const Files before = FilesIn(dir);
         const ChosenFiles chosen = TakeIdentities(T(dir), Texts(chosenNames));
-        ASSERT_EQ(chosen.Files.size(), chosenNames.size());
+        ASSERT_EQ(chosen.Identified(), chosenNames.size());
         PassInChild(NumberEach(chosenNames), chosen, state.path, row.killAt);
         if (HasFatalFailure()) continue;
         ASSERT_NE(FilesIn(dir), before);
@@ -378,8 +378,8 @@ TEST(OpenDirectory, ADirectorySwappedBeforeOrDuringThePassNeverRedirectsARename)
                 ApplyRenames(NumberEach(names), T(photos), renamer, ClashRetry::Remembered, nullptr, &chosen);
             // Where nothing tells one directory from another (FAT, exFAT), a new
             // one with the same names is caught file by file instead.
-            const bool byFiles = pass.Error == 0 && row.error == 76 && chosen.DirectoryIdentity &&
-                                 chosen.DirectoryIdentity->Kind == IdentityKind::Fingerprint;
+            const bool byFiles = pass.Error == 0 && row.error == 76 && chosen.DirectoryIdentity() &&
+                                 chosen.DirectoryIdentity()->Kind == IdentityKind::Fingerprint;
             EXPECT_EQ(pass.Error, byFiles ? 0 : row.error);
             EXPECT_EQ(pass.FilesSkipped, byFiles);
             const bool swapped = row.before != Swap::None || row.during != Swap::None;
