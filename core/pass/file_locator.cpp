@@ -20,9 +20,14 @@ bool IsNumbered(const Text& name, const Text& target, const Text& extension) {
 FileLocator::FileLocator(const RenameJournal& journal, FileRenamer& renamer)
     : journal_(journal), renamer_(renamer), exactSpelling_(renamer.MayIgnoreCase()) {
     // Hard links share an identity: each of their names belongs to its own entry.
-    std::unordered_map<std::string, int> seen;
+    std::vector<const std::string*> keys;
+    keys.reserve(journal.Entries.size());
     for (const JournalEntry& entry : journal.Entries)
-        if (entry.Identity && ++seen[entry.Identity->Key] == 2) sharedKeys_.push_back(entry.Identity->Key);
+        if (entry.Identity) keys.push_back(&entry.Identity->Key);
+    std::sort(keys.begin(), keys.end(), [](const std::string* a, const std::string* b) { return *a < *b; });
+    for (std::size_t i = 1; i < keys.size(); ++i)
+        if (*keys[i] == *keys[i - 1] && (sharedKeys_.empty() || sharedKeys_.back() != *keys[i]))
+            sharedKeys_.push_back(*keys[i]);
 }
 
 std::vector<const Text*> FileLocator::NamesOf(const JournalEntry& entry) const {
