@@ -83,9 +83,10 @@ SessionResult RenameSession::SetOptions(const morvane::Options& options) {
 
 SessionResult RenameSession::SetDates(DateChoice choice, const std::vector<Text>& names,
                                       const std::vector<std::optional<FileDate>>& dates) {
-    if (names.size() != dates.size()) return Answer(SessionResult{}, true);
+    if (choice != DateChoice::None && names.size() != dates.size()) return Answer(SessionResult{}, true);
     datesRead_ = choice;
     dates_.clear();
+    if (choice == DateChoice::None) return Answer(SessionResult{});
     for (std::size_t i = 0; i < names.size(); ++i) dates_.emplace(names[i], dates[i]);
     return Answer(SessionResult{});
 }

@@ -100,11 +100,12 @@ public:
     SessionResult SetMask(const Text& mask);
     SessionResult SetOptions(const morvane::Options& options);
     // The dates the listed files' new names show by `choice`, one per name
-    // of `names` (files/file_order.h: ReadFileFacts, DatesInNames), read
-    // off the window's thread. Kept by name, so that they follow the list
-    // through every reorder and move; a new choice drops them. Until they
-    // are given for the date option in force every date is unknown: the
-    // example shows the format, and the preview and the pass skip the files.
+    // of `names` (none for DateChoice::None; files/file_order.h:
+    // ReadFileFacts, DatesInNames), read off the window's thread. Kept by
+    // name, so that they follow the list through every reorder and move;
+    // a new choice drops them. Until they are given for the date option in
+    // force every date is unknown: the example shows the format, and the
+    // preview and the pass skip the files.
     SessionResult SetDates(DateChoice choice, const std::vector<Text>& names,
                            const std::vector<std::optional<FileDate>>& dates);
     // Analyses the mask against the example; decimalSeparator is the user's.

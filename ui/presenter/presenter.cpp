@@ -388,7 +388,7 @@ void Presenter::TakeOrder(OrderedChoice ordered) {
     orderProgress_->stop();
     emit OrderProgressOver();
     if (workflow_.Reorder(ordered.Names).Refused) return;
-    (void)workflow_.SetDates(ordered.Date, ordered.Names, ordered.Dates);  // one per name: never refused
+    (void)workflow_.SetDates(ordered.Date, ordered.Names, ordered.Dates);  // one per name, or none: never refused
     if (ordered.Order != morvane::ListOrder::Name) {
         noDateTaken_ = std::unordered_set<morvane::Text>(ordered.NoDateTaken.begin(), ordered.NoDateTaken.end());
         emit ListedChanged();
