@@ -7,18 +7,28 @@
 #include <iterator>
 #include <map>
 #include <string>
+#include <thread>
 
 using Files = std::map<std::string, std::string>;  // name -> content
 
-// The ordinary files of a directory, each with its content.
+// The ordinary files of a directory, each with its content. A FUSE mount
+// keeps a file removed while a killed process still held it under a hidden
+// name until it handles the release, which it does in its own time: wait
+// for that (a file still there after five seconds is listed).
 inline Files FilesIn(const std::string& dir) {
-    Files files;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        if (!entry.is_regular_file()) continue;
-        std::ifstream in(entry.path());
-        files[entry.path().filename().string()] = {std::istreambuf_iterator<char>(in), {}};
+    for (int wait = 0;; ++wait) {
+        Files files;
+        bool releasePending = false;
+        for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+            if (!entry.is_regular_file()) continue;
+            const std::string name = entry.path().filename().string();
+            releasePending |= name.starts_with(".fuse_hidden");
+            std::ifstream in(entry.path());
+            files[name] = {std::istreambuf_iterator<char>(in), {}};
+        }
+        if (!releasePending || wait == 100) return files;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    return files;
 }
 
 struct TempDir {
