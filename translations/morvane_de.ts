@@ -717,6 +717,10 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
         <source>The newest rename, in %1, is under review in %2. Accept or undo it there first.</source>
         <translation>Die neueste Umbenennung, in %1, ist in %2 in Prüfung. Übernehmen Sie sie dort zuerst oder machen Sie sie dort rückgängig.</translation>
     </message>
+    <message>
+        <source>Reading the chosen files: %1 of %2</source>
+        <translation>Die gewählten Dateien werden gelesen: %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>

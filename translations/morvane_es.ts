@@ -717,6 +717,10 @@ indicada sola es donde se abre «Seleccionar».</translation>
         <source>The newest rename, in %1, is under review in %2. Accept or undo it there first.</source>
         <translation>El cambio de nombre más reciente, en %1, está en revisión en %2. Acéptelo o deshágalo primero allí.</translation>
     </message>
+    <message>
+        <source>Reading the chosen files: %1 of %2</source>
+        <translation>Leyendo los archivos elegidos: %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>

@@ -717,6 +717,10 @@ nommé seul est celui où « Sélectionner » s&apos;ouvre.</translation>
         <source>The newest rename, in %1, is under review in %2. Accept or undo it there first.</source>
         <translation>Le renommage le plus récent, dans %1, est en cours de vérification dans %2. Acceptez-le ou défaites-le d&apos;abord là-bas.</translation>
     </message>
+    <message>
+        <source>Reading the chosen files: %1 of %2</source>
+        <translation>Lecture des fichiers choisis : %1 sur %2</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>

@@ -22,7 +22,9 @@ std::size_t CountState(const RenameJournal& journal, EntryState state) {
 RenameSession::RenameSession(FileRenamer& renamer, JournalStore* store, RenamerMaker makeRenamer)
     : renamer_(renamer), store_(store), makeRenamer_(RealRenamers(std::move(makeRenamer))) {}
 
-RenameSession::~RenameSession() = default;
+RenameSession::~RenameSession() {
+    if (taking_) taking_->Cancel();
+}
 
 template <class R>
 R RenameSession::Answer(R result, bool refused) const {
@@ -31,17 +33,37 @@ R RenameSession::Answer(R result, bool refused) const {
     return result;
 }
 
-SessionResult RenameSession::Choose(const Text& directory, std::vector<Text> names) {
+SessionResult RenameSession::Choose(const Text& directory, std::vector<Text> names, IdentitiesTaken when) {
     if (state_ == SessionState::Reviewing) return Answer(SessionResult{}, true);
+    if (taking_) taking_->Cancel();
+    taking_.reset();
     directory_ = directory;
     listed_ = std::move(names);
     // The files as they are now: a pass renames these very files, in this very directory, or none.
-    chosen_ = TakeIdentities(directory_, listed_);
+    chosen_ = std::make_shared<ChosenFiles>(ChosenFiles::Open(directory_, listed_));
+    if (when == IdentitiesTaken::Now) chosen_->Take(0, chosen_->Size());
+    else if (!chosen_->AllTaken()) taking_ = std::make_shared<IdentityTaking>(chosen_);
     nameOrder_ = listed_;
     example_ = listed_.empty() ? Text() : listed_.front();
     mask_.clear();
     state_ = example_.empty() ? SessionState::Empty : SessionState::Chosen;
     return Answer(SessionResult{});
+}
+
+std::vector<std::size_t> RenameSession::Covered() const {
+    std::vector<std::size_t> positions;
+    if (!chosen_) return positions;
+    const std::size_t covered = std::min(listed_.size(), static_cast<std::size_t>(MaxJournalIndex) + 1);
+    positions.reserve(covered);
+    for (std::size_t i = 0; i < covered; ++i)
+        if (const auto position = chosen_->PositionOf(listed_[i])) positions.push_back(*position);
+    return positions;
+}
+
+bool RenameSession::CoveredTaken() const {
+    if (!chosen_ || chosen_->AllTaken()) return true;
+    const std::vector<std::size_t> covered = Covered();
+    return std::all_of(covered.begin(), covered.end(), [this](std::size_t i) { return chosen_->Taken(i); });
 }
 
 SessionResult RenameSession::Reorder(std::vector<Text> names) {
@@ -133,7 +155,7 @@ RenameOutcome RenameSession::Rename() {
         return Answer(out);
     }
     StoredPassRecorder recorder(*store_);
-    PassResult pass = RunRenamePass(listed_, analysis_, directory_, options_, example_, renamer_, &recorder, &chosen_);
+    PassResult pass = RunRenamePass(listed_, analysis_, directory_, options_, example_, renamer_, &recorder, chosen_.get());
     out.Renamed = CountState(pass.Journal, EntryState::Renamed);
     out.FilesSkipped = pass.FilesSkipped;
     out.RefusedName = pass.Refused;
@@ -150,6 +172,8 @@ RenameOutcome RenameSession::Rename() {
     nameOrder_.clear();
     example_.clear();
     mask_.clear();
+    if (taking_) taking_->Cancel();  // the rest of the choice is no longer listed
+    taking_.reset();
     state_ = SessionState::Reviewing;
     return Answer(out);
 }

@@ -11,6 +11,7 @@
 // offered them. "Select " and closing the review by its frame leave the
 // steps as they are, so they are not the workflow's state.
 #include <QElapsedTimer>
+#include <QFuture>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -110,6 +111,12 @@ public:
     // The files read so far while a long ordering reads them.
     std::size_t OrderRead() const;
     std::size_t OrderTotal() const;
+    // "Rename" waits for the identities of the files it covers, which a
+    // worker takes after "OK".
+    void WaitForIdentities();
+    // The chosen files whose identities are taken so far, of all chosen.
+    std::size_t IdentitiesTaken() const;
+    std::size_t IdentitiesTotal() const;
 
 signals:
     // The state, the steps offered, the list emptied or filled, the undo's
@@ -134,8 +141,10 @@ signals:
     // The review's undo left a file where it was: the review goes on.
     void ReviewGoesOn();
     void ReviewEnded();
-    // A long ordering is under way, or over.
+    // A long ordering is under way, or the chosen files' identities are
+    // being taken for long; or neither is any more.
     void OrderProgress();
+    void IdentityProgress();
     void OrderProgressOver();
 
 private:
@@ -152,6 +161,8 @@ private:
     void StopOrdering();
     void TakeOrder(OrderedChoice ordered);
     void FollowOrdering();
+    void StartTaking();
+    bool TakingPending() const;
 
     morvane::RenameSession& workflow_;
     morvane::PassHistory& history_;
@@ -163,4 +174,9 @@ private:
     ListOrderer* orderer_ = nullptr;
     QTimer* orderProgress_ = nullptr;
     QElapsedTimer orderStarted_;
+    // The identities of the current choice being taken on a worker; the
+    // runs of earlier choices, cancelled, are waited for at the end.
+    std::shared_ptr<morvane::IdentityTaking> taking_;
+    std::vector<QFuture<void>> takingRuns_;
+    QElapsedTimer takingStarted_;
 };

@@ -1,5 +1,6 @@
 // The main window's side of the list order: the line that counts the files
-// read while a long ordering reads them. The order itself is the
+// read while a long ordering reads them, or while the chosen files'
+// identities are taken after "OK". The order itself is the
 // presenter's, and the list follows it.
 #include <QLabel>
 
@@ -10,5 +11,12 @@ void frmMain::ShowOrderProgress() {
     lblOrderProgress->setText(tr("Putting the files in order: %1 of %2")
                                   .arg(m_presenter.OrderRead())
                                   .arg(m_presenter.OrderTotal()));
+    lblOrderProgress->show();
+}
+
+void frmMain::ShowIdentityProgress() {
+    lblOrderProgress->setText(tr("Reading the chosen files: %1 of %2")
+                                  .arg(m_presenter.IdentitiesTaken())
+                                  .arg(m_presenter.IdentitiesTotal()));
     lblOrderProgress->show();
 }
