@@ -203,7 +203,11 @@ std::unique_ptr<UndoJob> RenameSession::HandOutUndo() {
     const bool stored = reviewLock_.Held() && store_;
     const std::string fileName = stored ? reviewLock_.FileName() : std::string();
     LaterPasses later = stored ? RenamedSince(*store_, fileName) : LaterPasses{};
-    auto job = std::make_unique<UndoJob>(fileName, review_, std::move(reviewLock_),
+    // The entries go with the job and come back with it; the review keeps its directory meanwhile.
+    RenameJournal handed = std::move(review_);
+    review_ = RenameJournal{};
+    review_.Directory = handed.Directory;
+    auto job = std::make_unique<UndoJob>(fileName, std::move(handed), std::move(reviewLock_),
                                          store_ ? std::optional<JournalStore>(*store_) : std::nullopt, makeRenamer_(),
                                          std::move(later), UndoJob::LockAfter::Kept);
     reviewJob_ = job.get();
@@ -219,7 +223,7 @@ ReviewUndo RenameSession::TakeUndo(UndoJob& job) {
     }
     reviewJob_ = nullptr;
     static_cast<SessionUndo&>(out) = job.Outcome();
-    review_ = job.Journal();
+    review_ = job.TakeJournal();
     reviewLock_ = job.TakeLock();
     if (job.Stored()) reviewEndMissing_ = reviewEndMissing_ && out.RecordError != ErrNone;
     if (!HasRenamed(review_)) EndReview();
