@@ -43,7 +43,8 @@ SessionResult RenameSession::Choose(const Text& directory, std::vector<Text> nam
     chosen_ = std::make_shared<ChosenFiles>(ChosenFiles::Open(directory_, listed_));
     if (when == IdentitiesTaken::Now) chosen_->Take(0, chosen_->Size());
     else if (!chosen_->AllTaken()) taking_ = std::make_shared<IdentityTaking>(chosen_);
-    nameOrder_ = listed_;
+    nameOrder_.clear();
+    listedAsChosen_ = true;
     example_ = listed_.empty() ? Text() : listed_.front();
     mask_.clear();
     state_ = example_.empty() ? SessionState::Empty : SessionState::Chosen;
@@ -72,13 +73,21 @@ SessionResult RenameSession::Reorder(std::vector<Text> names) {
     std::sort(given.begin(), given.end());
     std::sort(listed.begin(), listed.end());
     if (given != listed) return Answer(SessionResult{}, true);
+    KeepNameOrder();
     listed_ = std::move(names);
     return Answer(SessionResult{});
+}
+
+void RenameSession::KeepNameOrder() {
+    if (!listedAsChosen_) return;
+    nameOrder_ = listed_;
+    listedAsChosen_ = false;
 }
 
 SessionResult RenameSession::MoveListed(std::size_t from, std::size_t to) {
     if (state_ == SessionState::Reviewing || from >= listed_.size() || to >= listed_.size())
         return Answer(SessionResult{}, true);
+    KeepNameOrder();
     const auto first = listed_.begin();
     if (from < to) std::rotate(first + from, first + from + 1, first + to + 1);
     else std::rotate(first + to, first + from, first + from + 1);
@@ -170,6 +179,7 @@ RenameOutcome RenameSession::Rename() {
     out.KeptInMemory = reviewEndMissing_ = pass.RecordError != ErrNone;
     listed_.clear();
     nameOrder_.clear();
+    listedAsChosen_ = true;
     example_.clear();
     mask_.clear();
     if (taking_) taking_->Cancel();  // the rest of the choice is no longer listed

@@ -80,7 +80,7 @@ public:
     const std::vector<Text>& Listed() const { return listed_; }
     // The listed names as they were chosen, in the chooser's name order,
     // whatever order the list has taken since.
-    const std::vector<Text>& NameOrder() const { return nameOrder_; }
+    const std::vector<Text>& NameOrder() const { return listedAsChosen_ ? listed_ : nameOrder_; }
     const Text& Example() const { return example_; }
     const Text& Mask() const { return mask_; }
     const morvane::Options& Options() const { return options_; }
@@ -148,7 +148,11 @@ private:
     // shared with the job that takes them.
     std::shared_ptr<ChosenFiles> chosen_;
     std::shared_ptr<IdentityTaking> taking_;
-    std::vector<Text> nameOrder_;  // listed_ as chosen
+    // listed_ as chosen, kept apart only once the list takes another order:
+    // a choice of hundreds of thousands of names is not held twice.
+    std::vector<Text> nameOrder_;
+    bool listedAsChosen_ = true;
+    void KeepNameOrder();
     Text example_;
     Text mask_;
     MaskAnalysis analysis_;

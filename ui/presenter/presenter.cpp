@@ -395,7 +395,8 @@ void Presenter::OrderList() {
     StopOrdering();
     const std::vector<morvane::Text>& chosen = workflow_.NameOrder();
     if (chosen.empty()) return;
-    if (workflow_.Listed() != chosen && !workflow_.Reorder(chosen).Refused) emit ListedChanged();
+    if (&workflow_.Listed() != &chosen && workflow_.Listed() != chosen && !workflow_.Reorder(chosen).Refused)
+        emit ListedChanged();
     if (Options().Order == morvane::ListOrder::Name) return;
     orderStarted_.start();
     orderProgress_->start();
