@@ -19,6 +19,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <chrono>
 #include <cstdio>
@@ -140,20 +141,40 @@ double TimePassAndUndo(const std::string& dir, int& calls, const std::string& st
 // "Extract", "Rename" and the review's "Undo", through the one session with
 // its journal store in stateDir. Kept apart and small: the session's
 // operations are all it calls.
-double TimeSessionRoad(const std::string& dir, const std::string& stateDir, bool& complete) {
+// The road's steps, in seconds: where its time goes.
+struct RoadSteps {
+    static constexpr const char* Names[] = {"choose (identities)", "Extract", "Rename (journal, pass)",
+                                            "hand out the undo", "the undo", "take it back (journal)"};
+    double Took[std::size(Names)] = {};
+};
+
+double TimeSessionRoad(const std::string& dir, const std::string& stateDir, bool& complete, RoadSteps* steps = nullptr) {
     JournalStore store(stateDir);
     PosixRenamer renamer;
     RenameSession session(renamer, &store);
     std::vector<Text> list = ListedFiles();
     (void)session.SetOptions({u"P", u"", u"1"});
     const auto start = Clock::now();
+    auto last = start;
+    std::size_t step = 0;
+    const auto stepEnds = [&] {
+        const auto now = Clock::now();
+        if (steps) steps->Took[step++] = Seconds(now - last);
+        last = now;
+    };
     (void)session.Choose(Ascii(dir), std::move(list));
+    stepEnds();
     (void)session.Extract(u'.');
+    stepEnds();
     const RenameOutcome pass = session.Rename();
+    stepEnds();
     // The review's Undo as the windows run it: a job handed out and taken back.
     std::unique_ptr<UndoJob> job = session.HandOutUndo();
+    stepEnds();
     if (job) job->Run();
+    stepEnds();
     const ReviewUndo undo = job ? session.TakeUndo(*job) : ReviewUndo{};
+    stepEnds();
     const auto took = Clock::now() - start;
     complete = pass.Error == ErrNone && pass.Renamed == kFiles && undo.Error == ErrNone && undo.Restored == kFiles &&
                session.State() == SessionState::Empty;
@@ -234,7 +255,10 @@ int main(int argc, char** argv) {
     }
     if (argc == 4 && std::string_view(argv[1]) == "--once") {
         bool complete = false;
-        std::printf("%.2f ms\n", TimeSessionRoad(argv[2], argv[3], complete) * 1e3);
+        RoadSteps steps;
+        std::printf("%.2f ms\n", TimeSessionRoad(argv[2], argv[3], complete, &steps) * 1e3);
+        for (std::size_t i = 0; i < std::size(steps.Took); ++i)
+            std::printf("  %-24s %8.2f ms\n", RoadSteps::Names[i], steps.Took[i] * 1e3);
         return complete ? 0 : 1;
     }
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : kDefaultRounds;
@@ -246,6 +270,7 @@ int main(int argc, char** argv) {
     const std::string journalDir = home ? std::string(home) + "/.cache/morvane-bench-journal" : stateDir;
     const std::string sessionJournalDir = journalDir + "-session";
     std::vector<double> passTimes, journalTimes, floorTimes, checkedTimes, sessionTimes;
+    std::vector<double> stepTimes[std::size(RoadSteps::Names)];
     int calls = 0, journalCalls = 0;
     bool sessionComplete = true;
     for (int r = 0; r < rounds; ++r) {
@@ -254,7 +279,9 @@ int main(int argc, char** argv) {
         passTimes.push_back(TimePassAndUndo(passDir, calls));
         floorTimes.push_back(TimeBareRenames(floorDir, calls, false));
         bool complete = false;
-        sessionTimes.push_back(TimeSessionRoad(sessionDir, sessionJournalDir, complete));
+        RoadSteps steps;
+        sessionTimes.push_back(TimeSessionRoad(sessionDir, sessionJournalDir, complete, &steps));
+        for (std::size_t i = 0; i < std::size(steps.Took); ++i) stepTimes[i].push_back(steps.Took[i]);
         sessionComplete = sessionComplete && complete;
         journalTimes.push_back(TimePassAndUndo(journalledDir, journalCalls, journalDir));
         checkedTimes.push_back(TimeBareRenames(checkedDir, calls, true));
@@ -264,7 +291,10 @@ int main(int argc, char** argv) {
     if (!sessionComplete) std::fprintf(stderr, "the session's pass or its undo did not complete\n");
     const double pass = Median(passTimes), journalled = Median(journalTimes), floor = Median(floorTimes),
                  checked = Median(checkedTimes), session = Median(sessionTimes);
-    std::printf("medians of %d rounds, the alternatives taking turns, each in a folder made for it\n", rounds);
+    std::string load;
+    std::getline(std::ifstream("/proc/loadavg"), load);
+    std::printf("medians of %d rounds, the alternatives taking turns, each in a folder made for it (load %s)\n",
+                rounds, load.c_str());
     std::printf("pass and undo over %d files (%d renames): %.2f ms\n", kFiles, calls, pass * 1e3);
     std::printf("the same with the journal kept on disk: %.2f ms\n", journalled * 1e3);
     std::printf("the session's road (choose, Extract, Rename, Undo; journal kept): %.2f ms\n", session * 1e3);
@@ -275,6 +305,10 @@ int main(int argc, char** argv) {
     std::printf("ratio with the journal to the checked floor: %.2f (target <= 1.3)\n", journalled / checked);
     std::printf("the session's road to the bare loop: %.2f (target <= 1.45), to the checked floor: %.2f (target <= 1.3)\n",
                 session / floor, session / checked);
+    std::printf("the session's road by step (medians):");
+    for (std::size_t i = 0; i < std::size(stepTimes); ++i)
+        std::printf("%s %s %.2f ms", i ? "," : "", RoadSteps::Names[i], Median(stepTimes[i]) * 1e3);
+    std::printf("\n");
     // Where the rest goes: the pass and undo themselves, and the journal's part of each round.
     std::vector<double> journalParts;
     for (int r = 0; r < rounds; ++r) journalParts.push_back(journalTimes[r] - passTimes[r]);

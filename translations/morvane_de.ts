@@ -741,6 +741,10 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
         <source>Reading the files&apos; dates: %1 of %2</source>
         <translation>Datumsangaben der Dateien werden gelesen: %1 von %2</translation>
     </message>
+    <message>
+        <source>Reading the chosen files: %1 of %2</source>
+        <translation>Die gewählten Dateien werden gelesen: %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>

@@ -741,6 +741,10 @@ indicada sola es donde se abre «Seleccionar».</translation>
         <source>Reading the files&apos; dates: %1 of %2</source>
         <translation>Leyendo las fechas de los archivos: %1 de %2</translation>
     </message>
+    <message>
+        <source>Reading the chosen files: %1 of %2</source>
+        <translation>Leyendo los archivos elegidos: %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>

@@ -741,6 +741,10 @@ nommé seul est celui où « Sélectionner » s&apos;ouvre.</translation>
         <source>Reading the files&apos; dates: %1 of %2</source>
         <translation>Lecture des dates des fichiers : %1 sur %2</translation>
     </message>
+    <message>
+        <source>Reading the chosen files: %1 of %2</source>
+        <translation>Lecture des fichiers choisis : %1 sur %2</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>

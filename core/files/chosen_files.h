@@ -57,6 +57,8 @@ public:
     // Whether the name at position has been looked at (Take), and whether all have.
     bool Taken(std::size_t position) const;
     bool AllTaken() const { return taken_.load(std::memory_order_acquire) == Size(); }
+    // How many names have been looked at so far.
+    std::size_t TakenCount() const { return taken_.load(std::memory_order_acquire); }
     // The identity of the name at position, once taken: nothing for a name
     // with no file there (or not taken yet).
     std::optional<FileIdentity> Identity(std::size_t position) const;

@@ -23,7 +23,9 @@ std::size_t CountState(const RenameJournal& journal, EntryState state) {
 RenameSession::RenameSession(FileRenamer& renamer, JournalStore* store, RenamerMaker makeRenamer)
     : renamer_(renamer), store_(store), makeRenamer_(RealRenamers(std::move(makeRenamer))) {}
 
-RenameSession::~RenameSession() = default;
+RenameSession::~RenameSession() {
+    if (taking_) taking_->Cancel();
+}
 
 template <class R>
 R RenameSession::Answer(R result, bool refused) const {
@@ -32,13 +34,18 @@ R RenameSession::Answer(R result, bool refused) const {
     return result;
 }
 
-SessionResult RenameSession::Choose(const Text& directory, std::vector<Text> names) {
+SessionResult RenameSession::Choose(const Text& directory, std::vector<Text> names, IdentitiesTaken when) {
     if (state_ == SessionState::Reviewing) return Answer(SessionResult{}, true);
+    if (taking_) taking_->Cancel();
+    taking_.reset();
     directory_ = directory;
     listed_ = std::move(names);
     // The files as they are now: a pass renames these very files, in this very directory, or none.
-    chosen_ = TakeIdentities(directory_, listed_);
-    nameOrder_ = listed_;
+    chosen_ = std::make_shared<ChosenFiles>(ChosenFiles::Open(directory_, listed_));
+    if (when == IdentitiesTaken::Now) chosen_->Take(0, chosen_->Size());
+    else if (!chosen_->AllTaken()) taking_ = std::make_shared<IdentityTaking>(chosen_);
+    nameOrder_.clear();
+    listedAsChosen_ = true;
     datesRead_ = DateChoice::None;
     dates_.clear();
     example_ = listed_.empty() ? Text() : listed_.front();
@@ -47,19 +54,43 @@ SessionResult RenameSession::Choose(const Text& directory, std::vector<Text> nam
     return Answer(SessionResult{});
 }
 
+std::vector<std::size_t> RenameSession::Covered() const {
+    std::vector<std::size_t> positions;
+    if (!chosen_) return positions;
+    const std::size_t covered = std::min(listed_.size(), static_cast<std::size_t>(MaxJournalIndex) + 1);
+    positions.reserve(covered);
+    for (std::size_t i = 0; i < covered; ++i)
+        if (const auto position = chosen_->PositionOf(listed_[i])) positions.push_back(*position);
+    return positions;
+}
+
+bool RenameSession::CoveredTaken() const {
+    if (!chosen_ || chosen_->AllTaken()) return true;
+    const std::vector<std::size_t> covered = Covered();
+    return std::all_of(covered.begin(), covered.end(), [this](std::size_t i) { return chosen_->Taken(i); });
+}
+
 SessionResult RenameSession::Reorder(std::vector<Text> names) {
     if (state_ == SessionState::Reviewing || names.size() != listed_.size()) return Answer(SessionResult{}, true);
     std::vector<Text> given = names, listed = listed_;
     std::sort(given.begin(), given.end());
     std::sort(listed.begin(), listed.end());
     if (given != listed) return Answer(SessionResult{}, true);
+    KeepNameOrder();
     listed_ = std::move(names);
     return Answer(SessionResult{});
+}
+
+void RenameSession::KeepNameOrder() {
+    if (!listedAsChosen_) return;
+    nameOrder_ = listed_;
+    listedAsChosen_ = false;
 }
 
 SessionResult RenameSession::MoveListed(std::size_t from, std::size_t to) {
     if (state_ == SessionState::Reviewing || from >= listed_.size() || to >= listed_.size())
         return Answer(SessionResult{}, true);
+    KeepNameOrder();
     const auto first = listed_.begin();
     if (from < to) std::rotate(first + from, first + from + 1, first + to + 1);
     else std::rotate(first + to, first + from, first + from + 1);
@@ -164,7 +195,7 @@ RenameOutcome RenameSession::Rename() {
         return Answer(out);
     }
     StoredPassRecorder recorder(*store_);
-    PassResult pass = RunRenamePass(listed_, analysis_, directory_, options_, example_, renamer_, &recorder, &chosen_,
+    PassResult pass = RunRenamePass(listed_, analysis_, directory_, options_, example_, renamer_, &recorder, chosen_.get(),
                                     ListedDates());
     out.Renamed = CountState(pass.Journal, EntryState::Renamed);
     out.FilesSkipped = pass.FilesSkipped;
@@ -180,8 +211,11 @@ RenameOutcome RenameSession::Rename() {
     out.KeptInMemory = reviewEndMissing_ = pass.RecordError != ErrNone;
     listed_.clear();
     nameOrder_.clear();
+    listedAsChosen_ = true;
     example_.clear();
     mask_.clear();
+    if (taking_) taking_->Cancel();  // the rest of the choice is no longer listed
+    taking_.reset();
     state_ = SessionState::Reviewing;
     return Answer(out);
 }
@@ -211,7 +245,11 @@ std::unique_ptr<UndoJob> RenameSession::HandOutUndo() {
     const bool stored = reviewLock_.Held() && store_;
     const std::string fileName = stored ? reviewLock_.FileName() : std::string();
     LaterPasses later = stored ? RenamedSince(*store_, fileName) : LaterPasses{};
-    auto job = std::make_unique<UndoJob>(fileName, review_, std::move(reviewLock_),
+    // The entries go with the job and come back with it; the review keeps its directory meanwhile.
+    RenameJournal handed = std::move(review_);
+    review_ = RenameJournal{};
+    review_.Directory = handed.Directory;
+    auto job = std::make_unique<UndoJob>(fileName, std::move(handed), std::move(reviewLock_),
                                          store_ ? std::optional<JournalStore>(*store_) : std::nullopt, makeRenamer_(),
                                          std::move(later), UndoJob::LockAfter::Kept);
     reviewJob_ = job.get();
@@ -227,7 +265,7 @@ ReviewUndo RenameSession::TakeUndo(UndoJob& job) {
     }
     reviewJob_ = nullptr;
     static_cast<SessionUndo&>(out) = job.Outcome();
-    review_ = job.Journal();
+    review_ = job.TakeJournal();
     reviewLock_ = job.TakeLock();
     if (job.Stored()) reviewEndMissing_ = reviewEndMissing_ && out.RecordError != ErrNone;
     if (!HasRenamed(review_)) EndReview();

@@ -28,11 +28,16 @@
 #include "pass/pass_prediction.h"
 #include "pass/rename_journal.h"
 #include "pass/rename_pass.h"
+#include "session/identity_taking.h"
 #include "session/undo_job.h"
 
 namespace morvane {
 
 enum class SessionState { Empty, Chosen, Extracted, Reviewing };
+
+// When the chosen files' identities are taken: at once, or by a job that
+// runs beside the window (Taking).
+enum class IdentitiesTaken { Now, Apart };
 
 // What every operation answers.
 struct SessionResult {
@@ -76,7 +81,7 @@ public:
     const std::vector<Text>& Listed() const { return listed_; }
     // The listed names as they were chosen, in the chooser's name order,
     // whatever order the list has taken since.
-    const std::vector<Text>& NameOrder() const { return nameOrder_; }
+    const std::vector<Text>& NameOrder() const { return listedAsChosen_ ? listed_ : nameOrder_; }
     const Text& Example() const { return example_; }
     const Text& Mask() const { return mask_; }
     const morvane::Options& Options() const { return options_; }
@@ -87,7 +92,18 @@ public:
     // The files of one directory, in the order listed; the first is the
     // example. The earlier choice and the mask go. Refused while a pass is
     // under review: it is never mixed with a new choice.
-    SessionResult Choose(const Text& directory, std::vector<Text> names);
+    // The identities are taken now, or (Apart) by the job Taking hands out;
+    // the job of an earlier choice is cancelled.
+    SessionResult Choose(const Text& directory, std::vector<Text> names,
+                         IdentitiesTaken when = IdentitiesTaken::Now);
+    // The job that takes the chosen files' identities, to run once on
+    // another thread: nothing when they were taken at once.
+    std::shared_ptr<IdentityTaking> Taking() const { return taking_; }
+    // Whether the identities of every file a pass covers are in; a Rename
+    // before then is refused by the pass with ErrUnexpected, touching nothing.
+    bool CoveredTaken() const;
+    // The positions, in the chosen order, of the files a pass covers.
+    std::vector<std::size_t> Covered() const;
     // The listed names in another order: the same names, each once. The
     // example, the mask and the analysis stay, and so does the state; only
     // which number each file gets changes. Refused under review, and for
@@ -140,8 +156,15 @@ private:
     SessionState state_ = SessionState::Empty;
     Text directory_;
     std::vector<Text> listed_;
-    ChosenFiles chosen_;  // the directory's and the listed files' identities when they were chosen
-    std::vector<Text> nameOrder_;  // listed_ as chosen
+    // The directory's and the listed files' identities when they were chosen,
+    // shared with the job that takes them.
+    std::shared_ptr<ChosenFiles> chosen_;
+    std::shared_ptr<IdentityTaking> taking_;
+    // listed_ as chosen, kept apart only once the list takes another order:
+    // a choice of hundreds of thousands of names is not held twice.
+    std::vector<Text> nameOrder_;
+    bool listedAsChosen_ = true;
+    void KeepNameOrder();
     Text example_;
     Text mask_;
     MaskAnalysis analysis_;

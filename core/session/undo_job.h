@@ -128,6 +128,8 @@ public:
     SessionUndo Outcome() const;
     bool Stored() const { return stored_; }
     const RenameJournal& Journal() const { return journal_; }
+    // The same, taken by the owner that takes the job back (no copy of every entry).
+    RenameJournal TakeJournal() { return std::move(journal_); }
     // Once Ended, with LockAfter::Kept: the journal's lock, when still held.
     LockedJournal TakeLock() { return std::move(lock_); }
 

@@ -210,6 +210,39 @@ TEST_P(EveryOperation, InEveryState) {
 
 NAMED_ROWS(Workflow, EveryOperation, kStateRows);
 
+// The identities taken beside the window: before the covered files' are in,
+// a pass is refused (51) and touches nothing; a new choice cancels the job
+// of the one before, which then takes nothing, and the pass renames exactly
+// the files of the new choice.
+TEST_F(SessionTest, IdentitiesTakenApartAreWaitedForAndANewChoiceCancelsTheOldJob) {
+    Fresh();
+    ASSERT_EQ(session->SetOptions({u"P", u"", u"1"}).Error, 0);
+    ASSERT_EQ(session->Choose(T(dir.path), {u"a.txt", u"b.txt"}, IdentitiesTaken::Apart).State, Chosen);
+    const std::shared_ptr<IdentityTaking> old = session->Taking();
+    ASSERT_NE(old, nullptr);
+    EXPECT_FALSE(session->CoveredTaken());
+    ASSERT_EQ(session->Extract(u'.').State, Extracted);
+    const RenameOutcome early = session->Rename();
+    EXPECT_EQ(std::tuple(NumberOf(early.Error), early.State, early.Renamed), std::tuple(51, Extracted, 0u));
+    EXPECT_EQ(dir.List(), Original);
+    EXPECT_EQ(History(), Statuses{});
+
+    ASSERT_EQ(session->Choose(T(dir.path), {u"b.txt", u"c.txt"}, IdentitiesTaken::Apart).State, Chosen);
+    EXPECT_TRUE(old->Cancelled());
+    std::thread late([old] { old->Run(); });  // a worker that starts only now
+    late.join();
+    EXPECT_EQ(old->Taken(), 0u);
+    const std::shared_ptr<IdentityTaking> current = session->Taking();
+    ASSERT_NE(current, old);
+    current->Prefer(session->Covered());
+    std::thread taker([current] { current->Run(); });
+    taker.join();
+    EXPECT_TRUE(session->CoveredTaken());
+    ASSERT_EQ(session->Extract(u'.').State, Extracted);
+    EXPECT_EQ(session->Rename().State, Reviewing);
+    EXPECT_EQ(dir.List(), (Files{{"a.txt", "a.txt"}, {"P0001.txt", "b.txt"}, {"P0002.txt", "c.txt"}}));
+}
+
 TEST_F(SessionTest, NoJournalFolderMeansNoPass) {
     const struct { const char* name; std::function<std::unique_ptr<JournalStore>()> store; } rows[] = {
         {"no home at all", [] { return nullptr; }},

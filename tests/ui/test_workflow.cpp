@@ -274,6 +274,79 @@ TEST_F(WorkflowTest, RenameWhileChoosingTurnsTheChooserIntoTheReview) {
     EXPECT_EQ(Chooser(), nullptr);
 }
 
+// The window's worker threads held busy, so that the identities "OK" hands
+// them are not taken yet when the test goes on; Release lets them run.
+struct HeldWorkers {
+    QThreadPool& pool = *QThreadPool::globalInstance();
+    const int saved = pool.maxThreadCount();
+    QSemaphore gate, started;
+    bool released = false;
+    HeldWorkers() {
+        pool.setMaxThreadCount(1);
+        pool.start([this] {
+            started.release();
+            gate.acquire();
+        });
+        started.acquire();
+    }
+    void Release() {
+        if (!std::exchange(released, true)) gate.release();
+    }
+    ~HeldWorkers() {
+        Release();
+        pool.waitForDone();
+        pool.setMaxThreadCount(saved);
+    }
+};
+
+struct TakingRow {
+    const char* name;
+    enum { RenameWaits, ChosenAgain, Closed } then;
+    DiskFiles disk;
+};
+void PrintTo(const TakingRow& row, std::ostream* out) { *out << row.name; }
+const TakingRow kTakingRows[] = {
+    {"rename waits for the identities, then renames exactly the chosen files", TakingRow::RenameWaits,
+     {{"TripIMG-0007_x.JPG", "IMG_0041.JPG"}, {"TripIMG-0008_x.JPG", "IMG_0042.JPG"},
+      {"TripIMG-0009_x.JPG", "IMG_0043.JPG"}, {"notes.txt", "notes.txt"}}},
+    {"choosing again cancels the taking before", TakingRow::ChosenAgain,
+     {{"TripIMG-0007_x.JPG", "IMG_0041.JPG"}, {"TripIMG-0008_x.JPG", "IMG_0042.JPG"},
+      {"IMG_0043.JPG", "IMG_0043.JPG"}, {"notes.txt", "notes.txt"}}},
+    {"closing while identities are taken leaves nothing behind", TakingRow::Closed,
+     {{"IMG_0041.JPG", "IMG_0041.JPG"}, {"IMG_0042.JPG", "IMG_0042.JPG"},
+      {"IMG_0043.JPG", "IMG_0043.JPG"}, {"notes.txt", "notes.txt"}}},
+};
+struct TakenApart : WorkflowTest, testing::WithParamInterface<TakingRow> {};
+
+// "OK" gives the window back before the chosen files' identities are in; a
+// "Rename" pressed meanwhile waits for them with the progress line.
+TEST_P(TakenApart, IdentitiesAfterOK) {
+    const TakingRow& row = GetParam();
+    HeldWorkers held;
+    ChooseAndExtract(2, 3);
+    ASSERT_FALSE(session->CoveredTaken());
+    QString progress;
+    if (row.then == TakingRow::Closed) {
+        OpenMain();  // the presenter and the session go while their job waits its turn
+        held.Release();
+    } else {
+        if (row.then == TakingRow::ChosenAgain) ChooseAndExtract(1, 3);
+        QTimer::singleShot(50, main.get(), [&] {
+            auto* line = InMain<QLabel>("lblOrderProgress");
+            progress = line->isVisible() ? line->text() : QString();
+            held.Release();
+        });
+        Click(Button("Command4"));
+        EXPECT_EQ(progress, row.then == TakingRow::ChosenAgain ? "Reading the chosen files: 0 of 2"
+                                                                : "Reading the chosen files: 0 of 3");
+        EXPECT_FALSE(InMain<QLabel>("lblOrderProgress")->isVisible());
+        EXPECT_NE(Chooser(), nullptr) << "under review";
+    }
+    EXPECT_EQ(Disk(Files()), row.disk);
+}
+
+NAMED_ROWS(Workflow, TakenApart, kTakingRows);
+
 // Two passes, then a restart: the history undoes the newest, and forgets the
 // one before only when the user asks after a question; its files keep the
 // names they have. "Undo Last Rename" is the road of the killed pass below.

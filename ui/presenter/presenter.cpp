@@ -1,8 +1,10 @@
 #include "presenter/presenter.h"
 
+#include <QEventLoop>
 #include <QLocale>
 #include <QTimer>
 #include <QWidget>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "files/file_choice.h"
 #include "options_logic.h"
@@ -42,7 +44,12 @@ Presenter::Presenter(morvane::RenameSession& workflow, morvane::PassHistory& his
     next_ = history_.NextToUndo();
 }
 
-Presenter::~Presenter() = default;
+// No worker is left taking identities once the presenter goes: cancelled,
+// each stops at its next file.
+Presenter::~Presenter() {
+    if (taking_) taking_->Cancel();
+    for (QFuture<void>& run : takingRuns_) run.waitForFinished();
+}
 
 bool Presenter::UndoAvailable() const {
     return State() != SessionState::Reviewing && (next_.Pass.has_value() || next_.Error != ErrNone);
@@ -112,12 +119,50 @@ void Presenter::StartChoosing(const QString& chooserDirectory) {
 
 void Presenter::Choose(const QString& directory, const QStringList& names) {
     // Refused only under review, where nothing is chosen: the steps follow the state.
-    (void)workflow_.Choose(ToText(directory), Texts(names));
+    (void)workflow_.Choose(ToText(directory), Texts(names), morvane::IdentitiesTaken::Apart);
     ListChanged();
     emit ExampleChanged();
     SetSteps(State() == SessionState::Chosen ? Steps::MaskAndExtract : Steps::None);
     OrderList();
+    StartTaking();
 }
+
+// The window comes back at once; the identities are taken beside it.
+void Presenter::StartTaking() {
+    if (taking_) taking_->Cancel();  // the session cancelled it already on a new choice
+    taking_ = workflow_.Taking();
+    std::erase_if(takingRuns_, [](const QFuture<void>& run) { return run.isFinished(); });
+    if (!taking_) return;
+    takingRuns_.push_back(QtConcurrent::run([job = taking_] { job->Run(); }));
+    takingStarted_.start();
+    if (!orderProgress_->isActive()) orderProgress_->start();
+}
+
+bool Presenter::TakingPending() const { return taking_ && !taking_->Cancelled() && taking_->Taken() < taking_->Total(); }
+
+void Presenter::WaitForIdentities() {
+    if (!taking_ || workflow_.CoveredTaken()) return;
+    taking_->Prefer(workflow_.Covered());
+    BusyCursor busy;
+    // The progress line is painted meanwhile; what the user types waits.
+    QEventLoop wait;
+    QTimer poll;
+    poll.setInterval(20);
+    connect(&poll, &QTimer::timeout, &wait, [this, &wait] {
+        if (!TakingPending() || workflow_.CoveredTaken()) wait.quit();
+        else emit IdentityProgress();
+    });
+    emit IdentityProgress();
+    poll.start();
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!TakingPending()) {
+        orderProgress_->stop();
+        emit OrderProgressOver();
+    }
+}
+
+std::size_t Presenter::IdentitiesTaken() const { return taking_ ? taking_->Taken() : 0; }
+std::size_t Presenter::IdentitiesTotal() const { return taking_ ? taking_->Total() : 0; }
 
 void Presenter::CancelChoosing() { SetSteps(Steps::None); }
 
@@ -205,6 +250,7 @@ void Presenter::ConfirmOptions(const morvane::Options& typed) {
 
 void Presenter::Rename() {
     WaitForListOrder();
+    WaitForIdentities();
     morvane::RenameOutcome outcome;
     {
         BusyCursor busy;
@@ -353,7 +399,8 @@ void Presenter::OrderList() {
     StopOrdering();
     const std::vector<morvane::Text>& chosen = workflow_.NameOrder();
     if (chosen.empty()) return;
-    if (workflow_.Listed() != chosen && !workflow_.Reorder(chosen).Refused) emit ListedChanged();
+    if (&workflow_.Listed() != &chosen && workflow_.Listed() != chosen && !workflow_.Reorder(chosen).Refused)
+        emit ListedChanged();
     if (Options().Order == morvane::ListOrder::Name && Options().DateInName == morvane::DateChoice::None) return;
     datesOnly_ = Options().Order == morvane::ListOrder::Name;
     orderStarted_.start();
@@ -379,13 +426,13 @@ void Presenter::ReadDates() {
 
 void Presenter::StopOrdering() {
     orderer_->Cancel();
-    orderProgress_->stop();
+    if (!TakingPending()) orderProgress_->stop();
     noDateTaken_.clear();
     emit OrderProgressOver();
 }
 
 void Presenter::TakeOrder(OrderedChoice ordered) {
-    orderProgress_->stop();
+    if (!TakingPending()) orderProgress_->stop();
     emit OrderProgressOver();
     if (workflow_.Reorder(ordered.Names).Refused) return;
     (void)workflow_.SetDates(ordered.Date, ordered.Names, ordered.Dates);  // one per name, or none: never refused
@@ -397,12 +444,16 @@ void Presenter::TakeOrder(OrderedChoice ordered) {
 }
 
 void Presenter::FollowOrdering() {
-    if (!orderer_->Pending()) {
-        orderProgress_->stop();
-        emit OrderProgressOver();
+    if (orderer_->Pending()) {
+        if (orderStarted_.elapsed() >= ProgressAfterMs) emit OrderProgress();
         return;
     }
-    if (orderStarted_.elapsed() >= ProgressAfterMs) emit OrderProgress();
+    if (TakingPending()) {
+        if (takingStarted_.elapsed() >= ProgressAfterMs) emit IdentityProgress();
+        return;
+    }
+    orderProgress_->stop();
+    emit OrderProgressOver();
 }
 
 void Presenter::WaitForListOrder() {

@@ -11,6 +11,7 @@
 // offered them. "Select " and closing the review by its frame leave the
 // steps as they are, so they are not the workflow's state.
 #include <QElapsedTimer>
+#include <QFuture>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -112,6 +113,12 @@ public:
     std::size_t OrderTotal() const;
     // The reading under way is for the dates in the names alone: the list keeps its order.
     bool ReadingDatesOnly() const { return datesOnly_; }
+    // "Rename" waits for the identities of the files it covers, which a
+    // worker takes after "OK".
+    void WaitForIdentities();
+    // The chosen files whose identities are taken so far, of all chosen.
+    std::size_t IdentitiesTaken() const;
+    std::size_t IdentitiesTotal() const;
 
 signals:
     // The state, the steps offered, the list emptied or filled, the undo's
@@ -136,8 +143,10 @@ signals:
     // The review's undo left a file where it was: the review goes on.
     void ReviewGoesOn();
     void ReviewEnded();
-    // A long ordering is under way, or over.
+    // A long ordering is under way, or the chosen files' identities are
+    // being taken for long; or neither is any more.
     void OrderProgress();
+    void IdentityProgress();
     void OrderProgressOver();
 
 private:
@@ -155,6 +164,8 @@ private:
     void StopOrdering();
     void TakeOrder(OrderedChoice ordered);
     void FollowOrdering();
+    void StartTaking();
+    bool TakingPending() const;
 
     morvane::RenameSession& workflow_;
     morvane::PassHistory& history_;
@@ -167,4 +178,9 @@ private:
     QTimer* orderProgress_ = nullptr;
     QElapsedTimer orderStarted_;
     bool datesOnly_ = false;  // the reading under way or last is for the dates alone
+    // The identities of the current choice being taken on a worker; the
+    // runs of earlier choices, cancelled, are waited for at the end.
+    std::shared_ptr<morvane::IdentityTaking> taking_;
+    std::vector<QFuture<void>> takingRuns_;
+    QElapsedTimer takingStarted_;
 };

@@ -77,6 +77,7 @@ void frmMain::ConnectPresenter() {
     connect(p, &Presenter::HistoryChanged, this, &frmMain::ShowHistory);
     connect(p, &Presenter::ReviewOpened, this, &frmMain::OpenReview);
     connect(p, &Presenter::OrderProgress, this, &frmMain::ShowOrderProgress);
+    connect(p, &Presenter::IdentityProgress, this, &frmMain::ShowIdentityProgress);
     connect(p, &Presenter::OrderProgressOver, lblOrderProgress, &QLabel::hide);
 }
 

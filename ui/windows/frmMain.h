@@ -80,6 +80,7 @@ private:
     void ShowExample();
     void ShowListed();
     void ShowOrderProgress();
+    void ShowIdentityProgress();
     void RefreshPreview();
     void ShowHistory();
     void OpenReview(const QString& directory);

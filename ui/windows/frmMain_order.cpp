@@ -1,6 +1,7 @@
 // The main window's side of the list order: the line that counts the files
 // read while a long ordering (or the reading of the dates in the names)
-// reads them. The order itself is the
+// reads them, or while the chosen files' identities are taken after "OK".
+// The order itself is the
 // presenter's, and the list follows it.
 #include <QLabel>
 
@@ -12,5 +13,12 @@ void frmMain::ShowOrderProgress() {
                                                               : tr("Putting the files in order: %1 of %2"))
                                   .arg(m_presenter.OrderRead())
                                   .arg(m_presenter.OrderTotal()));
+    lblOrderProgress->show();
+}
+
+void frmMain::ShowIdentityProgress() {
+    lblOrderProgress->setText(tr("Reading the chosen files: %1 of %2")
+                                  .arg(m_presenter.IdentitiesTaken())
+                                  .arg(m_presenter.IdentitiesTotal()));
     lblOrderProgress->show();
 }
