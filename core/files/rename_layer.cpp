@@ -1,6 +1,8 @@
 #include "files/rename_layer.h"
 
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/random.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -88,6 +90,19 @@ std::optional<std::string> ReadUpTo(int dir, const char* path, std::size_t max) 
     return content;
 }
 
+// FS_IOC_GETFLAGS of the regular file or folder path (relative to dir; "."
+// is dir itself), opened without following a link or blocking.
+int SystemAttributes(int dir, const char* path, unsigned& flags) {
+    const UniqueFd fd(::openat(dir, path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat st {};
+    if (!fd || ::fstat(fd.Get(), &st) != 0) return errno;
+    if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) return ENOTTY;
+    int got = 0;
+    if (::ioctl(fd.Get(), FS_IOC_GETFLAGS, &got) != 0) return errno;
+    flags = static_cast<unsigned>(got);
+    return 0;
+}
+
 }  // namespace
 
 RenameCalls SystemRenameCalls() {
@@ -114,7 +129,8 @@ RenameCalls SystemRenameCalls() {
                 }
                 return 0;
             },
-            .Sync = [](int fd) { return ErrnoOf(::fsync(fd)); }};
+            .Sync = [](int fd) { return ErrnoOf(::fsync(fd)); },
+            .Attributes = SystemAttributes};
 }
 
 namespace {
@@ -204,6 +220,7 @@ void PosixRenamer::Withdraw() {
 
 ErrorNumber PosixRenamer::Rename(const Text& fromPath, const Text& toPath) {
     lastTemporary_.clear();
+    lastRefusal_ = RefusalCause::None;
     const auto from = ToUtf8(fromPath);
     const auto to = ToUtf8(toPath);
     if (!from || !to || from->empty() || to->empty() || HasNul(*from) || HasNul(*to)) return ErrBadFileName;
@@ -367,8 +384,20 @@ bool PosixRenamer::MayBeOneFile(const Text& fromPath, const Text& toPath, const 
            a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
 }
 
+// A file or folder marked immutable (or append-only) refuses with EPERM.
+bool PosixRenamer::Immutable(const std::string& path) {
+    unsigned flags = 0;
+    return calls_.Attributes && calls_.Attributes(DirectoryFd(), path.c_str(), flags) == 0 &&
+           (flags & (FS_IMMUTABLE_FL | FS_APPEND_FL)) != 0;
+}
+
 ErrorNumber PosixRenamer::NumberFor(int err, const std::string& from) {
     if (err == NotRecorded) return notRecorded_;
+    lastRefusal_ = RefusalCauseForErrno(err);
+    if (err == EPERM || err == EACCES) {
+        if (Immutable(DirectoryPrefix(from) + ".")) lastRefusal_ = RefusalCause::ImmutableFolder;
+        else if (Immutable(from)) lastRefusal_ = RefusalCause::ImmutableFile;
+    }
     bool directoryMissing = false;
     if (err == ENOENT) {
         struct stat st {};
