@@ -59,17 +59,17 @@ struct SummaryRow {
 void PrintTo(const SummaryRow& row, std::ostream* out) { *out << row.name; }
 const SummaryRow kSummaryRows[] = {
         {"one of each", {{O::Renamed, false}, {O::KeepsItsName, false}, {O::NumberAdded, false}, {O::Skipped, false}},
-         0, "1 file will be renamed, 1 keeps its name, 1 gets a number added, 1 will be skipped.",
+         0, "2 files will be renamed (1 with a number added), 1 keeps its name, 1 will be skipped.",
          {"", "keeps its name", "number added", "skipped"}},
         {"several of each",
          {{O::Renamed, false}, {O::Renamed, false}, {O::KeepsItsName, false}, {O::KeepsItsName, false},
           {O::NumberAdded, false}, {O::NumberAdded, false}},
-         0, "2 files will be renamed, 2 keep their names, 2 get a number added.",
+         0, "4 files will be renamed (2 with a number added), 2 keep their names.",
          {"", "", "keeps its name", "keeps its name", "number added", "number added"}},
         {"none renamed, the others only when there are any", {{O::KeepsItsName, false}}, 0,
          "0 files will be renamed, 1 keeps its name.", {"keeps its name"}},
         {"new names beginning with a dot", {{O::Renamed, true}, {O::NumberAdded, true}}, 0,
-         "1 file will be renamed, 1 gets a number added. 2 new names begin with a dot and will be hidden.",
+         "2 files will be renamed (1 with a number added). 2 new names begin with a dot and will be hidden.",
          {"hidden", "number added, hidden"}},
         {"one hidden", {{O::Renamed, true}}, 0,
          "1 file will be renamed. 1 new name begins with a dot and will be hidden.", {"hidden"}},
@@ -157,7 +157,7 @@ TEST_F(PreviewTest, ShowsEachFilesNewNameAndRenameDoesExactlyThat) {
          "IMG", [] {},
          {"IMG_1.jpg|TripIMG-0001.jpg|", "IMG_2.jpg|TripIMG-0002-1.jpg|number added",
           "notes_3.jpg|notes_3.jpg|keeps its name"},
-         "1 file will be renamed, 1 keeps its name, 1 gets a number added."},
+         "2 files will be renamed (1 with a number added), 1 keeps its name."},
         {"the directory gone", {"a.jpg"}, {"a.jpg"}, "", [&] {
              OpenPreview();
              Preview()->close();
