@@ -8,7 +8,12 @@
 //  - the peak memory (VmHWM) of a fresh process that opens the chooser,
 //    against one that shows the main window only and one that fills the
 //    lists the way they were filled before;
-//  - the main window's start-up against a bare QMainWindow's.
+//  - the main window's start-up against a bare QMainWindow's;
+//  - the core's part of "&OK": the identities of every listed file taken
+//    into the session's compact store (one call per file), against a map
+//    of names to identities filled with a stat and a look-up per file as
+//    before, each in a fresh process: its time and peak memory, beside a
+//    process that only lists the names.
 // Wall time is given with the process's processor time, which a busy
 // machine does not inflate. Run it on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen build-dir/bench/bench_chooser [FILES] [RUNS]
@@ -31,8 +36,11 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
+#include "files/chosen_files.h"
 #include "files/directory_listing.h"
 #include "widgets/file_list_box.h"
 #include "windows/frmDir.h"
@@ -63,6 +71,11 @@ double CpuMs() {
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v.empty() ? 0 : v[v.size() / 2];
+}
+
+QByteArray LoadAverage() {
+    QFile load("/proc/loadavg");
+    return load.open(QIODevice::ReadOnly) ? load.readAll().trimmed() : QByteArray("?");
 }
 
 long PeakKiB() {
@@ -211,6 +224,49 @@ std::pair<double, double> StartUp(const QString& self, const QString& kind, cons
     return {child.readAllStandardOutput().trimmed().toDouble(), Ms(t)};
 }
 
+// A fresh process without windows: lists dir's files, then takes their
+// identities the way kind says; prints its peak memory in KiB, the
+// milliseconds the identities took (wall and processor) and how many it has.
+int CoreChild(const char* kind, const char* dir) {
+    const morvane::Text path = *morvane::FromUtf8(dir);
+    const std::vector<morvane::Text> names = morvane::ListFiles(path);
+    QElapsedTimer t;
+    t.start();
+    const double cpu = CpuMs();
+    std::size_t identified = 0;
+    std::unordered_map<morvane::Text, morvane::FileIdentity> before;
+    morvane::ChosenFiles chosen;
+    if (std::strcmp(kind, "before") == 0) {
+        std::optional<morvane::OpenDirectory> open;
+        if (morvane::OpenDirectory::Open(path, std::nullopt, open) == morvane::ErrNone)
+            for (const auto& name : names)
+                if (auto identity = open->IdentityOf(name)) before.emplace(name, std::move(*identity));
+        identified = before.size();
+    } else if (std::strcmp(kind, "compact") == 0) {
+        chosen = morvane::TakeIdentities(path, names);
+        identified = chosen.Identified();
+    }
+    std::printf("%ld %.1f %.1f %zu\n", PeakKiB(), Ms(t), CpuMs() - cpu, identified);
+    return 0;
+}
+
+struct CoreFigures {
+    Timing took;
+    std::vector<double> peak;
+    std::size_t identified = 0;
+};
+
+void RunCoreChild(const QString& self, const char* kind, const QString& dir, CoreFigures& figures) {
+    QProcess child;
+    child.start(self, {"--core", kind, dir});
+    child.waitForFinished(600000);
+    const QList<QByteArray> out = child.readAllStandardOutput().trimmed().split(' ');
+    if (out.size() != 4) return;
+    figures.peak.push_back(out[0].toDouble() / 1024.0);
+    figures.took.add({out[1].toDouble(), out[2].toDouble()});
+    figures.identified = out[3].toULongLong();
+}
+
 void MakeFiles(const QString& path, int count) {
     const QByteArray dir = QFile::encodeName(path);
     for (int i = 0; i < count; ++i) {
@@ -226,6 +282,7 @@ void MakeFiles(const QString& path, int count) {
 int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "--start-up") == 0) return StartUpChild(argc, argv, argv[2], argv[3]);
     if (argc == 4 && std::strcmp(argv[1], "--peak") == 0) return PeakChild(argc, argv, argv[2], argv[3]);
+    if (argc == 4 && std::strcmp(argv[1], "--core") == 0) return CoreChild(argv[2], argv[3]);
     const int fileCount = argc > 1 ? std::max(PassFiles, std::atoi(argv[1])) : 300000;
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
     QApplication app(argc, argv);
@@ -255,6 +312,13 @@ int main(int argc, char** argv) {
 
     std::printf("creating %d files...\n", fileCount);
     MakeFiles(files.path(), fileCount);
+
+    CoreFigures listedOnly, mapBefore, compact;
+    for (int r = 0; r < runs; ++r) {
+        RunCoreChild(self, "listed", files.path(), listedOnly);
+        RunCoreChild(self, "before", files.path(), mapBefore);
+        RunCoreChild(self, "compact", files.path(), compact);
+    }
 
     std::vector<double> peakNow, peakBefore, peakFloor;
     for (int r = 0; r < runs; ++r) {
@@ -353,6 +417,14 @@ int main(int argc, char** argv) {
     std::printf("start-up to exposed, QMainWindow + a label:%8.2f ms\n", Median(label));
     std::printf("ratio:                                     %8.2f    (whole process %.2f; target <= 1.3)\n", m / b,
                 mw / bw);
+    std::printf("the core's part of \"&OK\": every identity of %d files, in a fresh process (load %s)\n", fileCount,
+                qPrintable(QString::fromLatin1(LoadAverage())));
+    mapBefore.took.print("  a map of names, a stat and a look-up per file:", "");
+    compact.took.print("  the compact store, one call per file:", "");
+    std::printf("  peak memory (VmHWM): names listed only %.1f MB, with the map %.1f MB, with the compact store %.1f MB"
+                " (%zu and %zu identities)\n",
+                Median(listedOnly.peak), Median(mapBefore.peak), Median(compact.peak), mapBefore.identified,
+                compact.identified);
     std::printf("median of %d runs\n", runs);
     return !failed && listed == fileCount && taken == fileCount && reviewed == fileCount ? 0 : 1;
 }

@@ -1,10 +1,15 @@
 // Times a rename pass over 1001 files (a taken name for every tenth file)
 // and its undo against the same number of bare renameat2 calls and against a
-// "checked floor" (each of those calls preceded by one fstatat), composing
-// 1001 names, and a pass whose files all compose to one name with each clash
-// retry. The alternatives take turns in every round; medians are printed.
+// "checked floor" (each of those calls preceded by one fstatat): the core's
+// pass alone, with its journal, and the road the windows take through the
+// session (choose, Extract, Rename, the review's Undo, with its journal);
+// then composing 1001 names, and a pass whose files all compose to one name
+// with each clash retry. Every alternative works in folders made afresh for
+// each round, and they take turns in every round; medians are printed.
 // Run by hand: build-dir/bench/bench_rename_pass [ROUNDS] [--ratios]
 // (--ratios: the pass and its floors alone, without the clash retry's runs).
+// build-dir/bench/bench_rename_pass --once DIR STATE runs the session's road
+// once over the files DIR holds (as made by --make DIR), for strace -c.
 #include <fcntl.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -28,6 +33,8 @@
 #include "naming/name_composer.h"
 #include "pass/rename_pass.h"
 #include "journal/stored_pass.h"
+#include "session/rename_session.h"
+#include "session/undo_job.h"
 
 using namespace morvane;
 using Clock = std::chrono::steady_clock;
@@ -56,15 +63,25 @@ std::string Numbered(const char* prefix, int n, const char* ext) {
     return name;
 }
 
-std::string MakeDirectory() {
-    char pattern[] = "/tmp/morvane-bench-XXXXXX";
-    const std::string dir = mkdtemp(pattern);
+void MakeFiles(const std::string& dir) {
     for (int i = 0; i < kFiles; ++i) {
         std::ofstream(dir + "/" + Numbered("file", i, ".dat")) << i;
         // The pass's own name for every tenth file is taken already.
         if (i % 10 == 0) std::ofstream(dir + "/" + Numbered("P", i + 1, ".dat")) << "taken";
     }
+}
+
+std::string MakeDirectory() {
+    char pattern[] = "/tmp/morvane-bench-XXXXXX";
+    const std::string dir = mkdtemp(pattern);
+    MakeFiles(dir);
     return dir;
+}
+
+std::vector<Text> ListedFiles() {
+    std::vector<Text> list;
+    for (int i = 0; i < kFiles; ++i) list.push_back(Ascii(Numbered("file", i, ".dat")));
+    return list;
 }
 
 double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
@@ -98,8 +115,7 @@ double TimePassAndUndo(const std::string& dir, int& calls, const std::string& st
     MaskAnalysis analysis;
     analysis.MaskMode = MaskMode::Empty;
     const Options options{u"P", u"", u"1"};
-    std::vector<Text> list;
-    for (int i = 0; i < kFiles; ++i) list.push_back(Ascii(Numbered("file", i, ".dat")));
+    const std::vector<Text> list = ListedFiles();
     CountingRenamer renamer;
     // Taken when the files are chosen, before "Rename".
     const ChosenFiles chosen = TakeIdentities(Ascii(dir), list);
@@ -117,6 +133,30 @@ double TimePassAndUndo(const std::string& dir, int& calls, const std::string& st
     const auto took = Clock::now() - start;
     if (pass.Error != ErrNone || undo.FirstError != ErrNone) std::fprintf(stderr, "the pass or its undo did not complete\n");
     calls = renamer.Calls;
+    return Seconds(took);
+}
+
+// The road the windows take: the files chosen (their identities taken),
+// "Extract", "Rename" and the review's "Undo", through the one session with
+// its journal store in stateDir. Kept apart and small: the session's
+// operations are all it calls.
+double TimeSessionRoad(const std::string& dir, const std::string& stateDir, bool& complete) {
+    JournalStore store(stateDir);
+    PosixRenamer renamer;
+    RenameSession session(renamer, &store);
+    std::vector<Text> list = ListedFiles();
+    (void)session.SetOptions({u"P", u"", u"1"});
+    const auto start = Clock::now();
+    (void)session.Choose(Ascii(dir), std::move(list));
+    (void)session.Extract(u'.');
+    const RenameOutcome pass = session.Rename();
+    // The review's Undo as the windows run it: a job handed out and taken back.
+    std::unique_ptr<UndoJob> job = session.HandOutUndo();
+    if (job) job->Run();
+    const ReviewUndo undo = job ? session.TakeUndo(*job) : ReviewUndo{};
+    const auto took = Clock::now() - start;
+    complete = pass.Error == ErrNone && pass.Renamed == kFiles && undo.Error == ErrNone && undo.Restored == kFiles &&
+               session.State() == SessionState::Empty;
     return Seconds(took);
 }
 
@@ -188,6 +228,15 @@ double TimeOneNamePass(bool oneByOne, int files, int& calls, double& cpu) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string_view(argv[1]) == "--make") {
+        MakeFiles(argv[2]);
+        return 0;
+    }
+    if (argc == 4 && std::string_view(argv[1]) == "--once") {
+        bool complete = false;
+        std::printf("%.2f ms\n", TimeSessionRoad(argv[2], argv[3], complete) * 1e3);
+        return complete ? 0 : 1;
+    }
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : kDefaultRounds;
     const bool ratiosOnly = argc > 2 && std::string_view(argv[2]) == "--ratios";
     // The journal's store lies in the user's state directory's file system,
@@ -195,27 +244,37 @@ int main(int argc, char** argv) {
     const std::string stateDir = (std::filesystem::temp_directory_path() / "morvane-bench-state").string();
     const char* home = std::getenv("HOME");
     const std::string journalDir = home ? std::string(home) + "/.cache/morvane-bench-journal" : stateDir;
-    const std::string passDir = MakeDirectory(), journalledDir = MakeDirectory(), floorDir = MakeDirectory(),
-                      checkedDir = MakeDirectory();
-    std::vector<double> passTimes, journalTimes, floorTimes, checkedTimes;
+    const std::string sessionJournalDir = journalDir + "-session";
+    std::vector<double> passTimes, journalTimes, floorTimes, checkedTimes, sessionTimes;
     int calls = 0, journalCalls = 0;
+    bool sessionComplete = true;
     for (int r = 0; r < rounds; ++r) {
+        const std::string passDir = MakeDirectory(), journalledDir = MakeDirectory(), floorDir = MakeDirectory(),
+                          checkedDir = MakeDirectory(), sessionDir = MakeDirectory();
         passTimes.push_back(TimePassAndUndo(passDir, calls));
         floorTimes.push_back(TimeBareRenames(floorDir, calls, false));
+        bool complete = false;
+        sessionTimes.push_back(TimeSessionRoad(sessionDir, sessionJournalDir, complete));
+        sessionComplete = sessionComplete && complete;
         journalTimes.push_back(TimePassAndUndo(journalledDir, journalCalls, journalDir));
         checkedTimes.push_back(TimeBareRenames(checkedDir, calls, true));
+        for (const auto& dir : {passDir, journalledDir, floorDir, checkedDir, sessionDir}) std::filesystem::remove_all(dir);
     }
-    for (const auto& dir : {passDir, journalledDir, floorDir, checkedDir, journalDir}) std::filesystem::remove_all(dir);
+    for (const auto& dir : {journalDir, sessionJournalDir}) std::filesystem::remove_all(dir);
+    if (!sessionComplete) std::fprintf(stderr, "the session's pass or its undo did not complete\n");
     const double pass = Median(passTimes), journalled = Median(journalTimes), floor = Median(floorTimes),
-                 checked = Median(checkedTimes);
-    std::printf("medians of %d rounds, the alternatives taking turns\n", rounds);
+                 checked = Median(checkedTimes), session = Median(sessionTimes);
+    std::printf("medians of %d rounds, the alternatives taking turns, each in a folder made for it\n", rounds);
     std::printf("pass and undo over %d files (%d renames): %.2f ms\n", kFiles, calls, pass * 1e3);
     std::printf("the same with the journal kept on disk: %.2f ms\n", journalled * 1e3);
+    std::printf("the session's road (choose, Extract, Rename, Undo; journal kept): %.2f ms\n", session * 1e3);
     std::printf("bare renameat2 loop, same number of calls: %.2f ms\n", floor * 1e3);
     std::printf("checked floor (each call after one fstatat): %.2f ms\n", checked * 1e3);
     std::printf("ratio without the journal: %.2f (target <= 1.2)\n", pass / floor);
     std::printf("ratio with the journal: %.2f (target <= 1.5)\n", journalled / floor);
     std::printf("ratio with the journal to the checked floor: %.2f (target <= 1.3)\n", journalled / checked);
+    std::printf("the session's road to the bare loop: %.2f (target <= 1.45), to the checked floor: %.2f (target <= 1.3)\n",
+                session / floor, session / checked);
     // Where the rest goes: the pass and undo themselves, and the journal's part of each round.
     std::vector<double> journalParts;
     for (int r = 0; r < rounds; ++r) journalParts.push_back(journalTimes[r] - passTimes[r]);

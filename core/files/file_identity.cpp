@@ -1,5 +1,6 @@
 #include "files/file_identity.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
@@ -23,6 +24,10 @@ constexpr std::uint64_t kExt4 = 0xEF53, kXfs = 0x58465342, kBtrfs = 0x9123683E, 
                         kTmpfs = 0x01021994, kFuse = 0x65735546, kMsdos = 0x4D44, kExfat = 0x2011BAB0;
 
 constexpr std::size_t kEdgeBytes = 4096;
+
+#ifndef STATX_MNT_ID_UNIQUE
+#define STATX_MNT_ID_UNIQUE 0x00004000U
+#endif
 
 void AppendNumber(std::string& out, std::uint64_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
@@ -70,12 +75,53 @@ bool TakeKernelHandle(int dirFd, const char* name, int flags, KernelHandle& hand
 }
 
 // The handle's type (4 bytes, least significant first) and bytes, as the key keeps them.
+void AppendHandle(std::string& key, const KernelHandle& handle) {
+    AppendNumber(key, static_cast<std::uint32_t>(handle.head.handle_type), 4);
+    key.append(reinterpret_cast<const char*>(handle.head.f_handle), handle.head.handle_bytes);
+}
+
 bool HasKernelHandle(int dirFd, const char* name, int flags, std::string& key) {
     KernelHandle handle;
     if (!TakeKernelHandle(dirFd, name, flags, handle)) return false;
-    AppendNumber(key, static_cast<std::uint32_t>(handle.head.handle_type), 4);
-    key.append(reinterpret_cast<const char*>(handle.head.f_handle), handle.head.handle_bytes);
+    AppendHandle(key, handle);
     return true;
+}
+
+// The inode number a handle holds, by the layout its file system writes
+// (the kernel's own encoders: inode then generation in 32 bits each; XFS's
+// 64-bit inodes first; btrfs's object id first; tmpfs's generation, then
+// the inode number's low and high halves).
+std::optional<std::uint64_t> InodeOf(const KernelHandle& handle, HandleInode layout) {
+    const int type = handle.head.handle_type;
+    const unsigned size = handle.head.handle_bytes;
+    const auto word = [&](unsigned at) {
+        std::uint32_t value = 0;
+        std::memcpy(&value, handle.head.f_handle + at, sizeof value);
+        return std::uint64_t{value};
+    };
+    const auto wide = [&] {
+        std::uint64_t value = 0;
+        std::memcpy(&value, handle.head.f_handle, sizeof value);
+        return value;
+    };
+    constexpr int kIno32Gen = 1, kXfsIno64Gen = 0x81, kBtrfs = 0x4d;
+    switch (layout) {
+    case HandleInode::None: break;
+    case HandleInode::Ext4:
+        if (type == kIno32Gen && size == 8) return word(0);
+        break;
+    case HandleInode::Xfs:
+        if (type == kIno32Gen && size == 8) return word(0);
+        if (type == kXfsIno64Gen && size == 12) return wide();
+        break;
+    case HandleInode::Btrfs:
+        if (type == kBtrfs && size >= 8) return wide();
+        break;
+    case HandleInode::Tmpfs:
+        if (type == kIno32Gen && size == 12) return word(4) | word(8) << 32;
+        break;
+    }
+    return std::nullopt;
 }
 
 // The checksum of the first and the last 4 KiB of an open regular file.
@@ -114,13 +160,22 @@ std::string StatPart(const struct stat& st, const IdentityRule& rule) {
     return part;
 }
 
+SeenFile SeenOf(const struct stat& st, const IdentityRule& rule) {
+    return {rule.Mount, static_cast<std::uint64_t>(st.st_ino), static_cast<std::uint64_t>(st.st_size),
+            static_cast<std::int64_t>(st.st_mtim.tv_sec), static_cast<std::uint32_t>(st.st_mtim.tv_nsec)};
+}
+
 // With expected, a file whose stat already differs from it gives nothing,
 // before a byte of it is read: the edges of a file cost an open and two reads,
 // which through FUSE are requests to a program that may search the directory.
-// missing, when given, tells whether nothing had the name.
+// With seen (this run's, on this mount), a regular file whose stat shows all
+// that was seen is taken as expected without a byte read. missing, when
+// given, tells whether nothing had the name; stat, when given, receives the
+// stat the fingerprint was read with.
 std::optional<FileIdentity> FingerprintAt(int dirFd, const char* name, int flags, const IdentityRule& rule,
                                           std::optional<std::string_view> expected = std::nullopt,
-                                          bool* missing = nullptr) {
+                                          bool* missing = nullptr, const SeenFile* seen = nullptr,
+                                          SeenFile* read = nullptr) {
     struct stat st {};
     if (::fstatat(dirFd, name, &st, flags | AT_SYMLINK_NOFOLLOW) != 0) {
         if (missing) *missing = errno == ENOENT;
@@ -129,6 +184,9 @@ std::optional<FileIdentity> FingerprintAt(int dirFd, const char* name, int flags
     FileIdentity id{IdentityKind::Fingerprint, 0, 0, StatPart(st, rule)};
     if (S_ISDIR(st.st_mode)) return id;
     if (expected && !expected->starts_with(id.Key)) return std::nullopt;
+    if (expected && seen && seen->Mount != 0 && seen->Mount == rule.Mount && S_ISREG(st.st_mode) &&
+        SeenOf(st, rule) == *seen)
+        return FileIdentity{IdentityKind::Fingerprint, 0, 0, std::string(*expected)};
     std::uint32_t crc = 0;
     if (S_ISREG(st.st_mode)) {
         // Opened only once it is known to be a regular file: never a device or a pipe.
@@ -136,6 +194,7 @@ std::optional<FileIdentity> FingerprintAt(int dirFd, const char* name, int flags
         if (!fd || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
         if (!EdgeChecksum(fd.Get(), static_cast<std::uint64_t>(st.st_size), crc)) return std::nullopt;
         id.Key = StatPart(st, rule);  // as the open file is now
+        if (read) *read = SeenOf(st, rule);
     }
     AppendNumber(id.Key, crc, 4);
     return id;
@@ -177,18 +236,29 @@ IdentityKind KindFor(std::uint64_t fsType, bool kernelHandles, bool birthTimes) 
 std::optional<IdentityRule> RuleFor(int dirFd) {
     struct statfs fs {};
     if (::fstatfs(dirFd, &fs) != 0) return std::nullopt;
-    std::string handle;
-    const bool handles = HasKernelHandle(dirFd, "", AT_EMPTY_PATH, handle);
+    KernelHandle handle;
+    const bool handles = TakeKernelHandle(dirFd, "", AT_EMPTY_PATH, handle);
     struct statx sx {};
-    const bool births = ::statx(dirFd, "", AT_EMPTY_PATH, STATX_BTIME, &sx) == 0 && (sx.stx_mask & STATX_BTIME);
+    const bool asked = ::statx(dirFd, "", AT_EMPTY_PATH, STATX_BTIME | STATX_INO | STATX_MNT_ID_UNIQUE, &sx) == 0;
+    const bool births = asked && (sx.stx_mask & STATX_BTIME);
     const auto fsType = static_cast<std::uint64_t>(static_cast<unsigned long>(fs.f_type)) & 0xFFFFFFFFu;
     IdentityRule rule;
     rule.Kind = KindFor(fsType, handles, births);
     rule.Type = MountType(dirFd);
+    if (asked && (sx.stx_mask & STATX_MNT_ID_UNIQUE)) rule.Mount = sx.stx_mnt_id;
     if (rule.Kind != IdentityKind::Fingerprint) {
         std::uint32_t halves[2];
         std::memcpy(halves, &fs.f_fsid, sizeof halves);
         rule.FileSystem = (static_cast<std::uint64_t>(halves[0]) << 32) | halves[1];
+    }
+    if (rule.Kind == IdentityKind::Handle && asked && (sx.stx_mask & STATX_INO)) {
+        // Trusted only where the directory's own handle gives its inode number.
+        const HandleInode layout = fsType == kExt4 || fsType == kF2fs ? HandleInode::Ext4
+                                   : fsType == kXfs                    ? HandleInode::Xfs
+                                   : fsType == kBtrfs                  ? HandleInode::Btrfs
+                                   : fsType == kTmpfs                  ? HandleInode::Tmpfs
+                                                                       : HandleInode::None;
+        if (InodeOf(handle, layout) == sx.stx_ino) rule.InodeInHandle = layout;
     }
     // FAT keeps modification times to two seconds; exFAT drivers differ in
     // what they keep below that. The FAT driver through FUSE stamps a file
@@ -199,7 +269,34 @@ std::optional<IdentityRule> RuleFor(int dirFd) {
     return rule;
 }
 
-std::optional<FileIdentity> IdentityAt(int dirFd, const std::string& name, const IdentityRule& rule) {
+char TypeLetterOf(unsigned char dType) {
+    switch (dType) {
+    case DT_REG: return 'f';
+    case DT_DIR: return 'd';
+    case DT_LNK: return 'l';
+    case DT_UNKNOWN: return 0;
+    default: return 'o';
+    }
+}
+
+std::optional<FileIdentity> HandleIdentityAt(int dirFd, const char* name, const IdentityRule& rule, char typeLetter,
+                                             bool& missing) {
+    missing = false;
+    if (rule.Kind != IdentityKind::Handle || rule.InodeInHandle == HandleInode::None || typeLetter == 0)
+        return std::nullopt;
+    KernelHandle handle;
+    if (!TakeKernelHandle(dirFd, name, 0, handle)) {
+        missing = errno == ENOENT;
+        return std::nullopt;
+    }
+    const auto inode = InodeOf(handle, rule.InodeInHandle);
+    if (!inode) return std::nullopt;
+    FileIdentity id{IdentityKind::Handle, rule.FileSystem, *inode, std::string(1, typeLetter)};
+    AppendHandle(id.Key, handle);
+    return id;
+}
+
+std::optional<FileIdentity> IdentityAt(int dirFd, const std::string& name, const IdentityRule& rule, SeenFile* seen) {
     if (name.find('\0') != std::string::npos) return std::nullopt;
     const char* path = name.c_str();
     const int emptyPath = name.empty() ? AT_EMPTY_PATH : 0;
@@ -223,12 +320,13 @@ std::optional<FileIdentity> IdentityAt(int dirFd, const std::string& name, const
         AppendNumber(id.Key, sx.stx_btime.tv_nsec, 4);
         return id;
     }
-    case IdentityKind::Fingerprint: return FingerprintAt(dirFd, path, emptyPath, rule);
+    case IdentityKind::Fingerprint: return FingerprintAt(dirFd, path, emptyPath, rule, std::nullopt, nullptr, nullptr, seen);
     }
     return std::nullopt;
 }
 
-Presence PresenceAt(int dirFd, const std::string& name, const FileIdentity& identity, const IdentityRule& rule) {
+Presence PresenceAt(int dirFd, const std::string& name, const FileIdentity& identity, const IdentityRule& rule,
+                    const SeenFile* seen) {
     if (name.empty() || name.find('\0') != std::string::npos) return Presence::Missing;
     if (identity.Kind != rule.Kind || identity.FileSystem != rule.FileSystem) return MissingOrOther(dirFd, name.c_str());
     switch (rule.Kind) {
@@ -240,7 +338,7 @@ Presence PresenceAt(int dirFd, const std::string& name, const FileIdentity& iden
     }
     case IdentityKind::Fingerprint: {
         bool missing = false;
-        if (FingerprintAt(dirFd, name.c_str(), 0, rule, identity.Key, &missing) == identity) return Presence::Holds;
+        if (FingerprintAt(dirFd, name.c_str(), 0, rule, identity.Key, &missing, seen) == identity) return Presence::Holds;
         return missing ? Presence::Missing : Presence::Other;
     }
     }

@@ -45,10 +45,10 @@ std::optional<FileIdentity> OpenDirectory::IdentityOf(const Text& name) const {
     return IdentityAt(Fd(), *bytes, rule_);
 }
 
-Presence OpenDirectory::Check(const Text& name, const FileIdentity& identity) const {
+Presence OpenDirectory::Check(const Text& name, const FileIdentity& identity, const SeenFile* seen) const {
     const auto bytes = ToUtf8(name);
     if (!bytes || bytes->find('/') != std::string::npos) return Presence::Missing;
-    return PresenceAt(Fd(), *bytes, identity, rule_);
+    return PresenceAt(Fd(), *bytes, identity, rule_, seen);
 }
 
 std::optional<std::vector<std::pair<Text, std::uint64_t>>> OpenDirectory::ReadEntries() const {
@@ -65,17 +65,6 @@ std::optional<std::vector<std::pair<Text, std::uint64_t>>> OpenDirectory::ReadEn
         if (auto text = FromUtf8(name)) entries.emplace_back(std::move(*text), static_cast<std::uint64_t>(entry->d_ino));
     }
     return entries;
-}
-
-ChosenFiles TakeIdentities(const Text& dir, const std::vector<Text>& names) {
-    ChosenFiles chosen;
-    chosen.Directory = dir;
-    std::optional<OpenDirectory> opened;
-    if (OpenDirectory::Open(dir, std::nullopt, opened) != ErrNone) return chosen;
-    chosen.DirectoryIdentity = opened->Identity();
-    for (const Text& name : names)
-        if (auto identity = opened->IdentityOf(name)) chosen.Files.emplace(name, std::move(*identity));
-    return chosen;
 }
 
 }  // namespace morvane

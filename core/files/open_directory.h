@@ -2,11 +2,11 @@
 // The directory a pass or an undo works in, opened once: every rename and
 // check goes through its descriptor, so a directory moved, replaced or
 // swapped for a link meanwhile can never redirect one. The identities of the
-// chosen files are taken through the same means when they are chosen.
+// chosen files are taken through the same means when they are chosen
+// (chosen_files.h).
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -35,7 +35,8 @@ public:
 
     // Whether name refers to the file with that identity now (PresenceAt):
     // as cheap as the check before each rename can be on this file system.
-    Presence Check(const Text& name, const FileIdentity& identity) const;
+    // seen: what this run saw of the file where it read its fingerprint.
+    Presence Check(const Text& name, const FileIdentity& identity, const SeenFile* seen = nullptr) const;
 
     // Whether a look-up of a name may find a file under another spelling
     // (FAT, exFAT, every FUSE mount, a folder that folds case): then only a
@@ -57,16 +58,5 @@ private:
     std::optional<FileIdentity> identity_;
     bool mayIgnoreCase_ = true;
 };
-
-// The directory and the files as they were when the user chose them.
-struct ChosenFiles {
-    Text Directory;
-    std::optional<FileIdentity> DirectoryIdentity;  // nothing: the directory could not be opened
-    std::unordered_map<Text, FileIdentity> Files;   // by name; a name with no file there is absent
-};
-
-// Takes the identities of dir and of each name in it, through one opening of
-// dir. Names with nothing there are left out, so a pass skips them.
-ChosenFiles TakeIdentities(const Text& dir, const std::vector<Text>& names);
 
 }  // namespace morvane

@@ -226,8 +226,13 @@ ErrorNumber PosixRenamer::Rename(const Text& fromPath, const Text& toPath) {
     if (!from || !to || from->empty() || to->empty() || HasNul(*from) || HasNul(*to)) return ErrBadFileName;
     const int err = MoveNoReplace(from->c_str(), to->c_str());
     // The target may be the source under another spelling: a change of case
-    // on a file system that ignores case.
-    if (err == EEXIST && *from != *to && MayBeOneFile(fromPath, toPath, from->c_str(), to->c_str()))
+    // on a file system that ignores case. Where names are kept as they are
+    // spelt (a handle file system, no folding) two names that differ in more
+    // than case are two entries: a taken name costs no look-up.
+    const OpenDirectory* entered = Entered();
+    const bool exact = entered && entered->Rule().Kind == IdentityKind::Handle && !entered->MayIgnoreCase() &&
+                       !MayBeOtherSpelling(fromPath, toPath);
+    if (err == EEXIST && *from != *to && !exact && MayBeOneFile(fromPath, toPath, from->c_str(), to->c_str()))
         return MoveThroughTemporary(*from, *to);
     return err == 0 ? ErrNone : NumberFor(err, *from);
 }

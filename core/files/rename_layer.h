@@ -66,6 +66,16 @@ public:
         return !now ? Presence::Missing : *now == identity ? Presence::Holds : Presence::Other;
     }
     bool Holds(const Text& name, const FileIdentity& identity) { return Check(name, identity) == Presence::Holds; }
+    // Check, where this run saw the file when it read its fingerprint (FAT,
+    // exFAT, FUSE): on the mount it was seen on, a stat that still shows what
+    // was seen stands for reading the file again. Doubles that override
+    // Check override this too.
+    virtual Presence CheckSeen(const Text& name, const FileIdentity& identity, const SeenFile& seen) {
+        return directory_ ? directory_->Check(name, identity, &seen) : Check(name, identity);
+    }
+    bool Holds(const Text& name, const FileIdentity& identity, const std::optional<SeenFile>& seen) {
+        return (seen ? CheckSeen(name, identity, *seen) : Check(name, identity)) == Presence::Holds;
+    }
     // Whether a look-up of a name may find a file under another spelling.
     virtual bool MayIgnoreCase() const { return directory_ && directory_->MayIgnoreCase(); }
     // Every entry of the entered directory with its inode number from one read.
@@ -92,6 +102,8 @@ public:
 protected:
     // The descriptor the renames are relative to.
     int DirectoryFd() const { return directory_ ? directory_->Fd() : AT_FDCWD; }
+    // The directory entered, if any.
+    const OpenDirectory* Entered() const { return directory_ ? &*directory_ : nullptr; }
 
 private:
     std::optional<OpenDirectory> directory_;

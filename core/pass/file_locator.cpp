@@ -20,9 +20,14 @@ bool IsNumbered(const Text& name, const Text& target, const Text& extension) {
 FileLocator::FileLocator(const RenameJournal& journal, FileRenamer& renamer)
     : journal_(journal), renamer_(renamer), exactSpelling_(renamer.MayIgnoreCase()) {
     // Hard links share an identity: each of their names belongs to its own entry.
-    std::unordered_map<std::string, int> seen;
+    std::vector<const std::string*> keys;
+    keys.reserve(journal.Entries.size());
     for (const JournalEntry& entry : journal.Entries)
-        if (entry.Identity && ++seen[entry.Identity->Key] == 2) sharedKeys_.push_back(entry.Identity->Key);
+        if (entry.Identity) keys.push_back(&entry.Identity->Key);
+    std::sort(keys.begin(), keys.end(), [](const std::string* a, const std::string* b) { return *a < *b; });
+    for (std::size_t i = 1; i < keys.size(); ++i)
+        if (*keys[i] == *keys[i - 1] && (sharedKeys_.empty() || sharedKeys_.back() != *keys[i]))
+            sharedKeys_.push_back(*keys[i]);
 }
 
 std::vector<const Text*> FileLocator::NamesOf(const JournalEntry& entry) const {
@@ -49,7 +54,8 @@ std::optional<Text> FileLocator::FindAtNamesBut(const JournalEntry& entry, const
     for (auto name = names.begin(); name != names.end(); ++name) {
         // A killed pass's entry has its old name as its new one: asked once.
         const bool asked = std::any_of(names.begin(), name, [&](const Text* earlier) { return *earlier == **name; });
-        if (!(*name)->empty() && **name != leftOut && !asked && renamer_.Holds(**name, *entry.Identity))
+        // At its own names a file this run saw is told by its stat (FAT, exFAT, FUSE).
+        if (!(*name)->empty() && **name != leftOut && !asked && renamer_.Holds(**name, *entry.Identity, entry.Seen))
             if (auto spelt = Spelt(entry, **name); spelt && *spelt != leftOut) return spelt;
     }
     return std::nullopt;

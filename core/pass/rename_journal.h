@@ -29,6 +29,10 @@ struct JournalEntry {
     // The file itself, taken when it was chosen: the undo acts only on the
     // file that has it. Unknown for a file that was not there: never acted on.
     std::optional<FileIdentity> Identity;
+    // What this run saw of the file where it read its fingerprint: checks
+    // within this run compare it instead of reading the file again. Never
+    // stored: a journal read back has none, and the fingerprint decides.
+    std::optional<SeenFile> Seen = std::nullopt;
 };
 
 // Whether an entry still waits for an undo: renamed, perhaps renamed, or not

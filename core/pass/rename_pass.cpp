@@ -26,8 +26,19 @@ PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer
     for (const PlannedName& planned : plan.Entries)
         journal.Entries.push_back({planned.Listed, planned.Listed, planned.Extension, EntryState::NotRenamed, {}, {}});
 
-    const EnteredDirectory entered(renamer, directory, chosen ? chosen->DirectoryIdentity : std::nullopt);
-    const bool chosenUnreadable = chosen && (!chosen->DirectoryIdentity || chosen->Directory != directory);
+    // The identities taken when the files were chosen, each covered one in already.
+    std::vector<std::optional<std::size_t>> positions(plan.Entries.size());
+    if (chosen)
+        for (std::size_t i = 0; i < plan.Entries.size(); ++i) {
+            if (plan.Entries[i].Action != PlanAction::Rename) continue;
+            positions[i] = chosen->PositionOf(plan.Entries[i].Listed);
+            if (positions[i] && !chosen->Taken(*positions[i])) {
+                result.Error = ErrUnexpected;
+                return result;
+            }
+        }
+    const EnteredDirectory entered(renamer, directory, chosen ? chosen->DirectoryIdentity() : std::nullopt);
+    const bool chosenUnreadable = chosen && (!chosen->DirectoryIdentity() || chosen->Directory() != directory);
     if (entered.Error() != ErrNone || chosenUnreadable) {
         result.Error = entered.Error() != ErrNone ? entered.Error() : ErrPathNotFound;
         return result;
@@ -38,8 +49,10 @@ PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer
         if (planned.Action != PlanAction::Rename) continue;
         JournalEntry& entry = journal.Entries[i];
         if (chosen) {
-            const auto found = chosen->Files.find(planned.Listed);
-            if (found != chosen->Files.end()) entry.Identity = found->second;
+            if (positions[i]) {
+                entry.Identity = chosen->Identity(*positions[i]);
+                entry.Seen = chosen->Seen(*positions[i]);
+            }
         } else {
             entry.Identity = renamer.Identify(planned.Listed);
         }
@@ -68,8 +81,9 @@ PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer
         }
         // The file chosen, not whatever has its name now; a file gone since
         // ends the pass, as its rename would.
-        const Presence presence =
-            planned.Action == PlanAction::SkipUnsafe ? Presence::Other : renamer.Check(entry.From, *entry.Identity);
+        const Presence presence = planned.Action == PlanAction::SkipUnsafe ? Presence::Other
+                                  : entry.Seen ? renamer.CheckSeen(entry.From, *entry.Identity, *entry.Seen)
+                                               : renamer.Check(entry.From, *entry.Identity);
         if (presence == Presence::Missing) {
             result.Error = ErrFileNotFound;
             break;

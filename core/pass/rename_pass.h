@@ -5,6 +5,7 @@
 #include <set>
 #include <vector>
 
+#include "files/chosen_files.h"
 #include "files/open_directory.h"
 #include "pass/free_name_search.h"
 #include "naming/mask_analysis.h"
@@ -52,7 +53,8 @@ struct PassResult {
 // (the recorder says so).
 // The directory is opened once and every rename is relative to it. The
 // identities are those of chosen (when given: a directory that is not the
-// one chosen ends the pass with ErrPathNotFound before anything is touched),
+// one chosen ends the pass with ErrPathNotFound before anything is touched;
+// a covered name whose identity is still being taken, with ErrUnexpected),
 // otherwise taken before the first rename; they are recorded by recorder
 // (when given) before any file is touched. A file with no identity, or whose
 // name refers to another file right before its rename, is skipped.

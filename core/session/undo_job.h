@@ -74,6 +74,9 @@ public:
     std::optional<FileIdentity> DirectoryIdentity() const override { return inner_.DirectoryIdentity(); }
     std::optional<FileIdentity> Identify(const Text& name) override { return inner_.Identify(name); }
     Presence Check(const Text& name, const FileIdentity& identity) override { return inner_.Check(name, identity); }
+    Presence CheckSeen(const Text& name, const FileIdentity& identity, const SeenFile& seen) override {
+        return inner_.CheckSeen(name, identity, seen);
+    }
     bool MayIgnoreCase() const override { return inner_.MayIgnoreCase(); }
     std::optional<std::vector<std::pair<Text, std::uint64_t>>> ReadEntries() override {
         return inner_.ReadEntries();
