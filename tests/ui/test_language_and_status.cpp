@@ -217,10 +217,19 @@ TEST_F(LanguageTest, AScreenReaderFindsTheInstructionsAndEveryResultByName) {
     ASSERT_NE(face, nullptr);
     EXPECT_EQ(face->text(QAccessible::Name), summary->text());
     EXPECT_TRUE(summary->text().startsWith("Error # 52: The prefix holds"));
-    // A status line too long for its place shows what fits and says it all.
+    // A status line too long for one line shows it all on several, and is
+    // read once: by its name, with no description (or tool tip) repeating it.
     auto* status = InMain<QLabel>("lblStatus");
-    EXPECT_LE(status->fontMetrics().horizontalAdvance(status->text()), status->contentsRect().width());
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name), StatusLine());
+    QString shown = status->text();
+    EXPECT_GT(shown.count('\n'), 0);
+    EXPECT_EQ(shown.replace('\n', ' '), StatusLine());
+    const QSize needed = status->fontMetrics().size(0, status->text());
+    EXPECT_LE(needed.width(), status->contentsRect().width());
+    EXPECT_LE(needed.height(), status->contentsRect().height());
+    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(status);
+    EXPECT_EQ(line->text(QAccessible::Name), StatusLine());
+    EXPECT_EQ(line->text(QAccessible::Description), QString());
+    EXPECT_EQ(status->toolTip(), QString());
 }
 
 TEST_F(LanguageTest, AFolderThatCannotBeOpenedSaysWhy) {

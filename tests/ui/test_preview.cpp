@@ -280,6 +280,26 @@ std::map<std::string, std::tuple<off_t, long, long, ino_t>> Stamps(const std::ve
 
 // The table sorts by any column and comes back to the list order; neither
 // that, nor opening or refreshing it, touches a file or writes a setting.
+// On opening, every column is as wide as its widest cell, the notes too:
+// the window grows to show them (offscreen's screen has the room).
+TEST_F(PreviewTest, ColumnsFitTheirContentOnOpening) {
+    const char* names[] = {"IMG_1 on the way up to the hut above the lake.jpg", "IMG_2 the summit.jpg", "notes_3.jpg",
+                           "Trip to the mountains, day threeIMG-0002.jpg"};
+    for (const char* name : names) MakeFile(Files(), name);
+    SetOptions({"Trip to the mountains, day three", "", "1", "0"});
+    Hand({names[0], names[1], names[2]});
+    Extract("IMG");
+    OpenPreview();
+    QTableView* table = Table();
+    for (const int column : {0, 1, 2}) {
+        const QAbstractItemView& view = *table;
+        const int needed = std::max(view.sizeHintForColumn(column), table->horizontalHeader()->sectionSizeHint(column));
+        const int shown = column < 2 ? table->columnWidth(column)
+                                     : table->viewport()->width() - table->horizontalHeader()->sectionViewportPosition(2);
+        EXPECT_GE(shown, needed) << "column " << column;
+    }
+}
+
 TEST_F(PreviewTest, SortsByAnyColumnAndTouchesNoFileAndWritesNoSetting) {
     for (const char* name : {"IMG_1.jpg", "IMG_2.jpg", "notes_3.jpg", "TripIMG-0002.jpg"}) MakeFile(Files(), name);
     SetOptions({"Trip", "", "1", "0"});

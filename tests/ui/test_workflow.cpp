@@ -257,6 +257,20 @@ TEST_F(WorkflowTest, ClashAndRefusalAreHandledAndAFailedUndoCanBeRepeated) {
     EXPECT_EQ(Disk(Files()), expected);
 }
 
+// A journal folder that cannot be used is named, with what is wrong with it;
+// no file is touched.
+TEST_F(WorkflowTest, AnUnusableJournalFolderIsNamedWithItsFault) {
+    const QString state = root.filePath("state");
+    std::filesystem::remove_all(Raw(state));
+    MakeFile(root.path(), "state");  // a file where the folder should be
+    ChooseAndExtract(2, 3);
+    Click(Button("Command4"));
+    EXPECT_EQ(Box("txtExample")->text(), "Error # 80");
+    EXPECT_EQ(StatusLine(), "Nothing was renamed: Morvane cannot keep what it needs to undo a rename in " + state +
+                                ". " + state + " is a file, where a folder is needed.");
+    EXPECT_EQ(Disk(Files()), Original);
+}
+
 TEST_F(WorkflowTest, RenameWhileChoosingTurnsTheChooserIntoTheReview) {
     std::filesystem::create_directory(Raw(Files() + "/other"));
     MakeFile(Files() + "/other", "IMG_0099.JPG");

@@ -224,6 +224,8 @@ void Presenter::Rename() {
     if (outcome.State != SessionState::Reviewing) {
         // Ended early or never started: the list stays; what the pass renamed
         // can be undone from the menu. The files it left before are named.
+        // The history first: the pass's own words are the last said.
+        RefreshHistory();
         if (outcome.Error != ErrNone) {
             const bool journal = outcome.Error == morvane::ErrorNumber::JournalFolderUnusable;
             QString words =
@@ -234,7 +236,6 @@ void Presenter::Rename() {
         } else {
             emit ExampleTextChanged(PassReport(outcome.Error, outcome.FilesSkipped));
         }
-        RefreshHistory();
         return;
     }
     // Under review; a journal that could not be completed is reported, the
