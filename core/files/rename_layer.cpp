@@ -4,9 +4,11 @@
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/random.h>
+#include <sys/statfs.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <string>
@@ -234,7 +236,32 @@ ErrorNumber PosixRenamer::Rename(const Text& fromPath, const Text& toPath) {
                        !MayBeOtherSpelling(fromPath, toPath);
     if (err == EEXIST && *from != *to && !exact && MayBeOneFile(fromPath, toPath, from->c_str(), to->c_str()))
         return MoveThroughTemporary(*from, *to);
-    return err == 0 ? ErrNone : NumberFor(err, *from);
+    if (err == 0) return ErrNone;
+    if (CharacterRefused(err, *from, *to)) {
+        lastRefusal_ = RefusalCause::CharacterRefused;
+        return ErrBadFileName;
+    }
+    return NumberFor(err, *from);
+}
+
+// The FUSE drivers of FAT and exFAT answer a name with a character they do
+// not accept (such as "?" or ":") with EPERM or ENOENT, not EINVAL: on such a
+// file system, with the file still there, that is the name's fault.
+bool PosixRenamer::CharacterRefused(int err, const std::string& from, const std::string& to) {
+    if (err != EPERM && err != ENOENT && err != EACCES) return false;
+    const std::string_view name = std::string_view(to).substr(to.rfind('/') + 1);
+    const bool refusable = std::any_of(name.begin(), name.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || std::string_view("\"*:<>?\\|").find(c) != std::string_view::npos;
+    });
+    if (!refusable) return false;
+    struct statfs fs {};
+    const bool known = DirectoryFd() != AT_FDCWD ? ::fstatfs(DirectoryFd(), &fs) == 0
+                                                 : ::statfs((DirectoryPrefix(from) + ".").c_str(), &fs) == 0;
+    constexpr long kFuse = 0x65735546, kMsdos = 0x4d44, kExfat = 0x2011BAB0, kNtfs = 0x5346544e;
+    const long type = known ? static_cast<long>(fs.f_type) : 0;
+    if (type != kFuse && type != kMsdos && type != kExfat && type != kNtfs) return false;
+    struct stat st {};
+    return calls_.Lstat(DirectoryFd(), from.c_str(), st) == 0;
 }
 
 ErrorNumber PosixRenamer::Enter(const Text& dir, const std::optional<FileIdentity>& expected) {

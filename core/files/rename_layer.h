@@ -182,6 +182,7 @@ private:
     bool MayBeOneFile(const Text& fromPath, const Text& toPath, const char* from, const char* to);
     ErrorNumber NumberFor(int err, const std::string& from);
     bool Immutable(const std::string& path);
+    bool CharacterRefused(int err, const std::string& from, const std::string& to);
 
     RenameCalls calls_;
     LeftoverWatch* watch_ = nullptr;
