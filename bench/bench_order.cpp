@@ -1,7 +1,8 @@
 // Ordering 1001 camera-sized photos by the moment each was taken: every file
 // read for its Exif date, then the list ordered, as the main window does on
 // its worker thread. With --date-in-name, the final preview with the date
-// taken in every name as well: the dates read in the same pass, the names
+// taken in every name as well, through the session as the program reaches
+// it: the files chosen, the dates read in the same pass, "Extract", the names
 // composed (numbered per day) and the pass predicted against the directory's
 // names. The photos are made under /tmp (a few megabytes each: a camera's
 // Exif block with its thumbnail, the picture's bytes after it), ten minutes
@@ -23,10 +24,8 @@
 
 #include "../tests/core/photo_samples.h"
 #include "files/file_order.h"
-#include "files/name_charset.h"
-#include "naming/name_composer.h"
-#include "pass/name_snapshot.h"
-#include "pass/pass_prediction.h"
+#include "files/rename_layer.h"
+#include "session/rename_session.h"
 
 using namespace morvane;
 
@@ -82,8 +81,9 @@ photo_samples::Bytes Photo(const std::string& scratch, int second, std::size_t s
 }
 #pragma GCC diagnostic pop
 
-// The final preview with the date taken in the name: what the main window
-// computes once the list's facts are read.
+// The final preview with the date taken in the name, as the program reaches
+// it: the files chosen (their identities taken), what the list orderer reads
+// on its worker thread handed to the session, "Extract" and the preview.
 struct DatedPreview {
     FileOrder Order;
     Prediction Predicted;
@@ -91,22 +91,24 @@ struct DatedPreview {
 
 DatedPreview PreviewDatedNames(const std::string& dir, const std::vector<Text>& names) {
     DatedPreview result;
+    PosixRenamer renamer;
+    RenameSession session(renamer, nullptr);
+    const Options options{u"Trip_", u"", u"1", LetteringPosition::None, {}, ListOrder::DateTaken, DateChoice::Taken, DefaultDateFormat, true};
+    (void)session.SetOptions(options);
+    (void)session.Choose(Ascii(dir), names);
     const auto facts = ReadFileFacts(Ascii(dir), names, ListOrder::DateTaken, DateChoice::Taken);
     result.Order = OrderFiles(facts, ListOrder::DateTaken);
+    const auto dates = DatesInNames(facts, DateChoice::Taken);
     std::vector<Text> listed;
-    std::vector<FileFacts> listedFacts;
+    std::vector<std::optional<FileDate>> listedDates;
     for (const std::size_t i : result.Order.Positions) {
         listed.push_back(names[i]);
-        listedFacts.push_back(facts[i]);
+        listedDates.push_back(dates[i]);
     }
-    const Options options{u"Trip_", u"", u"1", LetteringPosition::None, {}, ListOrder::DateTaken, DateChoice::Taken, DefaultDateFormat, true};
-    MaskAnalysis analysis;
-    analysis.MaskMode = MaskMode::Empty;
-    auto snapshot = NameSnapshot::Read(Ascii(dir));
-    if (!snapshot) return result;
-    const NamePlan plan = ComposeNewNames(listed, analysis, options, listed.front(),
-                                          DatesInNames(listedFacts, DateChoice::Taken), NameCharsetAt(Ascii(dir)));
-    result.Predicted = PredictPass(plan, Ascii(dir), *snapshot);
+    (void)session.Reorder(listed);
+    (void)session.SetDates(DateChoice::Taken, listed, listedDates);
+    (void)session.Extract(u'.');
+    result.Predicted = session.Preview();
     return result;
 }
 
@@ -178,7 +180,7 @@ int main(int argc, char** argv) {
     std::sort(times.begin(), times.end());
     std::sort(processor.begin(), processor.end());
     std::printf("%s: median %.3f s (processor %.3f s), best %.3f s, worst %.3f s over %d warm rounds%s\n",
-                dated ? "final preview with the date taken in every name (read, ordered, composed, predicted)"
+                dated ? "final preview with the date taken in every name (chosen, read, ordered, extracted, composed, predicted)"
                       : "date taken, read and ordered",
                 times[times.size() / 2], processor[processor.size() / 2], times.front(), times.back(), rounds,
                 right ? "" : dated ? "  WRONG NAMES" : "  WRONG ORDER");

@@ -196,6 +196,14 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
         <source>These files may be left from a rename that was cut short: %1. Remove those that are not yours.</source>
         <translation>Diese Dateien könnten von einer abgebrochenen Umbenennung übrig sein: %1. Entfernen Sie die, die nicht Ihnen gehören.</translation>
     </message>
+    <message>
+        <source>skipped: its date could not be read</source>
+        <translation>übersprungen: Datum nicht lesbar</translation>
+    </message>
+    <message>
+        <source>skipped: this folder&apos;s file system refuses the name &quot;%1&quot;</source>
+        <translation>übersprungen: das Dateisystem dieses Ordners lehnt den Namen „%1“ ab</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -496,6 +504,18 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
             <numerusform>Der neue Name von %n Datei wurde übernommen.</numerusform>
             <numerusform>Die neuen Namen von %n Dateien wurden übernommen.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The date format is empty. Type one, such as yyyy-MM-dd_.</source>
+        <translation>Das Datumsformat ist leer. Geben Sie eines ein, etwa yyyy-MM-dd_.</translation>
+    </message>
+    <message>
+        <source>The date format holds &quot;/&quot;, which no file name may contain.</source>
+        <translation>Das Datumsformat enthält „/“, das in keinem Dateinamen stehen darf.</translation>
+    </message>
+    <message>
+        <source>The date format holds a NUL character, which no file name may contain.</source>
+        <translation>Das Datumsformat enthält ein NUL-Zeichen, das in keinem Dateinamen stehen darf.</translation>
     </message>
 </context>
 <context>
@@ -834,6 +854,10 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
         <source>The newest rename, in %1, is under review in %2. Accept or undo it there first.</source>
         <translation>Die neueste Umbenennung, in %1, ist in %2 in Prüfung. Übernehmen Sie sie dort zuerst oder machen Sie sie dort rückgängig.</translation>
     </message>
+    <message>
+        <source>Reading the files&apos; dates: %1 of %2</source>
+        <translation>Datumsangaben der Dateien werden gelesen: %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>
@@ -896,6 +920,22 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
     <message>
         <source>Size</source>
         <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Date in the name</source>
+        <translation>Datum im Namen</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>Datumsformat</translation>
+    </message>
+    <message>
+        <source>yyyy year, yy its last two digits, MM month, dd day, HH hour, mm minute, ss second; every other character stands for itself</source>
+        <translation>yyyy Jahr, yy seine letzten zwei Ziffern, MM Monat, dd Tag, HH Stunde, mm Minute, ss Sekunde; jedes andere Zeichen steht für sich selbst</translation>
+    </message>
+    <message>
+        <source>Number again from the starting number each day</source>
+        <translation>Jeden Tag wieder ab der Startnummer nummerieren</translation>
     </message>
 </context>
 <context>

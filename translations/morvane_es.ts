@@ -196,6 +196,14 @@ indicada sola es donde se abre «Seleccionar».</translation>
         <source>These files may be left from a rename that was cut short: %1. Remove those that are not yours.</source>
         <translation>Estos archivos pueden haber quedado de un cambio de nombre interrumpido: %1. Elimine los que no sean suyos.</translation>
     </message>
+    <message>
+        <source>skipped: its date could not be read</source>
+        <translation>omitido: no se pudo leer su fecha</translation>
+    </message>
+    <message>
+        <source>skipped: this folder&apos;s file system refuses the name &quot;%1&quot;</source>
+        <translation>omitido: el sistema de archivos de esta carpeta rechaza el nombre «%1»</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -496,6 +504,18 @@ indicada sola es donde se abre «Seleccionar».</translation>
             <numerusform>Se aceptó el nuevo nombre de %n archivo.</numerusform>
             <numerusform>Se aceptaron los nuevos nombres de %n archivos.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The date format is empty. Type one, such as yyyy-MM-dd_.</source>
+        <translation>El formato de fecha está vacío. Escriba uno, por ejemplo yyyy-MM-dd_.</translation>
+    </message>
+    <message>
+        <source>The date format holds &quot;/&quot;, which no file name may contain.</source>
+        <translation>El formato de fecha contiene «/», que ningún nombre de archivo puede contener.</translation>
+    </message>
+    <message>
+        <source>The date format holds a NUL character, which no file name may contain.</source>
+        <translation>El formato de fecha contiene un carácter NUL, que ningún nombre de archivo puede contener.</translation>
     </message>
 </context>
 <context>
@@ -834,6 +854,10 @@ indicada sola es donde se abre «Seleccionar».</translation>
         <source>The newest rename, in %1, is under review in %2. Accept or undo it there first.</source>
         <translation>El cambio de nombre más reciente, en %1, está en revisión en %2. Acéptelo o deshágalo primero allí.</translation>
     </message>
+    <message>
+        <source>Reading the files&apos; dates: %1 of %2</source>
+        <translation>Leyendo las fechas de los archivos: %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>
@@ -896,6 +920,22 @@ indicada sola es donde se abre «Seleccionar».</translation>
     <message>
         <source>Size</source>
         <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Date in the name</source>
+        <translation>Fecha en el nombre</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>Formato de fecha</translation>
+    </message>
+    <message>
+        <source>yyyy year, yy its last two digits, MM month, dd day, HH hour, mm minute, ss second; every other character stands for itself</source>
+        <translation>yyyy año, yy sus dos últimas cifras, MM mes, dd día, HH hora, mm minuto, ss segundo; cualquier otro carácter se usa tal cual</translation>
+    </message>
+    <message>
+        <source>Number again from the starting number each day</source>
+        <translation>Volver a numerar cada día desde el número inicial</translation>
     </message>
 </context>
 <context>

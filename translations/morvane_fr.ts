@@ -196,6 +196,14 @@ nommé seul est celui où « Sélectionner » s&apos;ouvre.</translation>
         <source>These files may be left from a rename that was cut short: %1. Remove those that are not yours.</source>
         <translation>Ces fichiers sont peut-être restés d&apos;un renommage interrompu : %1. Supprimez ceux qui ne sont pas à vous.</translation>
     </message>
+    <message>
+        <source>skipped: its date could not be read</source>
+        <translation>ignoré : sa date n&apos;a pas pu être lue</translation>
+    </message>
+    <message>
+        <source>skipped: this folder&apos;s file system refuses the name &quot;%1&quot;</source>
+        <translation>ignoré : le système de fichiers de ce dossier refuse le nom « %1 »</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -496,6 +504,18 @@ nommé seul est celui où « Sélectionner » s&apos;ouvre.</translation>
             <numerusform>Le nouveau nom de %n fichier a été accepté.</numerusform>
             <numerusform>Les nouveaux noms de %n fichiers ont été acceptés.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The date format is empty. Type one, such as yyyy-MM-dd_.</source>
+        <translation>Le format de date est vide. Saisissez-en un, par exemple yyyy-MM-dd_.</translation>
+    </message>
+    <message>
+        <source>The date format holds &quot;/&quot;, which no file name may contain.</source>
+        <translation>Le format de date contient « / », qu&apos;aucun nom de fichier ne peut contenir.</translation>
+    </message>
+    <message>
+        <source>The date format holds a NUL character, which no file name may contain.</source>
+        <translation>Le format de date contient un caractère NUL, qu&apos;aucun nom de fichier ne peut contenir.</translation>
     </message>
 </context>
 <context>
@@ -834,6 +854,10 @@ nommé seul est celui où « Sélectionner » s&apos;ouvre.</translation>
         <source>The newest rename, in %1, is under review in %2. Accept or undo it there first.</source>
         <translation>Le renommage le plus récent, dans %1, est en cours de vérification dans %2. Acceptez-le ou défaites-le d&apos;abord là-bas.</translation>
     </message>
+    <message>
+        <source>Reading the files&apos; dates: %1 of %2</source>
+        <translation>Lecture des dates des fichiers : %1 sur %2</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>
@@ -896,6 +920,22 @@ nommé seul est celui où « Sélectionner » s&apos;ouvre.</translation>
     <message>
         <source>Size</source>
         <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Date in the name</source>
+        <translation>Date dans le nom</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>Format de date</translation>
+    </message>
+    <message>
+        <source>yyyy year, yy its last two digits, MM month, dd day, HH hour, mm minute, ss second; every other character stands for itself</source>
+        <translation>yyyy année, yy ses deux derniers chiffres, MM mois, dd jour, HH heure, mm minute, ss seconde ; tout autre caractère est repris tel quel</translation>
+    </message>
+    <message>
+        <source>Number again from the starting number each day</source>
+        <translation>Renuméroter chaque jour à partir du numéro de départ</translation>
     </message>
 </context>
 <context>

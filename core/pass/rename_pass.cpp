@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "files/name_charset.h"
 #include "naming/name_composer.h"
 #include "pass/file_locator.h"
 #include "pass/leftovers.h"
@@ -120,7 +121,8 @@ PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer
 
 PassResult RunRenamePass(const std::vector<Text>& listed, const MaskAnalysis& analysis, const Text& dirPath,
                          const Options& options, const Text& exampleName, FileRenamer& renamer,
-                         PassRecorder* recorder, const ChosenFiles* chosen) {
+                         PassRecorder* recorder, const ChosenFiles* chosen,
+                         const std::vector<std::optional<FileDate>>& dates) {
     PassResult result;
     result.Journal.Directory = dirPath;
     if (listed.empty()) return result;
@@ -128,7 +130,7 @@ PassResult RunRenamePass(const std::vector<Text>& listed, const MaskAnalysis& an
         result.Error = ErrPathNotFound;
         return result;
     }
-    const NamePlan plan = ComposeNewNames(listed, analysis, options, exampleName);
+    const NamePlan plan = ComposeNewNames(listed, analysis, options, exampleName, dates, NameCharsetAt(dirPath));
     if (plan.Error != ErrNone) {
         result.Error = plan.Error;
         result.Refused = plan.Refused;

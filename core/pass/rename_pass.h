@@ -2,6 +2,7 @@
 // "Rename" and "Undo" as core logic: the window's handler reads its controls,
 // calls these, and shows what they return.
 #include <cstddef>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -65,10 +66,13 @@ PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer
 // applies it in dirPath. exampleName is the example's name, where a numeric
 // mask is looked for again. FilesSkipped also tells of listed files past the
 // last entry a pass covers. chosen, when given, holds the identities taken
-// when the files were chosen.
+// when the files were chosen. dates are the listed files' dates for the date
+// option (aligned with listed); a name the directory's file system refuses
+// is skipped, as the preview shows it.
 PassResult RunRenamePass(const std::vector<Text>& listed, const MaskAnalysis& analysis, const Text& dirPath,
                          const Options& options, const Text& exampleName, FileRenamer& renamer,
-                         PassRecorder* recorder = nullptr, const ChosenFiles* chosen = nullptr);
+                         PassRecorder* recorder = nullptr, const ChosenFiles* chosen = nullptr,
+                         const std::vector<std::optional<FileDate>>& dates = {});
 
 struct UndoOutcome {
     ErrorNumber FirstError = ErrNone;  // the first failure to give a file back

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "files/directory_listing.h"
+#include "files/name_charset.h"
 #include "journal/stored_pass.h"
 #include "naming/mask_preview.h"
 #include "naming/name_composer.h"
@@ -38,6 +39,8 @@ SessionResult RenameSession::Choose(const Text& directory, std::vector<Text> nam
     // The files as they are now: a pass renames these very files, in this very directory, or none.
     chosen_ = TakeIdentities(directory_, listed_);
     nameOrder_ = listed_;
+    datesRead_ = DateChoice::None;
+    dates_.clear();
     example_ = listed_.empty() ? Text() : listed_.front();
     mask_.clear();
     state_ = example_.empty() ? SessionState::Empty : SessionState::Chosen;
@@ -78,9 +81,36 @@ SessionResult RenameSession::SetOptions(const morvane::Options& options) {
     return Answer(SessionResult{});
 }
 
+SessionResult RenameSession::SetDates(DateChoice choice, const std::vector<Text>& names,
+                                      const std::vector<std::optional<FileDate>>& dates) {
+    if (choice != DateChoice::None && names.size() != dates.size()) return Answer(SessionResult{}, true);
+    datesRead_ = choice;
+    dates_.clear();
+    if (choice == DateChoice::None) return Answer(SessionResult{});
+    for (std::size_t i = 0; i < names.size(); ++i) dates_.emplace(names[i], dates[i]);
+    return Answer(SessionResult{});
+}
+
+// Dates never read for the option in force are unknown: such a file is
+// skipped, never named by a date the window's thread would have to wait for.
+std::vector<std::optional<FileDate>> RenameSession::ListedDates() const {
+    if (options_.DateInName == DateChoice::None) return {};
+    std::vector<std::optional<FileDate>> dates(listed_.size());
+    if (datesRead_ != options_.DateInName) return dates;
+    for (std::size_t i = 0; i < listed_.size(); ++i)
+        if (const auto found = dates_.find(listed_[i]); found != dates_.end()) dates[i] = found->second;
+    return dates;
+}
+
 ExtractOutcome RenameSession::Extract(char16_t decimalSeparator) {
     ExtractOutcome out;
-    const ExtractResult result = morvane::Extract(analysis_, example_, mask_, options_, decimalSeparator);
+    // The example's new name shows its date: a listed file's as read, or
+    // the format itself for a name whose date is not known.
+    std::optional<WallClock> exampleDate;
+    if (options_.DateInName != DateChoice::None && datesRead_ == options_.DateInName)
+        if (const auto found = dates_.find(example_); found != dates_.end() && found->second)
+            exampleDate = found->second->When;
+    const ExtractResult result = morvane::Extract(analysis_, example_, mask_, options_, decimalSeparator, exampleDate);
     if (result.Error != ErrNone) {
         out.Error = result.Error;  // the previous analysis stays
         return Answer(out);
@@ -99,7 +129,8 @@ Prediction RenameSession::Preview() const {
         if (!listed_.empty()) prediction.Error = ErrPathNotFound;
         return prediction;
     }
-    const NamePlan plan = ComposeNewNames(listed_, analysis_, options_, example_);
+    const NamePlan plan =
+        ComposeNewNames(listed_, analysis_, options_, example_, ListedDates(), NameCharsetAt(directory_));
     Prediction predicted = PredictPass(plan, directory_, *names);
     ListUncovered(predicted, listed_);
     return predicted;
@@ -133,7 +164,8 @@ RenameOutcome RenameSession::Rename() {
         return Answer(out);
     }
     StoredPassRecorder recorder(*store_);
-    PassResult pass = RunRenamePass(listed_, analysis_, directory_, options_, example_, renamer_, &recorder, &chosen_);
+    PassResult pass = RunRenamePass(listed_, analysis_, directory_, options_, example_, renamer_, &recorder, &chosen_,
+                                    ListedDates());
     out.Renamed = CountState(pass.Journal, EntryState::Renamed);
     out.NumberAdded = static_cast<std::size_t>(
         std::count_if(pass.Journal.Entries.begin(), pass.Journal.Entries.end(), [](const JournalEntry& e) {

@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "base/error_numbers.h"
@@ -104,6 +105,15 @@ public:
     SessionResult SetExample(const Text& name);
     SessionResult SetMask(const Text& mask);
     SessionResult SetOptions(const morvane::Options& options);
+    // The dates the listed files' new names show by `choice`, one per name
+    // of `names` (none for DateChoice::None; files/file_order.h:
+    // ReadFileFacts, DatesInNames), read off the window's thread. Kept by
+    // name, so that they follow the list through every reorder and move;
+    // a new choice drops them. Until they are given for the date option in
+    // force every date is unknown: the example shows the format, and the
+    // preview and the pass skip the files.
+    SessionResult SetDates(DateChoice choice, const std::vector<Text>& names,
+                           const std::vector<std::optional<FileDate>>& dates);
     // Analyses the mask against the example; decimalSeparator is the user's.
     ExtractOutcome Extract(char16_t decimalSeparator);
     // What Rename would do now, touching no file.
@@ -126,6 +136,8 @@ public:
 private:
     template <class R>
     R Answer(R result, bool refused = false) const;
+    // The dates of the listed files' new names, in list order; empty without a date option.
+    std::vector<std::optional<FileDate>> ListedDates() const;
     void EndReview();
 
     FileRenamer& renamer_;
@@ -140,6 +152,8 @@ private:
     Text mask_;
     MaskAnalysis analysis_;
     morvane::Options options_;
+    DateChoice datesRead_ = DateChoice::None;  // what dates_ were read for
+    std::unordered_map<Text, std::optional<FileDate>> dates_;
     RenameJournal review_;      // the pass under review
     LockedJournal reviewLock_;  // its journal, held while it is under review
     bool reviewEndMissing_ = false;  // its end could not be stored after the pass

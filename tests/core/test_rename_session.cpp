@@ -132,6 +132,11 @@ Operation Move(std::size_t from, std::size_t to) {
     return [=](SessionTest& t) { return t.session->MoveListed(from, to); };
 }
 const Operation reorder = Reorder({u"b.txt", u"a.txt"});
+Operation Dates(DateChoice choice, std::size_t count) {
+    return [=](SessionTest& t) {
+        return t.session->SetDates(choice, {u"a.txt", u"b.txt"}, std::vector<std::optional<FileDate>>(count));
+    };
+}
 const PassStatus reviewed = PassStatus::UnderReview, accepted = PassStatus::Accepted;
 
 const StateRow kStateRows[] = {
@@ -166,6 +171,9 @@ const StateRow kStateRows[] = {
     {"extracted: reorder with a name twice", Extracted, Reorder({u"a.txt", u"a.txt"}), Extracted, true, Original, {}},
     {"extracted: reorder with a name missing", Extracted, Reorder({u"a.txt"}), Extracted, true, Original, {}},
     {"extracted: move past the end", Extracted, Move(0, 2), Extracted, true, Original, {}},
+    {"extracted: dates one per name", Extracted, Dates(DateChoice::Taken, 2), Extracted, false, Original, {}},
+    {"extracted: dates one short", Extracted, Dates(DateChoice::Taken, 1), Extracted, true, Original, {}},
+    {"extracted: no dates for no date", Extracted, Dates(DateChoice::None, 0), Extracted, false, Original, {}},
     {"reviewing: choose is never mixed with the pass", Reviewing, choose, Reviewing, true, Renamed, {reviewed}},
     {"reviewing: example", Reviewing, example, Reviewing, false, Renamed, {reviewed}},
     {"reviewing: extract", Reviewing, extract, Reviewing, false, Renamed, {reviewed}},

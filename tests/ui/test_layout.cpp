@@ -18,9 +18,10 @@ QRect CaptionRoom(const QAbstractButton& button) {
     QStyleOptionButton option;
     option.initFrom(&button);
     option.text = button.text();
-    const bool radio = qobject_cast<const QRadioButton*>(&button);
-    return button.style()->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents,
-                                          &option, &button);
+    const QStyle::SubElement contents = qobject_cast<const QRadioButton*>(&button) ? QStyle::SE_RadioButtonContents
+                                        : qobject_cast<const QCheckBox*>(&button)  ? QStyle::SE_CheckBoxContents
+                                                                                   : QStyle::SE_PushButtonContents;
+    return button.style()->subElementRect(contents, &option, &button);
 }
 
 // What is wrong with one window, one line a fault, naming the controls.

@@ -134,3 +134,119 @@ TEST_P(MovedByHand, ByAltArrowsOrByDraggingAndTheNumbersFollow) {
 NAMED_ROWS(Orders, MovedByHand, kMoveRows);
 
 }  // namespace
+
+// The date in the names: two cameras' photos of two days, one of them set to
+// another zone, and a scan without a date taken.
+class DatedNamesTest : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        using namespace photo_samples;
+        const std::string dir = Raw(Files());
+        const std::tuple<const char*, const char*, const char*, std::int64_t> photos[] = {
+            {"DSC_0412.jpg", "2024:07:14 23:30:00", "-04:00", 1720944000},  // modified 10:00:00 local
+            {"DSC_0413.jpg", "2024:07:15 08:05:00", "+02:00", 1720944001},
+            {"PXL_20240714_093000.jpg", "2024:07:14 09:30:00", "+02:00", 1720944002},
+            {"scan.jpg", nullptr, nullptr, 1721030400},  // 2024-07-15 10:00:00 local
+        };
+        for (const auto& [name, taken, offset, modified] : photos) {
+            Tags tags;
+            if (taken) tags = {{"Exif.Photo.DateTimeOriginal", taken}, {"Exif.Photo.OffsetTimeOriginal", offset}};
+            WritePhoto(dir + "/" + name, TinyJpeg(), tags);
+            WriteBytes(dir + "/" + name, ReadBytes(dir + "/" + name) + name);  // each file told apart
+            SetModified(dir + "/" + name, modified);
+        }
+        original = Disk(Files());
+        store->write("Dir", Files());
+    }
+    DiskFiles original;
+};
+
+struct DatedRow {
+    const char* name;
+    int files;  // the first ones by name
+    int order, date;
+    QString format;
+    bool perDay;
+    QString refusal;  // the options dialog's words; it then stays open
+    bool moved;       // the first file moved one down by hand; then the options set
+    QString example;
+    QStringList preview;  // "Name|New Name|Note", in list order
+};
+void PrintTo(const DatedRow& row, std::ostream* out) { *out << row.name; }
+const DatedRow kDatedRows[] = {
+    {"date taken numbered per day", 3, 0, 1, "yyyy-MM-dd_", true, {}, false, "Trip_2024-07-14_0001.jpg",
+     {"DSC_0412.jpg|Trip_2024-07-14_0001.jpg|", "DSC_0413.jpg|Trip_2024-07-15_0001.jpg|",
+      "PXL_20240714_093000.jpg|Trip_2024-07-14_0002.jpg|"}},
+    {"none names every file as before", 3, 0, 0, "yyyy-MM-dd_", true, {}, false, "Trip_0001.jpg",
+     {"DSC_0412.jpg|Trip_0001.jpg|", "DSC_0413.jpg|Trip_0002.jpg|", "PXL_20240714_093000.jpg|Trip_0003.jpg|"}},
+    {"date taken in its order across days, a scan by its modification", 4, 1, 1, "yyyy-MM-dd_", false, {}, false,
+     "Trip_2024-07-14_0001.jpg",
+     {"PXL_20240714_093000.jpg|Trip_2024-07-14_0001.jpg|", "DSC_0412.jpg|Trip_2024-07-14_0002.jpg|",
+      "DSC_0413.jpg|Trip_2024-07-15_0003.jpg|", "scan.jpg|Trip_2024-07-15_0004.jpg|no date taken: date modified used"}},
+    {"date modified to the second in a format of its own", 3, 0, 2, "yyyyMMdd-HHmmss ", false, {}, false,
+     "Trip_20240714-100000 0001.jpg",
+     {"DSC_0412.jpg|Trip_20240714-100000 0001.jpg|", "DSC_0413.jpg|Trip_20240714-100001 0002.jpg|",
+      "PXL_20240714_093000.jpg|Trip_20240714-100002 0003.jpg|"}},
+    {"a format with a slash is refused in words", 3, 0, 1, "dd/MM", true,
+     "The date format holds \"/\", which no file name may contain.", false, "0001.jpg",
+     {"DSC_0412.jpg|0001.jpg|", "DSC_0413.jpg|0002.jpg|", "PXL_20240714_093000.jpg|0003.jpg|"}},
+    {"an empty format is refused in words", 3, 0, 1, "", false, "The date format is empty. Type one, such as yyyy-MM-dd_.",
+     false, "0001.jpg", {"DSC_0412.jpg|0001.jpg|", "DSC_0413.jpg|0002.jpg|", "PXL_20240714_093000.jpg|0003.jpg|"}},
+    {"dates read for a list moved by hand follow each file", 3, 0, 1, "yyyy-MM-dd_", true, {}, true, "Trip_2024-07-14_0001.jpg",
+     {"DSC_0413.jpg|Trip_2024-07-15_0001.jpg|", "DSC_0412.jpg|Trip_2024-07-14_0001.jpg|",
+      "PXL_20240714_093000.jpg|Trip_2024-07-14_0002.jpg|"}},
+};
+struct DatedNames : DatedNamesTest, testing::WithParamInterface<DatedRow> {};
+
+// Chosen in the options dialog; the example, the preview and the pass give
+// the same names, and the undo gives every file its name back.
+TEST_P(DatedNames, ThroughTheOptionsDialogThePreviewThePassAndTheUndo) {
+    const DatedRow& row = GetParam();
+    const LocalZone zone;
+    if (row.moved) {
+        ChooseRows(row.files - 1);
+        ClickRow(List1(), 0);
+        Key(List1(), Qt::Key_Down);
+    }
+    QString said;
+    const bool leftOpen = WithOptions([&](QDialog& dialog) {
+        OptionBox(dialog, "txtPrefix")->setText("Trip_");
+        Find<QComboBox>(&dialog, "cboOrder")->setCurrentIndex(row.order);
+        auto* date = Find<QComboBox>(&dialog, "cboDateInName");
+        EXPECT_EQ(Items(date->view()), QStringList({"None", "Date Taken", "Date Modified"}));
+        date->setCurrentIndex(row.date);
+        OptionBox(dialog, "txtDateFormat")->setText(row.format);
+        Find<QCheckBox>(&dialog, "chkNumberPerDay")->setChecked(row.perDay);
+        QTimer::singleShot(0, &dialog, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                said = box->text();
+                box->accept();
+            }
+        });
+        Click(Find<QPushButton>(&dialog, "cmdOk"));
+    });
+    EXPECT_EQ(said, row.refusal);
+    EXPECT_EQ(leftOpen, !row.refusal.isEmpty());
+
+    if (!row.moved) ChooseRows(row.files - 1);
+    Click(Button("Command1"));  // "Extract": no mask, every file numbered
+    EXPECT_EQ(Box("txtExample")->text(), row.example);
+    Trigger("mnuFilePreview");
+    auto* preview = main->findChild<frmPreview*>();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(TableRows(Find<QTableView>(preview, "lstPreview")->model()), row.preview);
+    Click(Find<QPushButton>(preview, "cmdPreviewRename"));
+
+    DiskFiles expected = original;
+    for (const QString& shown : row.preview) {
+        const std::string from = shown.section('|', 0, 0).toStdString(), to = shown.section('|', 1, 1).toStdString();
+        expected.erase(from);
+        expected[to] = original.at(from);
+    }
+    EXPECT_EQ(Disk(Files()), expected);
+    Click(ChooserButton("Command2"));  // "Undo"
+    EXPECT_EQ(Disk(Files()), original);
+}
+
+NAMED_ROWS(Dates, DatedNames, kDatedRows);

@@ -85,8 +85,7 @@ TEST_F(MainWindowTest, OptionsLoadedAtStartUpSetInTheDialogAndClearedSurviveARes
     EXPECT_EQ(store->read("Dir", "absent"), "/kept");
 }
 
-// The option labels, which users' scripts read, show the options in force;
-// the dialog's "Ok" leaves the options it does not show as they were.
+// The option labels, which users' scripts read, show the options in force.
 TEST_F(MainWindowTest, TheOptionLabelsMirrorTheOptionsInForce) {
     using morvane::LetteringPosition, morvane::ListOrder;
     const std::pair<morvane::Options, QStringList> rows[] = {
@@ -101,12 +100,6 @@ TEST_F(MainWindowTest, TheOptionLabelsMirrorTheOptionsInForce) {
             shown << InMain<QLabel>(label)->text();
         EXPECT_EQ(shown, labels);
     }
-    morvane::Options dated = presenter->Options();
-    dated.DateInName = morvane::DateChoice::Taken;
-    presenter->SetOptions(dated);
-    WithOptions([](QDialog& dialog) { Click(Find<QPushButton>(&dialog, "cmdOk")); });
-    EXPECT_EQ(std::pair(presenter->Options().DateInName, store->read("DateInName", "")),
-              std::pair(morvane::DateChoice::Taken, QString("1")));
 }
 
 TEST_F(MainWindowTest, OptionsDialogIgnoresEnterAndEscapeAndItsClearOptionsWritesNothing) {
@@ -114,11 +107,19 @@ TEST_F(MainWindowTest, OptionsDialogIgnoresEnterAndEscapeAndItsClearOptionsWrite
     OpenMain();
     const QByteArray stored = Contents(StoreFile());
     SetOptions({"p", "s", "9", "1"});
-    EXPECT_TRUE(WithOptions([](QDialog& dialog) {
+    morvane::Options dated = presenter->Options();
+    std::tie(dated.DateInName, dated.DateFormat, dated.NumberPerDay) = std::tuple(morvane::DateChoice::Modified, u"dd_", true);
+    presenter->SetOptions(dated);
+    const auto dateRow = [](QDialog& d) {
+        return std::tuple(Find<QComboBox>(&d, "cboDateInName")->currentIndex(), OptionBox(d, "txtDateFormat")->text(),
+                          Find<QCheckBox>(&d, "chkNumberPerDay")->isChecked());
+    };
+    EXPECT_TRUE(WithOptions([&](QDialog& dialog) {
         auto* clear = Find<QPushButton>(&dialog, "cmdClearOptions");
         for (QWidget* target : std::initializer_list<QWidget*>{clear, Find<QPushButton>(&dialog, "cmdOk"),
                                                                OptionBox(dialog, "txtPrefix"),
                                                                OptionBox(dialog, "txtStartingNumber"),
+                                                               OptionBox(dialog, "txtDateFormat"),
                                                                Lettering(dialog, 1), &dialog})
             for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
                 target->setFocus();
@@ -126,9 +127,11 @@ TEST_F(MainWindowTest, OptionsDialogIgnoresEnterAndEscapeAndItsClearOptionsWrite
                 EXPECT_TRUE(dialog.isVisible()) << target->objectName().toStdString() << " key " << key;
             }
         EXPECT_EQ(Boxes(dialog), QStringList({"p", "s", "9"}));
+        EXPECT_EQ(dateRow(dialog), std::tuple(2, QString("dd_"), true));
         Click(clear);
         EXPECT_EQ(Boxes(dialog), QStringList({"", "", ""}));
         EXPECT_EQ(std::pair(Checked(dialog), Order(dialog)->currentIndex()), std::pair(0, 0));
+        EXPECT_EQ(dateRow(dialog), std::tuple(0, QString("yyyy-MM-dd_"), false));
     }));  // then closed without "Ok"
     EXPECT_EQ(Options(), QStringList({"p", "s", "9", "1"}));
     EXPECT_EQ(Contents(StoreFile()), stored);
@@ -247,7 +250,7 @@ TEST_F(MainWindowTest, EachWindowTabsInItsOrderAndNoDialogOffersToMinimiseOrMaxi
         {"frmDir", {"Drive1", "Dir1", "Command1", "Command2", "File1"}, closable},
         {"frmOptions",
          {"cmdClearOptions", "txtPrefix", "txtSufix", "cmdOk", "txtStartingNumber", "opt1_0", "opt1_1", "opt1_2",
-          "cboOrder"},
+          "cboOrder", "cboDateInName", "txtDateFormat", "chkNumberPerDay"},
          closable},
         {"frmAbout", {"cmdOK"}, closable},
         {"frmRecover", {"cmdRecoverUndo", "cmdRecoverKeep"}, titled},  // answered by "Undo" or "Keep" only

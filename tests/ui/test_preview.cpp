@@ -47,9 +47,15 @@ protected:
 };
 
 using O = morvane::PredictedOutcome;
+struct Named {
+    O outcome;
+    bool hidden;
+    morvane::SkipReason skip = morvane::SkipReason::None;
+    bool dateModifiedUsed = false;
+};
 struct SummaryRow {
     const char* name;
-    std::vector<std::pair<O, bool>> names;  // outcome, hidden
+    std::vector<Named> names;
     int error;
     QString summary;
     QStringList notes;
@@ -78,6 +84,12 @@ const SummaryRow kSummaryRows[] = {
          {morvane::NamePart::NewName, morvane::NameFault::DotName, u".."}},
         {"files past the last covered one", {{O::Renamed, false}}, 0,
          "1 file will be renamed, 2 will be skipped. Only the first 1001 files are covered.", {""}, {}, 2},
+        {"skipped for want of a date or by the file system, a date modified used",
+         {{O::Skipped, false, morvane::SkipReason::NoDate}, {O::RefusedByFileSystem, false},
+          {O::Renamed, false, morvane::SkipReason::None, true}},
+         0, "1 file will be renamed, 2 will be skipped.",
+         {"skipped: its date could not be read", "skipped: this folder's file system refuses the name \"b\"",
+          "no date taken: date modified used"}},
         {"a starting number that does not read", {}, 13,
          "Error # 13: The starting number is not a number. Change it with Options > Set Options.", {}},
 };
@@ -90,8 +102,9 @@ TEST_P(PreviewText, SummaryCountsEachOutcomeInWordsAndNotesEachFile) {
     prediction.Refused = row.refused;
     prediction.Uncovered = row.uncovered;
     QStringList notes;
-    for (const auto& [outcome, hidden] : row.names) {
-        prediction.Names.push_back({u"a", u"b", outcome, hidden});
+    for (const Named& n : row.names) {
+        prediction.Names.push_back({u"a", u"b", n.outcome, n.hidden, n.skip,
+                                    n.outcome == O::RefusedByFileSystem ? u"b" : u"", n.dateModifiedUsed});
         notes << PreviewNote(prediction.Names.back());
     }
     EXPECT_EQ(PreviewSummary(prediction), row.summary);

@@ -7,13 +7,17 @@
 namespace {
 
 OrderedChoice OrderChoice(const morvane::Text& directory, const std::vector<morvane::Text>& names,
-                          morvane::ListOrder order, const std::atomic<bool>& cancel,
+                          morvane::ListOrder order, morvane::DateChoice date, const std::atomic<bool>& cancel,
                           std::atomic<std::size_t>& progress) {
-    const auto facts = morvane::ReadFileFacts(directory, names, order, &cancel, &progress);
+    const auto facts = morvane::ReadFileFacts(directory, names, order, date, &cancel, &progress);
     const morvane::FileOrder ordered = morvane::OrderFiles(facts, order);
-    OrderedChoice result;
+    const auto dates = morvane::DatesInNames(facts, date);
+    OrderedChoice result{{}, {}, order, date, {}};
     result.Names.reserve(names.size());
-    for (const std::size_t i : ordered.Positions) result.Names.push_back(names[i]);
+    for (const std::size_t i : ordered.Positions) {
+        result.Names.push_back(names[i]);
+        if (!dates.empty()) result.Dates.push_back(dates[i]);
+    }
     for (std::size_t i = 0; i < names.size(); ++i)
         if (ordered.NoDateTaken[i]) result.NoDateTaken.push_back(names[i]);
     return result;
@@ -28,7 +32,8 @@ ListOrderer::ListOrderer(Delivery deliver, QObject* parent) : QObject(parent), d
 // could otherwise make it do.
 ListOrderer::~ListOrderer() { Cancel(); }
 
-void ListOrderer::Start(const morvane::Text& directory, std::vector<morvane::Text> names, morvane::ListOrder order) {
+void ListOrderer::Start(const morvane::Text& directory, std::vector<morvane::Text> names, morvane::ListOrder order,
+                        morvane::DateChoice date) {
     Cancel();
     const unsigned generation = ++generation_;
     cancel_ = std::make_shared<std::atomic<bool>>(false);
@@ -45,8 +50,8 @@ void ListOrderer::Start(const morvane::Text& directory, std::vector<morvane::Tex
     watcher_ = new QFutureWatcher<OrderedChoice>(this);
     connect(watcher_, &QFutureWatcherBase::finished, this, [this, generation] { Deliver(generation); });
     watcher_->setFuture(QtConcurrent::run(
-        [directory, names = std::move(names), order, cancel = cancel_, progress = progress_] {
-            return OrderChoice(directory, names, order, *cancel, *progress);
+        [directory, names = std::move(names), order, date, cancel = cancel_, progress = progress_] {
+            return OrderChoice(directory, names, order, date, *cancel, *progress);
         }));
 }
 

@@ -181,11 +181,13 @@ void Presenter::Extract() {
 }
 
 // A move asked for while the order is still being read is dropped: the
-// list is about to be ordered afresh under the pointer.
+// list is about to be ordered afresh under the pointer. One asked for while
+// only the dates are read waits for them.
 void Presenter::MoveListed(int from, int to) {
     if (orderer_->Pending()) {
+        const bool reordering = !datesOnly_;
         WaitForListOrder();
-        return;
+        if (reordering) return;
     }
     if (from < 0 || to < 0) return;
     if (workflow_.MoveListed(static_cast<std::size_t>(from), static_cast<std::size_t>(to)).Refused) return;
@@ -196,10 +198,12 @@ void Presenter::MoveListed(int from, int to) {
 void Presenter::SetOptions(const morvane::Options& options) {
     const morvane::Options& before = workflow_.Options();
     const bool reorder = options.Order != before.Order;
+    const bool redate = options.DateInName != before.DateInName;
     const bool letteringChanged = options.Lettering != before.Lettering || options.OddLettering != before.OddLettering;
     (void)workflow_.SetOptions(options);  // never refused
     emit OptionsChanged();
     if (reorder) OrderList();
+    else if (redate) ReadDates();
     // The lettering is part of the mask's analysis: a new one reaches the
     // example and the preview at once, as if "Extract" were pressed again.
     if (letteringChanged && State() == SessionState::Extracted) Extract();
@@ -372,10 +376,27 @@ void Presenter::OrderList() {
     const std::vector<morvane::Text>& chosen = workflow_.NameOrder();
     if (chosen.empty()) return;
     if (workflow_.Listed() != chosen && !workflow_.Reorder(chosen).Refused) emit ListedChanged();
-    if (Options().Order == morvane::ListOrder::Name) return;
+    if (Options().Order == morvane::ListOrder::Name && Options().DateInName == morvane::DateChoice::None) return;
+    datesOnly_ = Options().Order == morvane::ListOrder::Name;
     orderStarted_.start();
     orderProgress_->start();
-    orderer_->Start(workflow_.Directory(), chosen, Options().Order);
+    orderer_->Start(workflow_.Directory(), chosen, Options().Order, Options().DateInName);
+}
+
+// Another date in the names: the list keeps its order, moves by hand
+// included, unless the order being read is to replace it anyway.
+void Presenter::ReadDates() {
+    if (orderer_->Pending() && !datesOnly_) {
+        OrderList();
+        return;
+    }
+    const std::vector<morvane::Text>& listed = workflow_.Listed();
+    if (listed.empty() || Options().DateInName == morvane::DateChoice::None) return;
+    orderer_->Cancel();
+    datesOnly_ = true;
+    orderStarted_.start();
+    orderProgress_->start();
+    orderer_->Start(workflow_.Directory(), listed, morvane::ListOrder::Name, Options().DateInName);
 }
 
 void Presenter::StopOrdering() {
@@ -388,9 +409,12 @@ void Presenter::StopOrdering() {
 void Presenter::TakeOrder(OrderedChoice ordered) {
     orderProgress_->stop();
     emit OrderProgressOver();
-    if (workflow_.Reorder(std::move(ordered.Names)).Refused) return;
-    noDateTaken_ = std::unordered_set<morvane::Text>(ordered.NoDateTaken.begin(), ordered.NoDateTaken.end());
-    emit ListedChanged();
+    if (workflow_.Reorder(ordered.Names).Refused) return;
+    (void)workflow_.SetDates(ordered.Date, ordered.Names, ordered.Dates);  // one per name, or none: never refused
+    if (ordered.Order != morvane::ListOrder::Name) {
+        noDateTaken_ = std::unordered_set<morvane::Text>(ordered.NoDateTaken.begin(), ordered.NoDateTaken.end());
+        emit ListedChanged();
+    }
     emit PredictionChanged();
 }
 

@@ -110,6 +110,8 @@ public:
     // The files read so far while a long ordering reads them.
     std::size_t OrderRead() const;
     std::size_t OrderTotal() const;
+    // The reading under way is for the dates in the names alone: the list keeps its order.
+    bool ReadingDatesOnly() const { return datesOnly_; }
 
 signals:
     // The state, the steps offered, the list emptied or filled, the undo's
@@ -152,6 +154,7 @@ private:
     void KeepReviewedNames();
     void ListChanged();
     void OrderList();
+    void ReadDates();
     void StopOrdering();
     void TakeOrder(OrderedChoice ordered);
     void FollowOrdering();
@@ -166,4 +169,5 @@ private:
     ListOrderer* orderer_ = nullptr;
     QTimer* orderProgress_ = nullptr;
     QElapsedTimer orderStarted_;
+    bool datesOnly_ = false;  // the reading under way or last is for the dates alone
 };

@@ -39,10 +39,15 @@ QString PreviewNote(const morvane::PredictedName& name, bool noDateTaken) {
     using enum morvane::PredictedOutcome;
     QString note = name.Outcome == NumberAdded    ? Report::tr("number added")
                    : name.Outcome == KeepsItsName ? Report::tr("keeps its name")
-                   : name.Outcome == Skipped      ? Report::tr("skipped")
-                                                  : QString();
+                   : name.Outcome == Skipped      ? (name.Skip == morvane::SkipReason::NoDate
+                                                         ? Report::tr("skipped: its date could not be read")
+                                                         : Report::tr("skipped"))
+                   : name.Outcome == RefusedByFileSystem
+                       ? Report::tr("skipped: this folder's file system refuses the name \"%1\"")
+                             .arg(ToQString(name.RefusedName))
+                       : QString();
     if (name.Hidden) note = note.isEmpty() ? Report::tr("hidden") : Report::tr("%1, hidden").arg(note);
-    if (noDateTaken)
+    if (noDateTaken || name.DateModifiedUsed)
         note = note.isEmpty() ? Report::tr("no date taken: date modified used")
                               : Report::tr("%1, no date taken: date modified used").arg(note);
     return note;
@@ -61,7 +66,8 @@ QString PreviewSummary(const morvane::Prediction& prediction, const QString& fol
     QStringList parts{renamed == 1 ? Report::tr("1 file will be renamed")
                                    : Report::tr("%n files will be renamed", nullptr, count(renamed))};
     if (numbered) parts.back() += ' ' + NumberAddedWords(numbered);
-    const std::size_t keep = prediction.Count(KeepsItsName), skipped = prediction.Count(Skipped) + prediction.Uncovered;
+    const std::size_t keep = prediction.Count(KeepsItsName),
+                      skipped = prediction.Count(Skipped) + prediction.Count(RefusedByFileSystem) + prediction.Uncovered;
     if (keep)
         parts << (keep == 1 ? Report::tr("1 keeps its name") : Report::tr("%n keep their names", nullptr, count(keep)));
     if (skipped)

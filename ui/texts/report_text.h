@@ -47,7 +47,8 @@ inline QString PassStatusText(morvane::PassStatus status) {
 QString MediumDateTime(const QLocale& locale, const QDateTime& when);
 
 // The preview's note on one file: empty when it gets its composed name and
-// took its place in the list as asked.
+// took its place in the list as asked. noDateTaken: it was listed by its
+// modification time for want of a date taken (its name's date says so itself).
 QString PreviewNote(const morvane::PredictedName& name, bool noDateTaken = false);
 
 // The preview's one line: the failure as the pass would report it, number

@@ -89,11 +89,21 @@ QString JournalFolderWords(morvane::ErrorNumber error, const StatusContext& cont
 
 }  // namespace
 
+QString DateFormatWords(morvane::NameFault fault) {
+    switch (fault) {
+        case morvane::NameFault::Empty: return Status::tr("The date format is empty. Type one, such as yyyy-MM-dd_.");
+        case morvane::NameFault::Slash:
+            return Status::tr("The date format holds \"/\", which no file name may contain.");
+        default: return Status::tr("The date format holds a NUL character, which no file name may contain.");
+    }
+}
+
 QString RefusalWords(const morvane::NameRefusal& refused) {
     using morvane::NameFault;
     using morvane::NamePart;
     const QString name = ToShown(refused.Name);
     const QString change = Status::tr("Change it with Options > Set Options.");
+    if (refused.Part == NamePart::DateFormat) return DateFormatWords(refused.Fault) + ' ' + change;
     if (refused.Part == NamePart::Prefix || refused.Part == NamePart::Suffix) {
         const bool prefix = refused.Part == NamePart::Prefix;
         if (refused.Fault == NameFault::Slash)

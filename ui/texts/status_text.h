@@ -32,8 +32,11 @@ struct StatusContext {
 // A sentence or two for a failure; empty for ErrNone.
 QString ErrorWords(morvane::ErrorNumber error, const StatusContext& context = {});
 
-// Why a prefix, suffix or new name cannot be used.
+// Why a prefix, suffix, date format or new name cannot be used.
 QString RefusalWords(const morvane::NameRefusal& refused);
+
+// Why a date format cannot be used (morvane::DateFormatFault).
+QString DateFormatWords(morvane::NameFault fault);
 
 // After a pass that ended in folder: how many files have new names (of
 // them, how many with a number added), which were left and why, and what

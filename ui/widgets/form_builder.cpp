@@ -1,5 +1,6 @@
 #include "widgets/form_builder.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
@@ -176,6 +177,8 @@ QWidget* MakeControl(QWidget& parent, const ControlRow& row, const char* context
         return MakeButton(parent, caption, true);
     case ControlKind::OptionButton:
         return new OptionButton(caption, &parent);
+    case ControlKind::CheckBox:
+        return new QCheckBox(caption, &parent);
     case ControlKind::List:
         return new NameListBox(&parent);
     case ControlKind::DriveList:
@@ -198,9 +201,10 @@ QRect TextRoom(const QWidget& control) {
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = button->text();
-        const bool radio = qobject_cast<const QRadioButton*>(button);
-        return control.style()->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents,
-                                               &option, button);
+        const QStyle::SubElement contents = qobject_cast<const QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
+                                            : qobject_cast<const QCheckBox*>(button)  ? QStyle::SE_CheckBoxContents
+                                                                                       : QStyle::SE_PushButtonContents;
+        return control.style()->subElementRect(contents, &option, button);
     }
     return control.contentsRect();
 }
@@ -233,6 +237,7 @@ bool HasText(ControlKind kind) {
     case ControlKind::Button:
     case ControlKind::DefaultButton:
     case ControlKind::OptionButton:
+    case ControlKind::CheckBox:
         return true;
     default:
         return false;

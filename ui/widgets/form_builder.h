@@ -46,6 +46,7 @@ enum class ControlKind {
     Button,          // push button that Enter never presses
     DefaultButton,   // push button that Enter presses
     OptionButton,    // radio button
+    CheckBox,        // check box
     List,            // single-selection list of names (NameListBox)
     DriveList,       // drop-down list of volumes
     DropDown,        // drop-down list of fixed choices, which the window adds

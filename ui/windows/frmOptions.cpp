@@ -1,8 +1,10 @@
 #include "windows/frmOptions.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -14,6 +16,7 @@
 #include "widgets/key_press_filter.h"
 #include "options_logic.h"
 #include "qt_text.h"
+#include "texts/status_text.h"
 
 namespace {
 
@@ -45,9 +48,18 @@ const ControlRow Controls[] = {
      QT_TRANSLATE_NOOP("frmOptions", "Number in order of"), nullptr},
     {DropDown, "cboOrder", nullptr, 840, 3720, 2625, 375, 11, QT_TRANSLATE_NOOP("frmOptions", "Number in order of"),
      nullptr},
-    {Button, "cmdClearOptions", QT_TRANSLATE_NOOP("frmOptions", "Clear Options"), 960, 4320, 1215, 495, 0,
+    {Caption, "lblDateInName", QT_TRANSLATE_NOOP("frmOptions", "Date in the name"), 840, 4320, 2625, 195, NoTab,
+     QT_TRANSLATE_NOOP("frmOptions", "Date in the name"), nullptr},
+    {DropDown, "cboDateInName", nullptr, 840, 4560, 2625, 375, 12, QT_TRANSLATE_NOOP("frmOptions", "Date in the name"),
+     nullptr},
+    {TextBox, "txtDateFormat", nullptr, 3600, 4560, 1335, 375, 13, QT_TRANSLATE_NOOP("frmOptions", "Date format"),
+     QT_TRANSLATE_NOOP("frmOptions", "yyyy year, yy its last two digits, MM month, dd day, HH hour, mm minute, "
+                                     "ss second; every other character stands for itself")},
+    {CheckBox, "chkNumberPerDay", QT_TRANSLATE_NOOP("frmOptions", "Number again from the starting number each day"),
+     840, 5040, 4095, 375, 14, nullptr, nullptr},
+    {Button, "cmdClearOptions", QT_TRANSLATE_NOOP("frmOptions", "Clear Options"), 960, 5640, 1215, 495, 0,
      QT_TRANSLATE_NOOP("frmOptions", "Clear Options"), nullptr},
-    {Button, "cmdOk", QT_TRANSLATE_NOOP("frmOptions", "Ok"), 3600, 4320, 1215, 495, 5, QT_TRANSLATE_NOOP("frmOptions",
+    {Button, "cmdOk", QT_TRANSLATE_NOOP("frmOptions", "Ok"), 3600, 5640, 1215, 495, 5, QT_TRANSLATE_NOOP("frmOptions",
      "Ok"), nullptr},
 };
 
@@ -65,7 +77,7 @@ frmOptions::frmOptions(QWidget& owner, const morvane::Options& current)
 
 void frmOptions::BuildControls() {
     const Form form = BuildForm(*this, Controls, "frmOptions");
-    setFixedSize(form.Size(5805, 5115));
+    setFixedSize(form.Size(5805, 6435));
     txtPrefix = form.get<QLineEdit>("txtPrefix");
     txtSufix = form.get<QLineEdit>("txtSufix");
     txtStartingNumber = form.get<QLineEdit>("txtStartingNumber");
@@ -81,6 +93,10 @@ void frmOptions::BuildControls() {
     // In the order of their numbers in the store.
     cboOrder = form.get<QComboBox>("cboOrder");
     cboOrder->addItems({tr("Name"), tr("Date Taken"), tr("Date Modified"), tr("Size")});
+    cboDateInName = form.get<QComboBox>("cboDateInName");
+    cboDateInName->addItems({tr("None"), tr("Date Taken"), tr("Date Modified")});
+    txtDateFormat = form.get<QLineEdit>("txtDateFormat");
+    chkNumberPerDay = form.get<QCheckBox>("chkNumberPerDay");
 
     connect(form.get<QPushButton>("cmdClearOptions"), &QPushButton::clicked, this, &frmOptions::cmdClearOptions_Click);
     connect(form.get<QPushButton>("cmdOk"), &QPushButton::clicked, this, &frmOptions::cmdOk_Click);
@@ -105,6 +121,9 @@ morvane::Options frmOptions::Values() const {
         typed.OddLettering.clear();
     }
     typed.Order = static_cast<morvane::ListOrder>(cboOrder->currentIndex());
+    typed.DateInName = static_cast<morvane::DateChoice>(cboDateInName->currentIndex());
+    typed.DateFormat = ToText(txtDateFormat->text());
+    typed.NumberPerDay = chkNumberPerDay->isChecked();
     return typed;
 }
 
@@ -115,9 +134,21 @@ void frmOptions::ShowValues(const morvane::Options& options) {
     const int button = LetteringButtonIndex(options);
     if (button >= 0) opt1[button]->setChecked(true);
     cboOrder->setCurrentIndex(static_cast<int>(options.Order));
+    cboDateInName->setCurrentIndex(static_cast<int>(options.DateInName));
+    txtDateFormat->setText(ToQString(options.DateFormat));
+    chkNumberPerDay->setChecked(options.NumberPerDay);
 }
 
+// A date format no name may hold is said in words, and the dialog stays
+// open for another.
 void frmOptions::cmdOk_Click() {
+    if (const morvane::NameFault fault = morvane::DateFormatFault(ToText(txtDateFormat->text()));
+        fault != morvane::NameFault::None) {
+        QMessageBox::warning(this, windowTitle(), DateFormatWords(fault));
+        txtDateFormat->setFocus();
+        txtDateFormat->selectAll();
+        return;
+    }
     hide();
     emit Confirmed(Values());
     accept();

@@ -1,6 +1,6 @@
 #pragma once
-// The options dialog: prefix, suffix, starting number, lettering position
-// and the order the files are numbered in.
+// The options dialog: prefix, suffix, starting number, lettering position,
+// the order the files are numbered in and the date in their names.
 // Filled from the options in force when it is created; "Ok" says what was
 // typed through Confirmed. Modal, created afresh for each opening.
 #include <QDialog>
@@ -8,6 +8,7 @@
 #include "naming/options.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
@@ -42,4 +43,7 @@ private:
     QRadioButton* opt1[3] = {};  // "None", "First", "Last"
     QButtonGroup* m_lettering = nullptr;
     QComboBox* cboOrder = nullptr;  // "Name", "Date Taken", "Date Modified", "Size"
+    QComboBox* cboDateInName = nullptr;  // "None", "Date Taken", "Date Modified"
+    QLineEdit* txtDateFormat = nullptr;
+    QCheckBox* chkNumberPerDay = nullptr;
 };
