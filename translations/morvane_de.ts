@@ -96,17 +96,6 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
         </translation>
     </message>
     <message>
-        <source>1 gets a number added</source>
-        <translation>1 erhält eine angefügte Nummer</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n get a number added</source>
-        <translation>
-            <numerusform>%n erhält eine angefügte Nummer</numerusform>
-            <numerusform>%n erhalten eine angefügte Nummer</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>1 will be skipped</source>
         <translation>1 wird übersprungen</translation>
     </message>
@@ -381,12 +370,140 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
         <translation>Der Ordner %1 lässt sich nicht öffnen: %2</translation>
     </message>
     <message>
-        <source>Morvane cannot use the folder where it keeps what it needs to undo a rename, so nothing was renamed. Check that your home folder can be written.</source>
-        <translation>Morvane kann den Ordner nicht nutzen, in dem es festhält, was zum Rückgängigmachen nötig ist; daher wurde nichts umbenannt. Prüfen Sie, ob Ihr persönlicher Ordner beschreibbar ist.</translation>
+        <source>the file system of %1 is read-only</source>
+        <translation>das Dateisystem von %1 ist schreibgeschützt</translation>
     </message>
     <message>
-        <source>Morvane cannot read the folder %1, where it keeps the renames it can undo. Check that it exists and can be read.</source>
-        <translation>Morvane kann den Ordner %1 nicht lesen, in dem es die Umbenennungen festhält, die sich rückgängig machen lassen. Prüfen Sie, ob er vorhanden und lesbar ist.</translation>
+        <source>you may not change the folder %1</source>
+        <translation>Sie dürfen den Ordner %1 nicht ändern</translation>
+    </message>
+    <message>
+        <source>immutable files cannot be renamed</source>
+        <translation>unveränderliche Dateien lassen sich nicht umbenennen</translation>
+    </message>
+    <message>
+        <source>the folder %1 is marked immutable</source>
+        <translation>der Ordner %1 ist als unveränderlich markiert</translation>
+    </message>
+    <message>
+        <source>files in use cannot be renamed</source>
+        <translation>Dateien, die gerade benutzt werden, lassen sich nicht umbenennen</translation>
+    </message>
+    <message>
+        <source>this file system allows only shorter names</source>
+        <translation>dieses Dateisystem erlaubt nur kürzere Namen</translation>
+    </message>
+    <message>
+        <source>this file system does not accept a character of the new name</source>
+        <translation>dieses Dateisystem akzeptiert ein Zeichen des neuen Namens nicht</translation>
+    </message>
+    <message>
+        <source>the file system refused the rename</source>
+        <translation>das Dateisystem hat die Umbenennung verweigert</translation>
+    </message>
+    <message>
+        <source>%1 and 1 other</source>
+        <translation>%1 und 1 weitere</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n others</source>
+        <translation>
+            <numerusform>%1 und %n weitere</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No home folder is set to keep it in (HOME).</source>
+        <translation>Es ist kein persönlicher Ordner festgelegt, in dem es liegen könnte (HOME).</translation>
+    </message>
+    <message>
+        <source>%1 is a file, where a folder is needed.</source>
+        <translation>%1 ist eine Datei, an dieser Stelle wird aber ein Ordner gebraucht.</translation>
+    </message>
+    <message>
+        <source>You may not write in %1.</source>
+        <translation>Sie dürfen in %1 nicht schreiben.</translation>
+    </message>
+    <message>
+        <source>You may not read %1.</source>
+        <translation>Sie dürfen %1 nicht lesen.</translation>
+    </message>
+    <message>
+        <source>%1 lies on a read-only file system.</source>
+        <translation>%1 liegt auf einem schreibgeschützten Dateisystem.</translation>
+    </message>
+    <message>
+        <source>The disk that holds %1 is full. Free some space, then try again.</source>
+        <translation>Der Datenträger mit %1 ist voll. Geben Sie Platz frei und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Morvane cannot read the folder %1, where it keeps the renames it can undo.</source>
+        <translation>Morvane kann den Ordner %1 nicht lesen, in dem es die Umbenennungen festhält, die sich rückgängig machen lassen.</translation>
+    </message>
+    <message>
+        <source>Nothing was renamed: Morvane has no folder to keep what it needs to undo a rename.</source>
+        <translation>Es wurde nichts umbenannt, weil Morvane keinen Ordner hat, um festzuhalten, was zum Rückgängigmachen nötig ist.</translation>
+    </message>
+    <message>
+        <source>Nothing was renamed: Morvane cannot keep what it needs to undo a rename in %1.</source>
+        <translation>Es wurde nichts umbenannt, weil Morvane in %1 nicht festhalten kann, was zum Rückgängigmachen nötig ist.</translation>
+    </message>
+    <message>
+        <source>Morvane could not write to %1, where it keeps the renames it can undo.</source>
+        <translation>Morvane konnte nicht in %1 schreiben, wo es die Umbenennungen festhält, die sich rückgängig machen lassen.</translation>
+    </message>
+    <message>
+        <source>Check that it exists and can be read.</source>
+        <translation>Prüfen Sie, ob er vorhanden und lesbar ist.</translation>
+    </message>
+    <message>
+        <source>Check that it can be written.</source>
+        <translation>Prüfen Sie, ob er beschreibbar ist.</translation>
+    </message>
+    <message>
+        <source>A file could not get its old name back: %1.</source>
+        <translation>Eine Datei konnte ihren alten Namen nicht zurückbekommen: %1.</translation>
+    </message>
+    <message>
+        <source>A file could not be renamed: %1.</source>
+        <translation>Eine Datei ließ sich nicht umbenennen: %1.</translation>
+    </message>
+    <message>
+        <source>(1 with a number added)</source>
+        <translation>(1 davon mit angehängter Nummer)</translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n with a number added)</source>
+        <translation>
+            <numerusform>(%n davon mit angehängter Nummer)</numerusform>
+            <numerusform>(%n davon mit angehängter Nummer)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was skipped: %1 (%2).</source>
+        <translation>1 Datei wurde übersprungen: %1 (%2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were skipped: %1 (%2).</source>
+        <translation>
+            <numerusform>%n Datei wurde übersprungen: %1 (%2).</numerusform>
+            <numerusform>%n Dateien wurden übersprungen: %1 (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No file was renamed.</source>
+        <translation>Keine Datei wurde umbenannt.</translation>
+    </message>
+    <message>
+        <source>The new name of 1 file was kept.</source>
+        <translation>Der neue Name von 1 Datei wurde übernommen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The new names of %n files were kept.</source>
+        <translation>
+            <numerusform>Der neue Name von %n Datei wurde übernommen.</numerusform>
+            <numerusform>Die neuen Namen von %n Dateien wurden übernommen.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The date format is empty. Type one, such as yyyy-MM-dd_.</source>
@@ -910,30 +1027,62 @@ ein allein genannter Ordner ist der, in dem sich „Auswählen“ öffnet.</tran
         <translation>Unvollendete Umbenennung</translation>
     </message>
     <message>
-        <source>%1%2 %3.</source>
-        <translation>%1%2 %3.</translation>
-    </message>
-    <message>
-        <source> (a rename in %1)</source>
-        <translation> (eine Umbenennung in %1)</translation>
-    </message>
-    <message>
-        <source>These rename journals in %1 cannot be used and were left as they are:
-%2
-
-&quot;Set Aside&quot; moves them into its &quot;damaged&quot; folder, where they are kept but no longer reported.</source>
-        <translation>Diese Umbenennungsprotokolle in %1 sind nicht nutzbar und blieben unverändert:
-%2
-
-„Beiseitelegen“ verschiebt sie in den dortigen Ordner „damaged“, wo sie aufbewahrt, aber nicht mehr gemeldet werden.</translation>
-    </message>
-    <message>
         <source>&amp;Set Aside</source>
         <translation>&amp;Beiseitelegen</translation>
     </message>
     <message>
         <source>A rename of %1 in %2 did not finish.</source>
         <translation>Eine Umbenennung von %1 in %2 wurde nicht beendet.</translation>
+    </message>
+    <message>
+        <source>Renaming on %1: its journal %2.</source>
+        <translation>Umbenennung am %1: ihr Protokoll %2.</translation>
+    </message>
+    <message>
+        <source>A rename: its journal %1.</source>
+        <translation>Eine Umbenennung: ihr Protokoll %1.</translation>
+    </message>
+    <message>
+        <source>Renaming in %1 on %2: its journal %3.</source>
+        <translation>Umbenennung in %1 am %2: ihr Protokoll %3.</translation>
+    </message>
+    <message>
+        <source>Renaming in %1: its journal %2.</source>
+        <translation>Umbenennung in %1: ihr Protokoll %2.</translation>
+    </message>
+    <message>
+        <source>Damaged Rename Journal</source>
+        <translation>Beschädigtes Umbenennungsprotokoll</translation>
+    </message>
+    <message>
+        <source>Damaged Rename Journals</source>
+        <translation>Beschädigte Umbenennungsprotokolle</translation>
+    </message>
+    <message>
+        <source>A rename journal in %1 cannot be used and was left as it is:
+%2
+
+&quot;Set Aside&quot; moves it into %3, where it is kept but no longer reported.</source>
+        <translation>Ein Umbenennungsprotokoll in %1 ist nicht nutzbar und blieb unverändert:
+%2
+
+„Beiseitelegen“ verschiebt es nach %3, wo es aufbewahrt, aber nicht mehr gemeldet wird.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rename journals in %1 cannot be used and were left as they are:
+%2
+
+&quot;Set Aside&quot; moves them into %3, where they are kept but no longer reported.</source>
+        <translation>
+            <numerusform>%n Umbenennungsprotokoll in %1 ist nicht nutzbar und blieb unverändert:
+%2
+
+„Beiseitelegen“ verschiebt es nach %3, wo es aufbewahrt, aber nicht mehr gemeldet wird.</numerusform>
+            <numerusform>%n Umbenennungsprotokolle in %1 sind nicht nutzbar und blieben unverändert:
+%2
+
+„Beiseitelegen“ verschiebt sie nach %3, wo sie aufbewahrt, aber nicht mehr gemeldet werden.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

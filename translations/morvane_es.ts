@@ -96,17 +96,6 @@ indicada sola es donde se abre «Seleccionar».</translation>
         </translation>
     </message>
     <message>
-        <source>1 gets a number added</source>
-        <translation>1 recibe un número añadido</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n get a number added</source>
-        <translation>
-            <numerusform>%n recibe un número añadido</numerusform>
-            <numerusform>%n reciben un número añadido</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>1 will be skipped</source>
         <translation>1 se omitirá</translation>
     </message>
@@ -381,12 +370,140 @@ indicada sola es donde se abre «Seleccionar».</translation>
         <translation>No se puede abrir la carpeta %1: %2</translation>
     </message>
     <message>
-        <source>Morvane cannot use the folder where it keeps what it needs to undo a rename, so nothing was renamed. Check that your home folder can be written.</source>
-        <translation>Morvane no puede usar la carpeta donde guarda lo necesario para deshacer un cambio de nombre, así que no se renombró nada. Compruebe que se puede escribir en su carpeta personal.</translation>
+        <source>the file system of %1 is read-only</source>
+        <translation>el sistema de archivos de %1 es de solo lectura</translation>
     </message>
     <message>
-        <source>Morvane cannot read the folder %1, where it keeps the renames it can undo. Check that it exists and can be read.</source>
-        <translation>Morvane no puede leer la carpeta %1, donde guarda los cambios de nombre que puede deshacer. Compruebe que existe y que se puede leer.</translation>
+        <source>you may not change the folder %1</source>
+        <translation>no tiene permiso para modificar la carpeta %1</translation>
+    </message>
+    <message>
+        <source>immutable files cannot be renamed</source>
+        <translation>un archivo inmutable no puede cambiar de nombre</translation>
+    </message>
+    <message>
+        <source>the folder %1 is marked immutable</source>
+        <translation>la carpeta %1 está marcada como inmutable</translation>
+    </message>
+    <message>
+        <source>files in use cannot be renamed</source>
+        <translation>un archivo en uso no puede cambiar de nombre</translation>
+    </message>
+    <message>
+        <source>this file system allows only shorter names</source>
+        <translation>este sistema de archivos solo admite nombres más cortos</translation>
+    </message>
+    <message>
+        <source>this file system does not accept a character of the new name</source>
+        <translation>este sistema de archivos no admite un carácter del nuevo nombre</translation>
+    </message>
+    <message>
+        <source>the file system refused the rename</source>
+        <translation>el sistema de archivos rechazó el cambio de nombre</translation>
+    </message>
+    <message>
+        <source>%1 and 1 other</source>
+        <translation>%1 y 1 más</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n others</source>
+        <translation>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No home folder is set to keep it in (HOME).</source>
+        <translation>No hay ninguna carpeta personal definida donde guardarlo (HOME).</translation>
+    </message>
+    <message>
+        <source>%1 is a file, where a folder is needed.</source>
+        <translation>%1 es un archivo, y ahí hace falta una carpeta.</translation>
+    </message>
+    <message>
+        <source>You may not write in %1.</source>
+        <translation>No tiene permiso para escribir en %1.</translation>
+    </message>
+    <message>
+        <source>You may not read %1.</source>
+        <translation>No tiene permiso para leer %1.</translation>
+    </message>
+    <message>
+        <source>%1 lies on a read-only file system.</source>
+        <translation>%1 está en un sistema de archivos de solo lectura.</translation>
+    </message>
+    <message>
+        <source>The disk that holds %1 is full. Free some space, then try again.</source>
+        <translation>El disco que contiene %1 está lleno. Libere espacio y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Morvane cannot read the folder %1, where it keeps the renames it can undo.</source>
+        <translation>Morvane no puede leer la carpeta %1, donde guarda los cambios de nombre que puede deshacer.</translation>
+    </message>
+    <message>
+        <source>Nothing was renamed: Morvane has no folder to keep what it needs to undo a rename.</source>
+        <translation>No se cambió ningún nombre: Morvane no tiene ninguna carpeta donde guardar lo que necesita para deshacer un cambio de nombre.</translation>
+    </message>
+    <message>
+        <source>Nothing was renamed: Morvane cannot keep what it needs to undo a rename in %1.</source>
+        <translation>No se cambió ningún nombre: Morvane no puede guardar en %1 lo que necesita para deshacer un cambio de nombre.</translation>
+    </message>
+    <message>
+        <source>Morvane could not write to %1, where it keeps the renames it can undo.</source>
+        <translation>Morvane no pudo escribir en %1, donde guarda los cambios de nombre que puede deshacer.</translation>
+    </message>
+    <message>
+        <source>Check that it exists and can be read.</source>
+        <translation>Compruebe que existe y que se puede leer.</translation>
+    </message>
+    <message>
+        <source>Check that it can be written.</source>
+        <translation>Compruebe que se puede escribir en ella.</translation>
+    </message>
+    <message>
+        <source>A file could not get its old name back: %1.</source>
+        <translation>Un archivo no pudo recuperar su nombre anterior: %1.</translation>
+    </message>
+    <message>
+        <source>A file could not be renamed: %1.</source>
+        <translation>No se pudo cambiar el nombre de un archivo: %1.</translation>
+    </message>
+    <message>
+        <source>(1 with a number added)</source>
+        <translation>(1 de ellos con un número añadido)</translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n with a number added)</source>
+        <translation>
+            <numerusform>(%n de ellos con un número añadido)</numerusform>
+            <numerusform>(%n de ellos con un número añadido)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was skipped: %1 (%2).</source>
+        <translation>Se omitió 1 archivo: %1 (%2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were skipped: %1 (%2).</source>
+        <translation>
+            <numerusform>Se omitió %n archivo: %1 (%2).</numerusform>
+            <numerusform>Se omitieron %n archivos: %1 (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No file was renamed.</source>
+        <translation>No se cambió el nombre de ningún archivo.</translation>
+    </message>
+    <message>
+        <source>The new name of 1 file was kept.</source>
+        <translation>Se aceptó el nuevo nombre de 1 archivo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The new names of %n files were kept.</source>
+        <translation>
+            <numerusform>Se aceptó el nuevo nombre de %n archivo.</numerusform>
+            <numerusform>Se aceptaron los nuevos nombres de %n archivos.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The date format is empty. Type one, such as yyyy-MM-dd_.</source>
@@ -910,30 +1027,62 @@ indicada sola es donde se abre «Seleccionar».</translation>
         <translation>Cambio de nombre sin terminar</translation>
     </message>
     <message>
-        <source>%1%2 %3.</source>
-        <translation>%1%2 %3.</translation>
-    </message>
-    <message>
-        <source> (a rename in %1)</source>
-        <translation> (un cambio de nombre en %1)</translation>
-    </message>
-    <message>
-        <source>These rename journals in %1 cannot be used and were left as they are:
-%2
-
-&quot;Set Aside&quot; moves them into its &quot;damaged&quot; folder, where they are kept but no longer reported.</source>
-        <translation>Estos registros de cambios de nombre en %1 no se pueden usar y se dejaron como estaban:
-%2
-
-«Apartar» los mueve a su carpeta «damaged», donde se guardan pero ya no se avisa de ellos.</translation>
-    </message>
-    <message>
         <source>&amp;Set Aside</source>
         <translation>&amp;Apartar</translation>
     </message>
     <message>
         <source>A rename of %1 in %2 did not finish.</source>
         <translation>Un cambio de nombre de %1 en %2 no terminó.</translation>
+    </message>
+    <message>
+        <source>Renaming on %1: its journal %2.</source>
+        <translation>Cambio de nombre del %1: su registro %2.</translation>
+    </message>
+    <message>
+        <source>A rename: its journal %1.</source>
+        <translation>Un cambio de nombre: su registro %1.</translation>
+    </message>
+    <message>
+        <source>Renaming in %1 on %2: its journal %3.</source>
+        <translation>Cambio de nombre en %1 del %2: su registro %3.</translation>
+    </message>
+    <message>
+        <source>Renaming in %1: its journal %2.</source>
+        <translation>Cambio de nombre en %1: su registro %2.</translation>
+    </message>
+    <message>
+        <source>Damaged Rename Journal</source>
+        <translation>Registro de cambios de nombre dañado</translation>
+    </message>
+    <message>
+        <source>Damaged Rename Journals</source>
+        <translation>Registros de cambios de nombre dañados</translation>
+    </message>
+    <message>
+        <source>A rename journal in %1 cannot be used and was left as it is:
+%2
+
+&quot;Set Aside&quot; moves it into %3, where it is kept but no longer reported.</source>
+        <translation>Un registro de cambios de nombre en %1 no se puede usar y se dejó como estaba:
+%2
+
+«Apartar» lo mueve a %3, donde se guarda pero ya no se avisa de él.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rename journals in %1 cannot be used and were left as they are:
+%2
+
+&quot;Set Aside&quot; moves them into %3, where they are kept but no longer reported.</source>
+        <translation>
+            <numerusform>%n registro de cambios de nombre en %1 no se puede usar y se dejó como estaba:
+%2
+
+«Apartar» lo mueve a %3, donde se guarda pero ya no se avisa de él.</numerusform>
+            <numerusform>%n registros de cambios de nombre en %1 no se pueden usar y se dejaron como estaban:
+%2
+
+«Apartar» los mueve a %3, donde se guardan pero ya no se avisa de ellos.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -96,17 +96,6 @@ nommé seul est celui où « Sélectionner » s&apos;ouvre.</translation>
         </translation>
     </message>
     <message>
-        <source>1 gets a number added</source>
-        <translation>1 reçoit un numéro en plus</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n get a number added</source>
-        <translation>
-            <numerusform>%n reçoit un numéro en plus</numerusform>
-            <numerusform>%n reçoivent un numéro en plus</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>1 will be skipped</source>
         <translation>1 sera ignoré</translation>
     </message>
@@ -381,12 +370,140 @@ nommé seul est celui où « Sélectionner » s&apos;ouvre.</translation>
         <translation>Le dossier %1 ne peut pas être ouvert : %2</translation>
     </message>
     <message>
-        <source>Morvane cannot use the folder where it keeps what it needs to undo a rename, so nothing was renamed. Check that your home folder can be written.</source>
-        <translation>Morvane ne peut pas utiliser le dossier où il garde ce qu&apos;il faut pour défaire un renommage ; rien n&apos;a donc été renommé. Vérifiez que votre dossier personnel est accessible en écriture.</translation>
+        <source>the file system of %1 is read-only</source>
+        <translation>le système de fichiers de %1 est en lecture seule</translation>
     </message>
     <message>
-        <source>Morvane cannot read the folder %1, where it keeps the renames it can undo. Check that it exists and can be read.</source>
-        <translation>Morvane ne peut pas lire le dossier %1, où il garde les renommages qu&apos;il peut défaire. Vérifiez qu&apos;il existe et qu&apos;il est accessible en lecture.</translation>
+        <source>you may not change the folder %1</source>
+        <translation>vous n&apos;avez pas le droit de modifier le dossier %1</translation>
+    </message>
+    <message>
+        <source>immutable files cannot be renamed</source>
+        <translation>un fichier immuable ne peut pas être renommé</translation>
+    </message>
+    <message>
+        <source>the folder %1 is marked immutable</source>
+        <translation>le dossier %1 est marqué immuable</translation>
+    </message>
+    <message>
+        <source>files in use cannot be renamed</source>
+        <translation>un fichier en cours d&apos;utilisation ne peut pas être renommé</translation>
+    </message>
+    <message>
+        <source>this file system allows only shorter names</source>
+        <translation>ce système de fichiers n&apos;accepte que des noms plus courts</translation>
+    </message>
+    <message>
+        <source>this file system does not accept a character of the new name</source>
+        <translation>ce système de fichiers refuse un caractère du nouveau nom</translation>
+    </message>
+    <message>
+        <source>the file system refused the rename</source>
+        <translation>le système de fichiers a refusé le renommage</translation>
+    </message>
+    <message>
+        <source>%1 and 1 other</source>
+        <translation>%1 et 1 autre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n others</source>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No home folder is set to keep it in (HOME).</source>
+        <translation>Aucun dossier personnel n&apos;est défini pour l&apos;y conserver (HOME).</translation>
+    </message>
+    <message>
+        <source>%1 is a file, where a folder is needed.</source>
+        <translation>%1 est un fichier, alors qu&apos;il faut un dossier à cet endroit.</translation>
+    </message>
+    <message>
+        <source>You may not write in %1.</source>
+        <translation>Vous n&apos;avez pas le droit d&apos;écrire dans %1.</translation>
+    </message>
+    <message>
+        <source>You may not read %1.</source>
+        <translation>Vous n&apos;avez pas le droit de lire %1.</translation>
+    </message>
+    <message>
+        <source>%1 lies on a read-only file system.</source>
+        <translation>%1 se trouve sur un système de fichiers en lecture seule.</translation>
+    </message>
+    <message>
+        <source>The disk that holds %1 is full. Free some space, then try again.</source>
+        <translation>Le disque qui contient %1 est plein. Libérez de l&apos;espace, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Morvane cannot read the folder %1, where it keeps the renames it can undo.</source>
+        <translation>Morvane ne peut pas lire le dossier %1, où il garde les renommages qu&apos;il peut défaire.</translation>
+    </message>
+    <message>
+        <source>Nothing was renamed: Morvane has no folder to keep what it needs to undo a rename.</source>
+        <translation>Rien n&apos;a été renommé : Morvane n&apos;a aucun dossier où conserver ce qu&apos;il lui faut pour défaire un renommage.</translation>
+    </message>
+    <message>
+        <source>Nothing was renamed: Morvane cannot keep what it needs to undo a rename in %1.</source>
+        <translation>Rien n&apos;a été renommé : Morvane ne peut pas conserver dans %1 ce qu&apos;il lui faut pour défaire un renommage.</translation>
+    </message>
+    <message>
+        <source>Morvane could not write to %1, where it keeps the renames it can undo.</source>
+        <translation>Morvane n&apos;a pas pu écrire dans %1, où il garde les renommages qu&apos;il peut défaire.</translation>
+    </message>
+    <message>
+        <source>Check that it exists and can be read.</source>
+        <translation>Vérifiez qu&apos;il existe et qu&apos;il est accessible en lecture.</translation>
+    </message>
+    <message>
+        <source>Check that it can be written.</source>
+        <translation>Vérifiez qu&apos;il est accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>A file could not get its old name back: %1.</source>
+        <translation>Un fichier n&apos;a pas pu retrouver son ancien nom : %1.</translation>
+    </message>
+    <message>
+        <source>A file could not be renamed: %1.</source>
+        <translation>Un fichier n&apos;a pas pu être renommé : %1.</translation>
+    </message>
+    <message>
+        <source>(1 with a number added)</source>
+        <translation>(dont 1 avec un numéro ajouté)</translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n with a number added)</source>
+        <translation>
+            <numerusform>(dont %n avec un numéro ajouté)</numerusform>
+            <numerusform>(dont %n avec un numéro ajouté)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was skipped: %1 (%2).</source>
+        <translation>1 fichier a été ignoré : %1 (%2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were skipped: %1 (%2).</source>
+        <translation>
+            <numerusform>%n fichier a été ignoré : %1 (%2).</numerusform>
+            <numerusform>%n fichiers ont été ignorés : %1 (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No file was renamed.</source>
+        <translation>Aucun fichier n&apos;a été renommé.</translation>
+    </message>
+    <message>
+        <source>The new name of 1 file was kept.</source>
+        <translation>Le nouveau nom de 1 fichier a été accepté.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The new names of %n files were kept.</source>
+        <translation>
+            <numerusform>Le nouveau nom de %n fichier a été accepté.</numerusform>
+            <numerusform>Les nouveaux noms de %n fichiers ont été acceptés.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The date format is empty. Type one, such as yyyy-MM-dd_.</source>
@@ -910,30 +1027,62 @@ nommé seul est celui où « Sélectionner » s&apos;ouvre.</translation>
         <translation>Renommage inachevé</translation>
     </message>
     <message>
-        <source>%1%2 %3.</source>
-        <translation>%1%2 %3.</translation>
-    </message>
-    <message>
-        <source> (a rename in %1)</source>
-        <translation> (un renommage dans %1)</translation>
-    </message>
-    <message>
-        <source>These rename journals in %1 cannot be used and were left as they are:
-%2
-
-&quot;Set Aside&quot; moves them into its &quot;damaged&quot; folder, where they are kept but no longer reported.</source>
-        <translation>Ces journaux de renommage dans %1 sont inutilisables et ont été laissés tels quels :
-%2
-
-« Mettre de côté » les déplace dans son dossier « damaged », où ils sont conservés mais plus signalés.</translation>
-    </message>
-    <message>
         <source>&amp;Set Aside</source>
         <translation>&amp;Mettre de côté</translation>
     </message>
     <message>
         <source>A rename of %1 in %2 did not finish.</source>
         <translation>Un renommage de %1 dans %2 n&apos;a pas abouti.</translation>
+    </message>
+    <message>
+        <source>Renaming on %1: its journal %2.</source>
+        <translation>Renommage du %1 : son journal %2.</translation>
+    </message>
+    <message>
+        <source>A rename: its journal %1.</source>
+        <translation>Un renommage : son journal %1.</translation>
+    </message>
+    <message>
+        <source>Renaming in %1 on %2: its journal %3.</source>
+        <translation>Renommage dans %1 du %2 : son journal %3.</translation>
+    </message>
+    <message>
+        <source>Renaming in %1: its journal %2.</source>
+        <translation>Renommage dans %1 : son journal %2.</translation>
+    </message>
+    <message>
+        <source>Damaged Rename Journal</source>
+        <translation>Journal de renommage endommagé</translation>
+    </message>
+    <message>
+        <source>Damaged Rename Journals</source>
+        <translation>Journaux de renommage endommagés</translation>
+    </message>
+    <message>
+        <source>A rename journal in %1 cannot be used and was left as it is:
+%2
+
+&quot;Set Aside&quot; moves it into %3, where it is kept but no longer reported.</source>
+        <translation>Un journal de renommage dans %1 est inutilisable et a été laissé tel quel :
+%2
+
+« Mettre de côté » le déplace dans %3, où il est conservé mais n&apos;est plus signalé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rename journals in %1 cannot be used and were left as they are:
+%2
+
+&quot;Set Aside&quot; moves them into %3, where they are kept but no longer reported.</source>
+        <translation>
+            <numerusform>%n journal de renommage dans %1 est inutilisable et a été laissé tel quel :
+%2
+
+« Mettre de côté » le déplace dans %3, où il est conservé mais n&apos;est plus signalé.</numerusform>
+            <numerusform>%n journaux de renommage dans %1 sont inutilisables et ont été laissés tels quels :
+%2
+
+« Mettre de côté » les déplace dans %3, où ils sont conservés mais ne sont plus signalés.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

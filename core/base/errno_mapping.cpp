@@ -37,6 +37,23 @@ constexpr ErrnoNumber kErrnoNumbers[] = {
     {ENFILE, ErrTooManyFiles},
 };
 
+struct ErrnoCause {
+    int Errno;
+    RefusalCause Cause;
+};
+
+constexpr ErrnoCause kErrnoCauses[] = {
+    {EROFS, RefusalCause::ReadOnlyFileSystem},
+    {EACCES, RefusalCause::NoPermission},
+    {EPERM, RefusalCause::NoPermission},
+    {EBUSY, RefusalCause::InUse},
+    {ETXTBSY, RefusalCause::InUse},
+    {ENAMETOOLONG, RefusalCause::NameTooLong},
+    // FAT, exFAT and NTFS refuse characters such as ":" or "?" so.
+    {EINVAL, RefusalCause::CharacterRefused},
+    {EILSEQ, RefusalCause::CharacterRefused},
+};
+
 }  // namespace
 
 ErrorNumber ErrorNumberForErrno(int err, bool directoryMissing) {
@@ -44,6 +61,12 @@ ErrorNumber ErrorNumberForErrno(int err, bool directoryMissing) {
     for (const auto& entry : kErrnoNumbers)
         if (entry.Errno == err) return entry.Number;
     return ErrUnexpected;
+}
+
+RefusalCause RefusalCauseForErrno(int err) {
+    for (const auto& entry : kErrnoCauses)
+        if (entry.Errno == err) return entry.Cause;
+    return RefusalCause::None;
 }
 
 }  // namespace morvane

@@ -9,4 +9,9 @@ namespace morvane {
 // unless directoryMissing says its directory is gone.
 ErrorNumber ErrorNumberForErrno(int err, bool directoryMissing);
 
+// What a refused rename's errno says about the cause. EPERM and EACCES read
+// as no permission: an immutable file or folder is told apart by the caller,
+// which can look at the attribute.
+RefusalCause RefusalCauseForErrno(int err);
+
 }  // namespace morvane

@@ -30,6 +30,19 @@ enum class ErrorNumber : int {
     JournalFolderUnusable = 80,
 };
 
+// Which refusal of the file system left a file under its name, so that the
+// user hears the cause itself (mapped from errno in errno_mapping.h).
+enum class RefusalCause : unsigned char {
+    None,                // none, or one the program cannot name
+    ReadOnlyFileSystem,  // the folder lies on a read-only file system
+    NoPermission,        // the user may not change the folder
+    ImmutableFile,       // the file is marked immutable (or append-only)
+    ImmutableFolder,     // its folder is
+    InUse,               // the file is busy: a mount point, a running program
+    NameTooLong,         // the new name is longer than this file system allows
+    CharacterRefused,    // this file system does not accept a character of the new name
+};
+
 // The number the user sees.
 constexpr int NumberOf(ErrorNumber error) { return static_cast<int>(error); }
 

@@ -1,10 +1,14 @@
 #include "files/rename_layer.h"
 
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/random.h>
+#include <sys/statfs.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <string>
@@ -88,6 +92,19 @@ std::optional<std::string> ReadUpTo(int dir, const char* path, std::size_t max) 
     return content;
 }
 
+// FS_IOC_GETFLAGS of the regular file or folder path (relative to dir; "."
+// is dir itself), opened without following a link or blocking.
+int SystemAttributes(int dir, const char* path, unsigned& flags) {
+    const UniqueFd fd(::openat(dir, path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat st {};
+    if (!fd || ::fstat(fd.Get(), &st) != 0) return errno;
+    if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) return ENOTTY;
+    int got = 0;
+    if (::ioctl(fd.Get(), FS_IOC_GETFLAGS, &got) != 0) return errno;
+    flags = static_cast<unsigned>(got);
+    return 0;
+}
+
 }  // namespace
 
 RenameCalls SystemRenameCalls() {
@@ -114,7 +131,8 @@ RenameCalls SystemRenameCalls() {
                 }
                 return 0;
             },
-            .Sync = [](int fd) { return ErrnoOf(::fsync(fd)); }};
+            .Sync = [](int fd) { return ErrnoOf(::fsync(fd)); },
+            .Attributes = SystemAttributes};
 }
 
 namespace {
@@ -204,6 +222,7 @@ void PosixRenamer::Withdraw() {
 
 ErrorNumber PosixRenamer::Rename(const Text& fromPath, const Text& toPath) {
     lastTemporary_.clear();
+    lastRefusal_ = RefusalCause::None;
     const auto from = ToUtf8(fromPath);
     const auto to = ToUtf8(toPath);
     if (!from || !to || from->empty() || to->empty() || HasNul(*from) || HasNul(*to)) return ErrBadFileName;
@@ -217,7 +236,32 @@ ErrorNumber PosixRenamer::Rename(const Text& fromPath, const Text& toPath) {
                        !MayBeOtherSpelling(fromPath, toPath);
     if (err == EEXIST && *from != *to && !exact && MayBeOneFile(fromPath, toPath, from->c_str(), to->c_str()))
         return MoveThroughTemporary(*from, *to);
-    return err == 0 ? ErrNone : NumberFor(err, *from);
+    if (err == 0) return ErrNone;
+    if (CharacterRefused(err, *from, *to)) {
+        lastRefusal_ = RefusalCause::CharacterRefused;
+        return ErrBadFileName;
+    }
+    return NumberFor(err, *from);
+}
+
+// The FUSE drivers of FAT and exFAT answer a name with a character they do
+// not accept (such as "?" or ":") with EPERM or ENOENT, not EINVAL: on such a
+// file system, with the file still there, that is the name's fault.
+bool PosixRenamer::CharacterRefused(int err, const std::string& from, const std::string& to) {
+    if (err != EPERM && err != ENOENT && err != EACCES) return false;
+    const std::string_view name = std::string_view(to).substr(to.rfind('/') + 1);
+    const bool refusable = std::any_of(name.begin(), name.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || std::string_view("\"*:<>?\\|").find(c) != std::string_view::npos;
+    });
+    if (!refusable) return false;
+    struct statfs fs {};
+    const bool known = DirectoryFd() != AT_FDCWD ? ::fstatfs(DirectoryFd(), &fs) == 0
+                                                 : ::statfs((DirectoryPrefix(from) + ".").c_str(), &fs) == 0;
+    constexpr long kFuse = 0x65735546, kMsdos = 0x4d44, kExfat = 0x2011BAB0, kNtfs = 0x5346544e;
+    const long type = known ? static_cast<long>(fs.f_type) : 0;
+    if (type != kFuse && type != kMsdos && type != kExfat && type != kNtfs) return false;
+    struct stat st {};
+    return calls_.Lstat(DirectoryFd(), from.c_str(), st) == 0;
 }
 
 ErrorNumber PosixRenamer::Enter(const Text& dir, const std::optional<FileIdentity>& expected) {
@@ -372,8 +416,20 @@ bool PosixRenamer::MayBeOneFile(const Text& fromPath, const Text& toPath, const 
            a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
 }
 
+// A file or folder marked immutable (or append-only) refuses with EPERM.
+bool PosixRenamer::Immutable(const std::string& path) {
+    unsigned flags = 0;
+    return calls_.Attributes && calls_.Attributes(DirectoryFd(), path.c_str(), flags) == 0 &&
+           (flags & (FS_IMMUTABLE_FL | FS_APPEND_FL)) != 0;
+}
+
 ErrorNumber PosixRenamer::NumberFor(int err, const std::string& from) {
     if (err == NotRecorded) return notRecorded_;
+    lastRefusal_ = RefusalCauseForErrno(err);
+    if (err == EPERM || err == EACCES) {
+        if (Immutable(DirectoryPrefix(from) + ".")) lastRefusal_ = RefusalCause::ImmutableFolder;
+        else if (Immutable(from)) lastRefusal_ = RefusalCause::ImmutableFile;
+    }
     bool directoryMissing = false;
     if (err == ENOENT) {
         struct stat st {};

@@ -39,6 +39,8 @@ public:
     // After Rename returned ErrLeftUnderTemporaryName: the name the file now
     // has. Empty after any other outcome.
     virtual Text LastTemporaryName() const { return {}; }
+    // After Rename failed: which refusal of the file system, where it says.
+    virtual RefusalCause LastRefusal() const { return RefusalCause::None; }
 
     // Opens dir for everything that follows until Leave; with expected, only
     // when the directory at that path is still that one (ErrPathNotFound
@@ -138,6 +140,8 @@ struct RenameCalls {
     std::function<int(int fd)> Close;
     std::function<int(int fd, std::string_view bytes)> Write;  // all of bytes
     std::function<int(int fd)> Sync;                           // fsync
+    // The attribute flags (FS_IOC_GETFLAGS) of a regular file or folder, "." for dir itself.
+    std::function<int(int dir, const char* path, unsigned& flags)> Attributes;
 };
 
 // The calls of the running system.
@@ -154,6 +158,7 @@ public:
     explicit PosixRenamer(RenameCalls calls);
     [[nodiscard]] ErrorNumber Rename(const Text& fromPath, const Text& toPath) override;
     Text LastTemporaryName() const override { return lastTemporary_; }
+    RefusalCause LastRefusal() const override { return lastRefusal_; }
     void Watch(LeftoverWatch* watch) override { watch_ = watch; }
     [[nodiscard]] ErrorNumber Enter(const Text& dir, const std::optional<FileIdentity>& expected) override;
     [[nodiscard]] EntryStat Lstat(const Text& name) override;
@@ -176,6 +181,8 @@ private:
     ErrorNumber MoveThroughTemporary(const std::string& from, const std::string& to);
     bool MayBeOneFile(const Text& fromPath, const Text& toPath, const char* from, const char* to);
     ErrorNumber NumberFor(int err, const std::string& from);
+    bool Immutable(const std::string& path);
+    bool CharacterRefused(int err, const std::string& from, const std::string& to);
 
     RenameCalls calls_;
     LeftoverWatch* watch_ = nullptr;
@@ -185,6 +192,7 @@ private:
     bool linksLacking_ = false;
     unsigned temporaries_ = 0;
     Text lastTemporary_;
+    RefusalCause lastRefusal_ = RefusalCause::None;
     ErrorNumber notRecorded_ = ErrNone;
 };
 

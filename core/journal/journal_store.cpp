@@ -7,6 +7,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
+#include <sys/statvfs.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -141,6 +142,30 @@ std::optional<std::string> JournalDirectoryFor(const char* xdgStateHome, const c
     if (IsAbsolute(xdgStateHome)) return std::string(xdgStateHome) + "/Morvane";
     if (IsAbsolute(home)) return std::string(home) + "/.local/state/Morvane";
     return std::nullopt;
+}
+
+FolderCheck CheckJournalFolder(const std::string& dir, bool writing) {
+    if (dir.empty()) return {FolderFault::NoFolder, {}};
+    std::string at = dir;
+    struct stat st {};
+    while (::stat(at.c_str(), &st) != 0) {
+        if (at == "/") return {};
+        at = ParentOf(at);
+    }
+    if (!S_ISDIR(st.st_mode)) return {FolderFault::NotAFolder, at};
+    // A missing folder is to be made in the part of its path that exists.
+    if (writing || at != dir) {
+        struct statvfs fs {};
+        const bool known = ::statvfs(at.c_str(), &fs) == 0;
+        if (known && (fs.f_flag & ST_RDONLY) != 0) return {FolderFault::ReadOnlyFileSystem, at};
+        if (::access(at.c_str(), W_OK | X_OK) != 0) return {FolderFault::NotWritable, at};
+        const auto blocks = ::geteuid() == 0 ? fs.f_bfree : fs.f_bavail;
+        // File systems that count no inodes report none free.
+        if (known && fs.f_blocks > 0 && (blocks == 0 || (fs.f_files > 0 && fs.f_favail == 0)))
+            return {FolderFault::Full, at};
+    }
+    if (::access(at.c_str(), R_OK | X_OK) != 0) return {FolderFault::NotReadable, at};
+    return {};
 }
 
 std::int64_t StartTimeOf(const std::string& fileName) {

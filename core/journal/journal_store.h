@@ -31,6 +31,27 @@ std::optional<std::string> JournalDirectoryFor(const char* xdgStateHome, const c
 // The same for the environment of the running program.
 std::optional<std::string> DefaultJournalDirectory();
 
+// What stands in the way of keeping journals in a folder, as it is now.
+enum class FolderFault : unsigned char {
+    None,                // nothing found
+    NoFolder,            // no home folder to keep it in
+    NotAFolder,          // a file stands where the folder, or one on its path, should be
+    NotWritable,         // the user may not write in it (or, while it is missing, where it would be made)
+    NotReadable,         // the user may not read it
+    ReadOnlyFileSystem,  // it (or where it would be made) lies on a read-only file system
+    Full,                // its disk is full
+};
+
+struct FolderCheck {
+    FolderFault Fault = FolderFault::None;
+    std::string Path;  // what is at fault: the folder itself or one (or a file) on its path
+};
+
+// Looks at the folder dir, for storing journals (writing) or only reading
+// them: the first fault found, at the folder or, while it is missing, at the
+// nearest part of its path that exists.
+FolderCheck CheckJournalFolder(const std::string& dir, bool writing);
+
 // When the pass of a journal began, in seconds since the epoch, as its file
 // name tells; 0 for a name the store did not make.
 std::int64_t StartTimeOf(const std::string& fileName);

@@ -84,7 +84,12 @@ bool HasRenamed(const RenameJournal& journal) {
 ErrorNumber StoredPassRecorder::Begin(const RenameJournal& planned) {
     if (store_.MakeReady() != ErrNone) return ErrorNumber::JournalFolderUnusable;
     storedIndex_ = StoredNumbers(planned);
-    return store_.Create(ToStored(planned, JournalState::Running), lock_);
+    const ErrorNumber err = store_.Create(ToStored(planned, JournalState::Running), lock_);
+    // The folder refused the journal (not writable, read-only, full): said
+    // as the folder's fault, never as the files'.
+    const bool folderRefused = err == ErrCannotAccess || err == ErrDiskFull || err == ErrPathNotFound ||
+                               err == ErrFileNotFound;
+    return folderRefused ? ErrorNumber::JournalFolderUnusable : err;
 }
 
 ErrorNumber StoredPassRecorder::Leaving(std::size_t entry, const LeftName& left) {

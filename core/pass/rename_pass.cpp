@@ -12,6 +12,12 @@
 
 namespace morvane {
 
+void SkippedFiles::Add(RefusalCause cause, const Text& name) {
+    const auto same = std::find_if(Refused.begin(), Refused.end(), [cause](const FileRefusal& r) { return r.Cause == cause; });
+    if (same == Refused.end()) Refused.push_back({cause, name, 1});
+    else ++same->Count;
+}
+
 PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer& renamer, PassRecorder* recorder,
                         const ChosenFiles* chosen) {
     PassResult result;
@@ -84,14 +90,18 @@ PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer
             break;
         }
         if (presence == Presence::Other) {
-            result.FilesSkipped = true;
+            result.FilesSkipped = result.Skipped.Other = true;
             continue;
         }
         const ErrorNumber err = search.Move(planned.Listed, planned.Target(), planned.Extension, entry.To);
+        const RefusalCause cause = search.NumberedNameTooLong() ? RefusalCause::NameTooLong : renamer.LastRefusal();
+        const bool nameRefused = err == ErrBadFileName && (cause == RefusalCause::NameTooLong ||
+                                                           cause == RefusalCause::CharacterRefused);
         if (err == ErrNone) {
             entry.State = EntryState::Renamed;
-        } else if (err == ErrCannotAccess || search.NumberedNameTooLong()) {
+        } else if (err == ErrCannotAccess || nameRefused) {
             result.FilesSkipped = true;
+            result.Skipped.Add(cause, planned.Listed);
         } else {
             // A change of case that could neither finish nor go back leaves
             // the file under its temporary name: journal it there, so that the
@@ -128,7 +138,7 @@ PassResult RunRenamePass(const std::vector<Text>& listed, const MaskAnalysis& an
     }
     result = ApplyRenames(plan, dirPath, renamer, recorder, chosen);
     // Files past the journal's end are not renamed: never report them as done.
-    result.FilesSkipped = result.FilesSkipped || plan.Uncovered > 0;
+    if (plan.Uncovered > 0) result.FilesSkipped = result.Skipped.Other = true;
     return result;
 }
 
@@ -259,6 +269,7 @@ UndoOutcome UndoLastPass(RenameJournal& journal, FileRenamer& renamer, const Und
                 entry->State = EntryState::Gone;
                 outcome.NotFound.push_back(entry->From);
             }
+            if (outcome.FirstError == ErrNone) outcome.FirstCause = renamer.LastRefusal();
             fail(err);
         }
     }

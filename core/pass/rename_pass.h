@@ -17,19 +17,41 @@
 
 namespace morvane {
 
+// The files the file system refused to rename for one cause.
+struct FileRefusal {
+    RefusalCause Cause = RefusalCause::None;
+    Text First;             // the first file it refused, as listed
+    std::size_t Count = 0;  // that one and the others
+};
+
+// The files a pass left under their names.
+struct SkippedFiles {
+    std::vector<FileRefusal> Refused;  // by cause, in the order first met
+    // Left for another reason: a name that is not one plain file name, a
+    // file replaced since it was chosen, a list longer than a pass covers.
+    bool Other = false;
+
+    bool Any() const { return Other || !Refused.empty(); }
+    void Add(RefusalCause cause, const Text& name);
+};
+
 struct PassResult {
     ErrorNumber Error = ErrNone;         // the failure that ended (or never started) the pass, or ErrNone
     ErrorNumber RecordError = ErrNone;   // the recorder could not record the pass's end
     bool FilesSkipped = false;           // a file was left because it could not be renamed
+    SkippedFiles Skipped;                // which, and why
     RenameJournal Journal;               // what was done, one entry per planned file
     NameRefusal Refused;                 // with ErrBadFileName from the composition: what was refused
 };
 
 // Applies the plan in list order in directory: each file to rename goes to
 // its target, or to a numbered name while that is taken. A file that cannot
-// be accessed, or whose next numbered name would be too long, is left and
-// counted as skipped; any other failure ends the pass there, the files before
-// it keeping their new names.
+// be accessed, whose new name the file system refuses (too long, a character
+// it does not accept) or whose next numbered name would be too long, is left
+// and counted as skipped with its cause; any other failure ends the pass
+// there, the files before it keeping their new names. A pass that never
+// starts because its journal cannot be stored answers JournalFolderUnusable
+// (the recorder says so).
 // The directory is opened once and every rename is relative to it. The
 // identities are those of chosen (when given: a directory that is not the
 // one chosen ends the pass with ErrPathNotFound before anything is touched;
@@ -54,6 +76,7 @@ PassResult RunRenamePass(const std::vector<Text>& listed, const MaskAnalysis& an
 
 struct UndoOutcome {
     ErrorNumber FirstError = ErrNone;  // the first failure to give a file back
+    RefusalCause FirstCause = RefusalCause::None;  // when the file system refused it: why
     std::size_t Restored = 0;          // given their old names by this undo
     std::size_t AlreadyBack = 0;       // found under their old names already
     std::vector<Text> NotFound;        // old names of the files found nowhere

@@ -92,6 +92,8 @@ public:
 
     // Where the history is kept; empty without one.
     std::string Folder() const { return store_ ? store_->Directory() : std::string(); }
+    // What stands in the way of that folder now, for storing or only reading.
+    FolderCheck CheckFolder(bool writing) const { return CheckJournalFolder(Folder(), writing); }
 
     [[nodiscard]] PassList Passes() const;
     // The newest pass that still has a file under a new name, in the order

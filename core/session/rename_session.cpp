@@ -198,7 +198,12 @@ RenameOutcome RenameSession::Rename() {
     PassResult pass = RunRenamePass(listed_, analysis_, directory_, options_, example_, renamer_, &recorder, chosen_.get(),
                                     ListedDates());
     out.Renamed = CountState(pass.Journal, EntryState::Renamed);
+    out.NumberAdded = static_cast<std::size_t>(
+        std::count_if(pass.Journal.Entries.begin(), pass.Journal.Entries.end(), [](const JournalEntry& e) {
+            return e.State == EntryState::Renamed && e.To != e.Planned;
+        }));
     out.FilesSkipped = pass.FilesSkipped;
+    out.Skipped = pass.Skipped;
     out.RefusedName = pass.Refused;
     if (pass.Error != ErrNone) {
         // Ended early: the list stays, and what it renamed is in the history.
@@ -220,9 +225,10 @@ RenameOutcome RenameSession::Rename() {
     return Answer(out);
 }
 
-SessionResult RenameSession::Accept() {
-    if (state_ != SessionState::Reviewing || reviewJob_) return Answer(SessionResult{}, true);
-    SessionResult out;
+AcceptOutcome RenameSession::Accept() {
+    if (state_ != SessionState::Reviewing || reviewJob_) return Answer(AcceptOutcome{}, true);
+    AcceptOutcome out;
+    out.Kept = CountState(review_, EntryState::Renamed);
     // Still failing, the journal stays as the pass began it: the newest pass,
     // offered as unfinished, never skipped.
     if (reviewEndMissing_ && reviewLock_.Held() && store_)

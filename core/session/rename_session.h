@@ -53,12 +53,18 @@ struct ExtractOutcome : SessionResult {
 struct RenameOutcome : SessionResult {
     Text Directory;             // where the pass worked, or that of the pass kept under review
     std::size_t Renamed = 0;    // files this pass renamed (also when it failed part way)
+    std::size_t NumberAdded = 0;  // of those, the ones whose name was taken, so that "-N" was added
     bool FilesSkipped = false;  // a file was left alone, or the list was longer than a pass covers
+    SkippedFiles Skipped;       // which, and why
     NameRefusal RefusedName;    // with ErrBadFileName from the composition: the text refused and why
     bool ReviewKept = false;    // nothing was listed: the pass under review (if any) stays
     // The journal could not be completed on disk (Error says why): the pass
     // is under review all the same and its Undo works from memory.
     bool KeptInMemory = false;
+};
+
+struct AcceptOutcome : SessionResult {
+    std::size_t Kept = 0;  // files that keep the new names the pass gave them
 };
 
 // The review's undo, taken back: what it did and the state reached.
@@ -134,7 +140,7 @@ public:
     // nothing is renamed and the pass under review stays.
     [[nodiscard]] RenameOutcome Rename();
     // The review: Accept keeps the new names (refused while its undo is out).
-    [[nodiscard]] SessionResult Accept();
+    [[nodiscard]] AcceptOutcome Accept();
     // The review's Undo as a job to run on another thread, like every other
     // undo: it gives the pass under review (and only it) its old names back;
     // nothing when no pass is under review or its undo is out already.

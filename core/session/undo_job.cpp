@@ -77,6 +77,7 @@ SessionUndo UndoJob::Outcome() const {
     out.Blocked = outcome_.Blocked;
     out.RecordError = recordError_;
     out.Error = outcome_.FirstError != ErrNone ? outcome_.FirstError : recordError_;
+    if (outcome_.FirstError != ErrNone) out.Cause = outcome_.FirstCause;
     return out;
 }
 

@@ -30,6 +30,7 @@ RenamerMaker RealRenamers(RenamerMaker given);
 struct SessionUndo {
     bool Refused = false;  // no such job to take back, or not ended yet: nothing changed
     ErrorNumber Error = ErrNone;
+    RefusalCause Cause = RefusalCause::None;  // with a refused rename: what the file system refused
     Text Directory;
     std::size_t Restored = 0;     // files given their old names back by this undo
     std::size_t AlreadyBack = 0;  // files found under their old names already
@@ -65,6 +66,7 @@ public:
     explicit CountingRenamer(FileRenamer& inner) : inner_(inner) {}
     [[nodiscard]] ErrorNumber Rename(const Text& from, const Text& to) override;
     Text LastTemporaryName() const override { return inner_.LastTemporaryName(); }
+    RefusalCause LastRefusal() const override { return inner_.LastRefusal(); }
     [[nodiscard]] ErrorNumber Enter(const Text& dir, const std::optional<FileIdentity>& expected) override {
         return inner_.Enter(dir, expected);
     }

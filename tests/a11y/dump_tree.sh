@@ -4,7 +4,8 @@
 # what a screen reader finds in each (tests/a11y/dump_tree.py).
 #   tests/a11y/dump_tree.sh [PROGRAM]     (default: build/app/morvane)
 # Needs Xvfb, openbox, xdotool, dbus-run-session and python3-pyatspi; without
-# them, or without a way to start a display, it says so and exits 0.
+# them, or without a way to start a display, it says so and exits 0. Fails
+# when Qt warns about the accessibility of a control on the way.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 program=$(realpath "${1:-$here/../../build/app/morvane}")
@@ -25,10 +26,10 @@ export DISPLAY=":$d"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 xdpyinfo >/dev/null 2>&1 || { echo "skipped: no virtual display"; exit 0; }
 
-export HOME="$work/home" PROGRAM="$program" DUMP="$here/dump_tree.py" TRIP="$work/home/Photos/Trip"
+export HOME="$work/home" PROGRAM="$program" DUMP="$here/dump_tree.py" TRIP="$work/home/Photos/Trip" QTLOG="$work/qt.log"
 dbus-run-session -- bash -c '
     openbox >/dev/null 2>&1 &
-    QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$PROGRAM" "$TRIP"/IMG_0041.JPG "$TRIP"/IMG_0042.JPG >/dev/null 2>&1 &
+    QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$PROGRAM" "$TRIP"/IMG_0041.JPG "$TRIP"/IMG_0042.JPG >/dev/null 2>"$QTLOG" &
     app=$!
     sleep 3
     keys() { xdotool key "$@"; sleep 1.5; }
@@ -54,3 +55,6 @@ dbus-run-session -- bash -c '
     /usr/bin/python3 "$DUMP" --listen "Accept the new names, or Undo the changes" Undo; sleep 0.5
     kill $app
 '
+echo "== Qt's warnings on accessibility"
+if grep -i "accessib\|interface" "$work/qt.log"; then exit 1; fi
+echo "(none)"

@@ -41,7 +41,8 @@ inline RenameCalls Observed(RenameCalls c, const CallHook& hook) {
             // The descriptor is released even when the answer is forced.
             .Close = [=](int fd) { const int e = hook("close"), real = c.Close(fd); return e ? e : real; },
             .Write = hooked("write", c.Write),
-            .Sync = hooked("fsync", c.Sync)};
+            .Sync = hooked("fsync", c.Sync),
+            .Attributes = c.Attributes};
 }
 
 // The fallback levels of the renamer: which calls the file system lacks.

@@ -15,14 +15,19 @@ struct FaultInjectingRenamer : morvane::FileRenamer {
     morvane::FileRenamer* Inner = nullptr;
     std::function<morvane::ErrorNumber(const morvane::Text& from)> Fault;
     bool TouchDisk = true;
+    morvane::RefusalCause Cause = morvane::RefusalCause::None;  // what an injected fault says it was
     std::vector<morvane::Text> From;  // every call's source
 
     morvane::ErrorNumber Rename(const morvane::Text& from, const morvane::Text& to) override {
         From.push_back(from);
-        if (const auto number = Fault ? Fault(from) : morvane::ErrNone; number != morvane::ErrNone) return number;
+        injected_ = Fault ? Fault(from) : morvane::ErrNone;
+        if (injected_ != morvane::ErrNone) return injected_;
         return !TouchDisk ? morvane::ErrNone : Inner ? Inner->Rename(from, to) : Real.Rename(from, to);
     }
     morvane::Text LastTemporaryName() const override { return Real.LastTemporaryName(); }
+    morvane::RefusalCause LastRefusal() const override {
+        return injected_ != morvane::ErrNone ? Cause : Inner ? Inner->LastRefusal() : Real.LastRefusal();
+    }
     // The renames go through whichever renamer acts, so that one enters the directory too.
     morvane::ErrorNumber Enter(const morvane::Text& dir, const std::optional<morvane::FileIdentity>& expected) override {
         const morvane::ErrorNumber err = FileRenamer::Enter(dir, expected);
@@ -38,4 +43,7 @@ struct FaultInjectingRenamer : morvane::FileRenamer {
         Real.Leave();
         if (Inner) Inner->Leave();
     }
+
+private:
+    morvane::ErrorNumber injected_ = morvane::ErrNone;
 };

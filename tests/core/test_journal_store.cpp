@@ -2,7 +2,11 @@
 // cost two fsyncs, damaged files reported and never offered, and a lock that
 // tells a running copy of the program from a dead one (real processes,
 // killed with SIGKILL).
+#include <linux/capability.h>
+#include <sched.h>
 #include <signal.h>
+#include <sys/mount.h>
+#include <sys/syscall.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -10,6 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <functional>
+
+#include "../named_rows.h"
 #include "error_number_checks.h"
 #include "journal/journal_format.h"
 #include "journal_samples.h"
@@ -261,3 +269,75 @@ TEST_F(JournalStoreTest, ACrashBetweenWritingAndRenamingLeavesTheOldJournal) {
     EXPECT_EQ(store.Write(found[0].Lock, FinishedJournal(here)), 0);
     EXPECT_EQ(NamesIn(dir), std::vector<std::string>{found[0].Lock.FileName()});
 }
+
+// The journal folder looked at as it is: a row sets it up in a child process
+// (a mount there stays private to it) and names the folder to look at.
+struct FolderRow {
+    const char* name;
+    std::function<std::optional<std::string>(const std::string& base)> make;  // nullopt: cannot be made here
+    FolderFault fault;
+    const char* atFault;  // below base; "-" for no path
+};
+void PrintTo(const FolderRow& row, std::ostream* out) { *out << row.name; }
+
+bool PrivateMounts() {
+    return unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+}
+
+const FolderRow kFolderRows[] = {
+    {"no home folder", [](const std::string&) { return std::string(); }, FolderFault::NoFolder, "-"},
+    {"a usable folder", [](const std::string& b) { return b; }, FolderFault::None, "-"},
+    {"missing where it can be made", [](const std::string& b) { return b + "/state/Morvane"; }, FolderFault::None, "-"},
+    {"a file where the folder should be", [](const std::string& b) {
+         std::ofstream(b + "/Morvane") << "x";
+         return b + "/Morvane";
+     }, FolderFault::NotAFolder, "/Morvane"},
+    {"a file on its path", [](const std::string& b) {
+         std::ofstream(b + "/state") << "x";
+         return b + "/state/Morvane";
+     }, FolderFault::NotAFolder, "/state"},
+    {"a read-only file system", [](const std::string& b) -> std::optional<std::string> {
+         const char* path = b.c_str();
+         if (!PrivateMounts() || mount(path, path, nullptr, MS_BIND, nullptr) != 0 ||
+             mount(nullptr, path, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
+             return std::nullopt;
+         return b + "/Morvane";
+     }, FolderFault::ReadOnlyFileSystem, ""},
+    {"a full disk", [](const std::string& b) -> std::optional<std::string> {
+         if (!PrivateMounts() || mount("tmpfs", b.c_str(), "tmpfs", 0, "size=64k") != 0) return std::nullopt;
+         std::ofstream fill(b + "/fill");
+         const std::string block(4096, 'x');
+         for (int i = 0; i < 64 && fill; ++i) fill << block << std::flush;
+         return b;
+     }, FolderFault::Full, ""},
+    {"not writable, without the capability to override it", [](const std::string& b) -> std::optional<std::string> {
+         __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+         __user_cap_data_struct none[2]{};
+         if (chmod(b.c_str(), 0555) != 0 || syscall(SYS_capset, &header, none) != 0) return std::nullopt;
+         return b;
+     }, FolderFault::NotWritable, ""},
+};
+
+class JournalFolderCheck : public testing::TestWithParam<FolderRow> {};
+
+TEST_P(JournalFolderCheck, NamesWhatIsWrongAndWhere) {
+    const FolderRow& row = GetParam();
+    TempDir base;
+    // In a child: 77 where the row cannot be made here, 1 for a wrong path,
+    // else 100 + the fault found.
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const std::optional<std::string> dir = row.make(base.path);
+        if (!dir) _exit(77);
+        const FolderCheck check = CheckJournalFolder(*dir, true);
+        const std::string at = row.atFault == std::string("-") ? std::string() : base.path + row.atFault;
+        _exit(check.Path != at ? 1 : 100 + static_cast<int>(check.Fault));
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    chmod(base.path.c_str(), 0700);
+    const int got = WIFEXITED(status) ? WEXITSTATUS(status) : 255;
+    if (got == 77) GTEST_SKIP() << "cannot be made here";
+    EXPECT_EQ(got, 100 + static_cast<int>(row.fault));
+}
+NAMED_ROWS(Made, JournalFolderCheck, kFolderRows);

@@ -12,8 +12,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <tuple>
+
 #include "error_number_checks.h"
 #include "fault_injecting_renamer.h"
+#include "../named_rows.h"
 #include "temp_dir.h"
 
 using namespace morvane;
@@ -98,49 +102,92 @@ TEST(RenameLayer, CaseOnlyChangeGoesThroughATemporaryNameAndNeverHidesTheFile) {
 TEST(RenameLayer, RefusalsAndHalfDoneMovesLeaveTheOldName) {
     TempDir dir;
     dir.Write("a", "A");
-    const char* path = dir.path.c_str();
     const Text a = T(dir.At("a")), b = T(dir.At("b"));
     EXPECT_EQ(PosixRenamer(Forced(EPERM, EXDEV)).Rename(a, b), 75);  // a refusal, not a reason to fall back
+    // Each refusal says its cause: the rename's number and the cause named.
+    const std::tuple<const char*, int, int, RefusalCause> causes[] = {
+        {"read-only", EROFS, 75, RefusalCause::ReadOnlyFileSystem},
+        {"no permission, nothing immutable", EPERM, 75, RefusalCause::NoPermission},
+        {"busy", EBUSY, 75, RefusalCause::InUse},
+        {"a running program", ETXTBSY, 75, RefusalCause::InUse},
+        {"too long", ENAMETOOLONG, 52, RefusalCause::NameTooLong},
+        {"a character refused", EILSEQ, 52, RefusalCause::CharacterRefused},
+        {"a loop, nothing to name", ELOOP, 52, RefusalCause::None},
+    };
+    for (const auto& [name, err, number, cause] : causes) {
+        PosixRenamer renamer(Forced(err, 0));
+        EXPECT_EQ(renamer.Rename(a, b), number) << name;
+        EXPECT_EQ(renamer.LastRefusal(), cause) << name;
+    }
     RenameCalls unlinkRefused = Forced(EINVAL, 0);
     unlinkRefused.Unlink = [real = unlinkRefused.Unlink](int d, const char* p) {
         return std::string_view(p).ends_with("/a") ? EBUSY : real(d, p);
     };
     EXPECT_EQ(PosixRenamer(unlinkRefused).Rename(a, b), 75);
     EXPECT_EQ(PosixRenamer().Rename(a, Text(u"/tmp/\xD800")), 52);
-    const auto rename = [&] { return NumberOf(PosixRenamer().Rename(a, b)); };
-    // Each runs in a child process: the rename's number, or 77 where the refusal cannot be set up here.
-    const std::function<int()> refusals[] = {
-        [&] {  // a read-only bind mount in a private mount namespace
-            const bool bound = unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-                               mount(path, path, nullptr, MS_BIND, nullptr) == 0;
-            return bound && mount(nullptr, path, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0 ? rename() : 77;
-        },
-        [&] {  // a directory without write permission, and no capability to override it
-            __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-            __user_cap_data_struct none[2]{};
-            return chmod(path, 0555) == 0 && syscall(SYS_capset, &header, none) == 0 ? rename() : 77;
-        },
-        [&] {  // an immutable file
-            const int fd = open(dir.At("a").c_str(), O_RDONLY);
-            int flags = 0;
-            ioctl(fd, FS_IOC_GETFLAGS, &flags);
-            flags |= FS_IMMUTABLE_FL;
-            const int got = ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0 ? rename() : 77;
-            flags &= ~FS_IMMUTABLE_FL;
-            return ioctl(fd, FS_IOC_SETFLAGS, &flags), got;
-        },
-    };
-    bool skipped = false;
-    for (const auto& refusal : refusals) {
-        const pid_t pid = fork();
-        if (pid == 0) _exit(refusal());
-        int status = 0;
-        waitpid(pid, &status, 0);
-        const int got = WIFEXITED(status) ? WEXITSTATUS(status) : 255;
-        EXPECT_TRUE(got == 75 || got == 77) << got;
-        skipped |= got == 77;
-    }
-    chmod(path, 0700);
     EXPECT_EQ(dir.List(), (Files{{"a", "A"}}));
-    if (skipped) GTEST_SKIP() << "some refusals cannot be made here";
 }
+
+// Sets or clears the immutable attribute of path; false where it cannot be set.
+static bool MarkImmutable(const std::string& path, bool on) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int flags = 0;
+    bool done = fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    done = done && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    if (fd >= 0) close(fd);
+    return done;
+}
+
+// A refusal made real, and the cause the renamer must name for it.
+struct RealRefusal {
+    const char* name;
+    std::function<bool(const std::string& dir)> make;  // in a child process: false where it cannot be made here
+    std::function<void(const std::string& dir)> undo;  // what must not outlive the child
+    RefusalCause cause;
+};
+void PrintTo(const RealRefusal& row, std::ostream* out) { *out << row.name; }
+
+const RealRefusal kRealRefusals[] = {
+    {"a read-only bind mount", [](const std::string& d) {
+         const char* path = d.c_str();
+         return unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                mount(path, path, nullptr, MS_BIND, nullptr) == 0 &&
+                mount(nullptr, path, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+     }, nullptr, RefusalCause::ReadOnlyFileSystem},
+    {"a folder without write permission and no capability to override it", [](const std::string& d) {
+         __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+         __user_cap_data_struct none[2]{};
+         return chmod(d.c_str(), 0555) == 0 && syscall(SYS_capset, &header, none) == 0;
+     }, nullptr, RefusalCause::NoPermission},
+    {"an immutable file", [](const std::string& d) { return MarkImmutable(d + "/a", true); },
+     [](const std::string& d) { MarkImmutable(d + "/a", false); }, RefusalCause::ImmutableFile},
+    {"an immutable folder", [](const std::string& d) { return MarkImmutable(d, true); },
+     [](const std::string& d) { MarkImmutable(d, false); }, RefusalCause::ImmutableFolder},
+};
+
+class RealRefusals : public testing::TestWithParam<RealRefusal> {};
+
+TEST_P(RealRefusals, LeaveTheOldNameAndNameTheirCause) {
+    const RealRefusal& row = GetParam();
+    TempDir dir;
+    dir.Write("a", "A");
+    // In a child: 77 where the refusal cannot be made here, else the number
+    // and the cause, as 100 + the cause for a refusal.
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (!row.make(dir.path)) _exit(77);
+        PosixRenamer renamer;
+        const ErrorNumber err = renamer.Rename(T(dir.At("a")), T(dir.At("b")));
+        if (row.undo) row.undo(dir.path);
+        _exit(err == ErrCannotAccess ? 100 + static_cast<int>(renamer.LastRefusal()) : NumberOf(err));
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    const int got = WIFEXITED(status) ? WEXITSTATUS(status) : 255;
+    chmod(dir.path.c_str(), 0700);
+    EXPECT_EQ(dir.List(), (Files{{"a", "A"}}));
+    if (got == 77) GTEST_SKIP() << "cannot be made here";
+    EXPECT_EQ(got, 100 + static_cast<int>(row.cause));
+}
+NAMED_ROWS(Made, RealRefusals, kRealRefusals);

@@ -114,6 +114,24 @@ TEST_F(RenamePass, ANumberedNameTooLongSkipsOneFile) {
     const auto pass = Run({u"a.txt", u"b.txt"}, dir.path, {T(prefix), u"", u"1"}, u"", renamer);
     EXPECT_EQ(std::pair(NumberOf(pass.Error), pass.FilesSkipped), std::pair(0, true));
     EXPECT_EQ(dir.List(), (Files{{"a.txt", "a.txt"}, {prefix + "0001.txt", prefix + "0001.txt"}, {prefix + "0002.txt", "b.txt"}}));
+    ASSERT_EQ(pass.Skipped.Refused.size(), 1u);
+    EXPECT_EQ(pass.Skipped.Refused[0].Cause, RefusalCause::NameTooLong);
+    EXPECT_EQ(pass.Skipped.Refused[0].First, u"a.txt");
+}
+
+// Skipped files are told by cause: the first file each cause hit, and how
+// many.
+TEST_F(RenamePass, RefusedFilesAreGroupedByCauseWithTheFirstNamed) {
+    for (const auto* name : {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"}) dir.Write(name, name);
+    renamer.Fault = [](const Text& from) { return from == u"a.txt" ? ErrNone : ErrCannotAccess; };
+    renamer.Cause = RefusalCause::ReadOnlyFileSystem;
+    const auto pass = Pass({u"a.txt", u"b.txt", u"c.txt", u"d.txt"}, MaskMode::Empty, dir.path);
+    EXPECT_EQ(NumberOf(pass.Error), 0);
+    ASSERT_EQ(pass.Skipped.Refused.size(), 1u);
+    const FileRefusal& refused = pass.Skipped.Refused[0];
+    EXPECT_EQ(std::tuple(refused.Cause, refused.First, refused.Count),
+              std::tuple(RefusalCause::ReadOnlyFileSystem, Text(u"b.txt"), std::size_t{3}));
+    EXPECT_FALSE(pass.Skipped.Other);
 }
 
 TEST_F(RenamePass, UndoFindsEachFileByItsIdentityWhereverItIsNow) {

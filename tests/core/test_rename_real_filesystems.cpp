@@ -27,6 +27,11 @@ TEST(RenameRealFilesystems, RenamesOntoAPlaceholderAndAConcurrentCreatorLosesNot
         dir.Write("photo", "P");
         EXPECT_EQ(PosixRenamer().Rename(T(dir.At("photo")), T(dir.At("Photo"))), 0);
         EXPECT_EQ(dir.List(), (Files{{"Photo", "P"}}));
+        // A character the file system refuses is named as the cause.
+        PosixRenamer refused;
+        EXPECT_EQ(refused.Rename(T(dir.At("Photo")), T(dir.At("Photo?.jpg"))), 52);
+        EXPECT_EQ(refused.LastRefusal(), RefusalCause::CharacterRefused);
+        EXPECT_EQ(dir.List(), (Files{{"Photo", "P"}}));
         // The file system's own answers decide the fallback here.
         EveryCallAgainstACreator(mount.point, Level::Atomic);
     }

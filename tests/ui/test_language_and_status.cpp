@@ -20,6 +20,12 @@ TEST(StatusWords, EachFailureSaysWhatHappenedAndWhatToDo) {
         StatusContext context;
         QString words;
     };
+    using morvane::FolderFault;
+    const auto journal = [](bool undoing, FolderFault fault, std::string path) {
+        StatusContext context{"/s", {}, undoing};
+        context.Journal = morvane::FolderCheck{fault, std::move(path)};
+        return context;
+    };
     const Row rows[] = {
         {"no failure, no words", ErrorNumber::None, {}, ""},
         {"a prefix with a slash", ErrorNumber::BadFileName, {"/p", {NamePart::Prefix, NameFault::Slash, u"a/b"}},
@@ -41,12 +47,30 @@ TEST(StatusWords, EachFailureSaysWhatHappenedAndWhatToDo) {
          "A renamed file is no longer in /p, so it cannot get its old name back."},
         {"no access without a folder", ErrorNumber::CannotAccess, {},
          "Morvane may not change the files in this folder. Check the folder's permissions."},
+        {"a read-only folder named as the cause", ErrorNumber::CannotAccess,
+         {"/p", {}, false, morvane::RefusalCause::ReadOnlyFileSystem},
+         "A file could not be renamed: the file system of /p is read-only."},
+        {"an immutable folder, while undoing", ErrorNumber::CannotAccess,
+         {"/p", {}, true, morvane::RefusalCause::ImmutableFolder},
+         "A file could not get its old name back: the folder /p is marked immutable."},
         {"the journal folder cannot be read for an undo", ErrorNumber::JournalFolderUnusable, {"/s", {}, true},
          "Morvane cannot read the folder /s, where it keeps the renames it can undo. Check that it exists and can be "
          "read."},
-        {"the journal folder is not the chosen one", ErrorNumber::JournalFolderUnusable, {"/p"},
-         "Morvane cannot use the folder where it keeps what it needs to undo a rename, so nothing was renamed. "
-         "Check that your home folder can be written."},
+        {"the journal folder is a file", ErrorNumber::JournalFolderUnusable, journal(false, FolderFault::NotAFolder, "/s"),
+         "Nothing was renamed: Morvane cannot keep what it needs to undo a rename in /s. /s is a file, where a folder "
+         "is needed."},
+        {"the journal folder cannot be made", ErrorNumber::JournalFolderUnusable, journal(false, FolderFault::NotWritable, "/"),
+         "Nothing was renamed: Morvane cannot keep what it needs to undo a rename in /s. You may not write in /."},
+        {"the journal folder's disk is full after the pass", ErrorNumber::DiskFull, journal(false, FolderFault::Full, "/s"),
+         "Morvane could not write to /s, where it keeps the renames it can undo. The disk that holds /s is full. Free "
+         "some space, then try again."},
+        {"no home at all", ErrorNumber::JournalFolderUnusable, [] {
+             StatusContext none;
+             none.Journal = morvane::FolderCheck{FolderFault::NoFolder, {}};
+             return none;
+         }(),
+         "Nothing was renamed: Morvane has no folder to keep what it needs to undo a rename. No home folder is set to "
+         "keep it in (HOME)."},
     };
     for (const Row& row : rows) EXPECT_EQ(ErrorWords(row.error, row.context), row.words) << row.name;
 
@@ -136,10 +160,27 @@ TEST_F(LanguageTest, ResultsAreCountedByTheLanguagesPluralRulesAndNamed) {
          "cut short may have left: a.txt. Remove those that are not yours, then undo again."},
         {"de_DE", undo([](morvane::SessionUndo& u) { u.AlreadyBack = 2; }),
          "0 Dateien haben wieder ihre alten Namen. 2 hatten ihre alten Namen schon."},
-        {"C", [] { return RenamedWords(1, false); }, "1 file was renamed. Accept the new names, or Undo the changes."},
-        {"C", [] { return RenamedWords(0, true); },
-         "0 files were renamed. Some files were skipped: they could not be renamed, or lie past the 1001st. Accept "
-         "the new names, or Undo the changes."},
+        {"C", [] { return RenamedWords(1, 0, {}, "/p"); }, "1 file was renamed. Accept the new names, or Undo the changes."},
+        {"C", [] { return RenamedWords(27, 1, {{{morvane::RefusalCause::InUse, u"b.jpg", 1}}, true}, "/p"); },
+         "27 files were renamed (1 with a number added). 1 file was skipped: files in use cannot be renamed (b.jpg). "
+         "Some files were skipped: they could not be renamed, or lie past the 1001st. Accept the new names, or Undo "
+         "the changes."},
+        {"C", [] { return RenamedWords(0, 0, {{{morvane::RefusalCause::ReadOnlyFileSystem, u"IMG_0041.JPG", 3}}}, "/p"); },
+         "No file was renamed. 3 files were skipped: the file system of /p is read-only (IMG_0041.JPG and 2 others)."},
+        {"de_DE", [] { return RenamedWords(2, 2, {{{morvane::RefusalCause::ImmutableFolder, u"a.jpg", 2}}}, "/p"); },
+         "2 Dateien wurden umbenannt (2 davon mit angehängter Nummer). 2 Dateien wurden übersprungen: der Ordner /p ist "
+         "als unveränderlich markiert (a.jpg und 1 weitere). Übernehmen Sie die neuen Namen, oder machen Sie die "
+         "Änderungen rückgängig."},
+        {"C", [] { return KeptWords(27); }, "The new names of 27 files were kept."},
+        {"es_ES", [] { return MediumDateTime(QLocale("es_ES"), QDateTime(QDate(2026, 12, 7), QTime(20, 19))); },
+         "7 dic 2026 20:19"},
+        {"de_DE", [] { return MediumDateTime(QLocale("de_DE"), QDateTime(QDate(2026, 12, 7), QTime(20, 19))); },
+         "07.12.2026 20:19"},
+        {"fr_FR", [] { return MediumDateTime(QLocale("fr_FR"), QDateTime(QDate(2026, 12, 7), QTime(20, 19))); },
+         "7 déc. 2026 20:19"},
+        {"C", [] {  // elsewhere: the short date with the whole year
+             return MediumDateTime(QLocale("it_IT"), QDateTime(QDate(2026, 12, 7), QTime(20, 19)));
+         }, "07/12/2026 20:19"},
         {"fr_FR", [] { return RestoredWords(3); }, "3 fichiers ont retrouvé leur ancien nom."},
         {"fr_FR", [] { return RestoredWords(1); }, "1 fichier a retrouvé son ancien nom."},
         {"fr_FR", [] { return RestoredWords(0); }, "0 fichier a retrouvé son ancien nom."},
@@ -176,10 +217,19 @@ TEST_F(LanguageTest, AScreenReaderFindsTheInstructionsAndEveryResultByName) {
     ASSERT_NE(face, nullptr);
     EXPECT_EQ(face->text(QAccessible::Name), summary->text());
     EXPECT_TRUE(summary->text().startsWith("Error # 52: The prefix holds"));
-    // A status line too long for its place shows what fits and says it all.
+    // A status line too long for one line shows it all on several, and is
+    // read once: by its name, with no description (or tool tip) repeating it.
     auto* status = InMain<QLabel>("lblStatus");
-    EXPECT_LE(status->fontMetrics().horizontalAdvance(status->text()), status->contentsRect().width());
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name), StatusLine());
+    QString shown = status->text();
+    EXPECT_GT(shown.count('\n'), 0);
+    EXPECT_EQ(shown.replace('\n', ' '), StatusLine());
+    const QSize needed = status->fontMetrics().size(0, status->text());
+    EXPECT_LE(needed.width(), status->contentsRect().width());
+    EXPECT_LE(needed.height(), status->contentsRect().height());
+    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(status);
+    EXPECT_EQ(line->text(QAccessible::Name), StatusLine());
+    EXPECT_EQ(line->text(QAccessible::Description), QString());
+    EXPECT_EQ(status->toolTip(), QString());
 }
 
 TEST_F(LanguageTest, AFolderThatCannotBeOpenedSaysWhy) {

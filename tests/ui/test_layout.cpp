@@ -8,6 +8,7 @@
 #include "windows/frmAbout.h"
 #include "windows/help_window.h"
 #include "texts/language.h"
+#include "texts/status_text.h"
 #include "window_test_support.h"
 
 namespace {
@@ -39,10 +40,10 @@ QStringList LayoutFaults(const QWidget& window, const QWidget& client) {
         const QFontMetrics metrics(c->font());
         if (auto* label = qobject_cast<QLabel*>(c); label && !label->text().isEmpty()) {
             const QRect room = label->contentsRect();
+            const QSize lines = metrics.size(0, label->text());  // one line or several
             const int height = label->wordWrap() ? label->heightForWidth(label->width())
-                                                 : metrics.height();
-            if ((!label->wordWrap() && metrics.horizontalAdvance(label->text()) > room.width()) ||
-                height > room.height())
+                                                 : metrics.height() + int(label->text().count('\n')) * metrics.lineSpacing();
+            if ((!label->wordWrap() && lines.width() > room.width()) || height > room.height())
                 faults += name + " text clipped";
         }
         // The program's own choices fit; the volumes are the system's paths, of any length.
@@ -66,6 +67,23 @@ QStringList LayoutFaults(const QWidget& window, const QWidget& client) {
             if (controls[i]->geometry().intersects(controls[j]->geometry()))
                 faults += where + controls[i]->objectName() + " overlaps " + controls[j]->objectName();
     return faults;
+}
+
+// Status texts at their longest, in the language installed: several
+// refusals and a long folder, a journal folder that is a file, a long path
+// without a space to break at.
+QStringList LongStatusTexts() {
+    using morvane::RefusalCause;
+    const QString folder = "/home/someone/Pictures/2026/Holidays in the mountains/Day 3, the long walk";
+    const QString unbroken = "/media/someone/SDCARD/DCIM/100CANON_copied_from_the_second_camera_of_the_trip";
+    const morvane::SkippedFiles skipped{{{RefusalCause::ReadOnlyFileSystem, u"IMG_0041.JPG", 3},
+                                         {RefusalCause::CharacterRefused, u"Wanderung: Gipfel?.JPG", 12}},
+                                        true};
+    StatusContext journal(folder + "/.local/state/Morvane");
+    journal.Journal = morvane::FolderCheck{morvane::FolderFault::NotAFolder, (folder + "/.local/state").toStdString()};
+    return {RenamedWords(1000, 998, skipped, folder), RenamedWords(2, 0, skipped, unbroken),
+            ErrorWords(morvane::ErrorNumber::JournalFolderUnusable, journal),
+            ErrorWords(morvane::ErrorNumber::CannotAccess, {unbroken, {}, true, RefusalCause::ImmutableFolder})};
 }
 
 class LayoutTest : public UiTest {
@@ -105,6 +123,16 @@ TEST_F(LayoutTest, EveryWindowShowsEveryTextWholeWithoutOverlapAtEachDesktopFont
         progress->show();
         QStringList faults = LayoutFaults(*main, *main->centralWidget());
         progress->hide();
+        // The longest status texts, with long folders, are shown whole: the
+        // line takes the lines they need and the window grows with it.
+        for (const QString& words : LongStatusTexts()) {
+            emit presenter->StatusChanged(words);
+            QString shown = InMain<QLabel>("lblStatus")->text();
+            if (shown.remove(QRegularExpression("\\s")) != QString(words).remove(QRegularExpression("\\s")))
+                faults += "frmMain lblStatus elided: " + words;
+            faults += LayoutFaults(*main, *main->centralWidget());
+        }
+        emit presenter->StatusChanged({});
         // The instructions are in the dialog font; the title is larger.
         for (auto* label : main->centralWidget()->findChildren<QLabel*>(QRegularExpression("^Label\\d$"))) {
             const bool title = label->objectName() == "Label5";

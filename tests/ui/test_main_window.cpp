@@ -185,6 +185,8 @@ TEST_F(MainWindowTest, HelpOpensTheFileAtItsStartByMenuOrF1AndIsQuietWithoutIt) 
     ASSERT_EQ(main->findChildren<HelpWindow*>().size(), 1);
     EXPECT_EQ(main->findChild<HelpWindow*>()->browser()->toPlainText(), "Morvane Help\nmore");
 
+    // The menu shows the key beside the item.
+    EXPECT_EQ(main->findChild<QAction*>("MnuHelpHelp")->shortcut(), QKeySequence(Qt::Key_F1));
     for (const bool fromChooser : {false, true}) {
         SCOPED_TRACE(fromChooser ? "F1 in the chooser" : "F1 in the main window");
         if (HelpWindow* open = main->findChild<HelpWindow*>()) open->close();

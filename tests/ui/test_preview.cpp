@@ -65,17 +65,17 @@ struct SummaryRow {
 void PrintTo(const SummaryRow& row, std::ostream* out) { *out << row.name; }
 const SummaryRow kSummaryRows[] = {
         {"one of each", {{O::Renamed, false}, {O::KeepsItsName, false}, {O::NumberAdded, false}, {O::Skipped, false}},
-         0, "1 file will be renamed, 1 keeps its name, 1 gets a number added, 1 will be skipped.",
+         0, "2 files will be renamed (1 with a number added), 1 keeps its name, 1 will be skipped.",
          {"", "keeps its name", "number added", "skipped"}},
         {"several of each",
          {{O::Renamed, false}, {O::Renamed, false}, {O::KeepsItsName, false}, {O::KeepsItsName, false},
           {O::NumberAdded, false}, {O::NumberAdded, false}},
-         0, "2 files will be renamed, 2 keep their names, 2 get a number added.",
+         0, "4 files will be renamed (2 with a number added), 2 keep their names.",
          {"", "", "keeps its name", "keeps its name", "number added", "number added"}},
         {"none renamed, the others only when there are any", {{O::KeepsItsName, false}}, 0,
          "0 files will be renamed, 1 keeps its name.", {"keeps its name"}},
         {"new names beginning with a dot", {{O::Renamed, true}, {O::NumberAdded, true}}, 0,
-         "1 file will be renamed, 1 gets a number added. 2 new names begin with a dot and will be hidden.",
+         "2 files will be renamed (1 with a number added). 2 new names begin with a dot and will be hidden.",
          {"hidden", "number added, hidden"}},
         {"one hidden", {{O::Renamed, true}}, 0,
          "1 file will be renamed. 1 new name begins with a dot and will be hidden.", {"hidden"}},
@@ -170,7 +170,7 @@ TEST_F(PreviewTest, ShowsEachFilesNewNameAndRenameDoesExactlyThat) {
          "IMG", [] {},
          {"IMG_1.jpg|TripIMG-0001.jpg|", "IMG_2.jpg|TripIMG-0002-1.jpg|number added",
           "notes_3.jpg|notes_3.jpg|keeps its name"},
-         "1 file will be renamed, 1 keeps its name, 1 gets a number added."},
+         "2 files will be renamed (1 with a number added), 1 keeps its name."},
         {"the directory gone", {"a.jpg"}, {"a.jpg"}, "", [&] {
              OpenPreview();
              Preview()->close();
@@ -293,6 +293,26 @@ std::map<std::string, std::tuple<off_t, long, long, ino_t>> Stamps(const std::ve
 
 // The table sorts by any column and comes back to the list order; neither
 // that, nor opening or refreshing it, touches a file or writes a setting.
+// On opening, every column is as wide as its widest cell, the notes too:
+// the window grows to show them (offscreen's screen has the room).
+TEST_F(PreviewTest, ColumnsFitTheirContentOnOpening) {
+    const char* names[] = {"IMG_1 on the way up to the hut above the lake.jpg", "IMG_2 the summit.jpg", "notes_3.jpg",
+                           "Trip to the mountains, day threeIMG-0002.jpg"};
+    for (const char* name : names) MakeFile(Files(), name);
+    SetOptions({"Trip to the mountains, day three", "", "1", "0"});
+    Hand({names[0], names[1], names[2]});
+    Extract("IMG");
+    OpenPreview();
+    QTableView* table = Table();
+    for (const int column : {0, 1, 2}) {
+        const QAbstractItemView& view = *table;
+        const int needed = std::max(view.sizeHintForColumn(column), table->horizontalHeader()->sectionSizeHint(column));
+        const int shown = column < 2 ? table->columnWidth(column)
+                                     : table->viewport()->width() - table->horizontalHeader()->sectionViewportPosition(2);
+        EXPECT_GE(shown, needed) << "column " << column;
+    }
+}
+
 TEST_F(PreviewTest, SortsByAnyColumnAndTouchesNoFileAndWritesNoSetting) {
     for (const char* name : {"IMG_1.jpg", "IMG_2.jpg", "notes_3.jpg", "TripIMG-0002.jpg"}) MakeFile(Files(), name);
     SetOptions({"Trip", "", "1", "0"});

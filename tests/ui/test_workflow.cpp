@@ -220,15 +220,14 @@ TEST_F(WorkflowTest, RoadOfOneRenameThenUndoOrAccept) {
         EXPECT_EQ(Chooser(), nullptr);
         EXPECT_EQ(Workflow(), AllOff);
         EXPECT_EQ(Disk(Files()), accept ? renamed : Original);
-        if (!accept) {
-            EXPECT_EQ(StatusLine(), "3 files have their old names again.");
-        }
+        EXPECT_EQ(StatusLine(), accept ? "The new names of 3 files were kept." : "3 files have their old names again.");
         EXPECT_EQ(store->read("Dir", "none"), accept ? Files() : Home());
         store->write("Dir", Files());
     }
 }
 
 TEST_F(WorkflowTest, ClashAndRefusalAreHandledAndAFailedUndoCanBeRepeated) {
+    renamer.Cause = morvane::RefusalCause::NoPermission;
     const auto refuse = [this](const char16_t* tail) {
         renamer.Fault = [tail](const morvane::Text& from) { return from == tail ? morvane::ErrCannotAccess : morvane::ErrNone; };
     };
@@ -237,8 +236,8 @@ TEST_F(WorkflowTest, ClashAndRefusalAreHandledAndAFailedUndoCanBeRepeated) {
     ChooseAndExtract(2, 3);
     Click(Button("Command4"));
     EXPECT_EQ(Box("txtExample")->text(), "Some Files Were Skipped");
-    EXPECT_EQ(StatusLine(), "2 files were renamed. Some files were skipped: they could not be renamed, or lie past "
-                            "the 1001st. Accept the new names, or Undo the changes.");
+    EXPECT_EQ(StatusLine(), "2 files were renamed (1 with a number added). 1 file was skipped: you may not change the "
+                            "folder " + Files() + " (IMG_0042.JPG). Accept the new names, or Undo the changes.");
 
     refuse(u"TripIMG-0007_x.JPG");
     frmDir* review = Chooser();
@@ -246,8 +245,8 @@ TEST_F(WorkflowTest, ClashAndRefusalAreHandledAndAFailedUndoCanBeRepeated) {
     ASSERT_EQ(Chooser(), review);  // still open for another try
     EXPECT_TRUE(review->isVisible());
     EXPECT_EQ(Box("txtExample")->text(), "Error # 75");
-    EXPECT_EQ(StatusLine(), "1 file has its old name again. Morvane may not change the files in " + Files() +
-                                ". Check the folder's permissions.");
+    EXPECT_EQ(StatusLine(), "1 file has its old name again. A file could not get its old name back: you may not change "
+                            "the folder " + Files() + ".");
     EXPECT_EQ(Workflow(), AllOn);
 
     renamer.Fault = nullptr;
@@ -256,6 +255,20 @@ TEST_F(WorkflowTest, ClashAndRefusalAreHandledAndAFailedUndoCanBeRepeated) {
     DiskFiles expected = Original;
     expected["TripIMG-0009_x.JPG"] = "TripIMG-0009_x.JPG";
     EXPECT_EQ(Disk(Files()), expected);
+}
+
+// A journal folder that cannot be used is named, with what is wrong with it;
+// no file is touched.
+TEST_F(WorkflowTest, AnUnusableJournalFolderIsNamedWithItsFault) {
+    const QString state = root.filePath("state");
+    std::filesystem::remove_all(Raw(state));
+    MakeFile(root.path(), "state");  // a file where the folder should be
+    ChooseAndExtract(2, 3);
+    Click(Button("Command4"));
+    EXPECT_EQ(Box("txtExample")->text(), "Error # 80");
+    EXPECT_EQ(StatusLine(), "Nothing was renamed: Morvane cannot keep what it needs to undo a rename in " + state +
+                                ". " + state + " is a file, where a folder is needed.");
+    EXPECT_EQ(Disk(Files()), Original);
 }
 
 TEST_F(WorkflowTest, RenameWhileChoosingTurnsTheChooserIntoTheReview) {
@@ -446,7 +459,8 @@ TEST_F(WorkflowTest, ADamagedJournalIsReportedWithItsDirectoryUntilSetAside) {
         SCOPED_TRACE(setAside ? "Set Aside" : "OK");
         RunModal([&] { frmRecover::OfferRecovery(*presenter, *main); }, [&](QDialog& dialog) {
             auto& box = *qobject_cast<QMessageBox*>(&dialog);
-            EXPECT_TRUE(box.text().contains("pass-1.journal (a rename in " + Files() + ") is incomplete."))
+            EXPECT_EQ(box.windowTitle(), "Damaged Rename Journal");
+            EXPECT_TRUE(box.text().contains("\nRenaming in " + Files() + ": its journal is incomplete.\n"))
                 << box.text().toStdString();
             Click(setAside ? Find<QPushButton>(&box, "cmdSetAside") : box.button(QMessageBox::Ok));
         });

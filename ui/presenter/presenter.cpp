@@ -75,13 +75,26 @@ void Presenter::ShowUndo(const morvane::SessionUndo& undo, const QString& folder
     QString words = UndoReport(undo, folder);
     // The files not found are named in the report; the rest is said in words.
     const bool named = undo.Error == morvane::ErrFileNotFound && (undo.NoneFound || !undo.NotFound.empty());
-    if (undo.Error != ErrNone && !named) words += ' ' + ErrorWords(undo.Error, {folder, {}, true});
+    const bool stored = undo.RecordError != ErrNone && undo.Error == undo.RecordError;
+    if (undo.Error != ErrNone && !named)
+        words += ' ' + ErrorWords(undo.Error, stored ? JournalContext(true) : StatusContext{folder, {}, true, undo.Cause});
     emit StatusChanged(words);
 }
 
 // An unreadable folder of journals is never taken for "nothing to undo".
 void Presenter::ShowHistoryError(morvane::ErrorNumber error) {
-    if (error != ErrNone) ShowError(error, {JournalFolder(), {}, true});
+    if (error != ErrNone) ShowError(error, JournalContext(false));
+}
+
+StatusContext Presenter::JournalContext(bool writing) const {
+    StatusContext context{JournalFolder(), {}, !writing};
+    context.Journal = history_.CheckFolder(writing);
+    return context;
+}
+
+void Presenter::ShowKept(const morvane::AcceptOutcome& accepted) {
+    if (accepted.Error != ErrNone) ShowError(accepted.Error, JournalContext(true));
+    else if (accepted.Kept > 0) emit StatusChanged(KeptWords(accepted.Kept));
 }
 
 void Presenter::RefreshHistory() {
@@ -257,21 +270,31 @@ void Presenter::Rename() {
         outcome = workflow_.Rename();
     }
     if (outcome.Refused) return;
+    const QString folder = ToQString(outcome.Directory);
     if (outcome.State != SessionState::Reviewing) {
         // Ended early or never started: the list stays; what the pass renamed
-        // can be undone from the menu.
-        if (outcome.Error != ErrNone) ShowError(outcome.Error, {ToQString(outcome.Directory), outcome.RefusedName});
-        else emit ExampleTextChanged(PassReport(outcome.Error, outcome.FilesSkipped));
+        // can be undone from the menu. The files it left before are named.
+        // The history first: the pass's own words are the last said.
         RefreshHistory();
+        if (outcome.Error != ErrNone) {
+            const bool journal = outcome.Error == morvane::ErrorNumber::JournalFolderUnusable;
+            QString words =
+                ErrorWords(outcome.Error, journal ? JournalContext(true) : StatusContext{folder, outcome.RefusedName});
+            if (!outcome.Skipped.Refused.empty()) words += ' ' + RefusedWords(outcome.Skipped.Refused, folder);
+            emit ExampleTextChanged(ErrorText(outcome.Error));
+            emit StatusChanged(words);
+        } else {
+            emit ExampleTextChanged(PassReport(outcome.Error, outcome.FilesSkipped));
+        }
         return;
     }
     // Under review; a journal that could not be completed is reported, the
     // review's Undo still works.
     if (outcome.KeptInMemory) {
-        ShowError(outcome.Error, {ToQString(outcome.Directory)});
+        ShowError(outcome.Error, JournalContext(true));
     } else {
         emit ExampleTextChanged(PassReport(ErrNone, outcome.FilesSkipped));
-        emit StatusChanged(RenamedWords(outcome.Renamed, outcome.FilesSkipped));
+        emit StatusChanged(RenamedWords(outcome.Renamed, outcome.NumberAdded, outcome.Skipped, folder));
     }
     ListChanged();
     emit ExampleChanged();
@@ -282,8 +305,7 @@ void Presenter::Rename() {
 void Presenter::Accept() {
     // Refused only when nothing is under review any more; an end the pass
     // could not store that still cannot be stored is said.
-    if (const morvane::SessionResult accepted = workflow_.Accept(); accepted.Error != ErrNone)
-        ShowError(accepted.Error);
+    if (const morvane::AcceptOutcome accepted = workflow_.Accept(); !accepted.Refused) ShowKept(accepted);
     SetSteps(Steps::None);
     RefreshHistory();
 }
@@ -300,8 +322,7 @@ void Presenter::CloseReview() {
 }
 
 void Presenter::KeepReviewedNames() {
-    if (const morvane::SessionResult accepted = workflow_.Accept(); accepted.Error != ErrNone)
-        ShowError(accepted.Error);
+    if (const morvane::AcceptOutcome accepted = workflow_.Accept(); !accepted.Refused) ShowKept(accepted);
     emit StateChanged();
     RefreshHistory();
 }
@@ -358,7 +379,7 @@ void Presenter::TakeBack(morvane::UndoJob& job, JobKind kind, const QString& fol
 
 void Presenter::Forget(const std::string& fileName) {
     if (const morvane::HistoryResult result = history_.Forget(fileName); result.Error != ErrNone)
-        ShowError(result.Error);
+        ShowError(result.Error, JournalContext(true));
     RefreshHistory();
 }
 
@@ -376,12 +397,13 @@ void Presenter::Recover(const morvane::UnfinishedPass& pass, Recovery choice, QW
         return;
     }
     if (const morvane::ErrorNumber error = history_.RecoverKeep(pass.FileName).Error; error != ErrNone)
-        ShowError(error, {folder, {}, true});
+        ShowError(error, JournalContext(true));
 }
 
 void Presenter::SetAside(const std::vector<std::string>& fileNames) {
     for (const std::string& name : fileNames)
-        if (const morvane::ErrorNumber error = history_.SetAside(name).Error; error != ErrNone) ShowError(error);
+        if (const morvane::ErrorNumber error = history_.SetAside(name).Error; error != ErrNone)
+            ShowError(error, JournalContext(true));
 }
 
 void Presenter::EndRecovery() {

@@ -155,6 +155,9 @@ private:
     void ShowError(morvane::ErrorNumber error, const StatusContext& context = {});
     void ShowUndo(const morvane::SessionUndo& undo, const QString& folder);
     void ShowHistoryError(morvane::ErrorNumber error);
+    // A failure of the folder of the journals: it is named and looked at.
+    StatusContext JournalContext(bool writing) const;
+    void ShowKept(const morvane::AcceptOutcome& accepted);
     void RunUndo(std::unique_ptr<morvane::UndoJob> job, JobKind kind, const QString& folder, QWidget& over);
     void TakeBack(morvane::UndoJob& job, JobKind kind, const QString& folder);
     void KeepReviewedNames();

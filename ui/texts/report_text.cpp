@@ -16,6 +16,25 @@ struct Report {
 
 }  // namespace
 
+QString MediumDateTime(const QLocale& locale, const QDateTime& when) {
+    QString date;
+    switch (locale.language()) {
+        case QLocale::C: date = QStringLiteral("d MMM yyyy"); break;
+        case QLocale::English:
+            date = locale.territory() == QLocale::UnitedStates ? QStringLiteral("MMM d, yyyy") : QStringLiteral("d MMM yyyy");
+            break;
+        case QLocale::German: date = QStringLiteral("dd.MM.yyyy"); break;
+        case QLocale::French:
+        case QLocale::Spanish: date = QStringLiteral("d MMM yyyy"); break;
+        default:
+            // Elsewhere the short date, with the year in full.
+            date = locale.dateFormat(QLocale::ShortFormat);
+            if (!date.contains(QStringLiteral("yyyy"))) date.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+            break;
+    }
+    return locale.toString(when, date + ' ' + locale.timeFormat(QLocale::ShortFormat));
+}
+
 QString PreviewNote(const morvane::PredictedName& name, bool noDateTaken) {
     using enum morvane::PredictedOutcome;
     QString note = name.Outcome == NumberAdded    ? Report::tr("number added")
@@ -41,16 +60,16 @@ QString PreviewSummary(const morvane::Prediction& prediction, const QString& fol
         return Report::tr("%1: %2").arg(ErrorText(prediction.Error),
                                         ErrorWords(prediction.Error, {folder, prediction.Refused, false}));
     const auto count = [](std::size_t n) { return static_cast<int>(n); };
-    const std::size_t renamed = prediction.Count(Renamed);
+    // Counted as the status line counts after the pass: a file that gets a
+    // number added is renamed too.
+    const std::size_t numbered = prediction.Count(NumberAdded), renamed = prediction.Count(Renamed) + numbered;
     QStringList parts{renamed == 1 ? Report::tr("1 file will be renamed")
                                    : Report::tr("%n files will be renamed", nullptr, count(renamed))};
-    const std::size_t keep = prediction.Count(KeepsItsName), numbered = prediction.Count(NumberAdded),
+    if (numbered) parts.back() += ' ' + NumberAddedWords(numbered);
+    const std::size_t keep = prediction.Count(KeepsItsName),
                       skipped = prediction.Count(Skipped) + prediction.Count(RefusedByFileSystem) + prediction.Uncovered;
     if (keep)
         parts << (keep == 1 ? Report::tr("1 keeps its name") : Report::tr("%n keep their names", nullptr, count(keep)));
-    if (numbered)
-        parts << (numbered == 1 ? Report::tr("1 gets a number added")
-                                : Report::tr("%n get a number added", nullptr, count(numbered)));
     if (skipped)
         parts << (skipped == 1 ? Report::tr("1 will be skipped")
                                : Report::tr("%n will be skipped", nullptr, count(skipped)));

@@ -3,6 +3,8 @@
 // the windows show. Under an English or the C locale they read exactly as
 // the program always showed them.
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QLocale>
 #include <QString>
 
 #include "pass/pass_prediction.h"
@@ -39,6 +41,10 @@ inline QString PassStatusText(morvane::PassStatus status) {
     }
     return {};
 }
+
+// A moment as the history shows it: the locale's medium date, with a
+// four-digit year, and its short time ("7 dic 2026 20:19" in Spanish).
+QString MediumDateTime(const QLocale& locale, const QDateTime& when);
 
 // The preview's note on one file: empty when it gets its composed name and
 // took its place in the list as asked. noDateTaken: it was listed by its

@@ -88,7 +88,7 @@ void frmHistory::ShowHistory(const std::vector<morvane::PassSummary>& passes, bo
         const QDateTime when = QDateTime::fromSecsSinceEpoch(pass.When);
         auto* files = new QStandardItem(QString::number(pass.Files));
         files->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_rows->appendRow({new QStandardItem(locale.toString(when, QLocale::ShortFormat)),
+        m_rows->appendRow({new QStandardItem(MediumDateTime(locale, when)),
                            new QStandardItem(ToQString(pass.Directory)), files,
                            new QStandardItem(PassStatusText(pass.Status))});
     }

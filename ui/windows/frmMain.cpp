@@ -5,11 +5,13 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QShortcut>
+
+#include <algorithm>
 
 #include "presenter/presenter.h"
 #include "qt_text.h"
@@ -32,9 +34,6 @@ frmMain::frmMain(Presenter& presenter, SettingsStore& store, const MountTableSou
     BuildControls();
     BuildMenus();
     ConnectPresenter();
-    // F1 opens the help from this window and from its modeless dialogs.
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this, this, &frmMain::MnuHelpHelp_Click);
-    f1->setContext(Qt::ApplicationShortcut);
     EnableFileDrops();
 
     // The design size, centred on the screen; the frame stays resizable.
@@ -71,7 +70,7 @@ void frmMain::ConnectPresenter() {
     connect(p, &Presenter::ExampleChanged, this, &frmMain::ShowExample);
     connect(p, &Presenter::ExampleTextChanged, this, [this](const QString& text) { SetAnnouncedText(*txtExample, text); });
     connect(p, &Presenter::ExampleTextCleared, txtExample, &QLineEdit::clear);
-    connect(p, &Presenter::StatusChanged, this, [this](const QString& words) { SetAnnouncedLine(*lblStatus, words); });
+    connect(p, &Presenter::StatusChanged, this, &frmMain::ShowStatus);
     connect(p, &Presenter::OptionsChanged, this, &frmMain::ShowOptions);
     connect(p, &Presenter::PredictionChanged, this, &frmMain::RefreshPreview);
     connect(p, &Presenter::HistoryChanged, this, &frmMain::ShowHistory);
@@ -92,6 +91,16 @@ void frmMain::ShowState() {
     mnuFilePreview->setEnabled(preview);
     if (!preview && m_preview && m_preview->isVisible()) m_preview->close();
     mnuFileUndoLast->setEnabled(m_presenter.UndoAvailable());
+}
+
+void frmMain::ShowStatus(const QString& words) {
+    SetAnnouncedLines(*lblStatus, words);
+    const int extra = std::max(0, HeightForLines(*lblStatus) - m_statusDesign.height());
+    lblStatus->setGeometry(m_statusDesign.adjusted(0, 0, 0, extra));
+    for (const auto& [control, design] : m_belowStatus) control->setGeometry(design.translated(0, extra));
+    centralWidget()->setMinimumSize(m_clientDesign + QSize(0, extra));
+    // The window grows at once where it is too small now.
+    if (layout()) layout()->activate();
 }
 
 // The option labels are the options' only copy users' scripts can read;

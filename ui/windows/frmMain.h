@@ -4,6 +4,10 @@
 // it hands on to the presenter. Its controls are its own.
 #include <QMainWindow>
 #include <QPointer>
+#include <QRect>
+
+#include <utility>
+#include <vector>
 
 #include "naming/options.h"
 #include "widgets/mount_table_source.h"
@@ -81,6 +85,9 @@ private:
     void ShowListed();
     void ShowOrderProgress();
     void ShowIdentityProgress();
+    // The status line's words, whole: the line takes the lines they need,
+    // the controls below it move down and the window grows with it.
+    void ShowStatus(const QString& words);
     void RefreshPreview();
     void ShowHistory();
     void OpenReview(const QString& directory);
@@ -113,4 +120,9 @@ private:
     QLabel* lblLetteringPosition = nullptr;
     QLabel* lblOrder = nullptr;          // the list order's number, "0".."3"
     QLabel* lblOrderProgress = nullptr;  // shown while a long ordering reads the files
+    // Where the status line and the controls below it lie with one line of
+    // status, and the client's least size then.
+    QRect m_statusDesign;
+    std::vector<std::pair<QWidget*, QRect>> m_belowStatus;
+    QSize m_clientDesign;
 };

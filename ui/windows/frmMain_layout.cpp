@@ -49,7 +49,7 @@ const ControlRow Controls[] = {
     {TextBox, "txtExample", nullptr, 120, 4320, 5415, 375, 3, QT_TRANSLATE_NOOP("frmMain", "Example new filename"),
      QT_TRANSLATE_NOOP("frmMain", "Example Filename")},
     // What happened, in words; its accessible name is always its whole text.
-    {Label, "lblStatus", nullptr, 120, 4740, 5415, 255, NoTab, nullptr, nullptr},
+    {Label, "lblStatus", nullptr, 120, 4740, 5415, 255, NoTab, nullptr, nullptr},  // grows to the lines it needs
     {Button, "Command4", QT_TRANSLATE_NOOP("frmMain", "Rename"), 120, 5040, 1215, 375, 7, QT_TRANSLATE_NOOP("frmMain",
      "Rename"), nullptr},
     {Label, "Label3", QT_TRANSLATE_NOOP("frmMain", "Example new filename above, if you like it press rename to"),
@@ -109,6 +109,11 @@ void frmMain::BuildControls() {
     // more of the file list, and the other controls keep their places.
     client->setMinimumSize(form.Size(9015, 5700));
     client->resize(client->minimumSize());
+    m_clientDesign = client->minimumSize();
+    m_statusDesign = lblStatus->geometry();
+    for (QWidget* control : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (control != List1 && control->geometry().top() > m_statusDesign.bottom())
+            m_belowStatus.emplace_back(control, control->geometry());
     FollowRightAndBottom(*List1);
     List1->EnableMovingByHand();
 
@@ -144,6 +149,10 @@ void frmMain::BuildMenus() {
     addItem(options, "mnuClearOptions", tr("&Clear Options"), &frmMain::mnuClearOptions_Click);
     addItem(options, "mnuOptionsSetOptions", tr("&Set Options"), &frmMain::mnuOptionsSetOptions_Click);
     QMenu* help = addMenu("mnuHelp", tr("&Help"));
-    addItem(help, "MnuHelpHelp", tr("Help"), &frmMain::MnuHelpHelp_Click);
+    // F1 opens the help from this window and from its modeless dialogs; the
+    // menu shows it beside the item.
+    QAction* helpItem = addItem(help, "MnuHelpHelp", tr("Help"), &frmMain::MnuHelpHelp_Click);
+    helpItem->setShortcut(QKeySequence::HelpContents);
+    helpItem->setShortcutContext(Qt::ApplicationShortcut);
     addItem(help, "MnuHelpAbout", tr("About Morvane"), &frmMain::MnuHelpAbout_Click);
 }

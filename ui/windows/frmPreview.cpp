@@ -1,13 +1,18 @@
 #include "windows/frmPreview.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "widgets/announce.h"
 #include "widgets/dialog_placement.h"
@@ -101,9 +106,27 @@ void frmPreview::ShowPrediction(const morvane::Prediction& prediction, const QSt
     }
 }
 
+// Every column as wide as its content, the names each within two fifths
+// of the screen: the window grows to show them, the notes in full.
+void frmPreview::FitColumns() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().width() : width();
+    int needed = 2 * lstPreview->frameWidth() + lstPreview->verticalScrollBar()->sizeHint().width();
+    const QAbstractItemView& view = *lstPreview;  // where the hint is public
+    for (const int column : {0, 1, 2}) {
+        int wide = std::max(view.sizeHintForColumn(column), lstPreview->horizontalHeader()->sectionSizeHint(column));
+        if (column < 2) lstPreview->setColumnWidth(column, wide = std::min(wide, room * 2 / 5));
+        needed += wide;  // the notes' column takes what is left
+    }
+    if (layout()) layout()->activate();
+    const int grow = needed - lstPreview->width();
+    if (grow > 0) resize(std::min(width() + grow, room), height());
+}
+
 // Centred by its outer size each time it opens.
 void frmPreview::Open() {
     const bool opening = !isVisible();
+    if (opening) FitColumns();
     show();
     // Once shown, the layout has given the window its final size.
     if (opening) new CentreOnceFramed(*this);

@@ -39,6 +39,7 @@ private slots:
 
 private:
     void BuildControls();
+    void FitColumns();
 
     QStandardItemModel* m_rows = nullptr;       // in list order
     QSortFilterProxyModel* m_sorted = nullptr;  // as the user sorts them; no sort column gives list order

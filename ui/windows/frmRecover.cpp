@@ -1,6 +1,8 @@
 #include "windows/frmRecover.h"
 
+#include <QDateTime>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -9,6 +11,7 @@
 #include "widgets/form_builder.h"
 #include "presenter/presenter.h"
 #include "qt_text.h"
+#include "texts/report_text.h"
 
 namespace {
 
@@ -41,6 +44,19 @@ QString ProblemText(const morvane::UnfinishedPass& found) {
     return {};
 }
 
+// Which pass a journal that cannot be used was: where, where the journal
+// still tells, and when, as its name tells; never its file's name.
+QString WhichPass(const morvane::UnfinishedPass& found) {
+    const QString folder = ToQString(found.Directory), problem = ProblemText(found);
+    const std::int64_t began = morvane::StartTimeOf(found.FileName);
+    const QString when = MediumDateTime(QLocale(), QDateTime::fromSecsSinceEpoch(began));
+    if (folder.isEmpty())
+        return began ? frmRecover::tr("Renaming on %1: its journal %2.").arg(when, problem)
+                     : frmRecover::tr("A rename: its journal %1.").arg(problem);
+    return began ? frmRecover::tr("Renaming in %1 on %2: its journal %3.").arg(folder, when, problem)
+                 : frmRecover::tr("Renaming in %1: its journal %2.").arg(folder, problem);
+}
+
 }  // namespace
 
 frmRecover::frmRecover(QWidget* owner, const QString& text)
@@ -63,11 +79,7 @@ void frmRecover::OfferRecovery(Presenter& presenter, QWidget& owner) {
     std::vector<std::string> damaged;
     for (const morvane::UnfinishedPass& found : presenter.FindUnfinished()) {
         if (found.Problem != morvane::JournalProblem::None) {
-            // Which pass it was, where the journal still tells.
-            const bool named = !found.Directory.empty();
-            problems << tr("%1%2 %3.").arg(QString::fromStdString(found.FileName),
-                                           named ? tr(" (a rename in %1)").arg(ToQString(found.Directory)) : QString(),
-                                           ProblemText(found));
+            problems << WhichPass(found);
             damaged.push_back(found.FileName);
             continue;
         }
@@ -80,12 +92,19 @@ void frmRecover::OfferRecovery(Presenter& presenter, QWidget& owner) {
         presenter.Recover(found, undo ? Presenter::Recovery::Undo : Presenter::Recovery::Keep, owner);
     }
     if (!problems.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, tr("Unfinished Rename"),
-                        tr("These rename journals in %1 cannot be used and were left as they are:\n%2\n\n"
-                           "\"Set Aside\" moves them into its \"damaged\" folder, where they are kept "
-                           "but no longer reported.")
-                            .arg(presenter.JournalFolder(), problems.join('\n')),
+        const QString folder = presenter.JournalFolder();
+        const QString aside = folder + "/damaged";
+        const int n = int(problems.size());
+        QMessageBox box(QMessageBox::Warning,
+                        n == 1 ? tr("Damaged Rename Journal") : tr("Damaged Rename Journals"),
+                        (n == 1 ? tr("A rename journal in %1 cannot be used and was left as it is:\n%2\n\n\"Set Aside\" "
+                                     "moves it into %3, where it is kept but no longer reported.")
+                                : tr("%n rename journals in %1 cannot be used and were left as they are:\n%2\n\n"
+                                     "\"Set Aside\" moves them into %3, where they are kept but no longer reported.",
+                                     nullptr, n))
+                            .arg(folder, problems.join('\n'), aside),
                         QMessageBox::Ok, &owner);
+        box.setObjectName("msgDamagedJournals");
         QPushButton* setAside = box.addButton(tr("&Set Aside"), QMessageBox::ActionRole);
         setAside->setObjectName("cmdSetAside");
         box.setDefaultButton(QMessageBox::Ok);
