@@ -374,20 +374,8 @@ TEST_F(SessionTest, AnUndoTheHistoryCannotRecordSaysSo) {
     }
 }
 
-TEST_F(SessionTest, TheHistoryKeepsTheNewestPassesThatRenamedSomething) {
-    Fresh();
-    for (std::size_t i = 0; i < KeptPasses + 2; ++i) {
-        const std::string name = "f" + std::to_string(i) + ".txt";
-        dir.Write(name, name);
-        Pass({T(name)}, T("g" + std::to_string(i) + "_"));
-    }
-    Analyse({u"gone.txt"});  // renames nothing, so stores nothing and removes nothing
-    EXPECT_EQ(session->Rename().Error, 53);
-    EXPECT_EQ(History(), Statuses(KeptPasses, PassStatus::Accepted));
-    EXPECT_EQ(store->JournalNames().Names.size(), KeptPasses);
-    EXPECT_EQ(history->Passes().Passes.back().Directory, T(dir.path));
-
-    // One file refused: partly undone, and the next undo retries only that one.
+// One file refused: partly undone, and the next undo retries only that one.
+TEST_F(SessionTest, APartlyUndonePassStaysAndTheNextUndoRetriesOnlyWhatIsLeft) {
     Fresh();
     Pass({u"a.txt", u"b.txt"}, u"A");
     renamer.Fault = [](const Text& from) { return from == u"A0001.txt" ? ErrCannotAccess : ErrNone; };
@@ -396,18 +384,6 @@ TEST_F(SessionTest, TheHistoryKeepsTheNewestPassesThatRenamedSomething) {
     renamer.Fault = nullptr;
     EXPECT_EQ(UndoLast(*history).Restored, 1u);
     EXPECT_EQ(dir.List(), Original);
-    EXPECT_TRUE(History().empty());
-
-    // A pass whose program was killed is listed, and is the newest to undo.
-    LockedJournal killed;
-    ASSERT_EQ(store->Create({T(dir.path), JournalState::Running, {{u"a.txt", u"x.txt", u"", {}, {}}}, {}, {}}, killed), 0);
-    killed.Release();
-    EXPECT_EQ(History(), Statuses{PassStatus::Unfinished});
-    EXPECT_EQ(history->Passes().Passes[0].Files, 1u);
-    ASSERT_TRUE(history->NextToUndo().Pass);
-    EXPECT_EQ(history->NextToUndo().Pass->FileName, killed.FileName());
-    // Forgotten when the user asks: its files keep their names.
-    EXPECT_EQ(history->Forget(killed.FileName()).Error, 0);
     EXPECT_TRUE(History().empty());
 }
 
