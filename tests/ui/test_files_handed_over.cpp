@@ -156,6 +156,7 @@ TEST_F(HandedOverTest, DropClosesTheChooserAndIsRefusedWhileAPassIsUnderReview) 
     EXPECT_EQ(Items(List1()), QStringList({"IMG_9.JPG"}));
 }
 
+// The installed program in each language is tests/install/check_installed_program.sh's.
 TEST(HelpFileLocation, TheFirstLanguageWithAHelpFileBesideTheProgramOrInstalled) {
     struct Row {
         const char* name;
@@ -166,7 +167,6 @@ TEST(HelpFileLocation, TheFirstLanguageWithAHelpFileBesideTheProgramOrInstalled)
     const QStringList all = {"mvn.hlp", "mvn_de.hlp", "mvn_fr.hlp", "mvn_es.hlp"};
     const Row rows[] = {
         {"build tree, English desktop", all, {}, {"en-US"}, "bin/mvn.hlp"},
-        {"installed, English desktop", {}, all, {"en-GB", "en"}, "share/morvane/mvn.hlp"},
         {"both: beside wins", all, all, {"C"}, "bin/mvn.hlp"},
         {"neither: beside, where it fails quietly", {}, {}, {"de-DE"}, "bin/mvn.hlp"},
         {"German by region and script forms", all, {}, {"de-AT", "de"}, "bin/mvn_de.hlp"},
