@@ -374,6 +374,21 @@ TEST_F(SessionTest, AnUndoTheHistoryCannotRecordSaysSo) {
     }
 }
 
+// Passes end by an appended note: that ending, too, removes the oldest.
+TEST_F(SessionTest, TheHistoryKeepsTheNewestPassesThatRenamedSomething) {
+    Fresh();
+    for (std::size_t i = 0; i < KeptPasses + 2; ++i) {
+        const std::string name = "f" + std::to_string(i) + ".txt";
+        dir.Write(name, name);
+        Pass({T(name)}, T("g" + std::to_string(i) + "_"));
+    }
+    Analyse({u"gone.txt"});  // renames nothing, so stores nothing and removes nothing
+    EXPECT_EQ(session->Rename().Error, 53);
+    EXPECT_EQ(History(), Statuses(KeptPasses, PassStatus::Accepted));
+    EXPECT_EQ(store->JournalNames().Names.size(), KeptPasses);
+    EXPECT_EQ(history->Passes().Passes.back().Directory, T(dir.path));
+}
+
 // One file refused: partly undone, and the next undo retries only that one.
 TEST_F(SessionTest, APartlyUndonePassStaysAndTheNextUndoRetriesOnlyWhatIsLeft) {
     Fresh();
