@@ -189,6 +189,8 @@ TEST_P(HungFolder, ShowsProgressGivingUpFreesTheWindowAndTheUndoEndsLater) {
         EXPECT_EQ(dialog->value(), row.countShown);
         EXPECT_EQ(dialog->maximum(), 2);
         EXPECT_FALSE(UndoLast()->isEnabled());
+        EXPECT_FALSE(history->HandOutUndoLast()) << "a second undo while the first hangs";
+        EXPECT_FALSE(session->HandOutUndo()) << "a second undo while the first hangs";
         gaveUp = true;
         const auto buttons = dialog->findChildren<QPushButton*>();
         ASSERT_EQ(buttons.size(), 1);
