@@ -21,6 +21,7 @@
 #include <set>
 
 #include "concurrent_creator.h"
+#include "run_undo.h"
 #include "session/pass_history.h"
 #include "session/rename_session.h"
 #include "session/undo_job.h"
@@ -53,13 +54,16 @@ struct Recording {
     std::vector<Op> ops;
     std::map<int, std::string> created;  // placeholders open in the user's directory
 
+    // A call's answer, the call recorded when it succeeded.
+    int Done(int err, Op op) {
+        if (err == 0) ops.push_back(std::move(op));
+        return err;
+    }
     StoreCalls Store() {
         StoreCalls real = SystemStoreCalls(), calls = real;
         calls.Write = [this, real](int fd, std::string_view bytes) {
             const off_t at = ::lseek(fd, 0, SEEK_CUR);
-            const int err = real.Write(fd, bytes);
-            if (err == 0) ops.push_back({Op::Write, false, NameOf(fd), {}, std::string(bytes), at});
-            return err;
+            return Done(real.Write(fd, bytes), {Op::Write, false, NameOf(fd), {}, std::string(bytes), at});
         };
         calls.Sync = [this, real](int fd) {
             struct stat st {};
@@ -68,44 +72,28 @@ struct Recording {
             return real.Sync(fd);
         };
         calls.Rename = [this, real](const std::string& from, const std::string& to) {
-            const int err = real.Rename(from, to);
-            if (err == 0) ops.push_back({Op::Rename, false, Base(from), Base(to), {}, 0});
-            return err;
+            return Done(real.Rename(from, to), {Op::Rename, false, Base(from), Base(to), {}, 0});
         };
-        calls.Unlink = [this, real](const std::string& path) {
-            const int err = real.Unlink(path);
-            if (err == 0) ops.push_back({Op::Unlink, false, Base(path), {}, {}, 0});
-            return err;
-        };
+        calls.Unlink = [this, real](const std::string& path) { return Done(real.Unlink(path), {Op::Unlink, false, Base(path), {}, {}, 0}); };
         return calls;
     }
 
     RenameCalls Files(Level level) {
         RenameCalls real = Observed(SystemRenameCalls(), [level](const char* call) { return Lacking(level, call); });
         RenameCalls calls = real;
-        const auto two = [this](Op::Kind kind, auto call) {
-            return [this, kind, call](int dir, const char* from, const char* to) {
-                const int err = call(dir, from, to);
-                if (err == 0) ops.push_back({kind, true, from, to, {}, 0});
-                return err;
-            };
+        const auto two = [this](auto call) {
+            return [this, call](int dir, const char* from, const char* to) { return Done(call(dir, from, to), {Op::Rename, true, from, to, {}, 0}); };
         };
-        calls.RenameNoReplace = two(Op::Rename, real.RenameNoReplace);
-        calls.Rename = two(Op::Rename, real.Rename);
-        calls.Unlink = [this, real](int dir, const char* path) {
-            const int err = real.Unlink(dir, path);
-            if (err == 0) ops.push_back({Op::Unlink, true, path, {}, {}, 0});
-            return err;
-        };
+        calls.RenameNoReplace = two(real.RenameNoReplace);
+        calls.Rename = two(real.Rename);
+        calls.Unlink = [this, real](int dir, const char* path) { return Done(real.Unlink(dir, path), {Op::Unlink, true, path, {}, {}, 0}); };
         calls.CreateExclusive = [this, real](int dir, const char* path, int& fd) {
-            const int err = real.CreateExclusive(dir, path, fd);
-            if (err == 0) ops.push_back({Op::Create, true, path, {}, {}, 0}), created[fd] = path;
+            const int err = Done(real.CreateExclusive(dir, path, fd), {Op::Create, true, path, {}, {}, 0});
+            if (err == 0) created[fd] = path;
             return err;
         };
         calls.Write = [this, real](int fd, std::string_view bytes) {
-            const int err = real.Write(fd, bytes);
-            if (err == 0) ops.push_back({Op::Write, true, created[fd], {}, std::string(bytes), 0});
-            return err;
+            return Done(real.Write(fd, bytes), {Op::Write, true, created[fd], {}, std::string(bytes), 0});
         };
         calls.Sync = [this, real](int fd) {
             ops.push_back({Op::Sync, true, ".", {}, {}, 0});
@@ -142,8 +130,7 @@ struct JournalFolder {
         }
     }
     int New() {
-        written.emplace_back();
-        synced.emplace_back();
+        written.emplace_back(), synced.emplace_back();
         return static_cast<int>(written.size()) - 1;
     }
 
@@ -225,13 +212,10 @@ protected:
             return std::make_unique<PosixRenamer>(
                 Observed(SystemRenameCalls(), [this](const char* call) { return Lacking(GetParam(), call); }));
         });
+        // Empty files nothing proves to be the program's are only named;
+        // the user removes them, and the next undo goes on.
         const auto run = [&](std::unique_ptr<UndoJob> job) {
-            if (!job) return;
-            job->Run();
-            const SessionUndo undo = history.TakeUndo(*job);
-            // Empty files nothing proves to be the program's are only named;
-            // the user removes them, and the next undo goes on.
-            for (const Text& left : undo.LeftBehind) std::filesystem::remove(dir.At(*ToUtf8(left)));
+            for (const Text& left : RunUndo(history, std::move(job)).LeftBehind) std::filesystem::remove(dir.At(*ToUtf8(left)));
         };
         for (const UnfinishedPass& pass : history.FindUnfinished().Passes) {
             if (pass.Problem != JournalProblem::None) return false;
@@ -253,15 +237,8 @@ TEST_P(PowerCut, EveryStateAPowerFailureMayLeaveGivesEveryNameBack) {
         const RenamerMaker recorded = [&] { return std::make_unique<PosixRenamer>(recording.Files(GetParam())); };
         RenameSession session(renamer, &store, recorded);
         PassHistory history(&store, recorded);
-        ASSERT_EQ(session.SetOptions({u"P", u"", u"1"}).Error, 0);
-        ASSERT_EQ(session.Choose(T(dir.path), {u"a.jpg", u"b.jpg", u"c.jpg"}).State, SessionState::Chosen);
-        ASSERT_EQ(session.Extract(u'.').State, SessionState::Extracted);
-        ASSERT_EQ(session.Rename().Renamed, 3u);
-        ASSERT_EQ(session.Accept().Error, 0);
-        std::unique_ptr<UndoJob> job = history.HandOutUndoLast();
-        ASSERT_TRUE(job);
-        job->Run();
-        ASSERT_EQ(history.TakeUndo(*job).Restored, 3u);
+        AcceptedPass(session, dir.path, {u"a.jpg", u"b.jpg", u"c.jpg"});
+        ASSERT_EQ(UndoLast(history).Restored, 3u);
     }
     ASSERT_EQ(dir.List(), original);
     const std::vector<Op>& ops = recording.ops;

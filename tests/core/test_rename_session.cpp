@@ -38,7 +38,7 @@ struct SessionTest : testing::Test {
     std::unique_ptr<RenameSession> session;
     std::unique_ptr<PassHistory> history;
 
-    SessionTest() { Restart(); }
+    SessionTest() { Fresh(); }
     // Every undo borrows the test's renamer, so that its faults reach the undo too.
     RenamerMaker Borrowing() {
         return [this] { return std::make_unique<CountingRenamer>(renamer); };
@@ -62,26 +62,14 @@ struct SessionTest : testing::Test {
         renamer.Fault = nullptr;
         Restart(calls);
     }
-    // Files chosen and analysed: every file numbered P0001, P0002...
-    void Analyse(std::vector<Text> names = {u"a.txt", u"b.txt"}, const Text& prefix = u"P") {
-        ASSERT_EQ(session->SetOptions({prefix, u"", u"1"}).Error, 0);
-        ASSERT_EQ(session->Choose(T(dir.path), std::move(names)).State, Chosen);
-        ASSERT_EQ(session->Extract(u'.').State, Extracted);
-    }
-    // Analysed, renamed and accepted.
+    void Analyse(std::vector<Text> names = {u"a.txt", u"b.txt"}) { ::Analyse(*session, dir.path, std::move(names)); }
     void Pass(std::vector<Text> names = {u"a.txt", u"b.txt"}, const Text& prefix = u"P") {
-        Analyse(std::move(names), prefix);
-        ASSERT_EQ(session->Rename().State, Reviewing);
-        ASSERT_EQ(session->Accept().Error, 0);
+        AcceptedPass(*session, dir.path, std::move(names), prefix);
     }
     void Reach(SessionState wanted) {
-        if (wanted == Chosen) {
-            ASSERT_EQ(session->Choose(T(dir.path), {u"a.txt", u"b.txt"}).State, Chosen);
-        }
+        if (wanted == Chosen) { ASSERT_EQ(session->Choose(T(dir.path), {u"a.txt", u"b.txt"}).State, Chosen); }
         if (wanted == Extracted || wanted == Reviewing) Analyse();
-        if (wanted == Reviewing) {
-            ASSERT_EQ(session->Rename().State, Reviewing);
-        }
+        if (wanted == Reviewing) { ASSERT_EQ(session->Rename().State, Reviewing); }
     }
     Statuses History() const {
         Statuses statuses;
@@ -96,15 +84,7 @@ struct SessionTest : testing::Test {
 
 using Operation = std::function<SessionResult(SessionTest&)>;
 
-struct StateRow {
-    const char* name;
-    SessionState from;
-    Operation op;
-    SessionState to;
-    bool refused;
-    const Files& disk;
-    Statuses history;
-};
+struct StateRow { const char* name; SessionState from; Operation op; SessionState to; bool refused; const Files& disk; Statuses history; };
 void PrintTo(const StateRow& row, std::ostream* out) { *out << row.name; }
 
 const Operation choose = [](SessionTest& t) { return t.session->Choose(T(t.dir.path), {u"c.txt"}); };
@@ -186,16 +166,13 @@ struct EveryOperation : SessionTest, testing::WithParamInterface<StateRow> {};
 // (tests/ui/test_list_order.cpp), never the example.
 TEST_P(EveryOperation, InEveryState) {
     const StateRow& row = GetParam();
-    Fresh();
     Reach(row.from);
     ASSERT_EQ(session->State(), row.from);
     const auto before = std::tuple(session->Listed(), session->NameOrder(), session->Example(), session->Mask());
     const SessionResult result = row.op(*this);
     EXPECT_EQ(std::tuple(result.State, session->State(), result.Refused), std::tuple(row.to, row.to, row.refused));
     EXPECT_EQ(result.Error, 0);
-    if (row.refused) {
-        EXPECT_EQ(std::tuple(session->Listed(), session->NameOrder(), session->Example(), session->Mask()), before);
-    }
+    if (row.refused) { EXPECT_EQ(std::tuple(session->Listed(), session->NameOrder(), session->Example(), session->Mask()), before); }
     EXPECT_EQ(dir.List(), row.disk);
     EXPECT_EQ(History(), row.history);
 }
@@ -224,7 +201,6 @@ TEST_F(SessionTest, NoJournalFolderMeansNoPass) {
 
 // Never taken for "nothing to undo": the history says it cannot be read.
 TEST_F(SessionTest, AFolderOfJournalsThatCannotBeReadIsSaid) {
-    Fresh();
     Pass();
     const std::string journals = state.At("journals");
     std::filesystem::rename(journals, journals + "-away");
@@ -239,7 +215,6 @@ TEST_F(SessionTest, AFolderOfJournalsThatCannotBeReadIsSaid) {
 }
 
 TEST_F(SessionTest, APassThatFailedPartWayStaysUndoableThroughASecondRename) {
-    Fresh();
     renamer.Fault = [](const Text& from) { return from == u"b.txt" ? ErrIoError : ErrNone; };
     Analyse();
     const RenameOutcome failed = session->Rename();
@@ -261,7 +236,6 @@ TEST_F(SessionTest, APassThatFailedPartWayStaysUndoableThroughASecondRename) {
 }
 
 TEST_F(SessionTest, RenamingNothingNeverTurnsAnAcceptedPassBack) {
-    Fresh();
     Pass();
     // A second "Rename" on the emptied list reviews an empty pass: its Undo restores nothing.
     EXPECT_EQ(session->Rename().State, Reviewing);
@@ -275,7 +249,6 @@ TEST_F(SessionTest, RenamingNothingNeverTurnsAnAcceptedPassBack) {
 // review can be neither accepted nor undone again, and a file it could not
 // give back keeps the review for another try.
 TEST_F(SessionTest, TheReviewsUndoIsHandedOutAndTakenBack) {
-    Fresh();
     Reach(Reviewing);
     renamer.Fault = [](const Text& from) { return from == u"P0001.txt" ? ErrCannotAccess : ErrNone; };
     std::unique_ptr<UndoJob> job = session->HandOutUndo();
@@ -299,16 +272,11 @@ TEST_F(SessionTest, TheReviewsUndoIsHandedOutAndTakenBack) {
 namespace {
 
 enum class Then { Undo, AcceptDiskStillFull, AcceptWithRoom };
-struct EndRow {
-    const char* name;
-    Then then;
-    PassStatus status;
-};
+struct EndRow { const char* name; Then then; PassStatus status; };
 void PrintTo(const EndRow& row, std::ostream* out) { *out << row.name; }
 const EndRow kEndRows[] = {
     {"the review's Undo undoes this pass, never the one before", Then::Undo, PassStatus::Accepted},
-    {"accepted while the disk is still full: the newest pass, unfinished", Then::AcceptDiskStillFull,
-     PassStatus::Unfinished},
+    {"accepted while the disk is still full: the newest pass, unfinished", Then::AcceptDiskStillFull, PassStatus::Unfinished},
     {"accepted once there is room: its end is stored then", Then::AcceptWithRoom, PassStatus::Accepted},
 };
 struct EndNotStored : SessionTest, testing::WithParamInterface<EndRow> {};
@@ -376,7 +344,6 @@ TEST_F(SessionTest, AnUndoTheHistoryCannotRecordSaysSo) {
 
 // Passes end by an appended note: that ending, too, removes the oldest.
 TEST_F(SessionTest, TheHistoryKeepsTheNewestPassesThatRenamedSomething) {
-    Fresh();
     for (std::size_t i = 0; i < KeptPasses + 2; ++i) {
         const std::string name = "f" + std::to_string(i) + ".txt";
         dir.Write(name, name);
@@ -391,7 +358,6 @@ TEST_F(SessionTest, TheHistoryKeepsTheNewestPassesThatRenamedSomething) {
 
 // One file refused: partly undone, and the next undo retries only that one.
 TEST_F(SessionTest, APartlyUndonePassStaysAndTheNextUndoRetriesOnlyWhatIsLeft) {
-    Fresh();
     Pass({u"a.txt", u"b.txt"}, u"A");
     renamer.Fault = [](const Text& from) { return from == u"A0001.txt" ? ErrCannotAccess : ErrNone; };
     EXPECT_EQ(UndoLast(*history).Error, 75);
@@ -403,7 +369,6 @@ TEST_F(SessionTest, APartlyUndonePassStaysAndTheNextUndoRetriesOnlyWhatIsLeft) {
 }
 
 TEST_F(SessionTest, TwoCopiesShareTheHistoryAndUndoItNewestFirst) {
-    Fresh();
     JournalStore otherStore(state.At("journals"));
     FaultInjectingRenamer otherRenamer;
     RenameSession other(otherRenamer, &otherStore);
@@ -411,8 +376,8 @@ TEST_F(SessionTest, TwoCopiesShareTheHistoryAndUndoItNewestFirst) {
     Reach(Reviewing);
     // The pass under review here is locked: the other copy lists it, names it
     // as the newest, never goes past it to an older one, and cannot forget it.
-    EXPECT_EQ(otherHistory.Passes().Passes.size(), 1u);
-    EXPECT_EQ(otherHistory.Passes().Passes[0].Status, PassStatus::UnderReview);
+    const auto listed = otherHistory.Passes().Passes;
+    EXPECT_EQ(std::tuple(listed.size(), listed.at(0).Status), std::tuple(1u, PassStatus::UnderReview));
     ASSERT_TRUE(otherHistory.NextToUndo().Pass);
     EXPECT_TRUE(otherHistory.NextToUndo().Pass->HeldElsewhere);
     EXPECT_TRUE(UndoLast(otherHistory).Refused);
@@ -420,15 +385,11 @@ TEST_F(SessionTest, TwoCopiesShareTheHistoryAndUndoItNewestFirst) {
 
     // The other copy renames the same files again and accepts; the review
     // here cannot give back what it renamed since.
-    ASSERT_EQ(other.SetOptions({u"Q", u"", u"1"}).Error, 0);
-    ASSERT_EQ(other.Choose(T(dir.path), {u"P0001.txt", u"P0002.txt"}).State, Chosen);
-    ASSERT_EQ(other.Extract(u'.').State, Extracted);
-    ASSERT_EQ(other.Rename().Renamed, 2u);
-    ASSERT_EQ(other.Accept().State, Empty);
+    AcceptedPass(other, dir.path, {u"P0001.txt", u"P0002.txt"}, u"Q");
+    ASSERT_EQ(other.State(), Empty);
     const Files renamedAgain{{"Q0001.txt", "a.txt"}, {"Q0002.txt", "b.txt"}, {"c.txt", "c.txt"}};
     const ReviewUndo blocked = UndoReview(*session);
-    EXPECT_EQ(blocked.RenamedLater, (std::vector<Text>{u"b.txt", u"a.txt"}));
-    EXPECT_EQ(blocked.State, Reviewing);
+    EXPECT_EQ(std::pair(blocked.RenamedLater, blocked.State), std::pair(std::vector<Text>{u"b.txt", u"a.txt"}, Reviewing));
     EXPECT_EQ(dir.List(), renamedAgain);
     // Newest first: the other copy's pass, then this one's.
     EXPECT_EQ(UndoLast(otherHistory).Restored, 2u);
@@ -452,22 +413,13 @@ struct WatchingRenamer : FaultInjectingRenamer {
     }
 };
 
-struct StartUpRow {
-    const char* name;
-    void (*change)(const std::string& dir, const std::string& away);
-    bool undone;  // the recovery's undo finds the files
-};
+// undone: the recovery's undo finds the files
+struct StartUpRow { const char* name; void (*change)(const std::string& dir, const std::string& away); bool undone; };
 void PrintTo(const StartUpRow& row, std::ostream* out) { *out << row.name; }
 const StartUpRow kStartUpRows[] = {
     {"directory as it was", [](const std::string&, const std::string&) {}, true},
-    {"directory moved away", [](const std::string& d, const std::string& away) { std::filesystem::rename(d, away); },
-     false},
-    {"directory replaced by a FIFO",
-     [](const std::string& d, const std::string& away) {
-         std::filesystem::rename(d, away);
-         ::mkfifo(d.c_str(), 0600);
-     },
-     false},
+    {"directory moved away", [](const std::string& d, const std::string& away) { std::filesystem::rename(d, away); }, false},
+    {"directory replaced by a FIFO", [](const std::string& d, const std::string& away) { std::filesystem::rename(d, away), ::mkfifo(d.c_str(), 0600); }, false},
 };
 struct StartUp : SessionTest, testing::WithParamInterface<StartUpRow> {};
 
@@ -478,7 +430,6 @@ struct StartUp : SessionTest, testing::WithParamInterface<StartUpRow> {};
 TEST_P(StartUp, OffersAnUnfinishedPassWithoutLookingAtItsDirectory) {
     const StartUpRow& row = GetParam();
     const std::string away = dir.path + "-away";
-    Fresh();
     Pass();
     {
         // As a pass killed after its renames leaves its journal.
@@ -492,8 +443,9 @@ TEST_P(StartUp, OffersAnUnfinishedPassWithoutLookingAtItsDirectory) {
 
     const UnfinishedScan offer = starting.FindUnfinished();
     ASSERT_EQ(offer.Passes.size(), 1u);
-    EXPECT_EQ(std::tuple(offer.Passes[0].Problem, offer.Passes[0].Directory), std::tuple(JournalProblem::None, T(dir.path)));
-    EXPECT_EQ(offer.Passes[0].Files, 2u) << "the files the pass set out to rename, from its journal";
+    // The files the pass set out to rename, from its journal.
+    EXPECT_EQ(std::tuple(offer.Passes[0].Problem, offer.Passes[0].Directory, offer.Passes[0].Files),
+              std::tuple(JournalProblem::None, T(dir.path), std::size_t{2}));
     EXPECT_EQ(watching.Looks, 0) << "start-up looked into the pass's directory";
 
     const SessionUndo undo = RunUndo(starting, starting.HandOutRecoverUndo(offer.Passes[0].FileName));
@@ -532,8 +484,7 @@ const CountRow kCountRows[] = {
     {"all still renamed", {}, {}, 3, 0, {}, Original},
     {"one put back by hand", {{"P0002.txt", "b.txt"}}, {}, 2, 1, {}, Original},
     {"one deleted", {}, {"P0003.txt"}, 2, 0, {u"c.txt"}, {{"a.txt", "a.txt"}, {"b.txt", "b.txt"}}},
-    {"one put back, one deleted", {{"P0002.txt", "b.txt"}}, {"P0003.txt"}, 1, 1, {u"c.txt"},
-     {{"a.txt", "a.txt"}, {"b.txt", "b.txt"}}},
+    {"one put back, one deleted", {{"P0002.txt", "b.txt"}}, {"P0003.txt"}, 1, 1, {u"c.txt"}, {{"a.txt", "a.txt"}, {"b.txt", "b.txt"}}},
     {"all deleted", {}, {"P0001.txt", "P0002.txt", "P0003.txt"}, 0, 0, {u"a.txt", u"b.txt", u"c.txt"}, {}},
 };
 
@@ -543,7 +494,6 @@ struct UndoLastCounts : SessionTest, testing::WithParamInterface<CountRow> {};
 
 TEST_P(UndoLastCounts, WhatCameBackWhatWasBackAndWhatIsGone) {
     const CountRow& row = GetParam();
-    Fresh();
     Pass({u"a.txt", u"b.txt", u"c.txt"});
     for (const auto& [now, old] : row.putBack) std::filesystem::rename(dir.At(now), dir.At(old));
     for (const char* gone : row.deleted) std::filesystem::remove(dir.At(gone));
@@ -566,7 +516,6 @@ TEST_P(UndoLastCounts, WhatCameBackWhatWasBackAndWhatIsGone) {
 NAMED_ROWS(History, UndoLastCounts, kCountRows);
 
 TEST_F(SessionTest, AnUndoHandedOutHoldsBackEveryOtherUndoUntilItIsTakenBack) {
-    Fresh();
     Pass();
     Pass({u"c.txt"}, u"Q");
     std::unique_ptr<UndoJob> job = history->HandOutUndoLast();
@@ -582,11 +531,9 @@ TEST_F(SessionTest, AnUndoHandedOutHoldsBackEveryOtherUndoUntilItIsTakenBack) {
     EXPECT_TRUE(history->TakeUndo(*job).Refused) << "not run yet";
 
     std::thread([&job] { job->Run(); }).join();
-    EXPECT_EQ(dir.List(), Renamed);
-    EXPECT_EQ(job->Done(), 1u);
+    EXPECT_EQ(std::pair(dir.List(), job->Done()), std::pair(Renamed, std::size_t{1}));
     const SessionUndo undo = history->TakeUndo(*job);
-    EXPECT_FALSE(undo.Refused);
-    EXPECT_EQ(std::pair(NumberOf(undo.Error), undo.Restored), std::pair(0, std::size_t{1}));
+    EXPECT_EQ(std::tuple(undo.Refused, NumberOf(undo.Error), undo.Restored), std::tuple(false, 0, std::size_t{1}));
     EXPECT_TRUE(history->TakeUndo(*job).Refused) << "taken back once";
     EXPECT_EQ(History(), Statuses{PassStatus::Accepted}) << "its journal went with its last file back";
     EXPECT_EQ(NextFiles(), 2u) << "the older pass is next";
