@@ -31,8 +31,7 @@ const Files Original{{"a.txt", "a.txt"}, {"b.txt", "b.txt"}, {"c.txt", "c.txt"}}
 const Files Renamed{{"P0001.txt", "a.txt"}, {"P0002.txt", "b.txt"}, {"c.txt", "c.txt"}};
 
 struct SessionTest : testing::Test {
-    TempDir dir;
-    TempDir state;
+    TempDir dir, state;
     std::unique_ptr<JournalStore> store;
     FaultInjectingRenamer renamer;
     std::unique_ptr<RenameSession> session;
@@ -40,24 +39,17 @@ struct SessionTest : testing::Test {
 
     SessionTest() { Fresh(); }
     // Every undo borrows the test's renamer, so that its faults reach the undo too.
-    RenamerMaker Borrowing() {
-        return [this] { return std::make_unique<CountingRenamer>(renamer); };
-    }
+    RenamerMaker Borrowing() { return [this] { return std::make_unique<CountingRenamer>(renamer); }; }
     // New owners on the same store (or on calls of the test's), as after a restart of the program.
     void Restart(std::optional<StoreCalls> calls = {}) {
-        session.reset();
-        history.reset();
+        session.reset(), history.reset();
         store = std::make_unique<JournalStore>(state.At("journals"), calls.value_or(SystemStoreCalls()));
         session = std::make_unique<RenameSession>(renamer, store.get(), Borrowing());
         history = std::make_unique<PassHistory>(store.get(), Borrowing());
     }
     void Fresh(std::optional<StoreCalls> calls = {}) {
-        session.reset();
-        history.reset();
-        for (TempDir* d : {&dir, &state}) {
-            std::filesystem::remove_all(d->path);
-            std::filesystem::create_directory(d->path);
-        }
+        session.reset(), history.reset();
+        for (TempDir* d : {&dir, &state}) std::filesystem::remove_all(d->path), std::filesystem::create_directory(d->path);
         for (const char* name : {"a.txt", "b.txt", "c.txt"}) dir.Write(name, name);
         renamer.Fault = nullptr;
         Restart(calls);
@@ -76,10 +68,7 @@ struct SessionTest : testing::Test {
         for (const PassSummary& pass : history->Passes().Passes) statuses.push_back(pass.Status);
         return statuses;
     }
-    std::size_t NextFiles() const {
-        const auto next = history->NextToUndo().Pass;
-        return next ? next->Files : 0;
-    }
+    std::size_t NextFiles() const { return history->NextToUndo().Pass ? history->NextToUndo().Pass->Files : 0; }
 };
 
 using Operation = std::function<SessionResult(SessionTest&)>;
@@ -91,9 +80,7 @@ const Operation choose = [](SessionTest& t) { return t.session->Choose(T(t.dir.p
 const Operation example = [](SessionTest& t) { return t.session->SetExample(u"b.txt"); };
 const Operation mask = [](SessionTest& t) { return t.session->SetMask(u"x"); };
 const Operation extract = [](SessionTest& t) -> SessionResult { return t.session->Extract(u'.'); };
-const Operation preview = [](SessionTest& t) -> SessionResult {
-    return {t.session->State(), false, t.session->Preview().Error};
-};
+const Operation preview = [](SessionTest& t) -> SessionResult { return {t.session->State(), false, t.session->Preview().Error}; };
 const Operation rename = [](SessionTest& t) -> SessionResult { return t.session->Rename(); };
 const Operation accept = [](SessionTest& t) { return t.session->Accept(); };
 const Operation undo = [](SessionTest& t) -> SessionResult {
@@ -105,12 +92,8 @@ const Operation undoLast = [](SessionTest& t) -> SessionResult {
     const SessionUndo undone = UndoLast(*t.history);
     return {t.session->State(), undone.Refused, undone.Error};
 };
-Operation Reorder(std::vector<Text> names) {
-    return [names](SessionTest& t) { return t.session->Reorder(names); };
-}
-Operation Move(std::size_t from, std::size_t to) {
-    return [=](SessionTest& t) { return t.session->MoveListed(from, to); };
-}
+Operation Reorder(std::vector<Text> names) { return [names](SessionTest& t) { return t.session->Reorder(names); }; }
+Operation Move(std::size_t from, std::size_t to) { return [=](SessionTest& t) { return t.session->MoveListed(from, to); }; }
 const Operation reorder = Reorder({u"b.txt", u"a.txt"});
 const PassStatus reviewed = PassStatus::UnderReview, accepted = PassStatus::Accepted;
 
@@ -170,11 +153,9 @@ TEST_P(EveryOperation, InEveryState) {
     ASSERT_EQ(session->State(), row.from);
     const auto before = std::tuple(session->Listed(), session->NameOrder(), session->Example(), session->Mask());
     const SessionResult result = row.op(*this);
-    EXPECT_EQ(std::tuple(result.State, session->State(), result.Refused), std::tuple(row.to, row.to, row.refused));
-    EXPECT_EQ(result.Error, 0);
+    EXPECT_EQ(std::tuple(result.State, session->State(), result.Refused, NumberOf(result.Error)), std::tuple(row.to, row.to, row.refused, 0));
     if (row.refused) { EXPECT_EQ(std::tuple(session->Listed(), session->NameOrder(), session->Example(), session->Mask()), before); }
-    EXPECT_EQ(dir.List(), row.disk);
-    EXPECT_EQ(History(), row.history);
+    EXPECT_EQ(std::pair(dir.List(), History()), std::pair(row.disk, row.history));
 }
 
 NAMED_ROWS(Workflow, EveryOperation, kStateRows);
@@ -291,10 +272,7 @@ TEST_P(EndNotStored, StaysUnderReviewAndThenIsTheNewestPass) {
     calls.Write = [&full, write = calls.Write](int fd, std::string_view bytes) { return full ? ENOSPC : write(fd, bytes); };
     Fresh(calls);
     Pass({u"c.txt"}, u"Q");  // an accepted pass before: c.txt became Q0001.txt
-    renamer.Fault = [&](const Text&) {
-        full = true;  // once the journal's head is on the disk
-        return ErrNone;
-    };
+    renamer.Fault = [&](const Text&) { return full = true, ErrNone; };  // once the journal's head is on the disk
     Analyse();
     const RenameOutcome pass = session->Rename();
     renamer.Fault = nullptr;
@@ -303,9 +281,8 @@ TEST_P(EndNotStored, StaysUnderReviewAndThenIsTheNewestPass) {
     const Files firstUndone{{"a.txt", "a.txt"}, {"b.txt", "b.txt"}, {"Q0001.txt", "c.txt"}};
     if (row.then == Then::Undo) {
         const ReviewUndo undo = UndoReview(*session);
-        EXPECT_EQ(std::pair(undo.State, undo.Restored), std::pair(Empty, std::size_t{2}));
-        EXPECT_EQ(dir.List(), firstUndone);
-        EXPECT_EQ(History(), Statuses{PassStatus::Accepted});
+        EXPECT_EQ(std::tuple(undo.State, undo.Restored, dir.List(), History()),
+                  std::tuple(Empty, std::size_t{2}, firstUndone, Statuses{PassStatus::Accepted}));
         return;
     }
     EXPECT_EQ(session->Accept().Error, full ? 61 : 0);
