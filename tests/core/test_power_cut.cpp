@@ -110,28 +110,25 @@ struct Recording {
 // the folder's names as made, and as far as synced.
 struct JournalFolder {
     std::vector<std::string> written, synced;  // per file made
-    std::map<std::string, int> names, syncedNames;
+    std::map<std::string, std::size_t> names, syncedNames;  // name -> file made
 
     void Apply(const Op& op) {
         if (op.kind == Op::Write) {
-            if (!names.count(op.name)) names[op.name] = New();
-            std::string& bytes = written[static_cast<std::size_t>(names[op.name])];
-            bytes.resize(std::max(bytes.size(), static_cast<std::size_t>(op.offset) + op.bytes.size()), '\0');
-            bytes.replace(static_cast<std::size_t>(op.offset), op.bytes.size(), op.bytes);
+            if (!names.count(op.name)) names[op.name] = written.size(), written.emplace_back(), synced.emplace_back();
+            std::string& bytes = written[names[op.name]];
+            const auto at = static_cast<std::size_t>(op.offset);
+            bytes.resize(std::max(bytes.size(), at + op.bytes.size()), '\0');
+            bytes.replace(at, op.bytes.size(), op.bytes);
         } else if (op.kind == Op::Sync && op.name == ".") {
             syncedNames = names;
         } else if (op.kind == Op::Sync && names.count(op.name)) {
-            synced[static_cast<std::size_t>(names[op.name])] = written[static_cast<std::size_t>(names[op.name])];
+            synced[names[op.name]] = written[names[op.name]];
         } else if (op.kind == Op::Rename && names.count(op.name)) {
             names[op.to] = names[op.name];
             names.erase(op.name);
         } else if (op.kind == Op::Unlink) {
             names.erase(op.name);
         }
-    }
-    int New() {
-        written.emplace_back(), synced.emplace_back();
-        return static_cast<int>(written.size()) - 1;
     }
 
     // What a file holds after the power failure: torn < 0 keeps what was
@@ -148,11 +145,9 @@ struct JournalFolder {
     }
 };
 
-struct Variant {
-    bool namesSynced;  // the folder's unsynced renames and removals undone
-    bool dropped;      // unsynced bytes gone
-    long torn;         // -1: none; else the offset from which unsynced bytes read as zeros
-};
+// namesSynced: the folder's unsynced renames and removals undone; dropped: unsynced bytes gone;
+// torn: -1, none; else the offset from which unsynced bytes read as zeros.
+struct Variant { bool namesSynced, dropped; long torn; };
 
 class PowerCut : public testing::TestWithParam<Level> {
 protected:
@@ -197,11 +192,8 @@ protected:
     void BuildJournals(const JournalFolder& folder, const Variant& v) {
         std::filesystem::remove_all(journals);
         std::filesystem::create_directories(journals);
-        for (const auto& [name, file] : v.namesSynced ? folder.syncedNames : folder.names) {
-            const auto i = static_cast<std::size_t>(file);
-            std::ofstream(journals + "/" + name, std::ios::binary)
-                << JournalFolder::After(folder.written[i], folder.synced[i], v.torn, v.dropped);
-        }
+        for (const auto& [name, i] : v.namesSynced ? folder.syncedNames : folder.names)
+            std::ofstream(journals + "/" + name, std::ios::binary) << JournalFolder::After(folder.written[i], folder.synced[i], v.torn, v.dropped);
     }
 
     // The next start, then "Undo Last Rename" while it is offered. Returns
