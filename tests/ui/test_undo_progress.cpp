@@ -138,10 +138,8 @@ TEST_F(UndoProgressTest, AQuickUndoShowsNoDialog) {
     PassThenOpen(HangAt::Nowhere);
     Watch watch(main.get());
     StartUndo(Start::Menu, watch, [] {});
-    EXPECT_EQ(watch.ShownAfter, -1);
-    EXPECT_EQ(Disk(Files()), Before);
-    EXPECT_EQ(StatusLine(), "2 files have their old names again.");
-    EXPECT_TRUE(StoredJournals().empty());
+    EXPECT_EQ(std::tuple(watch.ShownAfter, Disk(Files()), StatusLine(), StoredJournals()),
+              std::tuple(-1, Before, QString("2 files have their old names again."), std::vector<std::string>()));
 }
 
 // countShown: files given back when the dialog shows; inHistory: the pass's state while the undo hangs.
@@ -192,9 +190,8 @@ TEST_P(HungFolder, ShowsProgressGivingUpFreesTheWindowAndTheUndoEndsLater) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(StatusLine(),
               "Stopped waiting for " + Files() + ". The undo goes on and reports when the folder answers.");
-    EXPECT_EQ(Disk(Files()), row.whileHung);
-    EXPECT_FALSE(UndoLast()->isEnabled());
-    EXPECT_EQ(journals->Take(journal[0])->Problem, morvane::JournalProblem::InUse);
+    EXPECT_EQ(std::tuple(Disk(Files()), UndoLast()->isEnabled(), journals->Take(journal[0])->Problem),
+              std::tuple(row.whileHung, false, morvane::JournalProblem::InUse));
     if (row.start == Start::Review) {
         EXPECT_FALSE(ChooserButton("Command1")->isEnabled() || ChooserButton("Command2")->isEnabled())
             << "the review accepted or undone again while its undo is out";
@@ -208,10 +205,8 @@ TEST_P(HungFolder, ShowsProgressGivingUpFreesTheWindowAndTheUndoEndsLater) {
     // The mount answers: the undo ends once, and its journal goes with its last file back.
     gate->Open();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !Undoing(); }, 5000));
-    EXPECT_EQ(StatusLine(), "2 files have their old names again.");
-    EXPECT_EQ(Disk(Files()), Before);
-    EXPECT_TRUE(StoredJournals().empty());
-    EXPECT_FALSE(UndoLast()->isEnabled());
+    EXPECT_EQ(std::tuple(StatusLine(), Disk(Files()), StoredJournals(), UndoLast()->isEnabled()),
+              std::tuple(QString("2 files have their old names again."), Before, std::vector<std::string>(), false));
     EXPECT_EQ(Chooser(), nullptr) << "the review ends with its last file back";
     EXPECT_EQ(Find<QTreeView>(historyWindow, "lstHistory")->model()->rowCount(), 0);
 }
