@@ -65,9 +65,7 @@ struct JournalStoreTest : testing::Test {
     std::string StoreEnded(JournalState state) {
         LockedJournal lock;
         EXPECT_EQ(store.Create(RunningJournal(here), lock), 0);
-        StoredJournal ended = FinishedJournal(here);
-        ended.State = state;
-        EXPECT_EQ(store.Write(lock, ended), 0);
+        EXPECT_EQ(store.Write(lock, FinishedJournal(here, state)), 0);
         return lock.FileName();
     }
     // A child process that stores a running journal, tells the parent, and
@@ -83,8 +81,8 @@ struct JournalStoreTest : testing::Test {
             (void)!::write(ready[1], "x", 1);
             for (;;) rewriting ? (void)store.Write(lock, RunningJournal(here), Durability::Lazy) : (void)::pause();
         }
-        ::close(ready[1]);
         char c = 0;
+        ::close(ready[1]);
         EXPECT_EQ(::read(ready[0], &c, 1), 1);
         ::close(ready[0]);
         return child;
@@ -108,10 +106,7 @@ TEST_F(JournalStoreTest, KeepsItsFilesPrivateAndEachRecordIsSyncedBeforeItsName)
     for (const bool existedOpen : {false, true}) {
         SCOPED_TRACE(existedOpen ? "directory there, open to all" : "no directory yet");
         std::filesystem::remove_all(root.At("state"));
-        if (existedOpen) {
-            std::filesystem::create_directories(dir);
-            ::chmod(dir.c_str(), 0755);
-        }
+        if (existedOpen) std::filesystem::create_directories(dir), ::chmod(dir.c_str(), 0755);
         LockedJournal lock;
         syncs = 0;
         ASSERT_EQ(store.Create(RunningJournal(here), lock), 0);
@@ -125,8 +120,7 @@ TEST_F(JournalStoreTest, KeepsItsFilesPrivateAndEachRecordIsSyncedBeforeItsName)
         ASSERT_EQ(store.Write(lock, FinishedJournal(here)), 0);
         EXPECT_EQ(std::pair(syncs, ModeOf(dir + "/" + lock.FileName())), std::pair(2, 0600u));
         syncs = 0;
-        StoredJournal undone = FinishedJournal(here);
-        undone.State = JournalState::Undone;
+        const StoredJournal undone = FinishedJournal(here, JournalState::Undone);
         ASSERT_EQ(store.Write(lock, undone, Durability::Lazy), 0);
         EXPECT_EQ(syncs, 1) << "the file's bytes reach the disk before its name";
         lock.Release();
