@@ -187,9 +187,8 @@ TEST_F(SessionTest, AFolderOfJournalsThatCannotBeReadIsSaid) {
     std::filesystem::rename(journals, journals + "-away");
     state.Write("journals", "not a folder");
     const NextUndo next = history->NextToUndo();
-    EXPECT_EQ(std::tuple(next.Error, history->Passes().Error, history->FindUnfinished().Error), std::tuple(80, 80, 80));
-    EXPECT_FALSE(next.Pass);
-    EXPECT_FALSE(history->HandOutUndoLast());
+    EXPECT_EQ(std::tuple(next.Error, history->Passes().Error, history->FindUnfinished().Error, bool(next.Pass), bool(history->HandOutUndoLast())),
+              std::tuple(80, 80, 80, false, false));
     std::filesystem::remove(journals);
     std::filesystem::rename(journals + "-away", journals);
     EXPECT_EQ(NextFiles(), 2u) << "readable again";
@@ -199,21 +198,18 @@ TEST_F(SessionTest, APassThatFailedPartWayStaysUndoableThroughASecondRename) {
     renamer.Fault = [](const Text& from) { return from == u"b.txt" ? ErrIoError : ErrNone; };
     Analyse();
     const RenameOutcome failed = session->Rename();
-    EXPECT_EQ(std::tuple(NumberOf(failed.Error), failed.Renamed, failed.State), std::tuple(57, std::size_t{1}, Extracted));
-    EXPECT_EQ(session->Listed().size(), 2u);
+    EXPECT_EQ(std::tuple(NumberOf(failed.Error), failed.Renamed, failed.State, session->Listed().size()), std::tuple(57, 1u, Extracted, 2u));
     renamer.Fault = nullptr;
     // Over the stale list: a.txt, renamed by the failed pass, is gone under
     // that name, which ends the new pass before it renames anything.
     const RenameOutcome again = session->Rename();
-    EXPECT_EQ(std::pair(NumberOf(again.Error), again.Renamed), std::pair(53, std::size_t{0}));
-    EXPECT_EQ(session->Listed().size(), 2u);
-    EXPECT_EQ(History(), (Statuses{PassStatus::Accepted}));
+    EXPECT_EQ(std::tuple(NumberOf(again.Error), again.Renamed, session->Listed().size(), History()),
+              std::tuple(53, 0u, 2u, Statuses{PassStatus::Accepted}));
     const auto next = history->NextToUndo().Pass;
     ASSERT_TRUE(next);
     EXPECT_EQ(std::pair(next->Directory, next->Files), std::pair(T(dir.path), std::size_t{1}));
     EXPECT_EQ(UndoLast(*history, next->FileName).Error, 0);
-    EXPECT_EQ(dir.List(), Original);
-    EXPECT_TRUE(History().empty());
+    EXPECT_EQ(std::pair(dir.List(), History()), std::pair(Original, Statuses{}));
 }
 
 TEST_F(SessionTest, RenamingNothingNeverTurnsAnAcceptedPassBack) {
@@ -222,8 +218,7 @@ TEST_F(SessionTest, RenamingNothingNeverTurnsAnAcceptedPassBack) {
     EXPECT_EQ(session->Rename().State, Reviewing);
     const ReviewUndo undo = UndoReview(*session);
     EXPECT_EQ(std::pair(undo.State, undo.Restored), std::pair(Empty, std::size_t{0}));
-    EXPECT_EQ(dir.List(), Renamed);
-    EXPECT_EQ(History(), Statuses{PassStatus::Accepted});
+    EXPECT_EQ(std::pair(dir.List(), History()), std::pair(Renamed, Statuses{PassStatus::Accepted}));
 }
 
 // The review's undo is a job like every other: until it is taken back the
@@ -246,8 +241,7 @@ TEST_F(SessionTest, TheReviewsUndoIsHandedOutAndTakenBack) {
     renamer.Fault = nullptr;
     const ReviewUndo rest = UndoReview(*session);
     EXPECT_EQ(std::pair(rest.Restored, rest.State), std::pair(std::size_t{1}, Empty));
-    EXPECT_EQ(dir.List(), Original);
-    EXPECT_TRUE(History().empty());
+    EXPECT_EQ(std::pair(dir.List(), History()), std::pair(Original, Statuses{}));
 }
 
 namespace {
@@ -341,8 +335,7 @@ TEST_F(SessionTest, APartlyUndonePassStaysAndTheNextUndoRetriesOnlyWhatIsLeft) {
     EXPECT_EQ(History(), Statuses{PassStatus::PartlyUndone});
     renamer.Fault = nullptr;
     EXPECT_EQ(UndoLast(*history).Restored, 1u);
-    EXPECT_EQ(dir.List(), Original);
-    EXPECT_TRUE(History().empty());
+    EXPECT_EQ(std::pair(dir.List(), History()), std::pair(Original, Statuses{}));
 }
 
 TEST_F(SessionTest, TwoCopiesShareTheHistoryAndUndoItNewestFirst) {
@@ -371,8 +364,7 @@ TEST_F(SessionTest, TwoCopiesShareTheHistoryAndUndoItNewestFirst) {
     // Newest first: the other copy's pass, then this one's.
     EXPECT_EQ(UndoLast(otherHistory).Restored, 2u);
     EXPECT_EQ(UndoReview(*session).Restored, 2u);
-    EXPECT_EQ(dir.List(), Original);
-    EXPECT_TRUE(History().empty());
+    EXPECT_EQ(std::pair(dir.List(), History()), std::pair(Original, Statuses{}));
 }
 
 namespace {
