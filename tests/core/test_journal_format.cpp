@@ -12,16 +12,6 @@
 
 using namespace morvane;
 
-namespace {
-
-std::string Crc32Hex(std::string_view bytes) {
-    char hex[9];
-    std::snprintf(hex, sizeof hex, "%08x", Crc32(bytes));
-    return hex;
-}
-
-}  // namespace
-
 TEST(JournalFormat, WhatIsWrittenReadsBackEqual) {
     EXPECT_EQ(Crc32("123456789"), 0xCBF43926u);  // the check value of CRC-32/ISO-HDLC
     const Text fourBytes = u"\U0001F600";  // one character, a surrogate pair in Text, 4 bytes of UTF-8
@@ -197,7 +187,9 @@ TEST(JournalFormat, APlaceholderKeepsItsMarkAndOneOfTheFourthVersionHasNone) {
     const std::string mark(PlaceholderMarkDigits, 'e');
     const std::string body = "state running\ndirectory 2:/d -\nentries 1\nentry - 0 1:a 1:b 0:\n";
     std::string fourth = "left 0 placeholder 1:b ";
-    fourth += Crc32Hex(fourth) + "\n";
+    char crc[10];
+    std::snprintf(crc, sizeof crc, "%08x\n", Crc32(fourth));
+    fourth += crc;
     const struct { const char* name; std::string bytes; std::string mark; } rows[] = {
         {"marked", FrameJournalBody(body) + *EncodeLeftNote(0, {LeftoverKind::Placeholder, u"b", {}, 0, mark}), mark},
         {"noted without a mark", FrameJournalBody(body) + *EncodeLeftNote(0, {LeftoverKind::Placeholder, u"b", {}, 0, {}}), ""},

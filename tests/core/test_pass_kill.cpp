@@ -61,24 +61,19 @@ struct Route { const char* name; Level level; bool ignoresCase; const char* moun
 
 // Three files, one of them with a second name, renamed onto names one of which
 // is taken; or, ignoring case, given new spellings of their names.
-struct Scene {
-    const TempDir& dir;
-    bool caseOnly;
+NamePlan Scene(const TempDir& dir, bool caseOnly) {
     NamePlan plan;
-
-    void Make() {
-        const char* names[] = {"a.txt", "b.txt", "c.txt"};
-        for (const char* name : names) {
-            dir.Write(name, std::string("content of ") + name);
-            const Text target = caseOnly ? T(std::string(1, char(std::toupper(name[0])))) : T(name[0] == 'b' ? "Q" : "P");
-            plan.Entries.push_back({T(name), u".txt", target, PlanAction::Rename});
-        }
-        if (!caseOnly) dir.Write("P.txt", "not listed");  // a name the pass must work around
-        // A second name of a.txt, listed too: each name must come back as itself.
-        if (link(dir.At("a.txt").c_str(), dir.At("d.txt").c_str()) == 0)
-            plan.Entries.push_back({u"d.txt", u".txt", caseOnly ? u"D" : u"R", PlanAction::Rename});
+    for (const char* name : {"a.txt", "b.txt", "c.txt"}) {
+        dir.Write(name, std::string("content of ") + name);
+        const Text target = caseOnly ? T(std::string(1, char(std::toupper(name[0])))) : T(name[0] == 'b' ? "Q" : "P");
+        plan.Entries.push_back({T(name), u".txt", target, PlanAction::Rename});
     }
-};
+    if (!caseOnly) dir.Write("P.txt", "not listed");  // a name the pass must work around
+    // A second name of a.txt, listed too: each name must come back as itself.
+    if (link(dir.At("a.txt").c_str(), dir.At("d.txt").c_str()) == 0)
+        plan.Entries.push_back({u"d.txt", u".txt", caseOnly ? u"D" : u"R", PlanAction::Rename});
+    return plan;
+}
 
 RenameCalls CallsFor(const Route& route, const std::string& dir, const CallHook& hook) {
     RenameCalls calls = Observed(SystemRenameCalls(), [route, hook](const char* call) {
@@ -93,8 +88,7 @@ RenameCalls CallsFor(const Route& route, const std::string& dir, const CallHook&
 // before that call: every step has been tried.
 bool KilledRound(const Route& route, const std::string& under, Phase phase, int killAt) {
     TempDir dir(under), state(std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp");
-    Scene scene{dir, route.ignoresCase, {}};
-    scene.Make();
+    const NamePlan plan = Scene(dir, route.ignoresCase);
     const Files before = dir.List();
 
     const pid_t child = fork();
@@ -107,7 +101,7 @@ bool KilledRound(const Route& route, const std::string& under, Phase phase, int 
         }));
         JournalStore store(state.path);
         StoredPassRecorder recorder(store);
-        PassResult pass = ApplyRenames(scene.plan, T(dir.path), renamer, &recorder);
+        PassResult pass = ApplyRenames(plan, T(dir.path), renamer, &recorder);
         if (pass.Error != ErrNone || pass.RecordError != ErrNone) _exit(4);
         if (phase == Phase::Undo) {
             counting = true;

@@ -90,8 +90,6 @@ TEST(Text, Utf8RandomizedRoundTripAndCorruption) {
         const char strayByte = (round % 2) ? '\x80' : '\xFF';
         stray.insert(std::uniform_int_distribution<std::size_t>(0, stray.size())(random), 1, strayByte);
         EXPECT_FALSE(FromUtf8(stray).has_value());
-        if (!text.empty()) {
-            EXPECT_FALSE(FromUtf8(bytes->substr(0, bytes->size() - 1)).has_value());
-        }
+        EXPECT_TRUE(text.empty() || !FromUtf8(bytes->substr(0, bytes->size() - 1)).has_value()) << "last character cut short";
     }
 }

@@ -50,24 +50,19 @@ struct HangingRenamer final : FaultInjectingRenamer {
 };
 
 // When the progress dialog first showed, and how often the main window painted.
-class Watch : public QObject {
-public:
+struct Watch : QObject {
     explicit Watch(QWidget* painted) : painted_(painted) { qApp->installEventFilter(this); }
     ~Watch() override { qApp->removeEventFilter(this); }
-    qint64 ShownAfter = -1;  // ms after Start
-    int Paints = 0;
-    QElapsedTimer Clock;
-
-protected:
     bool eventFilter(QObject* object, QEvent* event) override {
         if (event->type() == QEvent::Show && object->objectName() == "dlgUndoProgress" && ShownAfter < 0)
             ShownAfter = Clock.elapsed();
         if (event->type() == QEvent::Paint && object == painted_) ++Paints;
         return false;
     }
-
-private:
     QWidget* painted_;
+    qint64 ShownAfter = -1;  // ms after Start
+    int Paints = 0;
+    QElapsedTimer Clock;
 };
 
 class UndoProgressTest : public UiTest {
