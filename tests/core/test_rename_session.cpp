@@ -439,14 +439,9 @@ NAMED_ROWS(History, StartUp, kStartUpRows);
 
 namespace {
 
-struct CountRow {
-    const char* name;
-    std::vector<std::pair<const char*, const char*>> putBack;  // by hand after the pass: new name, old name
-    std::vector<const char*> deleted;
-    std::size_t restored, alreadyBack;
-    std::vector<Text> notFound;
-    Files disk;
-};
+// putBack: by hand after the pass, new name and old name.
+struct CountRow { const char* name; std::vector<std::pair<const char*, const char*>> putBack; std::vector<const char*> deleted;
+                  std::size_t restored, alreadyBack; std::vector<Text> notFound; Files disk; };
 void PrintTo(const CountRow& row, std::ostream* out) { *out << row.name; }
 
 const CountRow kCountRows[] = {
@@ -471,12 +466,10 @@ TEST_P(UndoLastCounts, WhatCameBackWhatWasBackAndWhatIsGone) {
     ASSERT_TRUE(next);
     EXPECT_EQ(next->Files, 3u) << "the question is asked from the journal alone";
     const SessionUndo undo = UndoLast(*history, next->FileName);
-    EXPECT_EQ(NumberOf(undo.Error), row.notFound.empty() ? 0 : 53);
-    EXPECT_EQ(std::pair(undo.Restored, undo.AlreadyBack), std::pair(row.restored, row.alreadyBack));
+    EXPECT_EQ(std::tuple(NumberOf(undo.Error), undo.Restored, undo.AlreadyBack), std::tuple(row.notFound.empty() ? 0 : 53, row.restored, row.alreadyBack));
     std::vector<Text> notFound = undo.NotFound;
     std::sort(notFound.begin(), notFound.end());
-    EXPECT_EQ(notFound, row.notFound);
-    EXPECT_EQ(dir.List(), row.disk);
+    EXPECT_EQ(std::pair(notFound, dir.List()), std::pair(row.notFound, row.disk));
     EXPECT_EQ(undo.NoneFound, row.restored + row.alreadyBack == 0) << "nothing changed when none is found";
     // A pass is never forgotten while a file of it is not back.
     EXPECT_EQ(NextFiles(), row.notFound.size());
