@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fault_injecting_renamer.h"
+#include "journal/stored_pass.h"
 #include "session/pass_history.h"
 #include "session/rename_session.h"
 
@@ -21,6 +22,14 @@ inline void AcceptedPass(morvane::RenameSession& session, const std::string& dir
     Analyse(session, dir, std::move(names), prefix);
     ASSERT_EQ(session.Rename().Renamed, count);
     ASSERT_EQ(session.Accept().Error, morvane::ErrNone);
+}
+
+// The newest journal running again, as a pass killed after its renames leaves it.
+inline void AsKilled(morvane::JournalStore& store) {
+    std::optional<morvane::FoundJournal> found = store.Take(store.JournalNames().Names.back());
+    ASSERT_TRUE(found);
+    ASSERT_EQ(store.Write(found->Lock, morvane::ToStored(morvane::FromStored(found->Journal), morvane::JournalState::Running)),
+              morvane::ErrNone);
 }
 
 // An undo handed out by its owner, run, taken back. Refused when nothing is handed out.

@@ -132,10 +132,9 @@ TEST_F(PhotoDirectory, TheDateInEachNameAsWrittenOrByTheLocalClock) {
     };
     const LocalZone zone;
     for (const auto& [choice, expected] : rows) {
-        SCOPED_TRACE(static_cast<int>(choice));
         std::atomic<std::size_t> done{0};
         const auto facts = ReadFileFacts(Ascii(dir.path), Names(chosen), ListOrder::Name, choice, nullptr, &done);
-        EXPECT_EQ(std::pair(DatesInNames(facts, choice), done.load()), std::pair(expected, chosen.size()));
+        EXPECT_EQ(std::pair(DatesInNames(facts, choice), done.load()), std::pair(expected, chosen.size())) << "choice " << int(choice);
     }
     EXPECT_TRUE(DatesInNames(ReadFileFacts(Ascii(dir.path), Names(chosen), ListOrder::Size), DateChoice::None).empty());
 }

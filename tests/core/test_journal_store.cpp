@@ -135,10 +135,8 @@ TEST_F(JournalStoreTest, AFailedSyncStoresNothingNewAndSaysSo) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-        syncs = 0;
-        failingSync = row.failing;
+        std::filesystem::remove_all(dir), std::filesystem::create_directories(dir);
+        syncs = 0, failingSync = row.failing;
         LockedJournal lock;
         EXPECT_EQ(store.Create(RunningJournal(here), lock), row.created ? 0 : 57);
         if (row.created) {

@@ -153,8 +153,7 @@ TEST(HelpFileLocation, TheFirstLanguageWithAHelpFileBesideTheProgramOrInstalled)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         QTemporaryDir prefix;
-        QDir(prefix.path()).mkpath("bin");
-        QDir(prefix.path()).mkpath("share/morvane");
+        for (const char* folder : {"bin", "share/morvane"}) QDir(prefix.path()).mkpath(folder);
         for (const QString& name : row.beside) QFile(prefix.filePath("bin/" + name)).open(QIODevice::WriteOnly);
         for (const QString& name : row.installed) QFile(prefix.filePath("share/morvane/" + name)).open(QIODevice::WriteOnly);
         EXPECT_EQ(HelpFileFor(prefix.filePath("bin"), row.languages), prefix.filePath(row.found));
