@@ -28,9 +28,9 @@ inline morvane::StoredJournal RunningJournal(morvane::Text dir) {
             std::nullopt, {}};
 }
 
-// The same pass once it has ended: one clash, one change of case.
-inline morvane::StoredJournal FinishedJournal(morvane::Text dir) {
-    return {std::move(dir), morvane::JournalState::Finished,
+// The same pass once it has ended (or in another state): one clash, one change of case.
+inline morvane::StoredJournal FinishedJournal(morvane::Text dir, morvane::JournalState state = morvane::JournalState::Finished) {
+    return {std::move(dir), state,
             {JournalEntry(11, u"a.jpg", u"P0001.jpg", u"P0001-1.jpg"),
              JournalEntry(12, u"b.jpg", u"P0002.jpg", u"P0002.jpg"),
              JournalEntry(13, u"photo", u"Photo", u"Photo")},

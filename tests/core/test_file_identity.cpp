@@ -181,7 +181,7 @@ TEST(FileIdentity, AFingerprintHoldsOnlyWhenStatAndEdgesAllAgree) {
     }
 }
 
-TEST(FileIdentity, EachFileSystemGetsItsStrongestRuleAndAReusedInodeIsAnotherFile) {
+TEST(FileIdentity, EachFileSystemGetsItsStrongestRuleAndItsCharset) {
     // The mount type decides the rule's details (the FAT driver's times are kept by none).
     // ntfs-3g on an image takes every name unless mounted with windows_names.
     const struct { const char* kind; IdentityKind rule; const char* type; NameCharset charset; } rows[] = {
@@ -208,26 +208,8 @@ TEST(FileIdentity, EachFileSystemGetsItsStrongestRuleAndAReusedInodeIsAnotherFil
         const auto first = open->IdentityOf(u"a.txt");
         ASSERT_TRUE(first);
         EXPECT_EQ(open->Check(u"a.txt", *first), Presence::Holds);
-        // Deleted and another file saved: same size, content and second, often the same inode number.
-        const ino_t before = InodeOf(dir.At("a.txt"));
-        std::filesystem::remove(dir.At("a.txt"));
-        dir.Write("a.txt", "other");
-        const auto second = open->IdentityOf(u"a.txt");
-        ASSERT_TRUE(second);
-        if (row.rule != IdentityKind::Fingerprint) {
-            EXPECT_NE(*second, *first) << (InodeOf(dir.At("a.txt")) == before ? "inode number reused" : "new inode number");
-            EXPECT_EQ(open->Check(u"a.txt", *first), Presence::Other);
-        } else {
-            EXPECT_NE(*second, *first);  // the content tells them apart here
-        }
-        // Without inodes: a change of one byte at the end of a long file, same size and second.
-        if (row.rule != IdentityKind::Fingerprint) continue;
-        std::string big(100000, 'x');
-        dir.Write("big", big);
-        const auto whole = open->IdentityOf(u"big");
-        big.back() = 'y';
-        dir.Write("big", big);
-        EXPECT_NE(open->IdentityOf(u"big"), whole);
+        // A new file on a reused inode number is told apart by the undo below;
+        // without inodes, by the fingerprint tests after it.
     }
     if (mounted == 0) GTEST_SKIP() << "no file system could be mounted here (needs root and the mount tools)";
 }

@@ -56,10 +56,7 @@ struct Child {
     Child(const Child&) = delete;
     ~Child() { Kill(); }
     void Kill() {
-        if (pid > 0) {
-            ::kill(pid, SIGKILL);
-            ::waitpid(pid, nullptr, 0);
-        }
+        if (pid > 0) ::kill(pid, SIGKILL), ::waitpid(pid, nullptr, 0);
         pid = -1;
     }
 };
@@ -76,9 +73,7 @@ struct JournalStoreTest : testing::Test {
     std::string StoreEnded(JournalState state) {
         LockedJournal lock;
         EXPECT_EQ(store.Create(RunningJournal(here), lock), 0);
-        StoredJournal ended = FinishedJournal(here);
-        ended.State = state;
-        EXPECT_EQ(store.Write(lock, ended), 0);
+        EXPECT_EQ(store.Write(lock, FinishedJournal(here, state)), 0);
         return lock.FileName();
     }
     // A child process that stores a running journal, tells the parent, and
@@ -94,8 +89,8 @@ struct JournalStoreTest : testing::Test {
             (void)!::write(ready[1], "x", 1);
             for (;;) rewriting ? (void)store.Write(lock, RunningJournal(here), Durability::Lazy) : (void)::pause();
         }
-        ::close(ready[1]);
         char c = 0;
+        ::close(ready[1]);
         EXPECT_EQ(::read(ready[0], &c, 1), 1);
         ::close(ready[0]);
         return child;
@@ -119,10 +114,7 @@ TEST_F(JournalStoreTest, KeepsItsFilesPrivateAndEachRecordIsSyncedBeforeItsName)
     for (const bool existedOpen : {false, true}) {
         SCOPED_TRACE(existedOpen ? "directory there, open to all" : "no directory yet");
         std::filesystem::remove_all(root.At("state"));
-        if (existedOpen) {
-            std::filesystem::create_directories(dir);
-            ::chmod(dir.c_str(), 0755);
-        }
+        if (existedOpen) std::filesystem::create_directories(dir), ::chmod(dir.c_str(), 0755);
         LockedJournal lock;
         syncs = 0;
         ASSERT_EQ(store.Create(RunningJournal(here), lock), 0);
@@ -134,16 +126,13 @@ TEST_F(JournalStoreTest, KeepsItsFilesPrivateAndEachRecordIsSyncedBeforeItsName)
         EXPECT_EQ(ModeOf(dir + "/" + lock.FileName()), 0600u);
         syncs = 0;
         ASSERT_EQ(store.Write(lock, FinishedJournal(here)), 0);
-        EXPECT_EQ(syncs, 2);
-        EXPECT_EQ(ModeOf(dir + "/" + lock.FileName()), 0600u);
+        EXPECT_EQ(std::pair(syncs, ModeOf(dir + "/" + lock.FileName())), std::pair(2, 0600u));
         syncs = 0;
-        StoredJournal undone = FinishedJournal(here);
-        undone.State = JournalState::Undone;
+        const StoredJournal undone = FinishedJournal(here, JournalState::Undone);
         ASSERT_EQ(store.Write(lock, undone, Durability::Lazy), 0);
         EXPECT_EQ(syncs, 1) << "the file's bytes reach the disk before its name";
         lock.Release();
-        EXPECT_EQ(store.Peek(lock.FileName()), undone);
-        EXPECT_EQ(NamesIn(dir), std::vector<std::string>{lock.FileName()});
+        EXPECT_EQ(std::pair(store.Peek(lock.FileName()), NamesIn(dir)), std::pair(std::optional(undone), std::vector{lock.FileName()}));
     }
 }
 
@@ -154,13 +143,10 @@ TEST_F(JournalStoreTest, AFailedSyncStoresNothingNewAndSaysSo) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-        syncs = 0;
-        failingSync = row.failing;
+        std::filesystem::remove_all(dir), std::filesystem::create_directories(dir);
+        syncs = 0, failingSync = row.failing;
         LockedJournal lock;
-        const ErrorNumber created = store.Create(RunningJournal(here), lock);
-        EXPECT_EQ(created, row.created ? 0 : 57);
+        EXPECT_EQ(store.Create(RunningJournal(here), lock), row.created ? 0 : 57);
         if (row.created) {
             EXPECT_EQ(store.Write(lock, FinishedJournal(here)), 57);
         }
@@ -169,11 +155,9 @@ TEST_F(JournalStoreTest, AFailedSyncStoresNothingNewAndSaysSo) {
         // An update that failed before its rename leaves the running journal;
         // one that failed after it leaves the new one. Never a stray file.
         const auto found = store.FindUnfinished().Journals;
-
-        EXPECT_EQ(NamesIn(dir).size(), row.created ? 1u : 0u);
-        EXPECT_EQ(found.size(), row.failing == 3 ? 1u : 0u);
-        EXPECT_EQ(store.Peek(lock.FileName()).has_value() && store.Peek(lock.FileName())->State == JournalState::Finished,
-                  row.failing == 4);
+        const auto peeked = store.Peek(lock.FileName());
+        EXPECT_EQ(std::tuple(NamesIn(dir).size(), found.size(), peeked && peeked->State == JournalState::Finished),
+                  std::tuple(row.created ? 1u : 0u, row.failing == 3 ? 1u : 0u, row.failing == 4));
     }
 }
 
@@ -211,10 +195,9 @@ TEST_F(JournalStoreTest, ADamagedJournalIsReportedAndNeverOffered) {
         root.Write("state/Morvane/pass-1.journal", row.bytes);
         auto found = store.FindUnfinished().Journals;
         ASSERT_EQ(found.size(), 1u);
-        EXPECT_EQ(found[0].Problem, row.problem);
         // Only a whole journal is handed over.
         const bool whole = row.problem == JournalProblem::None;
-        EXPECT_EQ(found[0].Journal.Entries.size(), whole ? 3u : 0u);
+        EXPECT_EQ(std::pair(found[0].Problem, found[0].Journal.Entries.size()), std::pair(row.problem, std::size_t{whole ? 3u : 0u}));
         found.clear();  // lets the journal go for the next row
         EXPECT_EQ(store.Peek("pass-1.journal").has_value(), whole) << "a damaged journal is never read as a pass";
     }
@@ -234,8 +217,7 @@ TEST_F(JournalStoreTest, AJournalOfARunningCopyIsNeverTakenForDeadOne) {
 
     auto found = store.FindUnfinished().Journals;
     ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(found[0].Problem, JournalProblem::None);
-    EXPECT_EQ(found[0].Journal, RunningJournal(here));
+    EXPECT_EQ(std::pair(found[0].Problem, found[0].Journal), std::pair(JournalProblem::None, RunningJournal(here)));
     // Whoever found it holds it now: a second copy starting meanwhile does not recover it too.
     EXPECT_TRUE(store.FindUnfinished().Journals.empty()) << "offered twice";
     EXPECT_EQ(store.Remove(found[0].Lock), 0);
@@ -263,8 +245,7 @@ TEST_F(JournalStoreTest, ACrashBetweenWritingAndRenamingLeavesTheOldJournal) {
 
     auto found = store.FindUnfinished().Journals;
     ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(found[0].Problem, JournalProblem::None);
-    EXPECT_EQ(found[0].Journal, RunningJournal(here));
+    EXPECT_EQ(std::pair(found[0].Problem, found[0].Journal), std::pair(JournalProblem::None, RunningJournal(here)));
     // The next journal to end takes the dead writer's temporary file with it.
     EXPECT_EQ(store.Write(found[0].Lock, FinishedJournal(here)), 0);
     EXPECT_EQ(NamesIn(dir), std::vector<std::string>{found[0].Lock.FileName()});

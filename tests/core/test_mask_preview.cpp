@@ -44,16 +44,13 @@ TEST(Extract, ChoosesTheModeAndPreviewsTheExample) {
     }
 }
 
-TEST(Extract, NumberPartAndExtensionOfTheExample) {
+// The example's extension is the new names' (tests/core/test_name_composer.cpp).
+TEST(Extract, NumberPartOfTheExample) {
     const std::pair<const char*, Text> numbers[] = {
         {"", u"Trip0001_x"},    {"7", u"Trip0007_x"},     {"25", u"Trip0025_x"},  {"999", u"Trip0999_x"},
         {"1000", u"Trip1000_x"}, {"12345", u"Trip12345_x"}, {"07", u"Trip00007_x"}, {" 42 ", u"Trip0042_x"}};
     for (const auto& [start, example] : numbers)
         EXPECT_EQ(Extract({}, u"README", u"", Trip("0", start), u'.').Example, example) << "starting number " << start;
-    const Text extensions[][2] = {{u"IMG_0042.JPG", u".JPG"}, {u"photo.2024.jpg", u".jpg"}, {u"README", u""},
-                                  {u"notes.", u"."}, {u".profile", u".profile"}};
-    for (const auto& [name, extension] : extensions)
-        EXPECT_EQ(Extract({}, name, u"", Trip("0"), u'.').Example, u"Trip0007_x" + extension) << "example " << *ToUtf8(name);
 }
 
 TEST(Extract, OptionThatDoesNotReadAsANumberChangesNothing) {

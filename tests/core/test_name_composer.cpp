@@ -15,16 +15,24 @@ using namespace morvane;
 static const Options kTrip{u"Trip", u"_x", u"7"};
 
 // "Extract" on example with mask, then the composition over files: its error
-// number and each file's new name with extension, or "keeps".
+// number and each file's new name with extension, or "keeps"; with dates,
+// "no date", "refused NAME" where the file system refuses it, " (modified)"
+// after a name dated by its modification time.
 static std::pair<int, std::vector<Text>> Compose(const Text& mask, const char* lettering, const Text& example,
                                                  const std::vector<Text>& files, const Options& options = kTrip,
-                                                 const Text& exampleAtPass = u"") {
+                                                 const Text& exampleAtPass = u"",
+                                                 const std::vector<std::optional<FileDate>>& dates = {},
+                                                 NameCharset charset = NameCharset::Any) {
     const Options extracted{u"Trip", u"_x", u"7", LetteringPosition(lettering[0] - '0')};
     const MaskAnalysis analysis = Extract({}, example, mask, extracted, u'.').Analysis;
-    const NamePlan plan = ComposeNewNames(files, analysis, options, exampleAtPass.empty() ? example : exampleAtPass);
+    const NamePlan plan =
+        ComposeNewNames(files, analysis, options, exampleAtPass.empty() ? example : exampleAtPass, dates, charset);
     std::vector<Text> names;
     for (const PlannedName& entry : plan.Entries)
-        names.push_back(entry.Action == PlanAction::Keep ? Text(u"keeps") : entry.Target());
+        names.push_back(entry.Skip == SkipReason::RefusedCharacter ? u"refused " + entry.Target()
+                        : entry.Skip == SkipReason::NoDate          ? Text(u"no date")
+                        : entry.Action == PlanAction::Keep          ? Text(u"keeps")
+                                                                    : entry.Target() + (entry.DateModifiedUsed ? u" (modified)" : u""));
     return {NumberOf(plan.Error), plan.Error != ErrNone ? std::vector<Text>{} : names};
 }
 
@@ -61,9 +69,7 @@ static std::optional<FileDate> July(int day, bool modified = false) {
     return FileDate{{2024, 7, day, 9, 5, 3}, modified};
 }
 
-// The composition with each file's date: the new names, "keeps", "no date",
-// "refused NAME" where the file system refuses it, " (modified)" after a name
-// dated by its modification time.
+// The composition with each file's date.
 TEST(ComposeNewNames, TheDateAfterThePrefixInEveryModeAndNumbersPerDay) {
     using Dates = std::vector<std::optional<FileDate>>;
     struct Row {
@@ -101,21 +107,12 @@ TEST(ComposeNewNames, TheDateAfterThePrefixInEveryModeAndNumbersPerDay) {
         {"a colon taken elsewhere", u"", "0", u"a", {u"a.jpg"}, two, {u"Trip09:05_0007_x.jpg"}, u"HH:mm_"},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
         Options options = kTrip;
         options.DateInName = row.choice;
         options.DateFormat = row.format;
         options.NumberPerDay = row.perDay;
-        const MaskAnalysis analysis = Extract({}, row.example, row.mask, {u"Trip", u"_x", u"7", LetteringPosition(row.lettering[0] - '0')}, u'.').Analysis;
-        const NamePlan plan = ComposeNewNames(row.files, analysis, options, row.example, row.dates, row.charset);
-        EXPECT_EQ(plan.Error, ErrNone);
-        std::vector<Text> names;
-        for (const PlannedName& entry : plan.Entries)
-            names.push_back(entry.Skip == SkipReason::RefusedCharacter ? u"refused " + entry.Target()
-                            : entry.Skip == SkipReason::NoDate          ? Text(u"no date")
-                            : entry.Action == PlanAction::Keep          ? Text(u"keeps")
-                                                                        : entry.Target() + (entry.DateModifiedUsed ? u" (modified)" : u""));
-        EXPECT_EQ(names, row.expected);
+        EXPECT_EQ(Compose(row.mask, row.lettering, row.example, row.files, options, u"", row.dates, row.charset),
+                  std::pair(0, row.expected)) << row.name;
     }
 }
 

@@ -21,6 +21,7 @@
 #include <set>
 
 #include "concurrent_creator.h"
+#include "run_undo.h"
 #include "session/pass_history.h"
 #include "session/rename_session.h"
 #include "session/undo_job.h"
@@ -53,13 +54,16 @@ struct Recording {
     std::vector<Op> ops;
     std::map<int, std::string> created;  // placeholders open in the user's directory
 
+    // A call's answer, the call recorded when it succeeded.
+    int Done(int err, Op op) {
+        if (err == 0) ops.push_back(std::move(op));
+        return err;
+    }
     StoreCalls Store() {
         StoreCalls real = SystemStoreCalls(), calls = real;
         calls.Write = [this, real](int fd, std::string_view bytes) {
             const off_t at = ::lseek(fd, 0, SEEK_CUR);
-            const int err = real.Write(fd, bytes);
-            if (err == 0) ops.push_back({Op::Write, false, NameOf(fd), {}, std::string(bytes), at});
-            return err;
+            return Done(real.Write(fd, bytes), {Op::Write, false, NameOf(fd), {}, std::string(bytes), at});
         };
         calls.Sync = [this, real](int fd) {
             struct stat st {};
@@ -68,44 +72,28 @@ struct Recording {
             return real.Sync(fd);
         };
         calls.Rename = [this, real](const std::string& from, const std::string& to) {
-            const int err = real.Rename(from, to);
-            if (err == 0) ops.push_back({Op::Rename, false, Base(from), Base(to), {}, 0});
-            return err;
+            return Done(real.Rename(from, to), {Op::Rename, false, Base(from), Base(to), {}, 0});
         };
-        calls.Unlink = [this, real](const std::string& path) {
-            const int err = real.Unlink(path);
-            if (err == 0) ops.push_back({Op::Unlink, false, Base(path), {}, {}, 0});
-            return err;
-        };
+        calls.Unlink = [this, real](const std::string& path) { return Done(real.Unlink(path), {Op::Unlink, false, Base(path), {}, {}, 0}); };
         return calls;
     }
 
     RenameCalls Files(Level level) {
         RenameCalls real = Observed(SystemRenameCalls(), [level](const char* call) { return Lacking(level, call); });
         RenameCalls calls = real;
-        const auto two = [this](Op::Kind kind, auto call) {
-            return [this, kind, call](int dir, const char* from, const char* to) {
-                const int err = call(dir, from, to);
-                if (err == 0) ops.push_back({kind, true, from, to, {}, 0});
-                return err;
-            };
+        const auto two = [this](auto call) {
+            return [this, call](int dir, const char* from, const char* to) { return Done(call(dir, from, to), {Op::Rename, true, from, to, {}, 0}); };
         };
-        calls.RenameNoReplace = two(Op::Rename, real.RenameNoReplace);
-        calls.Rename = two(Op::Rename, real.Rename);
-        calls.Unlink = [this, real](int dir, const char* path) {
-            const int err = real.Unlink(dir, path);
-            if (err == 0) ops.push_back({Op::Unlink, true, path, {}, {}, 0});
-            return err;
-        };
+        calls.RenameNoReplace = two(real.RenameNoReplace);
+        calls.Rename = two(real.Rename);
+        calls.Unlink = [this, real](int dir, const char* path) { return Done(real.Unlink(dir, path), {Op::Unlink, true, path, {}, {}, 0}); };
         calls.CreateExclusive = [this, real](int dir, const char* path, int& fd) {
-            const int err = real.CreateExclusive(dir, path, fd);
-            if (err == 0) ops.push_back({Op::Create, true, path, {}, {}, 0}), created[fd] = path;
+            const int err = Done(real.CreateExclusive(dir, path, fd), {Op::Create, true, path, {}, {}, 0});
+            if (err == 0) created[fd] = path;
             return err;
         };
         calls.Write = [this, real](int fd, std::string_view bytes) {
-            const int err = real.Write(fd, bytes);
-            if (err == 0) ops.push_back({Op::Write, true, created[fd], {}, std::string(bytes), 0});
-            return err;
+            return Done(real.Write(fd, bytes), {Op::Write, true, created[fd], {}, std::string(bytes), 0});
         };
         calls.Sync = [this, real](int fd) {
             ops.push_back({Op::Sync, true, ".", {}, {}, 0});
@@ -122,29 +110,25 @@ struct Recording {
 // the folder's names as made, and as far as synced.
 struct JournalFolder {
     std::vector<std::string> written, synced;  // per file made
-    std::map<std::string, int> names, syncedNames;
+    std::map<std::string, std::size_t> names, syncedNames;  // name -> file made
 
     void Apply(const Op& op) {
         if (op.kind == Op::Write) {
-            if (!names.count(op.name)) names[op.name] = New();
-            std::string& bytes = written[static_cast<std::size_t>(names[op.name])];
-            bytes.resize(std::max(bytes.size(), static_cast<std::size_t>(op.offset) + op.bytes.size()), '\0');
-            bytes.replace(static_cast<std::size_t>(op.offset), op.bytes.size(), op.bytes);
+            if (!names.count(op.name)) names[op.name] = written.size(), written.emplace_back(), synced.emplace_back();
+            std::string& bytes = written[names[op.name]];
+            const auto at = static_cast<std::size_t>(op.offset);
+            bytes.resize(std::max(bytes.size(), at + op.bytes.size()), '\0');
+            bytes.replace(at, op.bytes.size(), op.bytes);
         } else if (op.kind == Op::Sync && op.name == ".") {
             syncedNames = names;
         } else if (op.kind == Op::Sync && names.count(op.name)) {
-            synced[static_cast<std::size_t>(names[op.name])] = written[static_cast<std::size_t>(names[op.name])];
+            synced[names[op.name]] = written[names[op.name]];
         } else if (op.kind == Op::Rename && names.count(op.name)) {
             names[op.to] = names[op.name];
             names.erase(op.name);
         } else if (op.kind == Op::Unlink) {
             names.erase(op.name);
         }
-    }
-    int New() {
-        written.emplace_back();
-        synced.emplace_back();
-        return static_cast<int>(written.size()) - 1;
     }
 
     // What a file holds after the power failure: torn < 0 keeps what was
@@ -161,11 +145,9 @@ struct JournalFolder {
     }
 };
 
-struct Variant {
-    bool namesSynced;  // the folder's unsynced renames and removals undone
-    bool dropped;      // unsynced bytes gone
-    long torn;         // -1: none; else the offset from which unsynced bytes read as zeros
-};
+// namesSynced: the folder's unsynced renames and removals undone; dropped: unsynced bytes gone;
+// torn: -1, none; else the offset from which unsynced bytes read as zeros.
+struct Variant { bool namesSynced, dropped; long torn; };
 
 class PowerCut : public testing::TestWithParam<Level> {
 protected:
@@ -210,11 +192,8 @@ protected:
     void BuildJournals(const JournalFolder& folder, const Variant& v) {
         std::filesystem::remove_all(journals);
         std::filesystem::create_directories(journals);
-        for (const auto& [name, file] : v.namesSynced ? folder.syncedNames : folder.names) {
-            const auto i = static_cast<std::size_t>(file);
-            std::ofstream(journals + "/" + name, std::ios::binary)
-                << JournalFolder::After(folder.written[i], folder.synced[i], v.torn, v.dropped);
-        }
+        for (const auto& [name, i] : v.namesSynced ? folder.syncedNames : folder.names)
+            std::ofstream(journals + "/" + name, std::ios::binary) << JournalFolder::After(folder.written[i], folder.synced[i], v.torn, v.dropped);
     }
 
     // The next start, then "Undo Last Rename" while it is offered. Returns
@@ -225,13 +204,10 @@ protected:
             return std::make_unique<PosixRenamer>(
                 Observed(SystemRenameCalls(), [this](const char* call) { return Lacking(GetParam(), call); }));
         });
+        // Empty files nothing proves to be the program's are only named;
+        // the user removes them, and the next undo goes on.
         const auto run = [&](std::unique_ptr<UndoJob> job) {
-            if (!job) return;
-            job->Run();
-            const SessionUndo undo = history.TakeUndo(*job);
-            // Empty files nothing proves to be the program's are only named;
-            // the user removes them, and the next undo goes on.
-            for (const Text& left : undo.LeftBehind) std::filesystem::remove(dir.At(*ToUtf8(left)));
+            for (const Text& left : RunUndo(history, std::move(job)).LeftBehind) std::filesystem::remove(dir.At(*ToUtf8(left)));
         };
         for (const UnfinishedPass& pass : history.FindUnfinished().Passes) {
             if (pass.Problem != JournalProblem::None) return false;
@@ -253,15 +229,8 @@ TEST_P(PowerCut, EveryStateAPowerFailureMayLeaveGivesEveryNameBack) {
         const RenamerMaker recorded = [&] { return std::make_unique<PosixRenamer>(recording.Files(GetParam())); };
         RenameSession session(renamer, &store, recorded);
         PassHistory history(&store, recorded);
-        ASSERT_EQ(session.SetOptions({u"P", u"", u"1"}).Error, 0);
-        ASSERT_EQ(session.Choose(T(dir.path), {u"a.jpg", u"b.jpg", u"c.jpg"}).State, SessionState::Chosen);
-        ASSERT_EQ(session.Extract(u'.').State, SessionState::Extracted);
-        ASSERT_EQ(session.Rename().Renamed, 3u);
-        ASSERT_EQ(session.Accept().Error, 0);
-        std::unique_ptr<UndoJob> job = history.HandOutUndoLast();
-        ASSERT_TRUE(job);
-        job->Run();
-        ASSERT_EQ(history.TakeUndo(*job).Restored, 3u);
+        AcceptedPass(session, dir.path, {u"a.jpg", u"b.jpg", u"c.jpg"});
+        ASSERT_EQ(UndoLast(history).Restored, 3u);
     }
     ASSERT_EQ(dir.List(), original);
     const std::vector<Op>& ops = recording.ops;

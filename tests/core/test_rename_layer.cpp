@@ -56,15 +56,10 @@ TEST(RenameLayer, EveryFallbackRenamesButNeverReplaces) {
 
 TEST(RenameLayer, CaseOnlyChangeGoesThroughATemporaryNameAndNeverHidesTheFile) {
     const std::string stranded = ".morvane-" + std::to_string(getpid()) + "-1";
-    struct Row {
-        const char* name;
-        bool ownInodePerSpelling;  // as FAT and exFAT through FUSE report
-        bool twoFiles;             // "Photo" is really another file that looks alike
-        int secondStep;            // forced errno of the move to the new spelling, 0: it works
-        bool oldNameTaken;         // another program takes "photo" while the file is away
-        int number;
-        Files files;
-    };
+    // ownInodePerSpelling: as FAT and exFAT through FUSE report; twoFiles: "Photo" is really another file that
+    // looks alike; secondStep: forced errno of the move to the new spelling, 0: it works; oldNameTaken: another
+    // program takes "photo" while the file is away.
+    struct Row { const char* name; bool ownInodePerSpelling, twoFiles; int secondStep; bool oldNameTaken; int number; Files files; };
     const Row rows[] = {
         {"changes case", false, false, 0, false, 0, {{"Photo", "P"}}},
         {"each spelling its own inode", true, false, 0, false, 0, {{"Photo", "P"}}},
@@ -93,9 +88,9 @@ TEST(RenameLayer, CaseOnlyChangeGoesThroughATemporaryNameAndNeverHidesTheFile) {
             return row.secondStep ? row.secondStep : real.RenameNoReplace(d, f, t);
         };
         PosixRenamer renamer(calls);
-        EXPECT_EQ(renamer.Rename(T(lower), T(upper)), row.number);
-        EXPECT_EQ(renamer.LastTemporaryName(), row.number == 79 ? T(dir.At(stranded)) : Text());
-        EXPECT_EQ(dir.List(), row.files);
+        const int number = NumberOf(renamer.Rename(T(lower), T(upper)));
+        EXPECT_EQ(std::tuple(number, renamer.LastTemporaryName(), dir.List()),
+                  std::tuple(row.number, row.number == 79 ? T(dir.At(stranded)) : Text(), row.files));
     }
 }
 

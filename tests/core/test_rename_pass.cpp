@@ -18,9 +18,12 @@ struct RenamePass : testing::Test {
     std::string refused;  // the file whose renames answer 75
 
     RenamePass() {
-        renamer.Fault = [this](const Text& from) {
-            return !refused.empty() && from == T(refused) ? ErrCannotAccess : ErrNone;
-        };
+        renamer.Fault = [this](const Text& from) { return !refused.empty() && from == T(refused) ? ErrCannotAccess : ErrNone; };
+    }
+    // a.txt, b.txt and c.txt, renamed P0001.txt... when told.
+    void ThreeFiles(bool renamed = false) {
+        for (const auto* name : {"a.txt", "b.txt", "c.txt"}) dir.Write(name, name);
+        if (renamed) { ASSERT_EQ(Pass({u"a.txt", u"b.txt", u"c.txt"}, MaskMode::Empty, dir.path).Error, 0); }
     }
     PassResult Pass(const std::vector<Text>& listed, MaskMode mode, const std::string& path) {
         analysis.MaskMode = mode;
@@ -53,8 +56,7 @@ TEST_F(RenamePass, RenamesOnDiskAndUndoRestoresEveryName) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        std::filesystem::remove_all(dir.path);
-        std::filesystem::create_directory(dir.path);
+        std::filesystem::remove_all(dir.path), std::filesystem::create_directory(dir.path);
         for (const auto& name : c.onDisk) dir.Write(name, name);
         const Files before = dir.List();
         refused = c.refused;
@@ -67,17 +69,14 @@ TEST_F(RenamePass, RenamesOnDiskAndUndoRestoresEveryName) {
 }
 
 TEST_F(RenamePass, UndoGoesOnPastFailuresAndASecondUndoRetriesTheRest) {
-    for (const auto* name : {"a.txt", "b.txt", "c.txt"}) dir.Write(name, name);
-    ASSERT_EQ(Pass({u"a.txt", u"b.txt", u"c.txt"}, MaskMode::Empty, dir.path).Error, 0);
+    ASSERT_NO_FATAL_FAILURE(ThreeFiles(true));
     dir.Write("a.txt", "outsider");
     refused = "P0002.txt";
     EXPECT_EQ(UndoLastPass(journal, renamer).FirstError, 75);
     EXPECT_EQ(dir.List(), (Files{{"a.txt", "outsider"}, {"a-1.txt", "a.txt"}, {"P0002.txt", "b.txt"}, {"c.txt", "c.txt"}}));
-    const EntryState states[] = {EntryState::Restored, EntryState::Renamed, EntryState::Restored};
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(journal.Entries[i].State, states[i]) << "entry " << i;
-    EXPECT_EQ(journal.Entries[0].From, u"a-1.txt");
-    refused.clear();
-    renamer.From.clear();
+    EXPECT_EQ(std::tuple(journal.Entries[0].From, journal.Entries[0].State, journal.Entries[1].State, journal.Entries[2].State),
+              std::tuple(u"a-1.txt", EntryState::Restored, EntryState::Renamed, EntryState::Restored));
+    refused.clear(), renamer.From.clear();
     EXPECT_EQ(UndoLastPass(journal, renamer).FirstError, 0);
     EXPECT_EQ(renamer.From, std::vector<Text>{u"P0002.txt"});
     EXPECT_EQ(dir.List(), (Files{{"a.txt", "outsider"}, {"a-1.txt", "a.txt"}, {"b.txt", "b.txt"}, {"c.txt", "c.txt"}}));
@@ -135,8 +134,7 @@ TEST_F(RenamePass, RefusedFilesAreGroupedByCauseWithTheFirstNamed) {
 }
 
 TEST_F(RenamePass, UndoFindsEachFileByItsIdentityWhereverItIsNow) {
-    for (const auto* name : {"a.txt", "b.txt", "c.txt"}) dir.Write(name, name);
-    ASSERT_EQ(Pass({u"a.txt", u"b.txt", u"c.txt"}, MaskMode::Empty, dir.path).Error, 0);
+    ASSERT_NO_FATAL_FAILURE(ThreeFiles(true));
     std::filesystem::rename(dir.At("P0001.txt"), dir.At("by hand.txt"));  // renamed by hand since
     dir.Write("P0001.txt", "a newcomer");                                 // and its name taken by another file
     std::filesystem::rename(dir.At("P0003.txt"), dir.At("c.txt"));        // put back by hand
@@ -156,7 +154,7 @@ TEST_F(RenamePass, AFileLeftUnderATemporaryNameEndsThePassAndIsJournalledThere) 
         }
         Text LastTemporaryName() const override { return u".morvane-1-1"; }
     } stranding(dir);
-    for (const auto* name : {"a.txt", "b.txt", "c.txt"}) dir.Write(name, name);
+    ThreeFiles();
     analysis.MaskMode = MaskMode::Empty;
     const auto pass = Run({u"a.txt", u"b.txt", u"c.txt"}, dir.path, {u"P", u"", u"1"}, u"", stranding);
     EXPECT_EQ(pass.Error, ErrLeftUnderTemporaryName);

@@ -57,14 +57,15 @@ std::vector<Text> Taken(const RenameJournal& journal) {
 
 unsigned Seed() {
     const char* given = std::getenv("MORVANE_SEED");
-    return given ? unsigned(std::strtoul(given, nullptr, 10)) : 20240611u;
+    const unsigned seed = given ? unsigned(std::strtoul(given, nullptr, 10)) : 20240611u;
+    std::cout << "seed " << seed << " (set MORVANE_SEED to repeat)\n";
+    return seed;
 }
 
 }  // namespace
 
 TEST(RenameRandomized, NoContentIsLostUndoRestoresAndBothClashRetriesAgree) {
     const unsigned seed = Seed();
-    std::cout << "seed " << seed << " (set MORVANE_SEED to repeat)\n";
     RecordProperty("seed", std::to_string(seed));
     std::mt19937 rng(seed);
     auto pick = [&](const auto& options) { return options[rng() % std::size(options)]; };
@@ -109,17 +110,14 @@ TEST(RenameRandomized, NoContentIsLostUndoRestoresAndBothClashRetriesAgree) {
         // The preview first, against the directory's names in memory.
         auto snapshot = NameSnapshot::Read(T(remembered.path));
         ASSERT_TRUE(snapshot.has_value());
-        FaultInjectingRenamer refusingSnapshot;
+        FaultInjectingRenamer refusingSnapshot, renamer;
         refusingSnapshot.Inner = &*snapshot;
-        refusingSnapshot.Fault = fault;
+        refusingSnapshot.Fault = renamer.Fault = fault;
         const Prediction prediction = PredictPass(plan, T(remembered.path), refusingSnapshot);
 
-        FaultInjectingRenamer renamer;
-        renamer.Fault = fault;
         PassResult one = OneByOnePass(plan, T(oneByOne.path), renamer);
         PassResult two = ApplyRenames(plan, T(remembered.path), renamer);
-        ASSERT_EQ(Taken(one.Journal), Taken(two.Journal));
-        ASSERT_EQ(std::pair(one.Error, one.FilesSkipped), std::pair(two.Error, two.FilesSkipped));
+        ASSERT_EQ(std::tuple(Taken(one.Journal), one.Error, one.FilesSkipped), std::tuple(Taken(two.Journal), two.Error, two.FilesSkipped));
         ASSERT_EQ(prediction.Error, plan.Error != ErrNone ? plan.Error : one.Error);
         if (prediction.Error == 0) {
             ASSERT_EQ(prediction.Names.size(), one.Journal.Entries.size());
@@ -127,8 +125,7 @@ TEST(RenameRandomized, NoContentIsLostUndoRestoresAndBothClashRetriesAgree) {
                 ASSERT_EQ(prediction.Names[i].NewName, one.Journal.Entries[i].To) << "entry " << i;
         }
         const Files afterPass = Replay(original, one.Journal);
-        ASSERT_EQ(oneByOne.List(), afterPass);
-        ASSERT_EQ(remembered.List(), afterPass);
+        ASSERT_EQ(std::pair(oneByOne.List(), remembered.List()), std::pair(afterPass, afterPass));
 
         // An undo that meets refusals, then one that does not.
         const RenameJournal passJournal = one.Journal;
@@ -140,8 +137,7 @@ TEST(RenameRandomized, NoContentIsLostUndoRestoresAndBothClashRetriesAgree) {
         ASSERT_EQ(UndoLastPass(two.Journal, renamer).FirstError, 0);
         ASSERT_EQ(Taken(one.Journal), Taken(two.Journal));
         for (const JournalEntry& entry : one.Journal.Entries) ASSERT_NE(entry.State, EntryState::Renamed);
-        ASSERT_EQ(oneByOne.List(), Replay(afterPass, passJournal, &one.Journal));
-        ASSERT_EQ(remembered.List(), oneByOne.List());
+        ASSERT_EQ(std::pair(oneByOne.List(), remembered.List()), std::pair(Replay(afterPass, passJournal, &one.Journal), oneByOne.List()));
         ASSERT_TRUE(undoFailedOnce || oneByOne.List() == original);
     }
 }
@@ -165,7 +161,6 @@ TEST(RenameRandomized, RememberedRetryFindsANameGivenUpDuringThePass) {
 
 TEST(RenameRandomized, AConcurrentCreatorLosesNothingAtEveryFallbackLevel) {
     const unsigned seed = Seed();
-    std::cout << "seed " << seed << " (set MORVANE_SEED to repeat)\n";
     std::mt19937 rng(seed);
     for (int round = 0; round < 60; ++round) {
         const Level level = Level(round % 3);

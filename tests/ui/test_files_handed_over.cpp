@@ -59,30 +59,21 @@ protected:
 
 TEST_F(HandedOverTest, CommandLineChoosesFilesAsTheChooserWould) {
     const QString skipped = "Some Files Were Skipped";
-    struct Row {
-        const char* name;
-        Args args;
-        QStringList listed;
-        QString example;
-        Buttons buttons;
-        QString storedDir;
-    };
+    struct Row { const char* name; Args args; QStringList listed; QString example; Buttons buttons; QString storedDir; };
     const Row rows[] = {
         {"no arguments", {}, {}, "", AllOff, Home()},
         // Which paths are taken, and in which order, is the drop's and the file choice's business.
-        {"relative, after --, absolute", {"files/IMG_10.JPG", "--", Raw(Files() + "/IMG_9.JPG")},
-         {"IMG_9.JPG", "IMG_10.JPG"}, "", MaskAndExtract, filesDir},
+        {"relative, after --, absolute", {"files/IMG_10.JPG", "--", Raw(Files() + "/IMG_9.JPG")}, {"IMG_9.JPG", "IMG_10.JPG"}, "", MaskAndExtract,
+         filesDir},
         {"a name that is not UTF-8 is not its look-alike", {"files/IMG_\xff.JPG"}, {}, skipped, AllOff, Home()},
         {"one directory", {"files"}, {}, "", AllOff, filesDir},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Start(row.args);
-        EXPECT_EQ(Items(List1()), row.listed);
-        EXPECT_EQ(Box("txtFile")->text(), row.listed.value(0));
-        EXPECT_EQ(Example(), row.example);
+        EXPECT_EQ(std::tuple(Items(List1()), Box("txtFile")->text(), Example(), store->read("Dir", "none")),
+                  std::tuple(row.listed, row.listed.value(0), row.example, row.storedDir));
         EXPECT_EQ(Workflow(), row.buttons);
-        EXPECT_EQ(store->read("Dir", "none"), row.storedDir);
     }
     Click(Button("Command3"));  // the directory named alone is where "Select " opens
     EXPECT_EQ(Dir1()->path(), filesDir);
@@ -90,42 +81,28 @@ TEST_F(HandedOverTest, CommandLineChoosesFilesAsTheChooserWould) {
 
 TEST_F(HandedOverTest, DropChoosesByTheSameRulesAndNeverAsAMove) {
     const QUrl look = QUrl::fromEncoded(QUrl::fromLocalFile(Files()).toEncoded() + "/IMG_%FF.JPG");
-    struct Row {
-        const char* name;
-        QWidget* target;
-        QList<QUrl> urls;
-        Qt::DropActions actions;
-        bool taken;
-        QStringList listed;
-        QString example;
-    };
+    struct Row { const char* name; QWidget* target; QList<QUrl> urls; Qt::DropActions actions; bool taken; QStringList listed; QString example; };
     const Row rows[] = {
         {"on the window", main.get(), {Url("IMG_10.JPG"), Url("IMG_9.JPG")}, Qt::CopyAction | Qt::MoveAction, true,
          {"IMG_9.JPG", "IMG_10.JPG"}, ""},
-        {"on a text box, which takes no text of it", Box("txtMask"), {Url("IMG_9.JPG")}, Qt::LinkAction, true,
-         {"IMG_9.JPG"}, ""},
+        {"on a text box, which takes no text of it", Box("txtMask"), {Url("IMG_9.JPG")}, Qt::LinkAction, true, {"IMG_9.JPG"}, ""},
         {"replaces the earlier choice, announces what it leaves out", List1(),
          {Url("IMG_10.JPG"), QUrl("https://example.org/a.jpg"), look, Url("sub")}, Qt::CopyAction, true,
          {"IMG_10.JPG"}, "Some Files Were Skipped"},
-        {"only as a move: refused", main.get(), {Url("IMG_9.JPG")}, Qt::MoveAction, false, {"IMG_10.JPG"},
+        {"only as a move: refused", main.get(), {Url("IMG_9.JPG")}, Qt::MoveAction, false, {"IMG_10.JPG"}, "Some Files Were Skipped"},
+        {"no local file: refused", main.get(), {QUrl("https://example.org/a.jpg")}, Qt::CopyAction, false, {"IMG_10.JPG"},
          "Some Files Were Skipped"},
-        {"no local file: refused", main.get(), {QUrl("https://example.org/a.jpg")}, Qt::CopyAction, false,
-         {"IMG_10.JPG"}, "Some Files Were Skipped"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(Drop(row.target, row.urls, row.actions), row.taken);
-        EXPECT_EQ(Items(List1()), row.listed);
-        EXPECT_EQ(Box("txtFile")->text(), row.listed.value(0));
-        EXPECT_EQ(Example(), row.example);
-        EXPECT_EQ(Box("txtMask")->text(), "");
+        EXPECT_EQ(std::tuple(Items(List1()), Box("txtFile")->text(), Example(), Box("txtMask")->text(), store->read("Dir", "none")),
+                  std::tuple(row.listed, row.listed.value(0), row.example, QString(), filesDir));
         EXPECT_EQ(Workflow(), MaskAndExtract);
-        EXPECT_EQ(store->read("Dir", "none"), filesDir);
     }
     EXPECT_TRUE(Drop(main.get(), {QUrl::fromLocalFile(Files() + "/sub")}));  // a directory opens the chooser there
     ASSERT_NE(Chooser(), nullptr);
-    EXPECT_EQ(Dir1()->path(), filesDir + "/sub");
-    EXPECT_EQ(List1()->count(), 0);
+    EXPECT_EQ(std::pair(Dir1()->path(), List1()->count()), std::pair(filesDir + "/sub", 0));
 }
 
 TEST_F(HandedOverTest, DropClosesTheChooserAndIsRefusedWhileAPassIsUnderReview) {
@@ -146,9 +123,7 @@ TEST_F(HandedOverTest, DropClosesTheChooserAndIsRefusedWhileAPassIsUnderReview) 
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(main.get(), &drop);  // a drop without an accepted enter
     EXPECT_FALSE(drop.isAccepted());
-    EXPECT_EQ(Chooser(), review);
-    EXPECT_EQ(List1()->count(), 0);
-    EXPECT_EQ(Workflow(), AllOn);
+    EXPECT_EQ(std::tuple(Chooser(), List1()->count(), Workflow()), std::tuple(review, 0, AllOn));
 
     Click(Find<QPushButton>(review, "Command2"));  // Undo
     EXPECT_EQ(Disk(Files()).count("IMG_9.JPG"), 1u);
@@ -156,17 +131,14 @@ TEST_F(HandedOverTest, DropClosesTheChooserAndIsRefusedWhileAPassIsUnderReview) 
     EXPECT_EQ(Items(List1()), QStringList({"IMG_9.JPG"}));
 }
 
+// The installed program in each language is tests/install/check_installed_program.sh's.
 TEST(HelpFileLocation, TheFirstLanguageWithAHelpFileBesideTheProgramOrInstalled) {
-    struct Row {
-        const char* name;
-        QStringList beside, installed;  // help files present in bin/ and share/morvane/
-        QStringList languages;          // most preferred first
-        QString found;                  // relative to the prefix
-    };
+    // beside, installed: help files present in bin/ and share/morvane/; languages: most preferred first;
+    // found: relative to the prefix.
+    struct Row { const char* name; QStringList beside, installed, languages; QString found; };
     const QStringList all = {"mvn.hlp", "mvn_de.hlp", "mvn_fr.hlp", "mvn_es.hlp"};
     const Row rows[] = {
         {"build tree, English desktop", all, {}, {"en-US"}, "bin/mvn.hlp"},
-        {"installed, English desktop", {}, all, {"en-GB", "en"}, "share/morvane/mvn.hlp"},
         {"both: beside wins", all, all, {"C"}, "bin/mvn.hlp"},
         {"neither: beside, where it fails quietly", {}, {}, {"de-DE"}, "bin/mvn.hlp"},
         {"German by region and script forms", all, {}, {"de-AT", "de"}, "bin/mvn_de.hlp"},
@@ -175,18 +147,15 @@ TEST(HelpFileLocation, TheFirstLanguageWithAHelpFileBesideTheProgramOrInstalled)
         {"English ahead of German stops the search", all, {}, {"en-US", "de-DE"}, "bin/mvn.hlp"},
         {"no help in any language given: English", all, {}, {"ja-JP", "pt"}, "bin/mvn.hlp"},
         {"no languages at all: English", all, {}, {}, "bin/mvn.hlp"},
-        {"translation installed only, English beside", {"mvn.hlp"}, {"mvn_de.hlp"}, {"de-DE"},
-         "share/morvane/mvn_de.hlp"},
+        {"translation installed only, English beside", {"mvn.hlp"}, {"mvn_de.hlp"}, {"de-DE"}, "share/morvane/mvn_de.hlp"},
         {"a language code that is no file name part", all, {}, {"es/../../x", "de"}, "bin/mvn_de.hlp"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         QTemporaryDir prefix;
-        QDir(prefix.path()).mkpath("bin");
-        QDir(prefix.path()).mkpath("share/morvane");
+        for (const char* folder : {"bin", "share/morvane"}) QDir(prefix.path()).mkpath(folder);
         for (const QString& name : row.beside) QFile(prefix.filePath("bin/" + name)).open(QIODevice::WriteOnly);
-        for (const QString& name : row.installed)
-            QFile(prefix.filePath("share/morvane/" + name)).open(QIODevice::WriteOnly);
+        for (const QString& name : row.installed) QFile(prefix.filePath("share/morvane/" + name)).open(QIODevice::WriteOnly);
         EXPECT_EQ(HelpFileFor(prefix.filePath("bin"), row.languages), prefix.filePath(row.found));
     }
 }

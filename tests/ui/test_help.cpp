@@ -7,10 +7,7 @@
 
 namespace {
 
-struct HelpFile {
-    const char* name;
-    int column;  // of help_words.tsv
-};
+struct HelpFile { const char* name; int column; };  // column: of help_words.tsv
 constexpr HelpFile kHelpFiles[] = {{"mvn.hlp", 0}, {"mvn_de.hlp", 1}, {"mvn_fr.hlp", 2}, {"mvn_es.hlp", 3}};
 
 QString SourceFile(const QString& path) {
@@ -38,11 +35,7 @@ QString ShownText(const QString& html) {
 }
 
 // A menu or item text as the user reads it: no "&" marks, no shortcut.
-QString Readable(QString text) {
-    text = text.section('\t', 0, 0);
-    text.replace("&&", QChar(0xE000)).remove('&').replace(QChar(0xE000), "&");
-    return text;
-}
+QString Readable(QString text) { return text.section('\t', 0, 0).replace("&&", QChar(0xE000)).remove('&').replace(QChar(0xE000), "&"); }
 
 void CollectMenuTexts(const QList<QAction*>& actions, QStringList& texts) {
     for (const QAction* action : actions) {

@@ -8,18 +8,14 @@ using SettingsStoreTest = UiTest;
 
 TEST_F(SettingsStoreTest, ValuesReadBackAsWrittenInAnotherStoreOrTypedByHand) {
     for (const QString value : {"a, b", " lead and trail ", "@at", "semi;hash#", "quote\"back\\", "été–ß", ""}) {
-        SCOPED_TRACE("value [" + value.toStdString() + "]");
         SettingsStore(StoreFile()).write("Prefix", value);
-        EXPECT_EQ(SettingsStore(StoreFile()).read("Prefix", "default"), value);
+        EXPECT_EQ(SettingsStore(StoreFile()).read("Prefix", "default"), value) << "value [" << value.toStdString() << "]";
     }
     const std::pair<QByteArray, QString> cases[] = {
-        {"Prefix=a,b", "a,b"}, {"Prefix=  a ,b, ", "a ,b,"}, {"Prefix=,", ","},
-        {"Prefix=x,y\nPrefix=later,one", "later,one"}};
+        {"Prefix=a,b", "a,b"}, {"Prefix=  a ,b, ", "a ,b,"}, {"Prefix=,", ","}, {"Prefix=x,y\nPrefix=later,one", "later,one"}};
     for (const auto& [line, expected] : cases) {
-        SCOPED_TRACE("line [" + line.toStdString() + "]");
-        std::ofstream(Raw(StoreFile())) << "[Other]\nPrefix=not,this\n[Defaults]\n" << line.constData()
-                                                    << "\n[After]\nPrefix=nor,this\n";
-        EXPECT_EQ(SettingsStore(StoreFile()).read("Prefix", "default"), expected);
+        std::ofstream(Raw(StoreFile())) << "[Other]\nPrefix=not,this\n[Defaults]\n" << line.constData() << "\n[After]\nPrefix=nor,this\n";
+        EXPECT_EQ(SettingsStore(StoreFile()).read("Prefix", "default"), expected) << "line [" << line.toStdString() << "]";
     }
 }
 
@@ -37,8 +33,7 @@ TEST_F(SettingsStoreTest, TheDateOptionsReadBackAndAnythingUnreadableIsNoDate) {
     using Stored = std::map<QString, QString>;
     const std::tuple<const char*, Stored, morvane::DateChoice, QString, bool> rows[] = {
         {"nothing stored: today's names", {}, None, "yyyy-MM-dd_", false},
-        {"each stored", {{"DateInName", "1"}, {"DateFormat", "yyyyMMdd HH.mm "}, {"NumberPerDay", "1"}}, Taken,
-         "yyyyMMdd HH.mm ", true},
+        {"each stored", {{"DateInName", "1"}, {"DateFormat", "yyyyMMdd HH.mm "}, {"NumberPerDay", "1"}}, Taken, "yyyyMMdd HH.mm ", true},
         {"unreadable", {{"DateInName", " 2"}, {"DateFormat", "dd/MM"}, {"NumberPerDay", "yes"}}, None, "yyyy-MM-dd_", false},
         {"out of range, empty format", {{"DateInName", "3"}, {"DateFormat", ""}}, None, "yyyy-MM-dd_", false},
     };
