@@ -130,9 +130,11 @@ void Presenter::StartChoosing(const QString& chooserDirectory) {
     emit StatusChanged(QString());
 }
 
-void Presenter::Choose(const QString& directory, const QStringList& names) {
+void Presenter::Choose(const QString& directory, const QStringList& names) { Choose(directory, Texts(names)); }
+
+void Presenter::Choose(const QString& directory, std::vector<morvane::Text> names) {
     // Refused only under review, where nothing is chosen: the steps follow the state.
-    (void)workflow_.Choose(ToText(directory), Texts(names), morvane::IdentitiesTaken::Apart);
+    (void)workflow_.Choose(ToText(directory), std::move(names), morvane::IdentitiesTaken::Apart);
     ListChanged();
     emit ExampleChanged();
     SetSteps(State() == SessionState::Chosen ? Steps::MaskAndExtract : Steps::None);

@@ -81,6 +81,7 @@ public:
     // The workflow, as the user asks for it.
     void StartChoosing(const QString& chooserDirectory);  // "Select ": the earlier choice goes
     void Choose(const QString& directory, const QStringList& names);  // the chooser's "&OK"
+    void Choose(const QString& directory, std::vector<morvane::Text> names);
     void CancelChoosing();                                 // the chooser's "&Cancel"
     void TakeFileChoice(const morvane::FileChoice& choice);  // named on the command line or dropped
     void SetExample(const QString& name);

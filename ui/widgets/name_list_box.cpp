@@ -37,6 +37,15 @@ std::vector<int> NameListBox::SelectedRows() const {
 
 void NameListBox::SetNames(std::vector<morvane::Text> names) { model_->SetNames(std::move(names)); }
 
+std::vector<morvane::Text> NameListBox::TakeRows(const std::vector<int>& rows) {
+    const std::vector<morvane::Text>& names = model_->Names();
+    if (rows.size() == names.size()) return model_->TakeNames();
+    std::vector<morvane::Text> taken;
+    taken.reserve(rows.size());
+    for (const int row : rows) taken.push_back(names[static_cast<std::size_t>(row)]);
+    return taken;
+}
+
 void NameListBox::AddNames(const QStringList& names) { model_->AddNames(names); }
 
 void NameListBox::clear() { model_->Clear(); }

@@ -23,6 +23,9 @@ public:
     std::vector<int> SelectedRows() const;
 
     void SetNames(std::vector<morvane::Text> names);
+    // The names at rows (in the list's own order); when every row is asked
+    // for, they are moved out and the list is left empty.
+    std::vector<morvane::Text> TakeRows(const std::vector<int>& rows);
     void AddNames(const QStringList& names);
     void clear();
 

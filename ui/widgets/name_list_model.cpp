@@ -66,4 +66,12 @@ void NameListModel::MoveRow(int from, int to) {
 
 void NameListModel::Clear() { SetNames({}); }
 
+std::vector<Text> NameListModel::TakeNames() {
+    beginResetModel();
+    std::vector<Text> names = std::move(names_);
+    names_.clear();
+    endResetModel();
+    return names;
+}
+
 }  // namespace morvane

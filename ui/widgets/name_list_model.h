@@ -27,6 +27,8 @@ public:
     // Moves the row at `from` to `to`, the rows between closing up.
     void MoveRow(int from, int to);
     void Clear();
+    // Every row handed over, the model left empty: no copy of a long list.
+    std::vector<Text> TakeNames();
 
 private:
     std::vector<Text> names_;

@@ -151,10 +151,7 @@ void frmDir::Command1_Click() {
     } else {
         // Rows in the list's own order, not in the order they were clicked;
         // the pass works where they were chosen.
-        const std::vector<int> rows = File1->SelectedRows();
-        QStringList chosen;
-        chosen.reserve(static_cast<qsizetype>(rows.size()));
-        for (const int row : rows) chosen << File1->text(row);
+        std::vector<morvane::Text> chosen = File1->TakeRows(File1->SelectedRows());
         emit Chosen(Dir1->path(), chosen);
     }
     HideAndClose();

@@ -5,6 +5,9 @@
 // asked for through its signals and reads nothing of another window.
 #include <QDialog>
 #include <QStringList>
+#include <vector>
+
+#include "base/text.h"
 
 class QComboBox;
 class QPushButton;
@@ -36,7 +39,9 @@ public:
 
 signals:
     // "&OK": these names of directory, in the list's order, are chosen.
-    void Chosen(const QString& directory, const QStringList& names);
+    // The names are the receiver's to move from: a choice of every file of a
+    // large folder is handed over, not copied.
+    void Chosen(const QString& directory, std::vector<morvane::Text>& names);
     void Cancelled();
     // The review's "Accept" and "Undo".
     void Accepted();

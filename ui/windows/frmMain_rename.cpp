@@ -16,7 +16,8 @@ frmDir* frmMain::dirDialog() {
     if (m_dir) return m_dir;
     frmDir* dialog = new frmDir(*this, m_presenter, m_store, m_mounts);
     Presenter* p = &m_presenter;
-    connect(dialog, &frmDir::Chosen, p, &Presenter::Choose);
+    connect(dialog, &frmDir::Chosen, p,
+            [p](const QString& directory, std::vector<morvane::Text>& names) { p->Choose(directory, std::move(names)); });
     connect(dialog, &frmDir::Cancelled, p, &Presenter::CancelChoosing);
     connect(dialog, &frmDir::Accepted, p, &Presenter::Accept);
     connect(dialog, &frmDir::UndoAsked, p, [p, dialog] { p->UndoReview(*dialog); });
