@@ -69,8 +69,8 @@ TEST_P(StoredDir, TheChooserOpensOnItOrFallsBackSilently) {
     Click(Button("Command3"));
     frmDir* chooser = Chooser();
     ASSERT_NE(chooser, nullptr);
-    EXPECT_TRUE(chooser->isVisible() && !chooser->isModal());
-    EXPECT_EQ(Find<DirListBox>(chooser, "Dir1")->path(), QDir::cleanPath(under(row.opens)));
+    EXPECT_EQ(std::tuple(chooser->isVisible(), chooser->isModal(), Find<DirListBox>(chooser, "Dir1")->path()),
+              std::tuple(true, false, QDir::cleanPath(under(row.opens))));
 }
 
 NAMED_ROWS(Chooser, StoredDir, kStoredDirRows);
@@ -366,18 +366,17 @@ TEST_F(WorkflowTest, TheHistoryUndoesTheNewestPassAndForgetsOneOnlyWhenAsked) {
     const auto rows = [list] { return TableRows(list->model(), 1); };  // all but "When"
     EXPECT_EQ(rows(), QStringList({Files() + "|2|accepted", Files() + "|1|accepted"}));
     QString question = AnswerYes([&] { Click(Find<QPushButton>(history, "cmdHistoryUndo")); });
-    EXPECT_TRUE(question.contains("2 files renamed in " + Files())) << question.toStdString();
-    EXPECT_EQ(Disk(Files()), afterFirst);
-    EXPECT_EQ(rows(), QStringList{Files() + "|1|accepted"});
-    EXPECT_EQ(StatusLine(), "2 files have their old names again.");
+    EXPECT_EQ(std::tuple(question.contains("2 files renamed in " + Files()), Disk(Files()), rows(), StatusLine()),
+              std::tuple(true, afterFirst, QStringList{Files() + "|1|accepted"}, "2 files have their old names again."))
+        << question.toStdString();
     auto* forget = Find<QPushButton>(history, "cmdHistoryForget");
     EXPECT_FALSE(forget->isEnabled()) << "no pass selected";
     list->setCurrentIndex(list->model()->index(0, 0));
     question = AnswerYes([&] { Click(forget); });
-    EXPECT_TRUE(question.contains("Forget the rename of 1 file in " + Files())) << question.toStdString();
-    EXPECT_EQ(rows(), QStringList());
-    EXPECT_EQ(Disk(Files()), afterFirst) << "the files keep the names they have";
-    EXPECT_FALSE(undoLast()->isEnabled() || Find<QPushButton>(history, "cmdHistoryUndo")->isEnabled());
+    // The files keep the names they have.
+    EXPECT_EQ(std::tuple(question.contains("Forget the rename of 1 file in " + Files()), rows(), Disk(Files()),
+                         undoLast()->isEnabled() || Find<QPushButton>(history, "cmdHistoryUndo")->isEnabled()),
+              std::tuple(true, QStringList(), afterFirst, false)) << question.toStdString();
     Click(Find<QPushButton>(history, "cmdHistoryClose"));
     EXPECT_FALSE(history->isVisible());
 }
@@ -405,19 +404,15 @@ TEST_F(WorkflowTest, AKilledPassIsOfferedAtStartUpAndItsFilesComeBackOrKeepTheir
         ASSERT_EQ(Disk(Files()), twoRenamed);
 
         RunModal([&] { frmRecover::OfferRecovery(*presenter, *main); }, [&](QDialog& dialog) {
-            EXPECT_EQ(dialog.objectName(), "frmRecover");
-            EXPECT_EQ(dialog.windowTitle(), "Unfinished Rename");
-            EXPECT_EQ(Find<QLabel>(&dialog, "lblRecover")->text(),
-                      "A rename of 3 files in " + Files() + " did not finish.");
+            EXPECT_EQ(QStringList({dialog.objectName(), dialog.windowTitle(), Find<QLabel>(&dialog, "lblRecover")->text()}),
+                      QStringList({"frmRecover", "Unfinished Rename", "A rename of 3 files in " + Files() + " did not finish."}));
             Click(Find<QPushButton>(&dialog, undo ? "cmdRecoverUndo" : "cmdRecoverKeep"));
         });
-        EXPECT_EQ(Disk(Files()), undo ? Original : twoRenamed);
         // The third file was never renamed: the undo says so rather than count it as brought back.
-        if (undo) {
-            EXPECT_EQ(Box("txtExample")->text(), "");
-            EXPECT_EQ(StatusLine(), "2 files have their old names again. 1 already had its old name.");
-        }
-        EXPECT_TRUE(journals->FindUnfinished().Journals.empty());
+        EXPECT_EQ(std::tuple(Disk(Files()), undo ? Box("txtExample")->text() + "|" + StatusLine() : QString(),
+                             journals->FindUnfinished().Journals.empty()),
+                  std::tuple(undo ? Original : twoRenamed,
+                             undo ? "|2 files have their old names again. 1 already had its old name." : "", true));
         if (undo) continue;
         // Kept: the pass can still be undone from the menu.
         auto* undoLast = main->findChild<QAction*>("mnuFileUndoLast");
@@ -439,13 +434,11 @@ TEST_F(WorkflowTest, ADamagedJournalIsReportedWithItsDirectoryUntilSetAside) {
         SCOPED_TRACE(setAside ? "Set Aside" : "OK");
         RunModal([&] { frmRecover::OfferRecovery(*presenter, *main); }, [&](QDialog& dialog) {
             auto& box = *qobject_cast<QMessageBox*>(&dialog);
-            EXPECT_EQ(box.windowTitle(), "Damaged Rename Journal");
-            EXPECT_TRUE(box.text().contains("\nRenaming in " + Files() + ": its journal is incomplete.\n"))
-                << box.text().toStdString();
+            EXPECT_EQ(std::tuple(box.windowTitle(), box.text().contains("\nRenaming in " + Files() + ": its journal is incomplete.\n")),
+                      std::tuple("Damaged Rename Journal", true)) << box.text().toStdString();
             Click(setAside ? Find<QPushButton>(&box, "cmdSetAside") : box.button(QMessageBox::Ok));
         });
-        EXPECT_EQ(std::filesystem::exists(damaged), !setAside);
-        EXPECT_EQ(Disk(Files()), Original);
+        EXPECT_EQ(std::tuple(std::filesystem::exists(damaged), Disk(Files())), std::tuple(!setAside, Original));
     }
     struct stat st {};
     ASSERT_EQ(::stat((state + "/damaged/pass-1.journal").c_str(), &st), 0);
