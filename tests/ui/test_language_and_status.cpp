@@ -93,11 +93,8 @@ protected:
 };
 
 TEST_F(LanguageTest, EachLanguageSpeaksThroughoutAndEnglishReadsAsAlways) {
-    struct Row {
-        const char* locale;
-        QString select, file, error, status, skipped, yes;
-    };
-    const Row rows[] = {
+    // Locale; "Select ", the File menu, the error number, the status line, the skipped files, Qt's "&Yes" in it.
+    const std::tuple<const char*, QString, QString, QString, QString, QString, QString> rows[] = {
         {"C", "Select ", "&File", "Error # 52",
          "The prefix holds \"/\", which no file name may contain. Change it with Options > Set Options.",
          "Some Files Were Skipped", "&Yes"},
@@ -117,16 +114,16 @@ TEST_F(LanguageTest, EachLanguageSpeaksThroughoutAndEnglishReadsAsAlways) {
          "opciones.",
          "Se omitieron algunos archivos", "&Sí"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.locale);
-        const Language language{QLocale(row.locale)};
+    for (const auto& [locale, select, file, error, status, skipped, yes] : rows) {
+        SCOPED_TRACE(locale);
+        const Language language{QLocale(locale)};
         OpenMain();
         // Qt's own buttons ("&Yes") speak the same language.
         EXPECT_EQ(std::tuple(language.Translated(), Button("Command3")->text(), main->findChild<QMenu*>("MnuFile")->title(),
                              SkippedText(), QCoreApplication::translate("QPlatformTheme", "&Yes")),
-                  std::tuple(row.select != "Select ", row.select, row.file, row.skipped, row.yes));
+                  std::tuple(select != "Select ", select, file, skipped, yes));
         RenameWithPrefix("a/");
-        EXPECT_EQ(std::tuple(Box("txtExample")->text(), StatusLine()), std::tuple(row.error, row.status));
+        EXPECT_EQ(std::tuple(Box("txtExample")->text(), StatusLine()), std::tuple(error, status));
         std::filesystem::remove_all(Raw(Files()) + "/a.jpg");
     }
 }

@@ -131,36 +131,32 @@ TEST_F(MainWindowTest, OptionsDialogIgnoresEnterAndEscapeAndItsClearOptionsWrite
 }
 
 TEST_F(MainWindowTest, SetMaskTakesWhatWasHighlightedBeforeTheClickAndExtractPreviews) {
-    struct Row {
-        const char* name;
-        int start, length;  // highlighted in txtFile; length 0: nothing
-        bool replaceText;   // txtFile set again after highlighting
-        QString mask, lettering, example;
-    };
-    const Row rows[] = {{"numeric mask", 4, 4, false, "0042", "0", "Trip0042_x.JPG"},
+    // Name; start and length highlighted in txtFile (length 0: nothing); txtFile set again after highlighting;
+    // the mask, lettering and example then.
+    const std::tuple<const char*, int, int, bool, QString, QString, QString> rows[] = {{"numeric mask", 4, 4, false, "0042", "0", "Trip0042_x.JPG"},
                         {"text mask lettered first", 0, 3, false, "IMG", "1", "Trip!MG_x.JPG"},
                         {"nothing highlighted", 0, 0, false, "", "0", "Trip0007_x.JPG"},
                         {"highlight dropped by new text", 4, 4, true, "", "0", "Trip0007_x.JPG"}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, start, length, replaceText, mask, lettering, example] : rows) {
+        SCOPED_TRACE(name);
         OpenMain();
         MakeFile(Files(), "IMG_0042.JPG");
-        SetOptions({"Trip", "_x", "7", row.lettering});
+        SetOptions({"Trip", "_x", "7", lettering});
         Hand({"IMG_0042.JPG"});
         Box("txtMask")->setText("old mask");
         Box("txtFile")->setFocus();
         Box("txtFile")->setText("IMG_0042.JPG");
-        Box("txtFile")->setSelection(row.start, row.length);
-        if (row.replaceText) {
+        Box("txtFile")->setSelection(start, length);
+        if (replaceText) {
             Box("txtMask")->setFocus();
             Box("txtFile")->setText("IMG_0042.JPG");
         }
         Click(Button("Command2"));
         EXPECT_EQ(std::tuple(Box("txtMask")->text(), QGuiApplication::clipboard()->text(), Workflow()),
-                  std::tuple(row.mask, row.mask, MaskAndExtract));
+                  std::tuple(mask, mask, MaskAndExtract));
         Click(Button("Command1"));
         // The mask as it was: shortening stays in the analysis.
-        EXPECT_EQ(std::tuple(Box("txtExample")->text(), Box("txtMask")->text(), Workflow()), std::tuple(row.example, row.mask, AllOn));
+        EXPECT_EQ(std::tuple(Box("txtExample")->text(), Box("txtMask")->text(), Workflow()), std::tuple(example, mask, AllOn));
     }
 }
 
