@@ -249,12 +249,8 @@ TEST_F(JournalStoreTest, ACrashBetweenWritingAndRenamingLeavesTheOldJournal) {
 
 // The journal folder looked at as it is: a row sets it up in a child process
 // (a mount there stays private to it) and names the folder to look at.
-struct FolderRow {
-    const char* name;
-    std::function<std::optional<std::string>(const std::string& base)> make;  // nullopt: cannot be made here
-    FolderFault fault;
-    const char* atFault;  // below base; "-" for no path
-};
+// make: nullopt where it cannot be made here; atFault: below base, "-" for no path.
+struct FolderRow { const char* name; std::function<std::optional<std::string>(const std::string& base)> make; FolderFault fault; const char* atFault; };
 void PrintTo(const FolderRow& row, std::ostream* out) { *out << row.name; }
 
 bool PrivateMounts() {

@@ -79,13 +79,8 @@ TEST(PhotoDateText, XmpDates) {
     for (const auto& [text, expected] : rows) EXPECT_EQ(XmpDateTime(text), expected) << text;
 }
 
-struct PhotoRow {
-    const char* name;
-    photo_samples::Bytes image;
-    photo_samples::Tags tags;
-    Moment expected;
-    std::optional<WallClock> written = std::nullopt;  // as the photo writes it, no zone applied
-};
+// written: the date as the photo writes it, no zone applied.
+struct PhotoRow { const char* name; photo_samples::Bytes image; photo_samples::Tags tags; Moment expected; std::optional<WallClock> written = std::nullopt; };
 
 // Reads the file as the list does, through a descriptor, and its bytes from
 // memory as the fuzz target does: both must agree.

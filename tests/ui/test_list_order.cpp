@@ -31,12 +31,8 @@ protected:
     DiskFiles original;
 };
 
-struct OrderRow {
-    const char* name;
-    const char* order;
-    QStringList listed;
-    QString noDateNote;  // the file the preview notes as ordered by modification
-};
+// noDateNote: the file the preview notes as ordered by modification.
+struct OrderRow { const char* name; const char* order; QStringList listed; QString noDateNote; };
 void PrintTo(const OrderRow& row, std::ostream* out) { *out << row.name; }
 const OrderRow kOrderRows[] = {
     {"name", "0", {"a.jpg", "b.jpg", "c.jpg"}, {}},
@@ -95,12 +91,7 @@ void Drag(NameListBox* list, int from, int to) {
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, RowCentre(list, to));
 }
 
-struct MoveRow {
-    const char* name;
-    int selected;
-    std::function<void(NameListBox*)> move;
-    QStringList listed;
-};
+struct MoveRow { const char* name; int selected; std::function<void(NameListBox*)> move; QStringList listed; };
 void PrintTo(const MoveRow& row, std::ostream* out) { *out << row.name; }
 const MoveRow kMoveRows[] = {
     {"Alt+Down on the first", 0, [](NameListBox* l) { Key(l, Qt::Key_Down); }, {"b.jpg", "a.jpg", "c.jpg"}},
