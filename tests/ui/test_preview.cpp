@@ -47,20 +47,10 @@ protected:
 };
 
 using O = morvane::PredictedOutcome;
-struct Named {
-    O outcome;
-    bool hidden;
-    morvane::SkipReason skip = morvane::SkipReason::None;
-    bool dateModifiedUsed = false;
-};
+struct Named { O outcome; bool hidden; morvane::SkipReason skip = morvane::SkipReason::None; bool dateModifiedUsed = false; };
 struct SummaryRow {
-    const char* name;
-    std::vector<Named> names;
-    int error;
-    QString summary;
-    QStringList notes;
-    morvane::NameRefusal refused = {};
-    std::size_t uncovered = 0;
+    const char* name; std::vector<Named> names; int error; QString summary; QStringList notes;
+    morvane::NameRefusal refused = {}; std::size_t uncovered = 0;
 };
 void PrintTo(const SummaryRow& row, std::ostream* out) { *out << row.name; }
 const SummaryRow kSummaryRows[] = {

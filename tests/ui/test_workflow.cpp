@@ -45,12 +45,8 @@ protected:
                              {"IMG_0043.JPG", "IMG_0043.JPG"}, {"notes.txt", "notes.txt"}};
 };
 
-struct StoredDirRow {
-    const char* name;
-    const char* stored;  // under the test's folders; nullptr: nothing stored
-    const char* home;
-    const char* opens;   // "/" or under the test's folders
-};
+// stored: under the test's folders, nullptr for nothing stored; opens: "/" or under the test's folders.
+struct StoredDirRow { const char* name; const char* stored; const char* home; const char* opens; };
 void PrintTo(const StoredDirRow& row, std::ostream* out) { *out << row.name; }
 const StoredDirRow kStoredDirRows[] = {
     {"first run: nothing stored", nullptr, "home", "home"},
@@ -295,11 +291,8 @@ struct HeldWorkers {
     }
 };
 
-struct TakingRow {
-    const char* name;
-    enum { RenameWaits, ChosenAgain, Closed } then;
-    int renamed;  // the first files renamed, each to TripIMG-0007_x.JPG on
-};
+// renamed: how many of the first files are renamed, to TripIMG-0007_x.JPG on.
+struct TakingRow { const char* name; enum { RenameWaits, ChosenAgain, Closed } then; int renamed; };
 void PrintTo(const TakingRow& row, std::ostream* out) { *out << row.name; }
 const TakingRow kTakingRows[] = {
     {"rename waits for the identities, then renames exactly the chosen files", TakingRow::RenameWaits, 3},
