@@ -6,9 +6,14 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 struct ScratchMount {
     std::string kind;  // "ext4", "tmpfs", "vfat", "exfat", "ntfs"
@@ -72,3 +77,18 @@ struct ScratchMount {
         return !mounted;
     }
 };
+
+// Runs `test` on a fresh scratch mount of each kind that comes up here, or on
+// none (nullptr) for "", which stands for /tmp; each run is traced with its
+// kind. Returns how many ran, so that a test none ran for can skip.
+inline int OnEachMount(const std::vector<std::string>& kinds, const std::function<void(ScratchMount*)>& test) {
+    int ran = 0;
+    for (const std::string& kind : kinds) {
+        SCOPED_TRACE(kind.empty() ? "/tmp" : kind);
+        std::unique_ptr<ScratchMount> mount;
+        if (!kind.empty() && !(mount = std::make_unique<ScratchMount>(kind))->Up()) continue;
+        ++ran;
+        test(mount.get());
+    }
+    return ran;
+}

@@ -125,6 +125,10 @@ TEST(FileIdentity, FatExfatAndNtfsRefuseWindowsCharacters) {
 // compared before anything is read, which must never let another file pass.
 TEST(FileIdentity, AFingerprintHoldsOnlyWhenStatAndEdgesAllAgree) {
     using Change = std::function<void(const TempDir&)>;
+    const Change later = [](const TempDir& d) {
+        std::filesystem::last_write_time(d.At("f"), std::filesystem::last_write_time(d.At("f")) + std::chrono::minutes(1));
+    };
+    const auto writing = [](std::string bytes) { return Change([bytes](const TempDir& d) { d.Write("f", bytes); }); };
     const auto keepingTime = [](const Change& change) {
         return Change([change](const TempDir& d) {
             const auto time = std::filesystem::last_write_time(d.At("f"));
@@ -135,34 +139,16 @@ TEST(FileIdentity, AFingerprintHoldsOnlyWhenStatAndEdgesAllAgree) {
     const struct { const char* name; std::uint32_t mtimeSeconds; Change change; Presence presence; } rows[] = {
         {"untouched", 1, [](const TempDir&) {}, Presence::Holds},
         {"untouched, times not kept", 0, [](const TempDir&) {}, Presence::Holds},
-        {"last byte changed, same size and time", 1,
-         keepingTime([](const TempDir& d) { d.Write("f", std::string(99999, 'x') + "y"); }), Presence::Other},
-        {"first byte changed, same size and time", 1,
-         keepingTime([](const TempDir& d) { d.Write("f", "y" + std::string(99999, 'x')); }), Presence::Other},
-        {"a byte longer, same time", 1, keepingTime([](const TempDir& d) { d.Write("f", std::string(100001, 'x')); }),
-         Presence::Other},
-        {"a minute later, same bytes", 1,
-         [](const TempDir& d) {
-             std::filesystem::last_write_time(d.At("f"), std::filesystem::last_write_time(d.At("f")) + std::chrono::minutes(1));
-         },
-         Presence::Other},
-        {"a minute later, same bytes, times not kept", 0,
-         [](const TempDir& d) {
-             std::filesystem::last_write_time(d.At("f"), std::filesystem::last_write_time(d.At("f")) + std::chrono::minutes(1));
-         },
-         Presence::Holds},
+        {"last byte changed, same size and time", 1, keepingTime(writing(std::string(99999, 'x') + "y")), Presence::Other},
+        {"first byte changed, same size and time", 1, keepingTime(writing("y" + std::string(99999, 'x'))), Presence::Other},
+        {"a byte longer, same time", 1, keepingTime(writing(std::string(100001, 'x'))), Presence::Other},
+        {"a minute later, same bytes", 1, later, Presence::Other},
+        {"a minute later, same bytes, times not kept", 0, later, Presence::Holds},
         {"removed", 1, [](const TempDir& d) { std::filesystem::remove(d.At("f")); }, Presence::Missing},
-        {"a directory now", 1,
-         [](const TempDir& d) {
-             std::filesystem::remove(d.At("f"));
-             std::filesystem::create_directory(d.At("f"));
-         },
+        {"a directory now", 1, [](const TempDir& d) { std::filesystem::remove(d.At("f")), std::filesystem::create_directory(d.At("f")); },
          Presence::Other},
         {"a link to the same bytes now", 1,
-         [](const TempDir& d) {
-             std::filesystem::rename(d.At("f"), d.At("g"));
-             std::filesystem::create_symlink("g", d.At("f"));
-         },
+         [](const TempDir& d) { std::filesystem::rename(d.At("f"), d.At("g")), std::filesystem::create_symlink("g", d.At("f")); },
          Presence::Other},
     };
     for (const auto& row : rows) {
@@ -175,53 +161,41 @@ TEST(FileIdentity, AFingerprintHoldsOnlyWhenStatAndEdgesAllAgree) {
         const auto recorded = IdentityAt(fd.Get(), "f", rule);
         ASSERT_TRUE(recorded);
         row.change(dir);
-        EXPECT_EQ(PresenceAt(fd.Get(), "f", *recorded, rule), row.presence);
-        EXPECT_EQ(IdentityAt(fd.Get(), "f", rule) == recorded, row.presence == Presence::Holds)
-            << "PresenceAt and IdentityAt disagree";
+        // The second: PresenceAt and IdentityAt agree.
+        EXPECT_EQ(std::tuple(PresenceAt(fd.Get(), "f", *recorded, rule), IdentityAt(fd.Get(), "f", rule) == recorded),
+                  std::tuple(row.presence, row.presence == Presence::Holds));
     }
 }
 
 TEST(FileIdentity, EachFileSystemGetsItsStrongestRuleAndItsCharset) {
     // The mount type decides the rule's details (the FAT driver's times are kept by none).
     // ntfs-3g on an image takes every name unless mounted with windows_names.
-    const struct { const char* kind; IdentityKind rule; const char* type; NameCharset charset; } rows[] = {
-        {"ext4", IdentityKind::Handle, "ext4", NameCharset::Any}, {"tmpfs", IdentityKind::Handle, "tmpfs", NameCharset::Any},
-        {"vfat", IdentityKind::Fingerprint, "fuse.fusefat", NameCharset::Windows},
-        {"exfat", IdentityKind::Fingerprint, nullptr, NameCharset::Windows},
-        {"ntfs", IdentityKind::Fingerprint, nullptr, NameCharset::Any},
+    const std::map<std::string, std::tuple<IdentityKind, const char*, NameCharset>> rows = {  // kind: rule, type, charset
+        {"ext4", {IdentityKind::Handle, "ext4", NameCharset::Any}}, {"tmpfs", {IdentityKind::Handle, "tmpfs", NameCharset::Any}},
+        {"vfat", {IdentityKind::Fingerprint, "fuse.fusefat", NameCharset::Windows}},
+        {"exfat", {IdentityKind::Fingerprint, nullptr, NameCharset::Windows}},
+        {"ntfs", {IdentityKind::Fingerprint, nullptr, NameCharset::Any}},
     };
-    int mounted = 0;
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.kind);
-        ScratchMount mount(row.kind);
-        if (!mount.Up()) continue;
-        ++mounted;
-        const TempDir dir(mount.point);
+    const int ran = OnEachMount({"ext4", "tmpfs", "vfat", "exfat", "ntfs"}, [&](ScratchMount* mount) {
+        const auto& [rule, type, charset] = rows.at(mount->kind);
+        const TempDir dir(mount->point);
         dir.Write("a.txt", "first");
         std::optional<OpenDirectory> open;
         ASSERT_EQ(OpenDirectory::Open(T(dir.path), std::nullopt, open), 0);
-        EXPECT_EQ(open->Rule().Kind, row.rule);
-        EXPECT_EQ(NameCharsetAt(T(dir.path)), row.charset);
-        if (row.type) {
-            EXPECT_EQ(open->Rule().Type, row.type);
-        }
         const auto first = open->IdentityOf(u"a.txt");
         ASSERT_TRUE(first);
-        EXPECT_EQ(open->Check(u"a.txt", *first), Presence::Holds);
+        EXPECT_EQ(std::tuple(open->Rule().Kind, NameCharsetAt(T(dir.path)), type ? open->Rule().Type : "",
+                             open->Check(u"a.txt", *first)),
+                  std::tuple(rule, charset, type ? type : "", Presence::Holds));
         // A new file on a reused inode number is told apart by the undo below;
         // without inodes, by the fingerprint tests after it.
-    }
-    if (mounted == 0) GTEST_SKIP() << "no file system could be mounted here (needs root and the mount tools)";
+    });
+    if (ran == 0) GTEST_SKIP() << "no file system could be mounted here (needs root and the mount tools)";
 }
 
 TEST(FileIdentity, UndoNeverRenamesANewFileOnAReusedInodeNumber) {
-    int mounted = 0;
-    for (const char* kind : {"ext4", "tmpfs"}) {
-        SCOPED_TRACE(kind);
-        ScratchMount mount(kind);
-        if (!mount.Up()) continue;
-        ++mounted;
-        const TempDir dir(mount.point);
+    const int ran = OnEachMount({"ext4", "tmpfs"}, [&](ScratchMount* mount) {
+        const TempDir dir(mount->point);
         dir.Write("a.txt", "a");
         dir.Write("b.txt", "b");
         const ChosenFiles chosen = TakeIdentities(T(dir.path), {u"a.txt", u"b.txt"});
@@ -232,14 +206,12 @@ TEST(FileIdentity, UndoNeverRenamesANewFileOnAReusedInodeNumber) {
         const ino_t freed = InodeOf(dir.At("P0001.txt"));
         std::filesystem::remove(dir.At("P0001.txt"));
         dir.Write("notes.txt", "notes");
-        RecordProperty(std::string(kind) + "_inode_reused", InodeOf(dir.At("notes.txt")) == freed ? "yes" : "no");
+        RecordProperty(mount->kind + "_inode_reused", InodeOf(dir.At("notes.txt")) == freed ? "yes" : "no");
         const UndoOutcome undo = UndoLastPass(pass.Journal, renamer);
-        EXPECT_EQ(undo.FirstError, 53);
-        EXPECT_EQ(undo.NotFound, std::vector<Text>{u"a.txt"});
-        EXPECT_EQ(undo.Restored, 1u);
-        EXPECT_EQ(dir.List(), (Files{{"b.txt", "b"}, {"notes.txt", "notes"}}));
-    }
-    if (mounted == 0) GTEST_SKIP() << "no ext4 or tmpfs could be mounted here (needs root)";
+        EXPECT_EQ(std::tuple(undo.FirstError, undo.NotFound, undo.Restored, dir.List()),
+                  std::tuple(53, std::vector<Text>{u"a.txt"}, 1u, Files{{"b.txt", "b"}, {"notes.txt", "notes"}}));
+    });
+    if (ran == 0) GTEST_SKIP() << "no ext4 or tmpfs could be mounted here (needs root)";
 }
 
 TEST(FileIdentity, EveryChosenFileComesBackAfterARemountAKillOrForgottenInodes) {
@@ -287,9 +259,7 @@ TEST(FileIdentity, EveryChosenFileComesBackAfterARemountAKillOrForgottenInodes) 
             ASSERT_TRUE(ScratchMount::Run("sync && echo 2 > /proc/sys/vm/drop_caches"));
         }
         const UndoOutcome undo = RecoverFrom(state.path);
-        EXPECT_EQ(undo.FirstError, 0);
-        EXPECT_EQ(undo.NotFound, std::vector<Text>{});
-        EXPECT_EQ(FilesIn(dir), before);
+        EXPECT_EQ(std::tuple(undo.FirstError, undo.NotFound, FilesIn(dir)), std::tuple(0, std::vector<Text>{}, before));
     }
     if (ran == 0) GTEST_SKIP() << "no file system could be mounted here (needs root and the mount tools)";
 }
@@ -307,9 +277,8 @@ TEST(FileIdentity, HardLinkedChosenFilesKilledMidPassEachGetTheirOwnNameBack) {
         const ChosenFiles chosen = TakeIdentities(T(dir.path), Texts(names));
         PassInChild(NumberEach(names), chosen, state.path, killAt == 4 ? 0 : killAt);
         const UndoOutcome undo = RecoverFrom(state.path);
-        EXPECT_EQ(undo.FirstError, 0);
-        EXPECT_EQ(dir.List(), before);
-        EXPECT_EQ(InodeOf(dir.At("a.txt")), InodeOf(dir.At("b.txt")));
+        EXPECT_EQ(std::tuple(undo.FirstError, dir.List(), InodeOf(dir.At("a.txt"))),
+                  std::tuple(0, before, InodeOf(dir.At("b.txt"))));
     }
 }
 
@@ -325,14 +294,9 @@ TEST(OpenDirectory, ADirectorySwappedBeforeOrDuringThePassNeverRedirectsARename)
     const std::vector<std::string> names = {"a.txt", "b.txt", "c.txt"};
     // Not FAT: its FUSE driver here loses a directory's entries when the
     // directory itself is renamed, which is the swap this test makes.
-    for (const char* kind : {"", "exfat", "ntfs"}) {
-        std::unique_ptr<ScratchMount> mount;
-        if (*kind) {
-            mount = std::make_unique<ScratchMount>(kind);
-            if (!mount->Up()) continue;  // needs root and the file system's tools
-        }
+    OnEachMount({"", "exfat", "ntfs"}, [&](ScratchMount* mount) {
         for (const auto& row : rows) {
-            SCOPED_TRACE(testing::Message() << (*kind ? kind : "/tmp") << ": " << row.name);
+            SCOPED_TRACE(row.name);
             const TempDir root(mount ? mount->point : "/tmp");
             const std::string photos = root.At("photos"), decoy = root.At("decoy"), moved = root.At("photos.moved");
             for (const auto& where : {photos, decoy}) {
@@ -358,45 +322,29 @@ TEST(OpenDirectory, ADirectorySwappedBeforeOrDuringThePassNeverRedirectsARename)
                 if (std::exchange(first, false)) swap(row.during);
                 return ErrNone;
             };
-            const PassResult pass =
-                ApplyRenames(NumberEach(names), T(photos), renamer, nullptr, &chosen);
+            const PassResult pass = ApplyRenames(NumberEach(names), T(photos), renamer, nullptr, &chosen);
             // Where nothing tells one directory from another (FAT, exFAT), a new
             // one with the same names is caught file by file instead.
             const bool byFiles = pass.Error == 0 && row.error == 76 && chosen.DirectoryIdentity() &&
                                  chosen.DirectoryIdentity()->Kind == IdentityKind::Fingerprint;
-            EXPECT_EQ(pass.Error, byFiles ? 0 : row.error);
-            EXPECT_EQ(pass.FilesSkipped, byFiles);
-            const bool swapped = row.before != Swap::None || row.during != Swap::None;
-            // The chosen files are wherever their directory went; the decoy's files keep their names.
-            const std::string chosenNow = swapped ? moved : photos;
-            EXPECT_EQ(FilesIn(chosenNow).count("P0001.txt") + FilesIn(chosenNow).count("P0003.txt"), row.renamed ? 2u : 0u);
-            if (!row.renamed) {
-                EXPECT_EQ(FilesIn(chosenNow), original);
-            }
+            // The chosen files are wherever their directory went, renamed or untouched; the decoy's files keep their names.
+            const Files chosenNow = FilesIn(row.before != Swap::None || row.during != Swap::None ? moved : photos);
             const bool decoyMoved = row.before == Swap::NewDirectory || row.during == Swap::NewDirectory;
-            if (swapped) {
-                EXPECT_EQ(FilesIn(decoyMoved ? photos : decoy), decoyFiles);
-            }
+            EXPECT_EQ(std::tuple(NumberOf(pass.Error), pass.FilesSkipped, chosenNow.count("P0001.txt") + chosenNow.count("P0003.txt"),
+                                 row.renamed || chosenNow == original, FilesIn(decoyMoved ? photos : decoy)),
+                      std::tuple(byFiles ? 0 : row.error, byFiles, row.renamed ? 2u : 0u, true, decoyFiles));
         }
-    }
+    });
 }
 
 // Whatever else has the name now is left alone; a file gone since ends the
 // pass there (Error # 53), the files before it renamed and journalled.
 TEST(ChosenFiles, AFileReplacedSinceItWasChosenIsSkippedAndOneGoneEndsThePass) {
     const struct { const char* name; std::function<void(const TempDir&)> replace; int error; } rows[] = {
-        {"by another file", [](const TempDir& d) {
-             d.Write("b.new", "other");
-             std::filesystem::rename(d.At("b.new"), d.At("b.txt"));
-         }, 0},
-        {"by a directory", [](const TempDir& d) {
-             std::filesystem::remove(d.At("b.txt"));
-             std::filesystem::create_directory(d.At("b.txt"));
-         }, 0},
-        {"by a link to the chosen file", [](const TempDir& d) {
-             std::filesystem::rename(d.At("b.txt"), d.At("b.real"));
-             std::filesystem::create_symlink("b.real", d.At("b.txt"));
-         }, 0},
+        {"by another file", [](const TempDir& d) { d.Write("b.new", "other"), std::filesystem::rename(d.At("b.new"), d.At("b.txt")); }, 0},
+        {"by a directory", [](const TempDir& d) { std::filesystem::remove(d.At("b.txt")), std::filesystem::create_directory(d.At("b.txt")); }, 0},
+        {"by a link to the chosen file",
+         [](const TempDir& d) { std::filesystem::rename(d.At("b.txt"), d.At("b.real")), std::filesystem::create_symlink("b.real", d.At("b.txt")); }, 0},
         {"deleted", [](const TempDir& d) { std::filesystem::remove(d.At("b.txt")); }, 53},
     };
     for (const auto& row : rows) {
@@ -409,11 +357,11 @@ TEST(ChosenFiles, AFileReplacedSinceItWasChosenIsSkippedAndOneGoneEndsThePass) {
         PosixRenamer renamer;
         const PassResult pass = ApplyRenames(NumberEach({"a.txt", "b.txt", "c.txt"}), T(dir.path), renamer,
                                              nullptr, &chosen);
-        EXPECT_EQ(std::pair(NumberOf(pass.Error), pass.FilesSkipped), std::pair(row.error, row.error == 0));
-        EXPECT_EQ(std::filesystem::symlink_status(dir.At("b.txt")).type(), replaced.type());
-        EXPECT_EQ(pass.Journal.Entries[0].State, EntryState::Renamed) << "the file renamed before stays undoable";
-        EXPECT_EQ(std::filesystem::exists(dir.At("P0003.txt")), row.error == 0);
-        EXPECT_FALSE(std::filesystem::exists(dir.At("P0002.txt")));
+        // The file renamed before stays undoable.
+        EXPECT_EQ(std::tuple(NumberOf(pass.Error), pass.FilesSkipped, std::filesystem::symlink_status(dir.At("b.txt")).type(),
+                             pass.Journal.Entries[0].State, std::filesystem::exists(dir.At("P0003.txt")),
+                             std::filesystem::exists(dir.At("P0002.txt"))),
+                  std::tuple(row.error, row.error == 0, replaced.type(), EntryState::Renamed, row.error == 0, false));
     }
 }
 
@@ -422,20 +370,12 @@ TEST(ChosenFiles, AFileReplacedSinceItWasChosenIsSkippedAndOneGoneEndsThePass) {
 // identity a stat and a look-up of its own give, whatever the order and the
 // parts, and a pass never starts on a covered file whose identity is not in.
 TEST(ChosenFiles, TakenInPartsEachIdentityIsTheOneTakenAlone) {
-    int ran = 0;
-    for (const char* kind : {"", "tmpfs", "vfat", "exfat"}) {
-        SCOPED_TRACE(*kind ? kind : "/tmp");
-        std::unique_ptr<ScratchMount> mount;
-        if (*kind) {
-            mount = std::make_unique<ScratchMount>(kind);
-            if (!mount->Up()) continue;
-        }
-        ++ran;
+    OnEachMount({"", "tmpfs", "vfat", "exfat"}, [&](ScratchMount* mount) {
         const TempDir dir(mount ? mount->point : "/tmp");
         std::vector<std::string> names;
         // Enough for a read of the directory to pay on kernel file systems; few
         // on FUSE, whose FAT driver searches the whole directory for every name.
-        const int files = mount && std::string(kind).find("fat") != std::string::npos ? 24 : 300;
+        const int files = mount && mount->kind.find("fat") != std::string::npos ? 24 : 300;
         for (int i = 0; i < files; ++i) names.push_back("file " + std::to_string(i) + ".txt");
         for (const auto& name : names) dir.Write(name, name);
         std::filesystem::create_directory(dir.At("a folder"));
@@ -450,15 +390,12 @@ TEST(ChosenFiles, TakenInPartsEachIdentityIsTheOneTakenAlone) {
         std::atomic<std::size_t> done{0};
         const std::size_t half = files / 2, last = names.size() - 1;
         chosen.Take(0, half, &cancel, &done);
-        EXPECT_EQ(done.load(), half);
-        EXPECT_TRUE(chosen.Taken(half - 1));
-        EXPECT_FALSE(chosen.Taken(half));
+        EXPECT_EQ(std::tuple(done.load(), chosen.Taken(half - 1), chosen.Taken(half)), std::tuple(half, true, false));
         // Rename pressed while the covered files' identities are still being taken.
         PosixRenamer renamer;
         const std::string waiting = names[half + 1];
         const PassResult early = ApplyRenames(NumberEach({"file 1.txt", waiting}), T(dir.path), renamer, nullptr, &chosen);
-        EXPECT_EQ(NumberOf(early.Error), 51);
-        EXPECT_TRUE(FilesIn(dir.path).count(waiting));
+        EXPECT_EQ(std::tuple(NumberOf(early.Error), FilesIn(dir.path).count(waiting)), std::tuple(51, std::size_t{1}));
         cancel = true;
         chosen.Take(half, names.size(), &cancel, &done);
         EXPECT_EQ(done.load(), half) << "cancelled before the first";
@@ -472,15 +409,12 @@ TEST(ChosenFiles, TakenInPartsEachIdentityIsTheOneTakenAlone) {
             for (std::size_t i = 0; i < names.size(); i += 37) (void)chosen.Identity(i);
         taker.join();
         EXPECT_EQ(done.load(), names.size() + 4);
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            const auto alone = open->IdentityOf(T(names[i]));
-            EXPECT_EQ(chosen.Identity(i), alone) << names[i];
-            EXPECT_EQ(chosen.PositionOf(T(names[i])), names[i] == "a/b" ? std::nullopt : std::optional(i)) << names[i];
-        }
-        EXPECT_EQ(chosen.Identified(), names.size() - 2 - (noLinks ? 1 : 0));
-        EXPECT_EQ(chosen.Seen(0).has_value(), open->Rule().Kind == IdentityKind::Fingerprint && open->Rule().Mount != 0);
-    }
-    if (ran == 0) GTEST_SKIP();
+        for (std::size_t i = 0; i < names.size(); ++i)
+            EXPECT_EQ(std::tuple(chosen.Identity(i), chosen.PositionOf(T(names[i]))),
+                      std::tuple(open->IdentityOf(T(names[i])), names[i] == "a/b" ? std::nullopt : std::optional(i))) << names[i];
+        EXPECT_EQ(std::tuple(chosen.Identified(), chosen.Seen(0).has_value()),
+                  std::tuple(names.size() - 2 - (noLinks ? 1 : 0), open->Rule().Kind == IdentityKind::Fingerprint && open->Rule().Mount != 0));
+    });
 }
 
 // On FAT and exFAT a file is known by size, time and the checksum of its
@@ -499,15 +433,11 @@ TEST(ChosenFiles, OnFatAndExfatAFileChangedBetweenChooseAndRenameIsSkipped) {
         {"same size and time, other bytes, after a remount", Change::OtherBytes, true, false},
         {"untouched, after a remount", Change::None, true, true},
     };
-    int ran = 0;
-    for (const char* kind : {"exfat", "vfat"}) {
-        ScratchMount mount(kind);
-        if (!mount.Up()) continue;
-        ++ran;
+    const int ran = OnEachMount({"exfat", "vfat"}, [&](ScratchMount* mount) {
         for (const auto& row : rows) {
-            if (row.change == Change::OtherBytes && mount.kind == "vfat") continue;
-            SCOPED_TRACE(kind + std::string(": ") + row.name);
-            const TempDir dir(mount.point);
+            if (row.change == Change::OtherBytes && mount->kind == "vfat") continue;
+            SCOPED_TRACE(row.name);
+            const TempDir dir(mount->point);
             for (const char* name : {"a.txt", "b.txt", "c.txt"}) dir.Write(name, std::string(5000, name[0]));
             const ChosenFiles chosen = TakeIdentities(T(dir.path), {u"a.txt", u"b.txt", u"c.txt"});
             ASSERT_TRUE(chosen.Seen(1)) << "this run saw it";
@@ -519,20 +449,17 @@ TEST(ChosenFiles, OnFatAndExfatAFileChangedBetweenChooseAndRenameIsSkipped) {
             struct timespec times[2] = {seen.st_atim, seen.st_mtim};
             times[1].tv_sec += row.change == Change::Later ? 2 : 0;
             ASSERT_EQ(::utimensat(AT_FDCWD, dir.At("b.txt").c_str(), times, 0), 0);
-            if (row.remount) {
-                ASSERT_TRUE(mount.Remount());
-            }
+            ASSERT_TRUE(!row.remount || mount->Remount());
             // The FAT driver through FUSE stamps a file with the time of its
             // rename: there the time tells nothing, and size and content decide.
-            const bool renamed = row.renamed || (mount.kind == "vfat" && row.change == Change::Later);
+            const bool renamed = row.renamed || (mount->kind == "vfat" && row.change == Change::Later);
             FaultInjectingRenamer renamer;
-            const PassResult pass =
-                ApplyRenames(NumberEach({"a.txt", "b.txt", "c.txt"}), T(dir.path), renamer, nullptr, &chosen);
-            EXPECT_EQ(std::pair(NumberOf(pass.Error), pass.FilesSkipped), std::pair(0, !renamed));
-            EXPECT_EQ(FilesIn(dir.path).count("P0002.txt"), renamed ? 1u : 0u);
-            EXPECT_EQ(FilesIn(dir.path).count("P0003.txt"), 1u);
+            const PassResult pass = ApplyRenames(NumberEach({"a.txt", "b.txt", "c.txt"}), T(dir.path), renamer, nullptr, &chosen);
+            const Files after = FilesIn(dir.path);
+            EXPECT_EQ(std::tuple(NumberOf(pass.Error), pass.FilesSkipped, after.count("P0002.txt"), after.count("P0003.txt")),
+                      std::tuple(0, !renamed, renamed ? 1u : 0u, 1u));
         }
-    }
+    });
     if (ran == 0) GTEST_SKIP() << "no FAT or exFAT could be mounted here (needs root and FUSE)";
 }
 
@@ -559,29 +486,23 @@ TEST(FileIdentity, AnotherStickAtTheSamePathNeverCostsThePass) {
         FaultInjectingRenamer renamer;
         RenameSession session(renamer, &store);
         PassHistory history(&store);
-        ASSERT_EQ(session.SetOptions({u"P", u"", u"1"}).Error, 0);
-        ASSERT_EQ(session.Choose(T(photos), {u"a.txt", u"b.txt"}).State, SessionState::Chosen);
-        ASSERT_EQ(session.Extract(u'.').State, SessionState::Extracted);
-        ASSERT_EQ(session.Rename().Renamed, 2u);
-        ASSERT_EQ(session.Accept().Error, 0);
-
+        AcceptedPass(session, photos, {u"a.txt", u"b.txt"});
+        if (HasFatalFailure()) return;
         ASSERT_TRUE(stick.Unmount());
         ASSERT_TRUE(other.Up());
         std::filesystem::create_directory(photos);
         for (const char* name : {"P0001.txt", "P0002.txt"}) std::ofstream(photos + "/" + name) << "another stick";
         const Files strangers = FilesIn(photos);
         const SessionUndo away = UndoLast(history);
-        EXPECT_EQ(NumberOf(away.Error), row.error);
-        EXPECT_EQ(away.Restored, 0u);
-        EXPECT_EQ(away.NoneFound, row.error == 53);
-        EXPECT_EQ(FilesIn(photos), strangers);
+        EXPECT_EQ(std::tuple(NumberOf(away.Error), away.Restored, away.NoneFound, FilesIn(photos)),
+                  std::tuple(row.error, 0u, row.error == 53, strangers));
         ASSERT_TRUE(history.NextToUndo().Pass) << "the pass stays in the history";
 
         ASSERT_TRUE(other.Unmount());
         ASSERT_TRUE(stick.Mount());
-        EXPECT_EQ(UndoLast(history).Restored, 2u);
-        EXPECT_EQ(FilesIn(photos), (Files{{"a.txt", "a.txt"}, {"b.txt", "b.txt"}}));
-        EXPECT_FALSE(history.NextToUndo().Pass);
+        const std::size_t restored = UndoLast(history).Restored;
+        EXPECT_EQ(std::tuple(restored, FilesIn(photos), bool(history.NextToUndo().Pass)),
+                  std::tuple(2u, Files{{"a.txt", "a.txt"}, {"b.txt", "b.txt"}}, false));
     }
     if (mounted == 0) GTEST_SKIP() << "no file system could be mounted here (needs root and the mount tools)";
 }

@@ -118,12 +118,9 @@ TEST_F(JournalStoreTest, KeepsItsFilesPrivateAndEachRecordIsSyncedBeforeItsName)
         LockedJournal lock;
         syncs = 0;
         ASSERT_EQ(store.Create(RunningJournal(here), lock), 0);
-        EXPECT_EQ(syncs, existedOpen ? 2 : 4);  // the entries of the two new directories are synced once
-        EXPECT_EQ(ModeOf(dir), 0700u);
-        if (!existedOpen) {
-            EXPECT_EQ(ModeOf(root.At("state")), 0700u);
-        }
-        EXPECT_EQ(ModeOf(dir + "/" + lock.FileName()), 0600u);
+        // The entries of the two new directories are synced once; a folder made here is private.
+        EXPECT_EQ(std::tuple(syncs, ModeOf(dir), existedOpen || ModeOf(root.At("state")) == 0700u, ModeOf(dir + "/" + lock.FileName())),
+                  std::tuple(existedOpen ? 2 : 4, 0700u, true, 0600u));
         syncs = 0;
         ASSERT_EQ(store.Write(lock, FinishedJournal(here)), 0);
         EXPECT_EQ(std::pair(syncs, ModeOf(dir + "/" + lock.FileName())), std::pair(2, 0600u));
@@ -174,8 +171,7 @@ TEST_F(JournalStoreTest, AnEndingPassRemovesEndedJournalsPastTheNewestKept) {
     for (std::size_t i = 0; i < KeptPasses; ++i) kept.push_back(StoreEnded(JournalState::Finished));
     // Only the ended journal past the newest KeptPasses went; the damaged and
     // the unfinished one stay to be reported and offered.
-    EXPECT_EQ(NamesIn(dir), kept);
-    EXPECT_EQ(store.Peek(kept.back()), FinishedJournal(here));
+    EXPECT_EQ(std::tuple(NamesIn(dir), store.Peek(kept.back())), std::tuple(kept, std::optional(FinishedJournal(here))));
 }
 
 TEST_F(JournalStoreTest, ADamagedJournalIsReportedAndNeverOffered) {
@@ -253,12 +249,8 @@ TEST_F(JournalStoreTest, ACrashBetweenWritingAndRenamingLeavesTheOldJournal) {
 
 // The journal folder looked at as it is: a row sets it up in a child process
 // (a mount there stays private to it) and names the folder to look at.
-struct FolderRow {
-    const char* name;
-    std::function<std::optional<std::string>(const std::string& base)> make;  // nullopt: cannot be made here
-    FolderFault fault;
-    const char* atFault;  // below base; "-" for no path
-};
+// make: nullopt where it cannot be made here; atFault: below base, "-" for no path.
+struct FolderRow { const char* name; std::function<std::optional<std::string>(const std::string& base)> make; FolderFault fault; const char* atFault; };
 void PrintTo(const FolderRow& row, std::ostream* out) { *out << row.name; }
 
 bool PrivateMounts() {

@@ -41,11 +41,9 @@ TEST(PassPrediction, PredictsEachNameWithItsNoteAndTouchesNoFile) {
         auto snapshot = NameSnapshot::Read(T(dir.path));
         ASSERT_TRUE(snapshot);
         const Prediction prediction = PredictPass(plan, T(dir.path), *snapshot);
-        EXPECT_EQ(prediction.Error, row.error);
         std::vector<std::tuple<Text, O, bool>> got;
         for (const PredictedName& n : prediction.Names) got.emplace_back(n.NewName, n.Outcome, n.Hidden);
-        EXPECT_EQ(got, row.expected);
-        EXPECT_EQ(dir.List(), before);
+        EXPECT_EQ(std::tuple(NumberOf(prediction.Error), got, dir.List()), std::tuple(row.error, row.expected, before));
     }
 }
 
@@ -68,20 +66,17 @@ TEST(PassPrediction, SnapshotHoldsEveryEntryAndRefusesTakenNames) {
 
 // The files a pass would not reach are named, as the list ends.
 TEST(PassPrediction, NamesTheFilesPastTheLastCoveredOne) {
-    struct Row { const char* name; ErrorNumber error; std::size_t uncovered; std::vector<Text> listed, named; };
-    const Row rows[] = {
+    const std::tuple<const char*, ErrorNumber, std::size_t, std::vector<Text>, std::vector<Text>> rows[] = {  // name, error, uncovered, listed, named
         {"none uncovered", ErrNone, 0, {u"a", u"b"}, {}},
         {"the last two", ErrNone, 2, {u"a", u"b", u"c"}, {u"b", u"c"}},
         {"a failed prediction names none", ErrBadFileName, 1, {u"a", u"b"}, {}},
         {"never more than were listed", ErrNone, 5, {u"a"}, {u"a"}},
     };
-    for (const Row& row : rows) {
+    for (const auto& [name, error, uncovered, listed, named] : rows) {
         Prediction prediction;
-        prediction.Error = row.error;
-        prediction.Uncovered = row.uncovered;
-        ListUncovered(prediction, row.listed);
-        EXPECT_EQ(prediction.UncoveredNames, row.named) << row.name;
-        EXPECT_TRUE(prediction.Names.empty()) << row.name;
+        std::tie(prediction.Error, prediction.Uncovered) = std::tuple(error, uncovered);
+        ListUncovered(prediction, listed);
+        EXPECT_EQ(std::tuple(prediction.UncoveredNames, prediction.Names.size()), std::tuple(named, std::size_t{0})) << name;
     }
 }
 

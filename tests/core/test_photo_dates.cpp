@@ -37,17 +37,9 @@ constexpr Moment None = std::nullopt;
 constexpr std::int64_t July14 = 1720944672;
 constexpr WallClock Clock1011{2024, 7, 14, 10, 11, 12};
 
-struct ExifRow {
-    const char* name;
-    std::string_view date;
-    const char* subSeconds;
-    const char* offset;
-    Moment expected;
-};
-
 TEST(PhotoDateText, ExifDatesWithTheirSubSecondsAndOffsets) {
     const LocalZone zone;
-    const ExifRow rows[] = {
+    const std::tuple<const char*, std::string_view, const char*, const char*, Moment> rows[] = {  // name, date, sub-seconds, offset
         {"offset without colon", "2024:07:14 10:11:12", "", "+0200", PhotoTime{July14, 0}},
         {"UTC", "1999:12:31 23:59:59", "", "+00:00", PhotoTime{946684799, 0}},
         {"padded with blanks and NUL", std::string_view("2024:07:14 10:11:12\0", 20), "5  ", " +02:00 ",
@@ -67,10 +59,8 @@ TEST(PhotoDateText, ExifDatesWithTheirSubSecondsAndOffsets) {
         {"trailing text", "2024:07:14 10:11:12 PM", "", "", None},
         {"words", "yesterday", "", "", None},
     };
-    for (const ExifRow& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(ExifDateTime(row.date, row.subSeconds, row.offset), row.expected);
-    }
+    for (const auto& [name, date, subSeconds, offset, expected] : rows)
+        EXPECT_EQ(ExifDateTime(date, subSeconds, offset), expected) << name;
 }
 
 TEST(PhotoDateText, XmpDates) {
@@ -86,19 +76,11 @@ TEST(PhotoDateText, XmpDates) {
         {"07/14/2024", None},
         {"0000-00-00T00:00:00", None},
     };
-    for (const auto& [text, expected] : rows) {
-        SCOPED_TRACE(text);
-        EXPECT_EQ(XmpDateTime(text), expected);
-    }
+    for (const auto& [text, expected] : rows) EXPECT_EQ(XmpDateTime(text), expected) << text;
 }
 
-struct PhotoRow {
-    const char* name;
-    photo_samples::Bytes image;
-    photo_samples::Tags tags;
-    Moment expected;
-    std::optional<WallClock> written = std::nullopt;  // as the photo writes it, no zone applied
-};
+// written: the date as the photo writes it, no zone applied.
+struct PhotoRow { const char* name; photo_samples::Bytes image; photo_samples::Tags tags; Moment expected; std::optional<WallClock> written = std::nullopt; };
 
 // Reads the file as the list does, through a descriptor, and its bytes from
 // memory as the fuzz target does: both must agree.
@@ -116,21 +98,14 @@ TEST(PhotoDateReader, TakesTheFirstUsableDateOfEachKind) {
     using photo_samples::TinyJpeg, photo_samples::TinyPng;
     const LocalZone zone;
     const PhotoRow rows[] = {
-        {"original", TinyJpeg(),
-         {{"Exif.Photo.DateTimeOriginal", "2024:07:14 10:11:12"},
-          {"Exif.Photo.DateTimeDigitized", "2020:01:01 00:00:00"},
-          {"Exif.Image.DateTime", "2021:01:01 00:00:00"}},
+        {"original", TinyJpeg(), {{"Exif.Photo.DateTimeOriginal", "2024:07:14 10:11:12"},
+         {"Exif.Photo.DateTimeDigitized", "2020:01:01 00:00:00"}, {"Exif.Image.DateTime", "2021:01:01 00:00:00"}},
          PhotoTime{July14, 0}, Clock1011},
-        {"original with sub-seconds and offset", TinyJpeg(),
-         {{"Exif.Photo.DateTimeOriginal", "2024:07:14 10:11:12"},
-          {"Exif.Photo.SubSecTimeOriginal", "25"},
-          {"Exif.Photo.OffsetTimeOriginal", "-05:30"},
-          {"Exif.Photo.SubSecTime", "99"}},
+        {"original with sub-seconds and offset", TinyJpeg(), {{"Exif.Photo.DateTimeOriginal", "2024:07:14 10:11:12"},
+         {"Exif.Photo.SubSecTimeOriginal", "25"}, {"Exif.Photo.OffsetTimeOriginal", "-05:30"}, {"Exif.Photo.SubSecTime", "99"}},
          PhotoTime{1720971672, 250000000}, Clock1011},
-        {"zeros in the original: digitized", TinyJpeg(),
-         {{"Exif.Photo.DateTimeOriginal", "0000:00:00 00:00:00"},
-          {"Exif.Photo.DateTimeDigitized", "2024:07:14 10:11:12"},
-          {"Exif.Photo.OffsetTimeDigitized", "+02:00"}},
+        {"zeros in the original: digitized", TinyJpeg(), {{"Exif.Photo.DateTimeOriginal", "0000:00:00 00:00:00"},
+         {"Exif.Photo.DateTimeDigitized", "2024:07:14 10:11:12"}, {"Exif.Photo.OffsetTimeDigitized", "+02:00"}},
          PhotoTime{July14, 0}, Clock1011},
         {"image date with its own sub-seconds", TinyJpeg(),
          {{"Exif.Image.DateTime", "2024:07:14 10:11:12"}, {"Exif.Photo.SubSecTime", "5"}},
@@ -153,8 +128,8 @@ TEST(PhotoDateReader, TakesTheFirstUsableDateOfEachKind) {
         const std::string path = dir.At(std::string(row.name) + ".jpg");
         photo_samples::WritePhoto(path, row.image, row.tags);
         const auto date = ReadBoth(path);
-        EXPECT_EQ(date ? std::optional(date->Moment) : None, row.expected);
-        EXPECT_EQ(date ? std::optional(date->Written) : std::nullopt, row.written);
+        EXPECT_EQ(std::tuple(date ? std::optional(date->Moment) : None, date ? std::optional(date->Written) : std::nullopt),
+                  std::tuple(row.expected, row.written));
     }
 }
 
@@ -178,9 +153,8 @@ TEST(PhotoDateReader, DamagedForeignAndIrregularFilesHaveNoDate) {
     };
     const TempDir dir;
     for (const auto& [name, bytes] : rows) {
-        SCOPED_TRACE(name);
         photo_samples::WriteBytes(dir.At("p.jpg"), bytes);
-        EXPECT_EQ(ReadBoth(dir.At("p.jpg")), std::nullopt);
+        EXPECT_EQ(ReadBoth(dir.At("p.jpg")), std::nullopt) << name;
     }
     ASSERT_EQ(::mkfifo(dir.At("pipe.jpg").c_str(), 0600), 0);
     const UniqueFd pipe(::open(dir.At("pipe.jpg").c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));

@@ -111,8 +111,8 @@ TEST(RenameLayer, RefusalsAndHalfDoneMovesLeaveTheOldName) {
     };
     for (const auto& [name, err, number, cause] : causes) {
         PosixRenamer renamer(Forced(err, 0));
-        EXPECT_EQ(renamer.Rename(a, b), number) << name;
-        EXPECT_EQ(renamer.LastRefusal(), cause) << name;
+        const ErrorNumber error = renamer.Rename(a, b);
+        EXPECT_EQ(std::tuple(NumberOf(error), renamer.LastRefusal()), std::tuple(number, cause)) << name;
     }
     RenameCalls unlinkRefused = Forced(EINVAL, 0);
     unlinkRefused.Unlink = [real = unlinkRefused.Unlink](int d, const char* p) {

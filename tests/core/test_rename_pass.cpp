@@ -61,8 +61,7 @@ TEST_F(RenamePass, RenamesOnDiskAndUndoRestoresEveryName) {
         const Files before = dir.List();
         refused = c.refused;
         const auto pass = Pass(c.listed, c.mode, dir.path);
-        EXPECT_EQ(std::pair(NumberOf(pass.Error), pass.FilesSkipped), std::pair(c.error, c.skipped));
-        EXPECT_EQ(dir.List(), c.after);
+        EXPECT_EQ(std::tuple(NumberOf(pass.Error), pass.FilesSkipped, dir.List()), std::tuple(c.error, c.skipped, c.after));
         EXPECT_EQ(UndoLastPass(journal, renamer).FirstError, 0);
         EXPECT_EQ(dir.List(), before);
     }
@@ -98,8 +97,8 @@ TEST_F(RenamePass, NeverActsOnUnsafeInputNorPastTheJournalsEnd) {
         SCOPED_TRACE(c.name);
         renamer.From.clear();
         const auto pass = Pass(c.listed, MaskMode::Empty, c.dir);
-        EXPECT_EQ(std::pair(NumberOf(pass.Error), pass.FilesSkipped), std::pair(c.error, c.skipped));
-        EXPECT_EQ(std::pair(renamer.From.size(), renamer.From.empty() ? u"" : renamer.From[0]), std::pair(c.renames, c.firstSource));
+        EXPECT_EQ(std::tuple(NumberOf(pass.Error), pass.FilesSkipped, renamer.From.size(), renamer.From.empty() ? u"" : renamer.From[0]),
+                  std::tuple(c.error, c.skipped, c.renames, c.firstSource));
         renamer.From.clear();
         UndoLastPass(journal, renamer);
         EXPECT_EQ(renamer.From.size(), c.renames);
@@ -111,11 +110,10 @@ TEST_F(RenamePass, ANumberedNameTooLongSkipsOneFile) {
     for (const auto& name : {std::string("a.txt"), std::string("b.txt"), prefix + "0001.txt"}) dir.Write(name, name);
     analysis.MaskMode = MaskMode::Empty;
     const auto pass = Run({u"a.txt", u"b.txt"}, dir.path, {T(prefix), u"", u"1"}, u"", renamer);
-    EXPECT_EQ(std::pair(NumberOf(pass.Error), pass.FilesSkipped), std::pair(0, true));
-    EXPECT_EQ(dir.List(), (Files{{"a.txt", "a.txt"}, {prefix + "0001.txt", prefix + "0001.txt"}, {prefix + "0002.txt", "b.txt"}}));
-    ASSERT_EQ(pass.Skipped.Refused.size(), 1u);
-    EXPECT_EQ(pass.Skipped.Refused[0].Cause, RefusalCause::NameTooLong);
-    EXPECT_EQ(pass.Skipped.Refused[0].First, u"a.txt");
+    EXPECT_EQ(std::tuple(NumberOf(pass.Error), pass.FilesSkipped, dir.List(), pass.Skipped.Refused.size()),
+              std::tuple(0, true, Files{{"a.txt", "a.txt"}, {prefix + "0001.txt", prefix + "0001.txt"}, {prefix + "0002.txt", "b.txt"}}, 1u));
+    ASSERT_FALSE(pass.Skipped.Refused.empty());
+    EXPECT_EQ(std::tuple(pass.Skipped.Refused[0].Cause, pass.Skipped.Refused[0].First), std::tuple(RefusalCause::NameTooLong, u"a.txt"));
 }
 
 // Skipped files are told by cause: the first file each cause hit, and how

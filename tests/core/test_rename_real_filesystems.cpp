@@ -16,26 +16,21 @@
 using namespace morvane;
 
 TEST(RenameRealFilesystems, RenamesOntoAPlaceholderAndAConcurrentCreatorLosesNothing) {
-    bool any = false;
-    for (const char* kind : {"vfat", "exfat"}) {
-        ScratchMount mount(kind);
-        if (!mount.Up()) continue;
-        any = true;
-        SCOPED_TRACE(kind);
+    const int ran = OnEachMount({"vfat", "exfat"}, [](ScratchMount* mount) {
         // A change of case: each spelling reports its own inode number here.
-        const TempDir dir(mount.point);
+        const TempDir dir(mount->point);
         dir.Write("photo", "P");
-        EXPECT_EQ(PosixRenamer().Rename(T(dir.At("photo")), T(dir.At("Photo"))), 0);
-        EXPECT_EQ(dir.List(), (Files{{"Photo", "P"}}));
+        const ErrorNumber cased = PosixRenamer().Rename(T(dir.At("photo")), T(dir.At("Photo")));
+        EXPECT_EQ(std::tuple(cased, dir.List()), std::tuple(ErrNone, Files{{"Photo", "P"}}));
         // A character the file system refuses is named as the cause.
         PosixRenamer refused;
-        EXPECT_EQ(refused.Rename(T(dir.At("Photo")), T(dir.At("Photo?.jpg"))), 52);
-        EXPECT_EQ(refused.LastRefusal(), RefusalCause::CharacterRefused);
-        EXPECT_EQ(dir.List(), (Files{{"Photo", "P"}}));
+        const ErrorNumber error = refused.Rename(T(dir.At("Photo")), T(dir.At("Photo?.jpg")));
+        EXPECT_EQ(std::tuple(NumberOf(error), refused.LastRefusal(), dir.List()),
+                  std::tuple(52, RefusalCause::CharacterRefused, Files{{"Photo", "P"}}));
         // The file system's own answers decide the fallback here.
-        EveryCallAgainstACreator(mount.point, Level::Atomic);
-    }
-    if (!any) GTEST_SKIP() << "no FAT or exFAT could be mounted here (needs root and the mount tools)";
+        EveryCallAgainstACreator(mount->point, Level::Atomic);
+    });
+    if (ran == 0) GTEST_SKIP() << "no FAT or exFAT could be mounted here (needs root and the mount tools)";
 }
 
 // On FAT a date written with ":" would fail every rename: the preview says so
@@ -71,13 +66,12 @@ TEST(RenameRealFilesystems, TheDateInTheNameAsTheFileSystemTakesIt) {
         ASSERT_EQ(session.Extract(u'.').Error, 0);
         std::vector<O> predicted;
         for (const PredictedName& name : session.Preview().Names) predicted.push_back(name.Outcome);
-        EXPECT_EQ(predicted, row.predicted);
         const RenameOutcome pass = session.Rename();
-        EXPECT_EQ(std::pair(NumberOf(pass.Error), pass.FilesSkipped), std::pair(0, row.after == std::vector<std::string>{"a.jpg", "b.jpg"}));
         std::vector<std::string> after;
         for (const auto& [name, content] : dir.List()) after.push_back(name);
-        EXPECT_EQ(after, row.after);
-        EXPECT_EQ(UndoReview(session).Error, 0);
-        EXPECT_EQ(dir.List(), before);
+        EXPECT_EQ(std::tuple(predicted, NumberOf(pass.Error), pass.FilesSkipped, after),
+                  std::tuple(row.predicted, 0, row.after == std::vector<std::string>{"a.jpg", "b.jpg"}, row.after));
+        const ErrorNumber undone = UndoReview(session).Error;
+        EXPECT_EQ(std::tuple(undone, dir.List()), std::tuple(ErrNone, before));
     }
 }

@@ -44,12 +44,8 @@ TEST_F(UiTest, OptionsBoxesFilterKeysAsTheyAreTypedAndOnlyTheNumberRefusesPaste)
         QLineEdit* box = OptionBox(dialog, name);
         box->clear();
         CountBeeps();
-        if (typed == "^V")
-            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        else
-            QTest::keyClicks(box, typed);
-        EXPECT_EQ(box->text(), text);
-        EXPECT_EQ(beeps, expectedBeeps);
+        typed == "^V" ? QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier) : QTest::keyClicks(box, typed);
+        EXPECT_EQ(std::tuple(box->text(), beeps), std::tuple(text, expectedBeeps));
     }
 }
 

@@ -14,19 +14,13 @@ using morvane::NameFault;
 using morvane::NamePart;
 
 TEST(StatusWords, EachFailureSaysWhatHappenedAndWhatToDo) {
-    struct Row {
-        const char* name;
-        ErrorNumber error;
-        StatusContext context;
-        QString words;
-    };
     using morvane::FolderFault;
     const auto journal = [](bool undoing, FolderFault fault, std::string path) {
         StatusContext context{"/s", {}, undoing};
         context.Journal = morvane::FolderCheck{fault, std::move(path)};
         return context;
     };
-    const Row rows[] = {
+    const std::tuple<const char*, ErrorNumber, StatusContext, QString> rows[] = {  // name, number, context, words
         {"no failure, no words", ErrorNumber::None, {}, ""},
         {"a prefix with a slash", ErrorNumber::BadFileName, {"/p", {NamePart::Prefix, NameFault::Slash, u"a/b"}},
          "The prefix holds \"/\", which no file name may contain. Change it with Options > Set Options."},
@@ -72,14 +66,15 @@ TEST(StatusWords, EachFailureSaysWhatHappenedAndWhatToDo) {
          "Nothing was renamed: Morvane has no folder to keep what it needs to undo a rename. No home folder is set to "
          "keep it in (HOME)."},
     };
-    for (const Row& row : rows) EXPECT_EQ(ErrorWords(row.error, row.context), row.words) << row.name;
+    for (const auto& [name, error, context, words] : rows) EXPECT_EQ(ErrorWords(error, context), words) << name;
 
     // Every number the program shows has words of its own.
     QStringList seen;
     for (const int number : {5, 7, 13, 51, 52, 53, 57, 58, 61, 67, 74, 75, 76, 79, 80}) {
         const QString words = ErrorWords(static_cast<ErrorNumber>(number));
-        EXPECT_FALSE(words.isEmpty() || words.startsWith("Something failed")) << number;
-        EXPECT_FALSE(seen.contains(words)) << number << " says what another number says";
+        // The second: says what another number says.
+        EXPECT_EQ(std::tuple(words.isEmpty() || words.startsWith("Something failed"), seen.contains(words)), std::tuple(false, false))
+            << number;
         seen << words;
     }
 }
@@ -98,11 +93,8 @@ protected:
 };
 
 TEST_F(LanguageTest, EachLanguageSpeaksThroughoutAndEnglishReadsAsAlways) {
-    struct Row {
-        const char* locale;
-        QString select, file, error, status, skipped, yes;
-    };
-    const Row rows[] = {
+    // Locale; "Select ", the File menu, the error number, the status line, the skipped files, Qt's "&Yes" in it.
+    const std::tuple<const char*, QString, QString, QString, QString, QString, QString> rows[] = {
         {"C", "Select ", "&File", "Error # 52",
          "The prefix holds \"/\", which no file name may contain. Change it with Options > Set Options.",
          "Some Files Were Skipped", "&Yes"},
@@ -122,19 +114,16 @@ TEST_F(LanguageTest, EachLanguageSpeaksThroughoutAndEnglishReadsAsAlways) {
          "opciones.",
          "Se omitieron algunos archivos", "&Sí"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.locale);
-        const Language language{QLocale(row.locale)};
-        EXPECT_EQ(language.Translated(), row.select != "Select ");
+    for (const auto& [locale, select, file, error, status, skipped, yes] : rows) {
+        SCOPED_TRACE(locale);
+        const Language language{QLocale(locale)};
         OpenMain();
-        EXPECT_EQ(Button("Command3")->text(), row.select);
-        EXPECT_EQ(main->findChild<QMenu*>("MnuFile")->title(), row.file);
-        EXPECT_EQ(SkippedText(), row.skipped);
-        // Qt's own buttons speak the same language.
-        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), row.yes);
+        // Qt's own buttons ("&Yes") speak the same language.
+        EXPECT_EQ(std::tuple(language.Translated(), Button("Command3")->text(), main->findChild<QMenu*>("MnuFile")->title(),
+                             SkippedText(), QCoreApplication::translate("QPlatformTheme", "&Yes")),
+                  std::tuple(select != "Select ", select, file, skipped, yes));
         RenameWithPrefix("a/");
-        EXPECT_EQ(Box("txtExample")->text(), row.error);
-        EXPECT_EQ(StatusLine(), row.status);
+        EXPECT_EQ(std::tuple(Box("txtExample")->text(), StatusLine()), std::tuple(error, status));
         std::filesystem::remove_all(Raw(Files()) + "/a.jpg");
     }
 }
@@ -215,21 +204,18 @@ TEST_F(LanguageTest, AScreenReaderFindsTheInstructionsAndEveryResultByName) {
     auto* summary = Find<QLabel>(main->findChild<QWidget*>("frmPreview"), "lblPreviewSummary");
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(summary);
     ASSERT_NE(face, nullptr);
-    EXPECT_EQ(face->text(QAccessible::Name), summary->text());
-    EXPECT_TRUE(summary->text().startsWith("Error # 52: The prefix holds"));
+    EXPECT_EQ(std::tuple(face->text(QAccessible::Name), summary->text().startsWith("Error # 52: The prefix holds")),
+              std::tuple(summary->text(), true));
     // A status line too long for one line shows it all on several, and is
     // read once: by its name, with no description (or tool tip) repeating it.
     auto* status = InMain<QLabel>("lblStatus");
-    QString shown = status->text();
-    EXPECT_GT(shown.count('\n'), 0);
-    EXPECT_EQ(shown.replace('\n', ' '), StatusLine());
-    const QSize needed = status->fontMetrics().size(0, status->text());
-    EXPECT_LE(needed.width(), status->contentsRect().width());
-    EXPECT_LE(needed.height(), status->contentsRect().height());
+    const QString shown = status->text();
+    const QSize needed = status->fontMetrics().size(0, shown), room = status->contentsRect().size();
     QAccessibleInterface* line = QAccessible::queryAccessibleInterface(status);
-    EXPECT_EQ(line->text(QAccessible::Name), StatusLine());
-    EXPECT_EQ(line->text(QAccessible::Description), QString());
-    EXPECT_EQ(status->toolTip(), QString());
+    EXPECT_EQ(std::tuple(shown.contains('\n'), QString(shown).replace('\n', ' '), needed.width() <= room.width(),
+                         needed.height() <= room.height(), line->text(QAccessible::Name),
+                         line->text(QAccessible::Description), status->toolTip()),
+              std::tuple(true, StatusLine(), true, true, StatusLine(), QString(), QString()));
 }
 
 TEST_F(LanguageTest, AFolderThatCannotBeOpenedSaysWhy) {
@@ -246,8 +232,7 @@ TEST_F(LanguageTest, AFolderThatCannotBeOpenedSaysWhy) {
                   "The folder " + Files() + "/gone cannot be opened: it is gone.");
         box.accept();
     });
-    EXPECT_FALSE(leftOpen);
-    EXPECT_EQ(dirs->path(), Files());
+    EXPECT_EQ(std::tuple(leftOpen, dirs->path()), std::tuple(false, Files()));
 }
 
 }  // namespace

@@ -158,8 +158,13 @@ TEST_F(LayoutTest, OnlyTheFileListFollowsTheWindowAndTheDesignSizeIsTheLeast) {
     QWidget* client = main->centralWidget();
     const QSize design = client->size();
     EXPECT_EQ(client->minimumSize(), design);
-    std::map<QString, QRect> before;
-    for (QWidget* c : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) before[c->objectName()] = c->geometry();
+    const auto others = [&] {  // every control but the list, where it lies
+        std::map<QString, QRect> where;
+        for (QWidget* c : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (c != List1()) where[c->objectName()] = c->geometry();
+        return where;
+    };
+    const auto before = others();
     const QRect list = List1()->geometry();
 
     const std::pair<const char*, QSize> rows[] = {{"larger", {300, 200}}, {"wider only", {150, 0}},
@@ -169,12 +174,8 @@ TEST_F(LayoutTest, OnlyTheFileListFollowsTheWindowAndTheDesignSizeIsTheLeast) {
         main->resize(main->size() + grow);
         QCoreApplication::processEvents();
         const QSize grown = client->size() - design;
-        EXPECT_EQ(grown, grow.expandedTo({0, 0}));
-        EXPECT_EQ(List1()->geometry(), list.adjusted(0, 0, grown.width(), grown.height()));
-        for (QWidget* c : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (c != List1()) {
-                EXPECT_EQ(c->geometry(), before[c->objectName()]) << c->objectName().toStdString();
-            }
+        EXPECT_EQ(std::tuple(grown, List1()->geometry(), others()),
+                  std::tuple(grow.expandedTo({0, 0}), list.adjusted(0, 0, grown.width(), grown.height()), before));
         main->resize(main->size() - grow.expandedTo({0, 0}));
         QCoreApplication::processEvents();
     }
@@ -212,8 +213,7 @@ TEST_F(LayoutTest, AssistiveTechnologyFindsNamesWithoutHiddenLabelsLinesOrIndent
     auto* drives = Find<QComboBox>(Chooser(), "Drive1");
     QAccessibleInterface* drive = QAccessible::queryAccessibleInterface(drives);
     ASSERT_NE(drive, nullptr);
-    EXPECT_EQ(drive->text(QAccessible::Name), "Drive");
-    EXPECT_EQ(drive->text(QAccessible::Value), drives->currentText());
+    EXPECT_EQ(QStringList({drive->text(QAccessible::Name), drive->text(QAccessible::Value)}), QStringList({"Drive", drives->currentText()}));
     // The choice is read out as the selected row of the list of choices.
     ASSERT_EQ(drive->childCount(), 1);
     QAccessibleInterface* choices = drive->child(0);
@@ -257,15 +257,14 @@ TEST(FormBuilderTest, ATextThatWouldNotFitGrowsTheScaleNeverShrinksTheFont) {
     QWidget window;
     const Form form = BuildForm(window, rows, "FormBuilderTest");
     const TwipScale base = TwipScale::ForFont(window.font());
-    EXPECT_GT(form.Scale().x, base.x);
-    EXPECT_GT(form.Scale().y, base.y);
-    auto* label = form.get<QLabel>("narrow");
-    EXPECT_EQ(label->font(), window.font());
-    EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width());
-    auto* wrapped = form.get<QLabel>("wrapped");
-    EXPECT_LE(wrapped->heightForWidth(wrapped->width()), wrapped->height());
+    auto *label = form.get<QLabel>("narrow"), *wrapped = form.get<QLabel>("wrapped");
     auto* button = form.get<QPushButton>("button");
-    EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()), CaptionRoom(*button).width());
+    // Both scales grown, the font kept, and each text fits: the label's line, the wrapped lines, the caption.
+    EXPECT_EQ(std::tuple(form.Scale().x > base.x, form.Scale().y > base.y, label->font() == window.font(),
+                         QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width(),
+                         wrapped->heightForWidth(wrapped->width()) <= wrapped->height(),
+                         QFontMetrics(button->font()).horizontalAdvance(button->text()) <= CaptionRoom(*button).width()),
+              std::tuple(true, true, true, true, true, true));
 }
 
 }  // namespace

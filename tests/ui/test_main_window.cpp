@@ -52,14 +52,13 @@ TEST_F(MainWindowTest, OptionsLoadedAtStartUpSetInTheDialogAndClearedSurviveARes
         for (const auto& [key, value] : row.stored) store->write(key, value);
         const QByteArray stored = Contents(StoreFile());
         OpenMain();
-        EXPECT_EQ(Options(), row.atStart);
-        EXPECT_EQ(Contents(StoreFile()), stored) << "written at start-up";
-        EXPECT_EQ(Workflow(), AllOff);
+        // The store as it was: nothing written at start-up.
+        EXPECT_EQ(std::tuple(Options(), Contents(StoreFile()), Workflow()), std::tuple(row.atStart, stored, AllOff));
         SetOptions({"pre", "suf", "0012", row.lettering});
         EXPECT_FALSE(WithOptions([&](QDialog& dialog) {
-            EXPECT_EQ(Boxes(dialog), QStringList({"pre", "suf", "0012"}));
-            EXPECT_EQ(std::pair(Checked(dialog), Order(dialog)->currentIndex()), std::pair(row.shown, row.orderShown));
-            EXPECT_EQ(Items(Order(dialog)->view()), QStringList({"Name", "Date Taken", "Date Modified", "Size"}));
+            EXPECT_EQ(std::tuple(Boxes(dialog), Checked(dialog), Order(dialog)->currentIndex(), Items(Order(dialog)->view())),
+                      std::tuple(QStringList({"pre", "suf", "0012"}), row.shown, row.orderShown,
+                                 QStringList({"Name", "Date Taken", "Date Modified", "Size"})));
             OptionBox(dialog, "txtPrefix")->setText("Trip ");
             OptionBox(dialog, "txtSufix")->setText(", day");
             OptionBox(dialog, "txtStartingNumber")->setText("");
@@ -68,8 +67,7 @@ TEST_F(MainWindowTest, OptionsLoadedAtStartUpSetInTheDialogAndClearedSurviveARes
             Click(Find<QPushButton>(&dialog, "cmdOk"));
         }));
         const QStringList after{"Trip ", ", day", "", row.result};
-        EXPECT_EQ(Options(), after);
-        EXPECT_EQ(store->read("Order", "absent"), QString::number(row.orderChosen));
+        EXPECT_EQ(std::tuple(Options(), store->read("Order", "absent")), std::tuple(after, QString::number(row.orderChosen)));
         OpenMain();
         EXPECT_EQ(Options(), after);
         WithOptions([&](QDialog& dialog) { EXPECT_EQ(Order(dialog)->currentIndex(), row.orderChosen); });
@@ -77,12 +75,10 @@ TEST_F(MainWindowTest, OptionsLoadedAtStartUpSetInTheDialogAndClearedSurviveARes
     store->write("Dir", "/kept");
     Box("txtExample")->setText("Trip0007_x.JPG");
     Trigger("mnuClearOptions");
-    EXPECT_EQ(Options(), none);
-    EXPECT_EQ(Box("txtExample")->text(), "Trip0007_x.JPG");
-    EXPECT_EQ(store->read("Order", "absent"), "0");
+    EXPECT_EQ(std::tuple(Options(), Box("txtExample")->text(), store->read("Order", "absent")),
+              std::tuple(none, "Trip0007_x.JPG", "0"));
     OpenMain();
-    EXPECT_EQ(Options(), none);
-    EXPECT_EQ(store->read("Dir", "absent"), "/kept");
+    EXPECT_EQ(std::tuple(Options(), store->read("Dir", "absent")), std::tuple(none, "/kept"));
 }
 
 // The option labels, which users' scripts read, show the options in force.
@@ -126,50 +122,41 @@ TEST_F(MainWindowTest, OptionsDialogIgnoresEnterAndEscapeAndItsClearOptionsWrite
                 QTest::keyClick(target, key);
                 EXPECT_TRUE(dialog.isVisible()) << target->objectName().toStdString() << " key " << key;
             }
-        EXPECT_EQ(Boxes(dialog), QStringList({"p", "s", "9"}));
-        EXPECT_EQ(dateRow(dialog), std::tuple(2, QString("dd_"), true));
+        EXPECT_EQ(std::tuple(Boxes(dialog), dateRow(dialog)), std::tuple(QStringList({"p", "s", "9"}), std::tuple(2, QString("dd_"), true)));
         Click(clear);
-        EXPECT_EQ(Boxes(dialog), QStringList({"", "", ""}));
-        EXPECT_EQ(std::pair(Checked(dialog), Order(dialog)->currentIndex()), std::pair(0, 0));
-        EXPECT_EQ(dateRow(dialog), std::tuple(0, QString("yyyy-MM-dd_"), false));
+        EXPECT_EQ(std::tuple(Boxes(dialog), Checked(dialog), Order(dialog)->currentIndex(), dateRow(dialog)),
+                  std::tuple(QStringList({"", "", ""}), 0, 0, std::tuple(0, QString("yyyy-MM-dd_"), false)));
     }));  // then closed without "Ok"
-    EXPECT_EQ(Options(), QStringList({"p", "s", "9", "1"}));
-    EXPECT_EQ(Contents(StoreFile()), stored);
+    EXPECT_EQ(std::tuple(Options(), Contents(StoreFile())), std::tuple(QStringList({"p", "s", "9", "1"}), stored));
 }
 
 TEST_F(MainWindowTest, SetMaskTakesWhatWasHighlightedBeforeTheClickAndExtractPreviews) {
-    struct Row {
-        const char* name;
-        int start, length;  // highlighted in txtFile; length 0: nothing
-        bool replaceText;   // txtFile set again after highlighting
-        QString mask, lettering, example;
-    };
-    const Row rows[] = {{"numeric mask", 4, 4, false, "0042", "0", "Trip0042_x.JPG"},
+    // Name; start and length highlighted in txtFile (length 0: nothing); txtFile set again after highlighting;
+    // the mask, lettering and example then.
+    const std::tuple<const char*, int, int, bool, QString, QString, QString> rows[] = {{"numeric mask", 4, 4, false, "0042", "0", "Trip0042_x.JPG"},
                         {"text mask lettered first", 0, 3, false, "IMG", "1", "Trip!MG_x.JPG"},
                         {"nothing highlighted", 0, 0, false, "", "0", "Trip0007_x.JPG"},
                         {"highlight dropped by new text", 4, 4, true, "", "0", "Trip0007_x.JPG"}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, start, length, replaceText, mask, lettering, example] : rows) {
+        SCOPED_TRACE(name);
         OpenMain();
         MakeFile(Files(), "IMG_0042.JPG");
-        SetOptions({"Trip", "_x", "7", row.lettering});
+        SetOptions({"Trip", "_x", "7", lettering});
         Hand({"IMG_0042.JPG"});
         Box("txtMask")->setText("old mask");
         Box("txtFile")->setFocus();
         Box("txtFile")->setText("IMG_0042.JPG");
-        Box("txtFile")->setSelection(row.start, row.length);
-        if (row.replaceText) {
+        Box("txtFile")->setSelection(start, length);
+        if (replaceText) {
             Box("txtMask")->setFocus();
             Box("txtFile")->setText("IMG_0042.JPG");
         }
         Click(Button("Command2"));
-        EXPECT_EQ(Box("txtMask")->text(), row.mask);
-        EXPECT_EQ(QGuiApplication::clipboard()->text(), row.mask);
-        EXPECT_EQ(Workflow(), MaskAndExtract);
+        EXPECT_EQ(std::tuple(Box("txtMask")->text(), QGuiApplication::clipboard()->text(), Workflow()),
+                  std::tuple(mask, mask, MaskAndExtract));
         Click(Button("Command1"));
-        EXPECT_EQ(Box("txtExample")->text(), row.example);
-        EXPECT_EQ(Box("txtMask")->text(), row.mask);  // shortening stays in the analysis
-        EXPECT_EQ(Workflow(), AllOn);
+        // The mask as it was: shortening stays in the analysis.
+        EXPECT_EQ(std::tuple(Box("txtExample")->text(), Box("txtMask")->text(), Workflow()), std::tuple(example, mask, AllOn));
     }
 }
 

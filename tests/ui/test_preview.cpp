@@ -47,38 +47,25 @@ protected:
 };
 
 using O = morvane::PredictedOutcome;
-struct Named {
-    O outcome;
-    bool hidden;
-    morvane::SkipReason skip = morvane::SkipReason::None;
-    bool dateModifiedUsed = false;
-};
+struct Named { O outcome; bool hidden; morvane::SkipReason skip = morvane::SkipReason::None; bool dateModifiedUsed = false; };
 struct SummaryRow {
-    const char* name;
-    std::vector<Named> names;
-    int error;
-    QString summary;
-    QStringList notes;
-    morvane::NameRefusal refused = {};
-    std::size_t uncovered = 0;
+    const char* name; std::vector<Named> names; int error; QString summary; QStringList notes;
+    morvane::NameRefusal refused = {}; std::size_t uncovered = 0;
 };
 void PrintTo(const SummaryRow& row, std::ostream* out) { *out << row.name; }
 const SummaryRow kSummaryRows[] = {
         {"one of each", {{O::Renamed, false}, {O::KeepsItsName, false}, {O::NumberAdded, false}, {O::Skipped, false}},
          0, "2 files will be renamed (1 with a number added), 1 keeps its name, 1 will be skipped.",
          {"", "keeps its name", "number added", "skipped"}},
-        {"several of each",
-         {{O::Renamed, false}, {O::Renamed, false}, {O::KeepsItsName, false}, {O::KeepsItsName, false},
-          {O::NumberAdded, false}, {O::NumberAdded, false}},
-         0, "4 files will be renamed (2 with a number added), 2 keep their names.",
+        {"several of each", {{O::Renamed, false}, {O::Renamed, false}, {O::KeepsItsName, false}, {O::KeepsItsName, false},
+         {O::NumberAdded, false}, {O::NumberAdded, false}}, 0, "4 files will be renamed (2 with a number added), 2 keep their names.",
          {"", "", "keeps its name", "keeps its name", "number added", "number added"}},
         {"none renamed, the others only when there are any", {{O::KeepsItsName, false}}, 0,
          "0 files will be renamed, 1 keeps its name.", {"keeps its name"}},
         {"new names beginning with a dot", {{O::Renamed, true}, {O::NumberAdded, true}}, 0,
          "2 files will be renamed (1 with a number added). 2 new names begin with a dot and will be hidden.",
          {"hidden", "number added, hidden"}},
-        {"one hidden", {{O::Renamed, true}}, 0,
-         "1 file will be renamed. 1 new name begins with a dot and will be hidden.", {"hidden"}},
+        {"one hidden", {{O::Renamed, true}}, 0, "1 file will be renamed. 1 new name begins with a dot and will be hidden.", {"hidden"}},
         {"a refused new name shows it", {}, 52,
          "Error # 52: A new name would be \"..\", which names a folder, not a file. Choose another mask.", {},
          {morvane::NamePart::NewName, morvane::NameFault::DotName, u".."}},
@@ -107,8 +94,7 @@ TEST_P(PreviewText, SummaryCountsEachOutcomeInWordsAndNotesEachFile) {
                                     n.outcome == O::RefusedByFileSystem ? u"b" : u"", n.dateModifiedUsed});
         notes << PreviewNote(prediction.Names.back());
     }
-    EXPECT_EQ(PreviewSummary(prediction), row.summary);
-    EXPECT_EQ(notes, row.notes);
+    EXPECT_EQ(std::tuple(PreviewSummary(prediction), notes), std::tuple(row.summary, row.notes));
 }
 
 NAMED_ROWS(Texts, PreviewText, kSummaryRows);
@@ -118,12 +104,7 @@ TEST_F(PreviewTest, MenuItemIsAvailableExactlyWhileRenameIsEnabledAndFilesAreLis
     SetOptions({"Trip", "", "1", "0"});
     ASSERT_NE(PreviewItem(), nullptr);
 
-    struct Step {
-        const char* name;
-        std::function<void()> act;
-        bool available;
-    };
-    const Step steps[] = {
+    const std::tuple<const char*, std::function<void()>, bool> steps[] = {  // name, what is done, available then
         {"at start", [] {}, false},
         {"files listed, nothing extracted", [&] { Hand({"IMG_1.jpg", "IMG_2.jpg"}); }, false},
         {"extracted", [&] { Extract("IMG"); }, true},
@@ -135,23 +116,19 @@ TEST_F(PreviewTest, MenuItemIsAvailableExactlyWhileRenameIsEnabledAndFilesAreLis
         {"files handed over anew", [&] { Hand({"TripIMG-0001.jpg"}); }, false},
         {"extracted a third time", [&] { Extract("IMG"); }, true},
         {"Select  empties the list", [&] { Click(Button("Command3")); }, false},
-        {"chosen in the chooser: Rename disabled", [&] {
-             ClickRow(File1(), 0);
-             Click(ChooserButton("Command1"));
-         }, false},
+        {"chosen in the chooser: Rename disabled", [&] { ClickRow(File1(), 0), Click(ChooserButton("Command1")); }, false},
     };
     // The preview opened at one step stays open through the next exactly
     // when it is still available: emptying the list closes it.
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.name);
+    for (const auto& [name, act, available] : steps) {
+        SCOPED_TRACE(name);
         const bool wasShown = PreviewShown();
-        step.act();
-        EXPECT_EQ(PreviewItem()->isEnabled(), step.available);
-        EXPECT_EQ(PreviewShown(), wasShown && step.available);
+        act();
+        EXPECT_EQ(std::tuple(PreviewItem()->isEnabled(), PreviewShown()), std::tuple(available, wasShown && available));
         main->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
         QTest::keyClick(main.get(), Qt::Key_P, Qt::ControlModifier);
-        EXPECT_EQ(PreviewShown(), step.available);
+        EXPECT_EQ(PreviewShown(), available);
     }
 }
 
@@ -192,24 +169,20 @@ TEST_F(PreviewTest, ShowsEachFilesNewNameAndRenameDoesExactlyThat) {
         row.beforeOpening();
         const DiskFiles before = std::filesystem::exists(Raw(Files())) ? Disk(Files()) : DiskFiles();
         OpenPreview();
-        EXPECT_EQ(Preview()->windowTitle(), "Preview New Names");
-        EXPECT_FALSE(Preview()->isModal());
         const QPoint offCentre = Preview()->frameGeometry().center() - Preview()->screen()->geometry().center();
-        EXPECT_LE(offCentre.manhattanLength(), 2);
-        EXPECT_EQ(Shown(), row.rows);
-        EXPECT_EQ(Summary(), row.summary);
+        EXPECT_EQ(std::tuple(Preview()->windowTitle(), Preview()->isModal(), offCentre.manhattanLength() <= 2, Shown(), Summary()),
+                  std::tuple("Preview New Names", false, true, row.rows, row.summary));
 
         Click(Find<QPushButton>(Preview(), "cmdPreviewRename"));
         EXPECT_FALSE(PreviewShown());
         if (row.rows.isEmpty()) {
             // The pass reports what the preview said: the number, and the words below it.
-            EXPECT_EQ(Box("txtExample")->text() + ": " + StatusLine(), row.summary);
-            EXPECT_EQ(List1()->count(), row.listed.size()) << "the list stays for another try";
-            EXPECT_FALSE(QFile::exists(Home() + "/Trip0001.jpg")) << "renamed somewhere else";
+            // The list stays for another try, and nothing was renamed somewhere else.
+            EXPECT_EQ(std::tuple(Box("txtExample")->text() + ": " + StatusLine(), List1()->count(), QFile::exists(Home() + "/Trip0001.jpg")),
+                      std::tuple(row.summary, row.listed.size(), false));
         } else {
             EXPECT_EQ(Disk(Files()), AfterRows(before, row.rows));
-            ASSERT_NE(Chooser(), nullptr);
-            EXPECT_EQ(presenter->State(), morvane::SessionState::Reviewing);
+            EXPECT_EQ(std::tuple(Chooser() != nullptr, presenter->State()), std::tuple(true, morvane::SessionState::Reviewing));
         }
     }
 }
@@ -222,61 +195,46 @@ TEST_F(PreviewTest, FollowsTheExampleTheOptionsAndExtract) {
     OpenPreview();
     const Rows first{"A_0041.JPG|Trip0041.JPG|", "B_0042.JPG|Trip0042.JPG|", "IMG_0041.JPG|IMG_0041.JPG|keeps its name"};
     EXPECT_EQ(Shown(), first);
-    struct Step {
-        const char* name;
-        std::function<void()> act;
-        Rows rows;
-        QString summary;
-    };
-    const Step steps[] = {
+    const std::tuple<const char*, std::function<void()>, Rows, QString> steps[] = {  // name, act, rows and summary then
         {"the example has the mask further on", [&] { DoubleClickRow(List1(), 2); },
-         {"A_0041.JPG|A_0041.JPG|keeps its name", "B_0042.JPG|B_0042.JPG|keeps its name",
-          "IMG_0041.JPG|Trip0041.JPG|"},
+         {"A_0041.JPG|A_0041.JPG|keeps its name", "B_0042.JPG|B_0042.JPG|keeps its name", "IMG_0041.JPG|Trip0041.JPG|"},
          "1 file will be renamed, 2 keep their names."},
         {"the example lacks the mask", [&] { DoubleClickRow(List1(), 1); }, {},
          "Error # 5: The mask is not where the example name has it. Highlight it again and press Set Mask."},
-        {"the first example again", [&] { DoubleClickRow(List1(), 0); }, first,
-         "2 files will be renamed, 1 keeps its name."},
+        {"the first example again", [&] { DoubleClickRow(List1(), 0); }, first, "2 files will be renamed, 1 keeps its name."},
         {"Clear Options", [&] { Trigger("mnuClearOptions"); },
          {"A_0041.JPG|0041.JPG|", "B_0042.JPG|0042.JPG|", "IMG_0041.JPG|IMG_0041.JPG|keeps its name"},
          "2 files will be renamed, 1 keeps its name."},
-        {"the options dialog's Ok", [&] {
-             WithOptions([](QDialog& d) {
-                 OptionBox(d, "txtPrefix")->setText("New");
-                 OptionBox(d, "txtStartingNumber")->setText("5");
-                 Click(Find<QPushButton>(&d, "cmdOk"));
-             });
-         },
+        {"the options dialog's Ok", [&] { WithOptions([](QDialog& d) {
+             OptionBox(d, "txtPrefix")->setText("New"), OptionBox(d, "txtStartingNumber")->setText("5");
+             Click(Find<QPushButton>(&d, "cmdOk"));
+         }); },
          {"A_0041.JPG|New0041.JPG|", "B_0042.JPG|New0042.JPG|", "IMG_0041.JPG|IMG_0041.JPG|keeps its name"},
          "2 files will be renamed, 1 keeps its name."},
         {"Extract with another mask", [&] { Extract("A_"); },
-         {"A_0041.JPG|NewA_-0005.JPG|", "B_0042.JPG|B_0042.JPG|keeps its name",
-          "IMG_0041.JPG|IMG_0041.JPG|keeps its name"},
+         {"A_0041.JPG|NewA_-0005.JPG|", "B_0042.JPG|B_0042.JPG|keeps its name", "IMG_0041.JPG|IMG_0041.JPG|keeps its name"},
          "1 file will be renamed, 2 keep their names."},
     };
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.name);
-        step.act();
+    for (const auto& [name, act, rows, summary] : steps) {
+        SCOPED_TRACE(name);
+        act();
         ASSERT_TRUE(PreviewShown());
-        EXPECT_EQ(Shown(), step.rows);
-        EXPECT_EQ(Summary(), step.summary);
+        EXPECT_EQ(std::tuple(Shown(), Summary()), std::tuple(rows, summary));
     }
 
     // The lettering is part of the mask's analysis, and a change of it
     // reaches the example and the preview without another "Extract".
-    const Rows noLettering = steps[std::size(steps) - 1].rows;
+    const Rows noLettering = std::get<2>(steps[std::size(steps) - 1]);
     const auto setLettering = [this](int button) {
         WithOptions([button](QDialog& d) {
             Lettering(d, button)->setChecked(true);
             Click(Find<QPushButton>(&d, "cmdOk"));
         });
     };
-    setLettering(2);
-    EXPECT_TRUE(Box("txtExample")->text().contains('!')) << "the lettering's place in the example";
-    EXPECT_NE(Shown(), noLettering);
-    setLettering(0);
-    EXPECT_FALSE(Box("txtExample")->text().contains('!'));
-    EXPECT_EQ(Shown(), noLettering);
+    for (const int button : {2, 0}) {  // the lettering's place in the example, or none
+        setLettering(button);
+        EXPECT_EQ(std::tuple(Box("txtExample")->text().contains('!'), Shown() == noLettering), std::tuple(button == 2, button == 0));
+    }
 }
 
 // Every entry's name, size, times and inode, of the directory and of the files.
@@ -348,9 +306,7 @@ TEST_F(PreviewTest, SortsByAnyColumnAndTouchesNoFileAndWritesNoSetting) {
     main.reset();  // whatever the store would write on the way out, too
     Flush();
 
-    EXPECT_EQ(Stamps(paths), before);
-    EXPECT_EQ(Disk(Files()), disk);
-    EXPECT_EQ(Contents(StoreFile()), stored);
+    EXPECT_EQ(std::tuple(Stamps(paths), Disk(Files()), Contents(StoreFile())), std::tuple(before, disk, stored));
 }
 
 }  // namespace
