@@ -74,6 +74,13 @@ PassResult ApplyRenames(const NamePlan& plan, const Text& directory, FileRenamer
         if (planned.Action == PlanAction::Keep) continue;
         leftovers.For(i);
         JournalEntry& entry = journal.Entries[i];
+        // A name the folder's file system would refuse is not tried: the
+        // file is left, and the refusal named as the file system's would be.
+        if (planned.Skip == SkipReason::RefusedCharacter) {
+            result.FilesSkipped = true;
+            result.Skipped.Add(RefusalCause::CharacterRefused, planned.Listed);
+            continue;
+        }
         if (planned.Action != PlanAction::SkipUnsafe && !entry.Identity) {
             // Nothing there to know it by: a listed file gone ends the pass,
             // as its rename would, without ever being journalled by name.

@@ -47,10 +47,10 @@ TEST(RenameRealFilesystems, TheDateInTheNameAsTheFileSystemTakesIt) {
     }
     const Files before = dir.List();
     using O = PredictedOutcome;
-    struct Row { const char* name; Text format; std::vector<O> predicted; std::vector<std::string> after; };
+    struct Row { const char* name; Text format; std::vector<O> predicted; std::vector<std::string> after; std::vector<std::tuple<RefusalCause, Text, std::size_t>> refused; };
     const Row rows[] = {
-        {"a colon", u"HH:mm_", {O::RefusedByFileSystem, O::RefusedByFileSystem}, {"a.jpg", "b.jpg"}},
-        {"the default format", DefaultDateFormat, {O::Renamed, O::Renamed}, {"2024-07-14_0002.jpg", "2024-07-15_0001.jpg"}},
+        {"a colon", u"HH:mm_", {O::RefusedByFileSystem, O::RefusedByFileSystem}, {"a.jpg", "b.jpg"}, {{RefusalCause::CharacterRefused, u"a.jpg", 2}}},
+        {"the default format", DefaultDateFormat, {O::Renamed, O::Renamed}, {"2024-07-14_0002.jpg", "2024-07-15_0001.jpg"}, {}},
     };
     JournalStore store(state.At("journals"));
     PosixRenamer renamer;
@@ -69,8 +69,10 @@ TEST(RenameRealFilesystems, TheDateInTheNameAsTheFileSystemTakesIt) {
         const RenameOutcome pass = session.Rename();
         std::vector<std::string> after;
         for (const auto& [name, content] : dir.List()) after.push_back(name);
-        EXPECT_EQ(std::tuple(predicted, NumberOf(pass.Error), pass.FilesSkipped, after),
-                  std::tuple(row.predicted, 0, row.after == std::vector<std::string>{"a.jpg", "b.jpg"}, row.after));
+        std::vector<std::tuple<RefusalCause, Text, std::size_t>> refused;
+        for (const FileRefusal& r : pass.Skipped.Refused) refused.emplace_back(r.Cause, r.First, r.Count);
+        EXPECT_EQ(std::tuple(predicted, NumberOf(pass.Error), pass.FilesSkipped, after, refused),
+                  std::tuple(row.predicted, 0, row.after == std::vector<std::string>{"a.jpg", "b.jpg"}, row.after, row.refused));
         const ErrorNumber undone = UndoReview(session).Error;
         EXPECT_EQ(std::tuple(undone, dir.List()), std::tuple(ErrNone, before));
     }
