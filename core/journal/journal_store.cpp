@@ -6,6 +6,7 @@
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/statfs.h>
 #include <sys/statvfs.h>
 #include <time.h>
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <utility>
@@ -34,6 +36,24 @@ constexpr std::size_t kMaxFileBytes = MaxJournalBytes + 64;
 
 // Numbers that keep the names of journals and temporary files made by this
 // process apart, whichever store makes them.
+// Whether the ext4 on this device keeps a journal: the kernel lists a data
+// mode among its options only then. Unknown counts as not.
+bool Ext4Journalled(dev_t device) {
+    const std::string block = "/sys/dev/block/" + std::to_string(major(device)) + ':' + std::to_string(minor(device));
+    char target[PATH_MAX];
+    const ssize_t length = ::readlink(block.c_str(), target, sizeof target - 1);
+    if (length <= 0) return false;
+    const std::string_view link(target, static_cast<std::size_t>(length));
+    const std::string name(link.substr(link.rfind('/') + 1));
+    const UniqueFd fd(::open(("/proc/fs/ext4/" + name + "/options").c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.Valid()) return false;
+    char options[4096];
+    const ssize_t read = ::read(fd.Get(), options, sizeof options - 1);
+    if (read <= 0) return false;
+    const std::string_view text(options, static_cast<std::size_t>(read));
+    return text.starts_with("data=") || text.find("\ndata=") != std::string_view::npos;
+}
+
 unsigned NextNumber() {
     static std::atomic<unsigned> counter{0};
     return ++counter;
@@ -285,10 +305,11 @@ bool JournalStore::SharesOrderedLog(const Text& directory) const {
     struct stat store {}, other {};
     struct statfs fs {};
     if (!path || ::stat(dir_.c_str(), &store) != 0 || ::stat(path->c_str(), &other) != 0 ||
-        ::statfs(dir_.c_str(), &fs) != 0)
+        ::statfs(dir_.c_str(), &fs) != 0 || store.st_dev != other.st_dev)
         return false;
     const auto type = static_cast<unsigned long>(fs.f_type) & 0xFFFFFFFFu;
-    return store.st_dev == other.st_dev && (type == kExt4 || type == kXfs);
+    // XFS always logs; ext4 may be made without its journal, and then keeps no order at all.
+    return type == kXfs || (type == kExt4 && Ext4Journalled(store.st_dev));
 }
 
 long JournalStore::WriterProcess(const std::string& fileName) {

@@ -158,8 +158,9 @@ public:
     // when it is gone or cannot be read as a journal.
     std::optional<StoredJournal> Peek(const std::string& fileName) const;
     // Whether directory lies on the store's own file system and that keeps
-    // its changes in the order they were made (ext4, XFS): a change to the
-    // journal that reached the disk then implies every rename before it did.
+    // its changes in the order they were made (ext4 with its journal, XFS):
+    // a change to the journal that reached the disk then implies every
+    // rename before it did.
     bool SharesOrderedLog(const Text& directory) const;
     // The process that began the pass of a journal, as its name tells; 0 for
     // a name the store did not make.

@@ -16,7 +16,7 @@
 #include <vector>
 
 struct ScratchMount {
-    std::string kind;  // "ext4", "tmpfs", "vfat", "exfat", "ntfs"
+    std::string kind;  // "ext4", "ext4-nojournal", "tmpfs", "vfat", "exfat", "ntfs"
     std::string base = mkdtemp(std::string("/tmp/morvane-mount-XXXXXX").data());
     std::string image = base + "/image";
     std::string point = base + "/mnt";
@@ -37,11 +37,12 @@ struct ScratchMount {
 
     bool Up() {
         if (getuid() != 0) return false;
-        const std::string make = kind == "ext4"    ? "mkfs.ext4 -q -F " + image
-                                 : kind == "vfat"  ? "mkfs.vfat " + image
-                                 : kind == "exfat" ? "mkfs.exfat " + image
-                                 : kind == "ntfs"  ? "mkntfs -F -f -q " + image
-                                                   : "true";
+        const std::string make = kind == "ext4"             ? "mkfs.ext4 -q -F " + image
+                                 : kind == "ext4-nojournal" ? "mkfs.ext4 -q -F -O ^has_journal " + image
+                                 : kind == "vfat"           ? "mkfs.vfat " + image
+                                 : kind == "exfat"          ? "mkfs.exfat " + image
+                                 : kind == "ntfs"           ? "mkntfs -F -f -q " + image
+                                                            : "true";
         const char* size = kind == "exfat" ? "32M" : "16M";
         if (kind != "tmpfs" && !Run("truncate -s " + std::string(size) + " " + image + " && " + make)) return false;
         if (kind == "exfat") {
@@ -59,7 +60,7 @@ struct ScratchMount {
     bool Remount() { return Unmount() && Mount(); }
 
     bool Mount() {
-        const std::string command = kind == "ext4"    ? "mount -o loop " + image + " " + point
+        const std::string command = kind.starts_with("ext4") ? "mount -o loop " + image + " " + point
                                     : kind == "tmpfs" ? "mount -t tmpfs -o size=4m tmpfs " + point
                                     : kind == "vfat"  ? "fusefat -o rw+ " + image + " " + point
                                     : kind == "exfat" ? "mount.exfat-fuse " + loop + " " + point

@@ -21,6 +21,7 @@
 #include "error_number_checks.h"
 #include "journal/journal_format.h"
 #include "journal_samples.h"
+#include "scratch_mount.h"
 #include "journal/journal_store.h"
 #include "temp_dir.h"
 
@@ -314,3 +315,22 @@ TEST_P(JournalFolderCheck, NamesWhatIsWrongAndWhere) {
     EXPECT_EQ(got, 100 + static_cast<int>(row.fault));
 }
 NAMED_ROWS(Made, JournalFolderCheck, kFolderRows);
+
+// The undo leaves the renamed folder unsynced only where the journal's own
+// synced write implies its renames: one file system that keeps its changes
+// in order. An ext4 made without its journal keeps none.
+TEST(JournalStoreOrder, OnlyAJournalledFileSystemSharedWithTheFolderImpliesItsRenames) {
+    const std::pair<std::string, bool> rows[] = {{"ext4", true}, {"ext4-nojournal", false}, {"tmpfs", false}};
+    int ran = 0;
+    for (const auto& [kind, ordered] : rows) {
+        SCOPED_TRACE(kind);
+        ScratchMount mount(kind);
+        if (!mount.Up()) continue;
+        ++ran;
+        const std::string journals = mount.point + "/journals", files = mount.point + "/files";
+        ASSERT_TRUE(std::filesystem::create_directory(journals) && std::filesystem::create_directory(files));
+        EXPECT_EQ(JournalStore(journals).SharesOrderedLog(*FromUtf8(files)), ordered);
+        EXPECT_FALSE(JournalStore(journals).SharesOrderedLog(*FromUtf8(mount.base))) << "another file system";
+    }
+    if (ran == 0) GTEST_SKIP() << "needs root to mount file systems";
+}
