@@ -1,6 +1,7 @@
 #include "journal/journal_format.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <utility>
 
@@ -40,9 +41,14 @@ std::string_view StateWord(JournalState state) {
     return "";
 }
 
+void AppendNumber(std::string& out, std::uint64_t value) {
+    char digits[20];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
 void AppendText(std::string& out, const Text& text) {
     const std::string bytes = ToUtf8(text).value_or(std::string());
-    out += std::to_string(bytes.size());
+    AppendNumber(out, bytes.size());
     out += ':';
     out += bytes;
 }
@@ -54,11 +60,17 @@ void AppendIdentity(std::string& out, const std::optional<FileIdentity>& id) {
         return;
     }
     out += KindWord(id->Kind);
-    out += ':' + std::to_string(id->FileSystem) + ':' + std::to_string(id->Inode) + ':';
+    out += ':';
+    AppendNumber(out, id->FileSystem);
+    out += ':';
+    AppendNumber(out, id->Inode);
+    out += ':';
+    std::size_t at = out.size();
+    out.resize(at + 2 * id->Key.size());
     for (const char c : id->Key) {
         const auto byte = static_cast<unsigned char>(c);
-        out += kDigits[byte >> 4];
-        out += kDigits[byte & 0xF];
+        out[at++] = kDigits[byte >> 4];
+        out[at++] = kDigits[byte & 0xF];
     }
 }
 
@@ -351,12 +363,17 @@ std::optional<std::string> EncodeJournal(const StoredJournal& journal) {
     AppendText(body, journal.Directory);
     body += ' ';
     AppendIdentity(body, journal.DirectoryIdentity);
-    body += "\nentries " + std::to_string(journal.Entries.size()) + "\n";
+    body += "\nentries ";
+    AppendNumber(body, journal.Entries.size());
+    body += '\n';
+    // Room for a typical entry, so that a pass's head grows in one step.
+    body.reserve(body.size() + 96 * journal.Entries.size());
     for (const auto& e : journal.Entries) {
         if (!StorableEntry(e)) return std::nullopt;
         body += "entry ";
         AppendIdentity(body, e.Identity);
-        body += ' ' + std::to_string(static_cast<int>(e.State));
+        body += ' ';
+        AppendNumber(body, static_cast<std::uint64_t>(e.State));
         for (const Text* field : {&e.OldName, &e.PlannedName, &e.TakenName}) {
             body += ' ';
             AppendText(body, *field);
@@ -423,8 +440,13 @@ std::string EncodeDroppedNote() {
 }
 
 std::string FrameJournalBody(std::string_view body, int version) {
-    std::string framed(kMagic);
-    framed += std::to_string(version) + "\n" + std::to_string(body.size()) + "\n";
+    std::string framed;
+    framed.reserve(kMagic.size() + 32 + body.size() + kChecksumLineBytes);
+    framed += kMagic;
+    AppendNumber(framed, static_cast<std::uint64_t>(version));
+    framed += '\n';
+    AppendNumber(framed, body.size());
+    framed += '\n';
     framed += body;
     framed += HexOf(Crc32(framed)) + "\n";
     return framed;

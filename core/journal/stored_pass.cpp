@@ -37,6 +37,7 @@ std::vector<std::size_t> StoredNumbers(const RenameJournal& journal) {
 
 StoredJournal ToStored(const RenameJournal& journal, JournalState state) {
     StoredJournal stored{journal.Directory, state, {}, journal.DirectoryIdentity, {}};
+    stored.Entries.reserve(journal.Entries.size());
     for (const JournalEntry& entry : journal.Entries) {
         if (!Stored(entry)) continue;
         StoredEntry s;

@@ -14,6 +14,7 @@ using namespace morvane;
 
 TEST(JournalFormat, WhatIsWrittenReadsBackEqual) {
     EXPECT_EQ(Crc32("123456789"), 0xCBF43926u);  // the check value of CRC-32/ISO-HDLC
+    EXPECT_EQ(Crc32("The quick brown fox jumps over the lazy dog"), 0x414FA339u);
     const Text fourBytes = u"\U0001F600";  // one character, a surrogate pair in Text, 4 bytes of UTF-8
     Text longest;
     for (int i = 0; i < 63; ++i) longest += fourBytes;  // 252 bytes
