@@ -9,7 +9,9 @@
 // Run by hand: build-dir/bench/bench_rename_pass [ROUNDS] [--ratios]
 // (--ratios: the pass and its floors alone, without the clash retry's runs).
 // build-dir/bench/bench_rename_pass --once DIR STATE runs the session's road
-// once over the files DIR holds (as made by --make DIR), for strace -c.
+// once over the files DIR holds (as made by --make DIR), for strace -c;
+// --each STATE DIR... runs it over each of several such folders in one
+// process, for perf record.
 #include <fcntl.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -183,8 +185,13 @@ double TimeSessionRoad(const std::string& dir, const std::string& stateDir, bool
 
 // The floors: the same number of renameat2 calls in a plain loop, forth,
 // onto taken names, and back, relative to the open directory as the pass
-// works; checked, each call preceded by one fstatat of its source.
-double TimeBareRenames(const std::string& dir, int calls, bool checked) {
+// works. Checked: each call preceded by one fstatat of its source. Looked
+// up: the identity calls the road cannot do without and nothing else, one
+// name_to_handle_at per file when chosen, then one before each file's
+// rename forth and back (none before a clash retry).
+enum class Floor { Bare, Checked, LookedUp };
+
+double TimeBareRenames(const std::string& dir, int calls, Floor kind) {
     const int clashes = calls - 2 * kFiles;
     std::vector<std::string> from, to;
     for (int i = 0; i < kFiles; ++i) {
@@ -193,13 +200,27 @@ double TimeBareRenames(const std::string& dir, int calls, bool checked) {
     }
     const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     struct stat st {};
+    struct {
+        file_handle handle;
+        unsigned char bytes[MAX_HANDLE_SZ];
+    } h{};
+    int mount = 0;
+    const auto lookUp = [&](const std::string& name) {
+        h.handle.handle_bytes = MAX_HANDLE_SZ;
+        ::name_to_handle_at(fd, name.c_str(), &h.handle, &mount, 0);
+    };
     const auto rename = [&](const std::string& a, const std::string& b) {
-        if (checked) ::fstatat(fd, a.c_str(), &st, AT_SYMLINK_NOFOLLOW);
+        if (kind == Floor::Checked) ::fstatat(fd, a.c_str(), &st, AT_SYMLINK_NOFOLLOW);
+        if (kind == Floor::LookedUp) lookUp(a);
         RenameNoReplace(fd, a, b);
     };
     const auto start = Clock::now();
+    if (kind == Floor::LookedUp)
+        for (const std::string& name : from) lookUp(name);
     for (int i = 0; i < kFiles; ++i) rename(from[i], to[i]);
-    for (int i = 0; i < clashes; ++i) rename(to[i], to[i + 1]);
+    for (int i = 0; i < clashes; ++i)
+        if (kind == Floor::LookedUp) RenameNoReplace(fd, to[i], to[i + 1]);
+        else rename(to[i], to[i + 1]);
     for (int i = 0; i < kFiles; ++i) rename(to[i], from[i]);
     const double took = Seconds(Clock::now() - start);
     ::close(fd);
@@ -253,6 +274,17 @@ int main(int argc, char** argv) {
         MakeFiles(argv[2]);
         return 0;
     }
+    if (argc > 3 && std::string_view(argv[1]) == "--each") {
+        std::vector<double> times;
+        bool complete = true;
+        for (int i = 3; i < argc; ++i) {
+            bool done = false;
+            times.push_back(TimeSessionRoad(argv[i], argv[2], done));
+            complete = complete && done;
+        }
+        std::printf("median of %zu: %.2f ms\n", times.size(), Median(times) * 1e3);
+        return complete ? 0 : 1;
+    }
     if (argc == 4 && std::string_view(argv[1]) == "--once") {
         bool complete = false;
         RoadSteps steps;
@@ -269,28 +301,29 @@ int main(int argc, char** argv) {
     const char* home = std::getenv("HOME");
     const std::string journalDir = home ? std::string(home) + "/.cache/morvane-bench-journal" : stateDir;
     const std::string sessionJournalDir = journalDir + "-session";
-    std::vector<double> passTimes, journalTimes, floorTimes, checkedTimes, sessionTimes;
+    std::vector<double> passTimes, journalTimes, floorTimes, checkedTimes, lookedUpTimes, sessionTimes;
     std::vector<double> stepTimes[std::size(RoadSteps::Names)];
     int calls = 0, journalCalls = 0;
     bool sessionComplete = true;
     for (int r = 0; r < rounds; ++r) {
         const std::string passDir = MakeDirectory(), journalledDir = MakeDirectory(), floorDir = MakeDirectory(),
-                          checkedDir = MakeDirectory(), sessionDir = MakeDirectory();
+                          checkedDir = MakeDirectory(), lookedUpDir = MakeDirectory(), sessionDir = MakeDirectory();
         passTimes.push_back(TimePassAndUndo(passDir, calls));
-        floorTimes.push_back(TimeBareRenames(floorDir, calls, false));
+        floorTimes.push_back(TimeBareRenames(floorDir, calls, Floor::Bare));
         bool complete = false;
         RoadSteps steps;
         sessionTimes.push_back(TimeSessionRoad(sessionDir, sessionJournalDir, complete, &steps));
         for (std::size_t i = 0; i < std::size(steps.Took); ++i) stepTimes[i].push_back(steps.Took[i]);
         sessionComplete = sessionComplete && complete;
         journalTimes.push_back(TimePassAndUndo(journalledDir, journalCalls, journalDir));
-        checkedTimes.push_back(TimeBareRenames(checkedDir, calls, true));
-        for (const auto& dir : {passDir, journalledDir, floorDir, checkedDir, sessionDir}) std::filesystem::remove_all(dir);
+        checkedTimes.push_back(TimeBareRenames(checkedDir, calls, Floor::Checked));
+        lookedUpTimes.push_back(TimeBareRenames(lookedUpDir, calls, Floor::LookedUp));
+        for (const auto& dir : {passDir, journalledDir, floorDir, checkedDir, lookedUpDir, sessionDir}) std::filesystem::remove_all(dir);
     }
     for (const auto& dir : {journalDir, sessionJournalDir}) std::filesystem::remove_all(dir);
     if (!sessionComplete) std::fprintf(stderr, "the session's pass or its undo did not complete\n");
     const double pass = Median(passTimes), journalled = Median(journalTimes), floor = Median(floorTimes),
-                 checked = Median(checkedTimes), session = Median(sessionTimes);
+                 checked = Median(checkedTimes), lookedUp = Median(lookedUpTimes), session = Median(sessionTimes);
     std::string load;
     std::getline(std::ifstream("/proc/loadavg"), load);
     std::printf("medians of %d rounds, the alternatives taking turns, each in a folder made for it (load %s)\n",
@@ -300,11 +333,15 @@ int main(int argc, char** argv) {
     std::printf("the session's road (choose, Extract, Rename, Undo; journal kept): %.2f ms\n", session * 1e3);
     std::printf("bare renameat2 loop, same number of calls: %.2f ms\n", floor * 1e3);
     std::printf("checked floor (each call after one fstatat): %.2f ms\n", checked * 1e3);
+    std::printf("the road's identity calls and renames alone (3 look-ups a file): %.2f ms\n", lookedUp * 1e3);
     std::printf("ratio without the journal: %.2f (target <= 1.2)\n", pass / floor);
     std::printf("ratio with the journal: %.2f (target <= 1.5)\n", journalled / floor);
     std::printf("ratio with the journal to the checked floor: %.2f (target <= 1.3)\n", journalled / checked);
     std::printf("the session's road to the bare loop: %.2f (target <= 1.45), to the checked floor: %.2f (target <= 1.3)\n",
                 session / floor, session / checked);
+    std::printf("the session's road to its identity calls and renames alone: %.2f; those to the bare loop: %.2f, to the "
+                "checked floor: %.2f\n",
+                session / lookedUp, lookedUp / floor, lookedUp / checked);
     std::printf("the session's road by step (medians):");
     for (std::size_t i = 0; i < std::size(stepTimes); ++i)
         std::printf("%s %s %.2f ms", i ? "," : "", RoadSteps::Names[i], Median(stepTimes[i]) * 1e3);

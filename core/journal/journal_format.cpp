@@ -259,9 +259,17 @@ bool StorableLeftover(const LeftName& left) {
 }
 
 // "<what> <CRC-32 of "<what> ">\n"
-void AppendNote(std::string& notes, std::string what) {
-    what += ' ';
-    notes += what + HexOf(Crc32(what)) + "\n";
+// Closes the note begun at from: "<what> " is followed by its CRC-32.
+void CloseNote(std::string& notes, std::size_t from) {
+    notes += ' ';
+    notes += HexOf(Crc32(std::string_view(notes).substr(from)));
+    notes += '\n';
+}
+
+void AppendNote(std::string& notes, std::string_view what) {
+    const std::size_t from = notes.size();
+    notes += what;
+    CloseNote(notes, from);
 }
 
 enum class NoteKind { Ended, Taken, Left, Dropped };
@@ -408,11 +416,15 @@ std::optional<Text> DirectoryOfDamaged(std::string_view bytes) {
 
 std::optional<std::string> EncodeEndNotes(const std::vector<std::pair<std::size_t, Text>>& taken) {
     std::string notes;
+    notes.reserve(48 * taken.size() + 16);
     for (const auto& [index, name] : taken) {
         if (!IsPlainFileName(name) || index >= MaxJournalEntries) return std::nullopt;
-        std::string what = "taken " + std::to_string(index) + ' ';
-        AppendText(what, name);
-        AppendNote(notes, std::move(what));
+        const std::size_t from = notes.size();
+        notes += "taken ";
+        AppendNumber(notes, index);
+        notes += ' ';
+        AppendText(notes, name);
+        CloseNote(notes, from);
     }
     AppendNote(notes, "ended");
     return notes;
@@ -429,7 +441,7 @@ std::optional<std::string> EncodeLeftNote(std::size_t entry, const LeftName& lef
         what += ' ' + std::to_string(left.Links);
     }
     std::string notes;
-    AppendNote(notes, std::move(what));
+    AppendNote(notes, what);
     return notes;
 }
 

@@ -30,13 +30,13 @@ ErrorNumber FreeNameSearch::Rename(const Text& from, const Text& to) { return re
 
 ErrorNumber FreeNameSearch::Move(const Text& from, const Text& target, const Text& extension, Text& taken,
                                  const std::function<bool()>& numberIfTaken) {
-    const std::size_t extLength = extension.size() <= target.size() ? extension.size() : 0;
-    const Key key{target.substr(0, target.size() - extLength), target.substr(target.size() - extLength)};
     Text candidate = target;
     tooLong_ = false;
     ErrorNumber err = Rename(from, candidate);
     if (err == ErrTargetExists && numberIfTaken && !numberIfTaken()) return err;
     if (err == ErrTargetExists) {
+        const std::size_t extLength = extension.size() <= target.size() ? extension.size() : 0;
+        const Key key{target.substr(0, target.size() - extLength), target.substr(target.size() - extLength)};
         auto [at, added] = next_.try_emplace(key, 1);
         if (added) byFolded_[{Folded(key.first), Folded(key.second)}].push_back(key);
         long counter = at->second;
@@ -65,14 +65,14 @@ void FreeNameSearch::Freed(const Text& name) {
     if (next_.empty()) return;
     // name = base "-" number extension, the extension empty or from one of its dots.
     for (std::size_t end = name.size();; end = name.rfind(u'.', end - 1)) {
-        const Text stem = name.substr(0, end);
+        const std::u16string_view stem = std::u16string_view(name).substr(0, end);
         const std::size_t dash = stem.rfind(u'-');
         const std::size_t digits = dash == Text::npos ? 0 : stem.size() - dash - 1;
         if (digits > 0 && digits < 7 && stem[dash + 1] != u'0' &&
             std::all_of(stem.begin() + static_cast<std::ptrdiff_t>(dash + 1), stem.end(), IsDigit)) {
             long number = 0;
             for (std::size_t i = dash + 1; i < stem.size(); ++i) number = number * 10 + (stem[i] - u'0');
-            const auto keys = byFolded_.find({Folded(stem.substr(0, dash)), Folded(name.substr(end))});
+            const auto keys = byFolded_.find({Folded(Text(stem.substr(0, dash))), Folded(name.substr(end))});
             if (keys != byFolded_.end())
                 for (const Key& key : keys->second) next_[key] = std::min(next_[key], number);
         }
