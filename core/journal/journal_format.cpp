@@ -272,6 +272,19 @@ void AppendNote(std::string& notes, std::string_view what) {
     CloseNote(notes, from);
 }
 
+// The body becomes the framed journal in its own buffer: the header goes
+// before it, the checksum of both after.
+void FrameInPlace(std::string& bytes, int version) {
+    std::string header(kMagic);
+    AppendNumber(header, static_cast<std::uint64_t>(version));
+    header += '\n';
+    AppendNumber(header, bytes.size());
+    header += '\n';
+    bytes.insert(0, header);
+    bytes += HexOf(Crc32(bytes));
+    bytes += '\n';
+}
+
 enum class NoteKind { Ended, Taken, Left, Dropped };
 
 // One note's fields up to its checksum.
@@ -374,8 +387,8 @@ std::optional<std::string> EncodeJournal(const StoredJournal& journal) {
     body += "\nentries ";
     AppendNumber(body, journal.Entries.size());
     body += '\n';
-    // Room for a typical entry, so that a pass's head grows in one step.
-    body.reserve(body.size() + 96 * journal.Entries.size());
+    // Room for a typical entry and the frame, so that a pass's head grows in one step.
+    body.reserve(body.size() + 96 * journal.Entries.size() + 64);
     for (const auto& e : journal.Entries) {
         if (!StorableEntry(e)) return std::nullopt;
         body += "entry ";
@@ -389,7 +402,8 @@ std::optional<std::string> EncodeJournal(const StoredJournal& journal) {
         body += '\n';
         if (body.size() > MaxJournalBytes) return std::nullopt;
     }
-    std::string bytes = FrameJournalBody(body);
+    std::string bytes = std::move(body);
+    FrameInPlace(bytes, JournalVersion);
     for (const Leftover& left : journal.Leftovers) {
         const auto note = left.Entry < journal.Entries.size() ? EncodeLeftNote(left.Entry, left.Left) : std::nullopt;
         if (!note) return std::nullopt;
@@ -452,16 +466,9 @@ std::string EncodeDroppedNote() {
 }
 
 std::string FrameJournalBody(std::string_view body, int version) {
-    std::string framed;
-    framed.reserve(kMagic.size() + 32 + body.size() + kChecksumLineBytes);
-    framed += kMagic;
-    AppendNumber(framed, static_cast<std::uint64_t>(version));
-    framed += '\n';
-    AppendNumber(framed, body.size());
-    framed += '\n';
-    framed += body;
-    framed += HexOf(Crc32(framed)) + "\n";
-    return framed;
+    std::string bytes(body);
+    FrameInPlace(bytes, version);
+    return bytes;
 }
 
 DecodedJournal DecodeJournal(std::string_view bytes) {
