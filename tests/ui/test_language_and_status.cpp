@@ -13,8 +13,11 @@ using morvane::ErrorNumber;
 using morvane::NameFault;
 using morvane::NamePart;
 
-// A prefix with a slash is the language test's, a journal folder that is a
-// file the workflow's, through the windows.
+// The words chosen by what is known of a failure: which part, the folder,
+// undoing or not, the cause, the journal folder's fault. A text that only
+// stands for its number is held by the check below that each number has
+// words of its own, and by the translations; a prefix with a slash is the
+// language test's, a journal folder that is a file the workflow's.
 TEST(StatusWords, EachFailureSaysWhatHappenedAndWhatToDo) {
     using morvane::FolderFault;
     const auto journal = [](bool undoing, FolderFault fault, std::string path) {
@@ -28,12 +31,6 @@ TEST(StatusWords, EachFailureSaysWhatHappenedAndWhatToDo) {
         {"a new name with NUL shows it as a symbol", ErrorNumber::BadFileName,
          {"/p", {NamePart::NewName, NameFault::Nul, morvane::Text(u"a\0b", 3)}},
          "The new name \"a\u2400b\" holds a NUL character, which no file name may contain."},
-        {"a name too long", ErrorNumber::BadFileName, {"/p", {NamePart::NewName, NameFault::TooLong, u"n"}},
-         "The new name \"n\" is longer than the 255 bytes a file name may have. Use a shorter prefix or suffix."},
-        {"a refused name without knowing which", ErrorNumber::BadFileName, {},
-         "A new name is not one that a file may have. Use a shorter prefix or suffix, or another mask."},
-        {"the folder gone", ErrorNumber::PathNotFound, {"/home/me/Photos"},
-         "The folder /home/me/Photos is gone. Choose the files again with Select."},
         {"a file gone before the pass", ErrorNumber::FileNotFound, {"/p"},
          "A file to rename is no longer in /p. Choose the files again with Select."},
         {"a file gone before the undo", ErrorNumber::FileNotFound, {"/p", {}, true},
