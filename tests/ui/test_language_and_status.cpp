@@ -31,6 +31,8 @@ TEST(StatusWords, EachFailureSaysWhatHappenedAndWhatToDo) {
         {"a new name with NUL shows it as a symbol", ErrorNumber::BadFileName,
          {"/p", {NamePart::NewName, NameFault::Nul, morvane::Text(u"a\0b", 3)}},
          "The new name \"a\u2400b\" holds a NUL character, which no file name may contain."},
+        {"the folder gone", ErrorNumber::PathNotFound, {"/home/me/Photos"},
+         "The folder /home/me/Photos is gone. Choose the files again with Select."},
         {"a file gone before the pass", ErrorNumber::FileNotFound, {"/p"},
          "A file to rename is no longer in /p. Choose the files again with Select."},
         {"a file gone before the undo", ErrorNumber::FileNotFound, {"/p", {}, true},
