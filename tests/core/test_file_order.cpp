@@ -139,8 +139,9 @@ TEST_F(PhotoDirectory, TheDateInEachNameAsWrittenOrByTheLocalClock) {
     EXPECT_TRUE(DatesInNames(ReadFileFacts(Ascii(dir.path), Names(chosen), ListOrder::Size), DateChoice::None).empty());
 }
 
-// Sizes and times are ordered through the windows (tests/ui/test_list_order.cpp)
-// and over the photos above; here, what is not read leaves the name order.
+// Times are ordered over the photos above, sizes over these files as read;
+// what is not read leaves the name order. Through the windows, the date
+// taken is tests/ui/test_list_order.cpp's road.
 TEST(ReadFileFacts, ReadingThatStopsOrFindsNoDirectoryLeavesTheNameOrder) {
     const TempDir dir;
     const std::vector<std::string> chosen{"a.txt", "b.txt", "c.txt"};

@@ -26,24 +26,30 @@ TEST_F(SettingsStoreTest, AStoreThatCannotBeWrittenFailsSilentlyAndGivesDefaults
     EXPECT_EQ(broken.read("Prefix", "default"), "default");
 }
 
-// The date in the name as the store keeps it: read at start-up, written by
-// "Ok" after the options it has always written, and by "Clear Options".
-TEST_F(SettingsStoreTest, TheDateOptionsReadBackAndAnythingUnreadableIsNoDate) {
+// The options as the store keeps them: read at start-up (anything that does
+// not read is the default, an odd lettering kept as stored), written by "Ok"
+// after the options it has always written, and by "Clear Options".
+TEST_F(SettingsStoreTest, TheOptionsReadBackAndAnythingUnreadableIsTheDefault) {
     using enum morvane::DateChoice;
+    using morvane::LetteringPosition, morvane::ListOrder;
     using Stored = std::map<QString, QString>;
-    const std::tuple<const char*, Stored, morvane::DateChoice, QString, bool> rows[] = {
-        {"nothing stored: today's names", {}, None, "yyyy-MM-dd_", false},
-        {"each stored", {{"DateInName", "1"}, {"DateFormat", "yyyyMMdd HH.mm "}, {"NumberPerDay", "1"}}, Taken, "yyyyMMdd HH.mm ", true},
-        {"unreadable", {{"DateInName", " 2"}, {"DateFormat", "dd/MM"}, {"NumberPerDay", "yes"}}, None, "yyyy-MM-dd_", false},
-        {"out of range, empty format", {{"DateInName", "3"}, {"DateFormat", ""}}, None, "yyyy-MM-dd_", false},
+    const std::tuple<const char*, Stored, morvane::Options> rows[] = {
+        {"nothing stored", {}, {}},
+        {"each stored", {{"Prefix", "Trip"}, {"Sufix", "_x, y"}, {"StartingNumber", "007"}, {"LetteringPosition", "2"}, {"Order", "3"},
+                         {"DateInName", "1"}, {"DateFormat", "yyyyMMdd HH.mm "}, {"NumberPerDay", "1"}},
+         {u"Trip", u"_x, y", u"007", LetteringPosition::Last, {}, ListOrder::Size, Taken, u"yyyyMMdd HH.mm ", true}},
+        {"led by a blank", {{"LetteringPosition", " 1"}, {"Order", " 2"}, {"DateInName", " 2"}},
+         {{}, {}, {}, LetteringPosition::First, u" 1"}},
+        {"out of range or not a number", {{"LetteringPosition", "7"}, {"Order", "7"}, {"DateInName", "3"}, {"DateFormat", "dd/MM"},
+                                           {"NumberPerDay", "yes"}}, {{}, {}, {}, LetteringPosition::None, u"7"}},
+        {"empty", {{"LetteringPosition", ""}, {"Order", ""}, {"DateInName", ""}, {"DateFormat", ""}}, {}},
+        {"taken by date", {{"LetteringPosition", "1"}, {"Order", "1"}}, {{}, {}, {}, LetteringPosition::First, {}, ListOrder::DateTaken}},
     };
     SettingsStore stored(StoreFile());
-    for (const auto& [name, values, date, format, perDay] : rows) {
+    for (const auto& [name, values, options] : rows) {
         QFile::remove(StoreFile());
         for (const auto& [key, value] : values) stored.write(key, value);
-        const morvane::Options loaded = LoadOptions(SettingsStore(StoreFile()));
-        EXPECT_EQ(std::tuple(loaded.DateInName, ToQString(loaded.DateFormat), loaded.NumberPerDay),
-                  std::tuple(date, format, perDay)) << name;
+        EXPECT_EQ(LoadOptions(SettingsStore(StoreFile())), options) << name;
     }
     morvane::Options typed = ClearedOptions();
     std::tie(typed.DateInName, typed.DateFormat, typed.NumberPerDay) = std::tuple(Modified, u"HH:mm ", true);

@@ -136,7 +136,6 @@ TEST_F(UndoProgressTest, AQuickUndoShowsNoDialog) {
 struct HungRow { const char* name; Start start; HangAt at; int countShown; DiskFiles whileHung; const char* inHistory; };
 void PrintTo(const HungRow& row, std::ostream* out) { *out << row.name; }
 const HungRow kHungRows[] = {
-    {"hung on entering the folder", Start::Menu, HangAt::Entering, 0, Renamed, "accepted"},
     {"hung after one file came back", Start::Menu, HangAt::SecondRename, 1, OneBack, "accepted"},
     {"recovery hung on entering the folder", Start::Recovery, HangAt::Entering, 0, Renamed, "unfinished"},
     {"the review's Undo hung after one file came back", Start::Review, HangAt::SecondRename, 1, OneBack, "under review"},

@@ -5,12 +5,9 @@
 #include "../named_rows.h"
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 
-#include "../core/killing_renamer.h"
+#include "../core/run_undo.h"
 #include "windows/frmRecover.h"
-#include "pass/rename_pass.h"
-#include "journal/stored_pass.h"
 
 namespace {
 
@@ -292,12 +289,12 @@ struct HeldWorkers {
 };
 
 // renamed: how many of the first files are renamed, to TripIMG-0007_x.JPG on.
-struct TakingRow { const char* name; enum { RenameWaits, ChosenAgain, Closed } then; int renamed; };
+// A new choice cancelling the taking before is test_rename_session's.
+struct TakingRow { const char* name; bool closed; int renamed; };
 void PrintTo(const TakingRow& row, std::ostream* out) { *out << row.name; }
 const TakingRow kTakingRows[] = {
-    {"rename waits for the identities, then renames exactly the chosen files", TakingRow::RenameWaits, 3},
-    {"choosing again cancels the taking before", TakingRow::ChosenAgain, 2},
-    {"closing while identities are taken leaves nothing behind", TakingRow::Closed, 0},
+    {"rename waits for the identities, then renames exactly the chosen files", false, 3},
+    {"closing while identities are taken leaves nothing behind", true, 0},
 };
 struct TakenApart : WorkflowTest, testing::WithParamInterface<TakingRow> {};
 
@@ -309,11 +306,10 @@ TEST_P(TakenApart, IdentitiesAfterOK) {
     ChooseAndExtract(2, 3);
     ASSERT_FALSE(session->CoveredTaken());
     QString progress;
-    if (row.then == TakingRow::Closed) {
+    if (row.closed) {
         OpenMain();  // the presenter and the session go while their job waits its turn
         held.Release();
     } else {
-        if (row.then == TakingRow::ChosenAgain) ChooseAndExtract(1, 3);
         QTimer::singleShot(50, main.get(), [&] {
             auto* line = InMain<QLabel>("lblOrderProgress");
             progress = line->isVisible() ? line->text() : QString();
@@ -335,7 +331,7 @@ NAMED_ROWS(Workflow, TakenApart, kTakingRows);
 
 // Two passes, then a restart: the history undoes the newest, and forgets the
 // one before only when the user asks after a question; its files keep the
-// names they have. "Undo Last Rename" is the road of the killed pass below.
+// names they have. "Undo Last Rename" is the road of the unfinished pass below.
 TEST_F(WorkflowTest, TheHistoryUndoesTheNewestPassAndForgetsOneOnlyWhenAsked) {
     const auto undoLast = [this] { return main->findChild<QAction*>("mnuFileUndoLast"); };
     EXPECT_FALSE(undoLast()->isEnabled());
@@ -374,26 +370,19 @@ TEST_F(WorkflowTest, TheHistoryUndoesTheNewestPassAndForgetsOneOnlyWhenAsked) {
     EXPECT_FALSE(history->isVisible());
 }
 
-TEST_F(WorkflowTest, AKilledPassIsOfferedAtStartUpAndItsFilesComeBackOrKeepTheirNames) {
-    const DiskFiles twoRenamed{{"Trip1.JPG", "IMG_0041.JPG"}, {"Trip2.JPG", "IMG_0042.JPG"},
+// A pass left unfinished as a kill before its third rename leaves it (a
+// real kill at every step is test_pass_kill's).
+TEST_F(WorkflowTest, AnUnfinishedPassIsOfferedAtStartUpAndItsFilesComeBackOrKeepTheirNames) {
+    const DiskFiles twoRenamed{{"P0001.JPG", "IMG_0041.JPG"}, {"P0002.JPG", "IMG_0042.JPG"},
                                {"IMG_0043.JPG", "IMG_0043.JPG"}, {"notes.txt", "notes.txt"}};
     for (const bool undo : {true, false}) {
         SCOPED_TRACE(undo ? "Undo" : "Keep");
-        const pid_t child = fork();
-        ASSERT_NE(child, -1);
-        if (child == 0) {
-            morvane::NamePlan plan;
-            for (const char* name : {"IMG_0041", "IMG_0042", "IMG_0043"})
-                plan.Entries.push_back({morvane::Ascii(name) + u".JPG", u".JPG",
-                                        u"Trip" + morvane::Ascii(std::string(1, name[7])), morvane::PlanAction::Rename});
-            morvane::StoredPassRecorder recorder(*journals);
-            KillingRenamer renamer(3);  // killed before its third rename, as a crash would
-            (void)morvane::ApplyRenames(plan, ToText(Files()), renamer, &recorder);  // killed before it returns
-            _exit(0);
-        }
-        int status = 0;
-        waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status));
+        renamer.Fault = [](const morvane::Text& from) { return from == u"IMG_0043.JPG" ? morvane::ErrIoError : morvane::ErrNone; };
+        Analyse(*session, Raw(Files()), {u"IMG_0041.JPG", u"IMG_0042.JPG", u"IMG_0043.JPG"});
+        ASSERT_EQ(session->Rename().Renamed, 2u);
+        renamer.Fault = nullptr;
+        ASSERT_NO_FATAL_FAILURE(AsKilled(*journals));
+        OpenMain();
         ASSERT_EQ(Disk(Files()), twoRenamed);
 
         RunModal([&] { frmRecover::OfferRecovery(*presenter, *main); }, [&](QDialog& dialog) {
