@@ -124,14 +124,6 @@ protected:
     std::shared_ptr<Gate> gate = std::make_shared<Gate>();
 };
 
-TEST_F(UndoProgressTest, AQuickUndoShowsNoDialog) {
-    PassThenOpen(HangAt::Nowhere);
-    Watch watch(main.get());
-    StartUndo(Start::Menu, watch, [] {});
-    EXPECT_EQ(std::tuple(watch.ShownAfter, Disk(Files()), StatusLine(), StoredJournals()),
-              std::tuple(-1, Before, QString("2 files have their old names again."), std::vector<std::string>()));
-}
-
 // countShown: files given back when the dialog shows; inHistory: the pass's state while the undo hangs.
 struct HungRow { const char* name; Start start; HangAt at; int countShown; DiskFiles whileHung; const char* inHistory; };
 void PrintTo(const HungRow& row, std::ostream* out) { *out << row.name; }
