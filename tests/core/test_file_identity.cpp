@@ -104,18 +104,8 @@ TEST(FileIdentity, TheRuleFollowsWhatTheFileSystemKeeps) {
         {"a kernel file system with birth times only", kNfs, true, true, IdentityKind::InodeBirth},
         {"a kernel file system with neither", kNfs, false, false, IdentityKind::Fingerprint},
         {"FAT", kMsdos, true, true, IdentityKind::Fingerprint},
-        {"exFAT", kExfat, false, false, IdentityKind::Fingerprint},
     };
     for (const auto& row : rows) EXPECT_EQ(KindFor(row.type, row.handles, row.births), row.kind) << row.name;
-}
-
-// The charset of names, for kernel drivers this machine cannot mount.
-TEST(FileIdentity, FatExfatAndNtfsRefuseWindowsCharacters) {
-    using enum NameCharset;
-    const struct { const char* name; std::uint64_t type; const char* mount; NameCharset charset; } rows[] = {
-        {"FAT", kMsdos, "vfat", Windows}, {"exFAT", kExfat, "exfat", Windows}, {"NTFS", 0x7366746E, "ntfs3", Windows},
-        {"FUSE on a device", kFuse, "fuseblk", Windows}, {"another FUSE", kFuse, "fuse.sshfs", Any}, {"ext4", kExt4, "ext4", Any}};
-    for (const auto& row : rows) EXPECT_EQ(CharsetFor(row.type, row.mount), row.charset) << row.name;
 }
 
 // Without inodes, a name holds the recorded file only when type, size, time

@@ -67,7 +67,6 @@ TEST(PassPrediction, SnapshotHoldsEveryEntryAndRefusesTakenNames) {
 // The files a pass would not reach are named, as the list ends.
 TEST(PassPrediction, NamesTheFilesPastTheLastCoveredOne) {
     const std::tuple<const char*, ErrorNumber, std::size_t, std::vector<Text>, std::vector<Text>> rows[] = {  // name, error, uncovered, listed, named
-        {"none uncovered", ErrNone, 0, {u"a", u"b"}, {}},
         {"the last two", ErrNone, 2, {u"a", u"b", u"c"}, {u"b", u"c"}},
         {"a failed prediction names none", ErrBadFileName, 1, {u"a", u"b"}, {}},
         {"never more than were listed", ErrNone, 5, {u"a"}, {u"a"}},
