@@ -115,21 +115,6 @@ TEST_F(RenamePass, ANumberedNameTooLongSkipsOneFile) {
     EXPECT_EQ(std::tuple(pass.Skipped.Refused[0].Cause, pass.Skipped.Refused[0].First), std::tuple(RefusalCause::NameTooLong, u"a.txt"));
 }
 
-// Skipped files are told by cause: the first file each cause hit, and how
-// many.
-TEST_F(RenamePass, RefusedFilesAreGroupedByCauseWithTheFirstNamed) {
-    for (const auto* name : {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"}) dir.Write(name, name);
-    renamer.Fault = [](const Text& from) { return from == u"a.txt" ? ErrNone : ErrCannotAccess; };
-    renamer.Cause = RefusalCause::ReadOnlyFileSystem;
-    const auto pass = Pass({u"a.txt", u"b.txt", u"c.txt", u"d.txt"}, MaskMode::Empty, dir.path);
-    EXPECT_EQ(NumberOf(pass.Error), 0);
-    ASSERT_EQ(pass.Skipped.Refused.size(), 1u);
-    const FileRefusal& refused = pass.Skipped.Refused[0];
-    EXPECT_EQ(std::tuple(refused.Cause, refused.First, refused.Count),
-              std::tuple(RefusalCause::ReadOnlyFileSystem, Text(u"b.txt"), std::size_t{3}));
-    EXPECT_FALSE(pass.Skipped.Other);
-}
-
 TEST_F(RenamePass, UndoFindsEachFileByItsIdentityWhereverItIsNow) {
     ASSERT_NO_FATAL_FAILURE(ThreeFiles(true));
     std::filesystem::rename(dir.At("P0001.txt"), dir.At("by hand.txt"));  // renamed by hand since

@@ -236,28 +236,6 @@ TEST_F(SessionTest, RenamingNothingNeverTurnsAnAcceptedPassBack) {
               std::tuple(Empty, std::size_t{0}, Renamed, Statuses{PassStatus::Accepted}));
 }
 
-// The review's undo is a job like every other: until it is taken back the
-// review can be neither accepted nor undone again, and a file it could not
-// give back keeps the review for another try.
-TEST_F(SessionTest, TheReviewsUndoIsHandedOutAndTakenBack) {
-    Reach(Reviewing);
-    renamer.Fault = [](const Text& from) { return from == u"P0001.txt" ? ErrCannotAccess : ErrNone; };
-    std::unique_ptr<UndoJob> job = session->HandOutUndo();
-    ASSERT_TRUE(job);
-    EXPECT_TRUE(session->Undoing());
-    EXPECT_FALSE(session->HandOutUndo());
-    EXPECT_TRUE(session->Accept().Refused);
-    EXPECT_TRUE(session->TakeUndo(*job).Refused) << "not run yet";
-    std::thread([&job] { job->Run(); }).join();
-    const ReviewUndo partly = session->TakeUndo(*job);
-    EXPECT_EQ(std::tuple(NumberOf(partly.Error), partly.Restored, partly.State), std::tuple(75, std::size_t{1}, Reviewing));
-    EXPECT_TRUE(session->TakeUndo(*job).Refused) << "taken back once";
-    EXPECT_EQ(History(), Statuses{PassStatus::UnderReview}) << "its journal is the review's again";
-    renamer.Fault = nullptr;
-    const ReviewUndo rest = UndoReview(*session);
-    EXPECT_EQ(std::tuple(rest.Restored, rest.State, dir.List(), History()), std::tuple(std::size_t{1}, Empty, Original, Statuses{}));
-}
-
 namespace {
 
 enum class Then { Undo, AcceptDiskStillFull, AcceptWithRoom };
