@@ -42,11 +42,11 @@ protected:
                              {"IMG_0043.JPG", "IMG_0043.JPG"}, {"notes.txt", "notes.txt"}};
 };
 
-// stored: under the test's folders, nullptr for nothing stored; opens: "/" or under the test's folders.
+// stored: under the test's folders; opens: "/" or under the test's folders.
+// Nothing stored opens the home, as a stored folder gone does.
 struct StoredDirRow { const char* name; const char* stored; const char* home; const char* opens; };
 void PrintTo(const StoredDirRow& row, std::ostream* out) { *out << row.name; }
 const StoredDirRow kStoredDirRows[] = {
-    {"first run: nothing stored", nullptr, "home", "home"},
     {"stored one gone: home", "files/gone", "home", "home"},
     {"home gone as well: the root", "files/gone", "files/nowhere", "/"},
 };
@@ -55,8 +55,7 @@ struct StoredDir : WorkflowTest, testing::WithParamInterface<StoredDirRow> {};
 TEST_P(StoredDir, TheChooserOpensOnItOrFallsBackSilently) {
     const StoredDirRow& row = GetParam();
     const auto under = [this](const char* path) { return QString(path) == "/" ? QString("/") : root.filePath(path); };
-    QFile::remove(StoreFile());
-    if (row.stored) store->write("Dir", under(row.stored));
+    store->write("Dir", under(row.stored));
     qputenv("HOME", QFile::encodeName(under(row.home)));
     Click(Button("Command3"));
     frmDir* chooser = Chooser();
@@ -234,21 +233,6 @@ TEST_F(WorkflowTest, AnUnusableJournalFolderIsNamedWithItsFault) {
     EXPECT_EQ(std::tuple(Box("txtExample")->text(), StatusLine(), Disk(Files())),
               std::tuple("Error # 80", "Nothing was renamed: Morvane cannot keep what it needs to undo a rename in " + state +
                                            ". " + state + " is a file, where a folder is needed.", Original));
-}
-
-TEST_F(WorkflowTest, RenameWhileChoosingTurnsTheChooserIntoTheReview) {
-    std::filesystem::create_directory(Raw(Files() + "/other"));
-    MakeFile(Files() + "/other", "IMG_0099.JPG");
-    ChooseAndExtract(2, 3);
-    Click(Button("Command3"));  // the chooser opens; "Rename" stays enabled
-    frmDir* dialog = Chooser();
-    DoubleClickRow(Find<DirListBox>(dialog, "Dir1"), Find<DirListBox>(dialog, "Dir1")->count() - 1);
-    Click(Button("Command4"));  // works where the files were chosen, with the emptied list
-    ASSERT_EQ(Chooser(), dialog);
-    EXPECT_EQ(Captions(dialog) + "|" + Items(Find<FileListBox>(dialog, "File1")).join('|'),
-              "Accept|Undo|IMG_0041.JPG|IMG_0042.JPG|IMG_0043.JPG|notes.txt");
-    Click(Find<QPushButton>(dialog, "Command1"));
-    EXPECT_EQ(Chooser(), nullptr);
 }
 
 // The window's worker threads held busy, so that the identities "OK" hands
