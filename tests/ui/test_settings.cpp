@@ -43,7 +43,6 @@ TEST_F(SettingsStoreTest, TheOptionsReadBackAndAnythingUnreadableIsTheDefault) {
         {"out of range or not a number", {{"LetteringPosition", "7"}, {"Order", "7"}, {"DateInName", "3"}, {"DateFormat", "dd/MM"},
                                            {"NumberPerDay", "yes"}}, {{}, {}, {}, LetteringPosition::None, u"7"}},
         {"empty", {{"LetteringPosition", ""}, {"Order", ""}, {"DateInName", ""}, {"DateFormat", ""}}, {}},
-        {"taken by date", {{"LetteringPosition", "1"}, {"Order", "1"}}, {{}, {}, {}, LetteringPosition::First, {}, ListOrder::DateTaken}},
     };
     SettingsStore stored(StoreFile());
     for (const auto& [name, values, options] : rows) {
