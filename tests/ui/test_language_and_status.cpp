@@ -37,8 +37,6 @@ TEST(StatusWords, EachFailureSaysWhatHappenedAndWhatToDo) {
          "A file to rename is no longer in /p. Choose the files again with Select."},
         {"a file gone before the undo", ErrorNumber::FileNotFound, {"/p", {}, true},
          "A renamed file is no longer in /p, so it cannot get its old name back."},
-        {"no access without a folder", ErrorNumber::CannotAccess, {},
-         "Morvane may not change the files in this folder. Check the folder's permissions."},
         {"a read-only folder named as the cause", ErrorNumber::CannotAccess,
          {"/p", {}, false, morvane::RefusalCause::ReadOnlyFileSystem},
          "A file could not be renamed: the file system of /p is read-only."},

@@ -139,13 +139,10 @@ TEST_F(WorkflowTest, ChooserOffersOrdinaryFilesAndItsButtonsDecideTheListAndStor
     Click(ChooserButton("Command1"));
     EXPECT_EQ(std::tuple(List1()->count(), Workflow(), store->read("Dir", "none")), std::tuple(0, AllOff, Files() + "/sub"));
 
-    for (const bool cancel : {true, false}) {  // Cancel and the close control store nothing
-        SCOPED_TRACE(cancel ? "Cancel" : "closed");
-        Click(Button("Command3"));
-        Dir1()->setPath(Home());
-        cancel ? Click(ChooserButton("Command2")) : void(Chooser()->close());
-        EXPECT_EQ(store->read("Dir", "none"), Files() + "/sub");
-    }
+    Click(Button("Command3"));  // Cancel stores nothing (closing it is the same rejection)
+    Dir1()->setPath(Home());
+    Click(ChooserButton("Command2"));
+    EXPECT_EQ(store->read("Dir", "none"), Files() + "/sub");
     OpenMain();  // a restart
     Click(Button("Command3"));
     chooser = Chooser();
