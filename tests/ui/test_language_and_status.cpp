@@ -98,7 +98,6 @@ TEST_F(LanguageTest, EachLanguageSpeaksThroughoutAndEnglishReadsAsAlways) {
          "festlegen.",
          "Einige Dateien wurden übersprungen", "&Ja"},
         {"fr_FR", "Sélectionner ", "&Fichier", "Erreur n° 52", {}, "Certains fichiers ont été ignorés", "&Oui"},
-        {"es_ES", "Seleccionar ", "&Archivo", "Error n.º 52", {}, "Se omitieron algunos archivos", "&Sí"},
     };
     for (const auto& [locale, select, file, error, status, skipped, yes] : rows) {
         SCOPED_TRACE(locale);
@@ -174,23 +173,6 @@ TEST_F(LanguageTest, AScreenReaderFindsTheInstructionsAndTheStatusLineOnce) {
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(std::tuple(status->text().contains('\n'), line->text(QAccessible::Description), status->toolTip()),
               std::tuple(true, QString(), QString()));
-}
-
-TEST_F(LanguageTest, AFolderThatCannotBeOpenedSaysWhy) {
-    QDir(Files()).mkdir("gone");
-    store->write("Dir", Files());
-    OpenMain();
-    Click(Button("Command3"));
-    DirListBox* dirs = Dir1();
-    const int row = dirs->count() - 1;
-    ASSERT_EQ(dirs->model()->index(row, 0).data().toString(), "gone");
-    QDir(Files()).rmdir("gone");
-    const bool leftOpen = RunModal([&] { DoubleClickRow(dirs, row); }, [&](QDialog& box) {
-        EXPECT_EQ(qobject_cast<QMessageBox*>(&box)->text(),
-                  "The folder " + Files() + "/gone cannot be opened: it is gone.");
-        box.accept();
-    });
-    EXPECT_EQ(std::tuple(leftOpen, dirs->path()), std::tuple(false, Files()));
 }
 
 }  // namespace
