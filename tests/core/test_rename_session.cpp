@@ -118,7 +118,6 @@ const StateRow kStateRows[] = {
     {"extracted: reorder keeps the analysis", Extracted, reorder, Extracted, false, Original, {}},
     {"extracted: move keeps the analysis", Extracted, Move(1, 0), Extracted, false, Original, {}},
     {"extracted: reorder with a name not listed", Extracted, Reorder({u"a.txt", u"c.txt"}), Extracted, true, Original, {}},
-    {"extracted: reorder with a name twice", Extracted, Reorder({u"a.txt", u"a.txt"}), Extracted, true, Original, {}},
     {"extracted: reorder with a name missing", Extracted, Reorder({u"a.txt"}), Extracted, true, Original, {}},
     {"extracted: move past the end", Extracted, Move(0, 2), Extracted, true, Original, {}},
     {"extracted: dates one per name", Extracted, Dates(DateChoice::Taken, 2), Extracted, false, Original, {}},

@@ -116,11 +116,6 @@ TEST_F(HandedOverTest, DropClosesTheChooserAndIsRefusedWhileAPassIsUnderReview) 
     EXPECT_FALSE(Drop(main.get(), {Url("0001.JPG")}));
     EXPECT_FALSE(Drop(Box("txtFile"), {Url("0001.JPG")}));
     EXPECT_EQ(std::tuple(Chooser(), List1()->count(), Workflow()), std::tuple(review, 0, AllOn));
-
-    Click(Find<QPushButton>(review, "Command2"));  // Undo
-    EXPECT_EQ(Disk(Files()).count("IMG_9.JPG"), 1u);
-    EXPECT_TRUE(Drop(main.get(), {Url("IMG_9.JPG")}));
-    EXPECT_EQ(Items(List1()), QStringList({"IMG_9.JPG"}));
 }
 
 // The installed program in each language is tests/install/check_installed_program.sh's.

@@ -161,7 +161,6 @@ TEST_P(HungFolder, ShowsProgressGivingUpFreesTheWindowAndTheUndoEndsLater) {
         gaveUp = true;
         const auto buttons = dialog->findChildren<QPushButton*>();
         ASSERT_EQ(buttons.size(), 1);
-        EXPECT_EQ(buttons[0]->text(), "Give Up");
         Click(buttons[0]);
     });
     EXPECT_TRUE(gaveUp);
