@@ -61,7 +61,6 @@ TEST(ComposeNewNames, EachModeNamesTheListedFiles) {
     for (const auto& row : rows)
         EXPECT_EQ(Compose(row.mask, row.lettering, row.example, row.files), std::pair(0, row.expected))
             << "mask \"" << *ToUtf8(row.mask) << "\", lettering " << row.lettering;
-    EXPECT_EQ(Compose(u"", "0", u"x", {u"a", u"b"}, {u"", u"", u"007"}).second, (std::vector<Text>{u"000007", u"0008"}));
 }
 
 // A day of July 2024 at 09:05:03, as a camera writes it.
