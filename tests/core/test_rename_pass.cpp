@@ -90,7 +90,6 @@ TEST_F(RenamePass, NeverActsOnUnsafeInputNorPastTheJournalsEnd) {
         {"past the journal's end", dir.path, many, 0, true, 1001, u"f0"},
         {"names that leave the directory", dir.path, {u"../up.txt", u"a/b", u".", u".."}, 0, true, 0, u""},
         {"no directory", "", {u"a"}, 76, false, 0, u""},
-        {"a directory gone", dir.At("gone"), {u"f0"}, 76, false, 0, u""},
         {"a file where the directory was", dir.At("f0"), {u"f1"}, 76, false, 0, u""},
     };
     for (const auto& c : cases) {
@@ -114,21 +113,6 @@ TEST_F(RenamePass, ANumberedNameTooLongSkipsOneFile) {
               std::tuple(0, true, Files{{"a.txt", "a.txt"}, {prefix + "0001.txt", prefix + "0001.txt"}, {prefix + "0002.txt", "b.txt"}}, 1u));
     ASSERT_FALSE(pass.Skipped.Refused.empty());
     EXPECT_EQ(std::tuple(pass.Skipped.Refused[0].Cause, pass.Skipped.Refused[0].First), std::tuple(RefusalCause::NameTooLong, u"a.txt"));
-}
-
-// Skipped files are told by cause: the first file each cause hit, and how
-// many.
-TEST_F(RenamePass, RefusedFilesAreGroupedByCauseWithTheFirstNamed) {
-    for (const auto* name : {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"}) dir.Write(name, name);
-    renamer.Fault = [](const Text& from) { return from == u"a.txt" ? ErrNone : ErrCannotAccess; };
-    renamer.Cause = RefusalCause::ReadOnlyFileSystem;
-    const auto pass = Pass({u"a.txt", u"b.txt", u"c.txt", u"d.txt"}, MaskMode::Empty, dir.path);
-    EXPECT_EQ(NumberOf(pass.Error), 0);
-    ASSERT_EQ(pass.Skipped.Refused.size(), 1u);
-    const FileRefusal& refused = pass.Skipped.Refused[0];
-    EXPECT_EQ(std::tuple(refused.Cause, refused.First, refused.Count),
-              std::tuple(RefusalCause::ReadOnlyFileSystem, Text(u"b.txt"), std::size_t{3}));
-    EXPECT_FALSE(pass.Skipped.Other);
 }
 
 TEST_F(RenamePass, UndoFindsEachFileByItsIdentityWhereverItIsNow) {

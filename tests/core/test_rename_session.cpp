@@ -103,27 +103,14 @@ Operation Dates(DateChoice choice, std::size_t count) {
 const PassStatus reviewed = PassStatus::UnderReview, accepted = PassStatus::Accepted;
 
 const StateRow kStateRows[] = {
-    {"empty: choose", Empty, choose, Chosen, false, Original, {}},
-    {"empty: example", Empty, example, Empty, false, Original, {}},
-    {"empty: mask", Empty, mask, Empty, false, Original, {}},
-    {"empty: extract", Empty, extract, Empty, false, Original, {}},
     {"empty: preview", Empty, preview, Empty, false, Original, {}},
     {"empty: rename reviews a pass over nothing", Empty, rename, Reviewing, false, Original, {}},
-    {"empty: accept", Empty, accept, Empty, true, Original, {}},
-    {"empty: undo", Empty, undo, Empty, true, Original, {}},
     {"empty: undo last with nothing in the history", Empty, undoLast, Empty, true, Original, {}},
     {"empty: reorder", Empty, reorder, Empty, true, Original, {}},
-    {"chosen: choose again", Chosen, choose, Chosen, false, Original, {}},
-    {"chosen: example", Chosen, example, Chosen, false, Original, {}},
     {"chosen: extract", Chosen, extract, Extracted, false, Original, {}},
-    {"chosen: preview", Chosen, preview, Chosen, false, Original, {}},
     {"chosen: rename needs an extract first", Chosen, rename, Chosen, true, Original, {}},
-    {"chosen: accept", Chosen, accept, Chosen, true, Original, {}},
-    {"chosen: undo", Chosen, undo, Chosen, true, Original, {}},
-    {"chosen: reorder", Chosen, reorder, Chosen, false, Original, {}},
     {"extracted: choose", Extracted, choose, Chosen, false, Original, {}},
     {"extracted: mask", Extracted, mask, Extracted, false, Original, {}},
-    {"extracted: extract", Extracted, extract, Extracted, false, Original, {}},
     {"extracted: preview", Extracted, preview, Extracted, false, Original, {}},
     {"extracted: rename", Extracted, rename, Reviewing, false, Renamed, {reviewed}},
     {"extracted: accept", Extracted, accept, Extracted, true, Original, {}},
@@ -131,7 +118,6 @@ const StateRow kStateRows[] = {
     {"extracted: reorder keeps the analysis", Extracted, reorder, Extracted, false, Original, {}},
     {"extracted: move keeps the analysis", Extracted, Move(1, 0), Extracted, false, Original, {}},
     {"extracted: reorder with a name not listed", Extracted, Reorder({u"a.txt", u"c.txt"}), Extracted, true, Original, {}},
-    {"extracted: reorder with a name twice", Extracted, Reorder({u"a.txt", u"a.txt"}), Extracted, true, Original, {}},
     {"extracted: reorder with a name missing", Extracted, Reorder({u"a.txt"}), Extracted, true, Original, {}},
     {"extracted: move past the end", Extracted, Move(0, 2), Extracted, true, Original, {}},
     {"extracted: dates one per name", Extracted, Dates(DateChoice::Taken, 2), Extracted, false, Original, {}},
@@ -199,23 +185,13 @@ TEST_F(SessionTest, IdentitiesTakenApartAreWaitedForAndANewChoiceCancelsTheOldJo
     EXPECT_EQ(dir.List(), (Files{{"a.txt", "a.txt"}, {"P0001.txt", "b.txt"}, {"P0002.txt", "c.txt"}}));
 }
 
+// No home at all; a folder that cannot be made is the workflow window test's.
 TEST_F(SessionTest, NoJournalFolderMeansNoPass) {
-    const struct { const char* name; std::function<std::unique_ptr<JournalStore>()> store; } rows[] = {
-        {"no home at all", [] { return nullptr; }},
-        {"a folder that cannot be made", [this] { return std::make_unique<JournalStore>(dir.At("c.txt/journals")); }},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        Fresh();
-        session.reset();
-        store = row.store();
-        session = std::make_unique<RenameSession>(renamer, store.get());
-        Analyse();
-        const RenameOutcome pass = session->Rename();
-        EXPECT_EQ(std::tuple(pass.Error, pass.State, dir.List(), renamer.From.size()),
-                  std::tuple(ErrorNumber::JournalFolderUnusable, Extracted, Original, 0u));
-        renamer.From.clear();
-    }
+    session = std::make_unique<RenameSession>(renamer, nullptr);
+    Analyse();
+    const RenameOutcome pass = session->Rename();
+    EXPECT_EQ(std::tuple(pass.Error, pass.State, dir.List(), renamer.From.size()),
+              std::tuple(ErrorNumber::JournalFolderUnusable, Extracted, Original, 0u));
 }
 
 // Never taken for "nothing to undo": the history says it cannot be read.
@@ -257,28 +233,6 @@ TEST_F(SessionTest, RenamingNothingNeverTurnsAnAcceptedPassBack) {
     const ReviewUndo undo = UndoReview(*session);
     EXPECT_EQ(std::tuple(undo.State, undo.Restored, dir.List(), History()),
               std::tuple(Empty, std::size_t{0}, Renamed, Statuses{PassStatus::Accepted}));
-}
-
-// The review's undo is a job like every other: until it is taken back the
-// review can be neither accepted nor undone again, and a file it could not
-// give back keeps the review for another try.
-TEST_F(SessionTest, TheReviewsUndoIsHandedOutAndTakenBack) {
-    Reach(Reviewing);
-    renamer.Fault = [](const Text& from) { return from == u"P0001.txt" ? ErrCannotAccess : ErrNone; };
-    std::unique_ptr<UndoJob> job = session->HandOutUndo();
-    ASSERT_TRUE(job);
-    EXPECT_TRUE(session->Undoing());
-    EXPECT_FALSE(session->HandOutUndo());
-    EXPECT_TRUE(session->Accept().Refused);
-    EXPECT_TRUE(session->TakeUndo(*job).Refused) << "not run yet";
-    std::thread([&job] { job->Run(); }).join();
-    const ReviewUndo partly = session->TakeUndo(*job);
-    EXPECT_EQ(std::tuple(NumberOf(partly.Error), partly.Restored, partly.State), std::tuple(75, std::size_t{1}, Reviewing));
-    EXPECT_TRUE(session->TakeUndo(*job).Refused) << "taken back once";
-    EXPECT_EQ(History(), Statuses{PassStatus::UnderReview}) << "its journal is the review's again";
-    renamer.Fault = nullptr;
-    const ReviewUndo rest = UndoReview(*session);
-    EXPECT_EQ(std::tuple(rest.Restored, rest.State, dir.List(), History()), std::tuple(std::size_t{1}, Empty, Original, Statuses{}));
 }
 
 namespace {
@@ -328,26 +282,19 @@ TEST_P(EndNotStored, StaysUnderReviewAndThenIsTheNewestPass) {
 
 NAMED_ROWS(Review, EndNotStored, kEndRows);
 
+// The review's; Undo Last Rename records through the same undo job.
 TEST_F(SessionTest, AnUndoTheHistoryCannotRecordSaysSo) {
-    const struct { const char* name; bool review; } rows[] = {{"the review's Undo", true}, {"Undo Last Rename", false}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        Fresh();
-        Reach(Reviewing);
-        const std::string file = state.At("journals") + "/" + history->Passes().Passes.at(0).FileName;
-        if (!row.review) (void)session->Accept();
-        // The journal goes while the undo runs, as another program could make it.
-        renamer.Fault = [&, moved = false](const Text&) mutable {
-            if (!moved) std::filesystem::rename(file, file + "-moved");
-            moved = true;
-            return ErrNone;
-        };
-        const SessionUndo result = row.review ? UndoReview(*session) : UndoLast(*history);
-        EXPECT_EQ(std::tuple(result.Restored, NumberOf(result.RecordError), NumberOf(result.Error)),
-                  std::tuple(std::size_t{2}, 53, 53));
-        EXPECT_EQ(session->State(), Empty);
-        EXPECT_EQ(dir.List(), Original);
-    }
+    Reach(Reviewing);
+    const std::string file = state.At("journals") + "/" + history->Passes().Passes.at(0).FileName;
+    // The journal goes while the undo runs, as another program could make it.
+    renamer.Fault = [&, moved = false](const Text&) mutable {
+        if (!moved) std::filesystem::rename(file, file + "-moved");
+        moved = true;
+        return ErrNone;
+    };
+    const SessionUndo result = UndoReview(*session);
+    EXPECT_EQ(std::tuple(result.Restored, NumberOf(result.RecordError), NumberOf(result.Error), session->State(), dir.List()),
+              std::tuple(std::size_t{2}, 53, 53, Empty, Original));
 }
 
 // Passes end by an appended note: that ending, too, removes the oldest.
@@ -468,7 +415,6 @@ const CountRow kCountRows[] = {
     {"one put back by hand", {{"P0002.txt", "b.txt"}}, {}, 2, 1, {}, Original, {}},
     {"one put back, one deleted: partly undone", {{"P0002.txt", "b.txt"}}, {"P0003.txt"}, 1, 1, {u"c.txt"},
      {{"a.txt", "a.txt"}, {"b.txt", "b.txt"}}, {PassStatus::PartlyUndone}},
-    {"all deleted", {}, {"P0001.txt", "P0002.txt", "P0003.txt"}, 0, 0, {u"a.txt", u"b.txt", u"c.txt"}, {}, {PassStatus::Accepted}},
 };
 
 struct UndoLastCounts : SessionTest, testing::WithParamInterface<CountRow> {};

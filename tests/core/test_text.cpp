@@ -9,10 +9,11 @@ using namespace morvane;
 
 namespace {
 
-// Eight ASCII bytes: ASCII is converted eight bytes (four units) at a time,
-// so the rows put other characters just before, at and after such blocks.
+// Eight ASCII bytes: ASCII is converted eight bytes (four units) at a time.
+// Characters and stray bytes at every place around such blocks are the
+// randomized test's; these rows are the characters whose low byte alone would
+// pass for ASCII and the forms it never makes.
 const std::string Run8 = "abcdefgh";
-const std::string Run16 = Run8 + "ijklmnop";
 
 struct Utf8Row { const char* Name; std::string Bytes; std::optional<Text> Expected; };
 
@@ -23,22 +24,13 @@ TEST(Text, FromUtf8AcceptsUtf8OnlyAroundAsciiRuns) {
         {"empty", "", u""},
         {"two-byte", "caf\xC3\xA9.jpg", u"caf\u00e9.jpg"},
         {"four-byte gives a surrogate pair", "\xF0\x9F\x93\xB7", u"\U0001F4F7"},
-        {"DEL ends a run of ASCII", Run8 + "\x7F", u"abcdefgh\u007f"},
-        {"two-byte after eight ASCII", Run8 + "\xC3\xA9", u"abcdefgh\u00e9"},
-        {"three-byte across an eight-byte block", "abcdefg\xE2\x82\xAC" + Run8, u"abcdefg\u20acabcdefgh"},
-        {"four-byte after sixteen ASCII", Run16 + "\xF0\x9F\x93\xB7!", u"abcdefghijklmnop\U0001F4F7!"},
-        {"ASCII after multibyte", "\xC3\xA9" + Run16, u"\u00e9abcdefghijklmnop"},
         // Units whose low byte alone would pass for ASCII.
         {"U+0080 in a block of four", "abc\xC2\x80", u"abc\u0080"},
         {"U+0141 opening a block of four", "\xC5\x81" "bcd", u"\u0141bcd"},
         {"U+4100 after four ASCII", "abcd\xE4\x84\x80", u"abcd\u4100"},
         {"NUL inside a run", std::string("abc\0defgh", 9), Text(u"abc\0defgh", 9)},
         {"0xFF", "\xFF", std::nullopt},
-        {"0xFF after sixteen ASCII", Run16 + "\xFF", std::nullopt},
-        {"continuation byte opening a block", Run8 + "\x80" + Run8, std::nullopt},
-        {"continuation byte as the ninth byte of a run", Run8 + "\x80", std::nullopt},
         {"truncated two-byte", "a\xC3", std::nullopt},
-        {"truncated three-byte after sixteen ASCII", Run16 + "\xE2\x82", std::nullopt},
         {"ASCII in place of a continuation byte", "\xC3" + Run8, std::nullopt},
         {"overlong slash", "\xC0\xAF", std::nullopt},
         {"overlong three-byte", "\xE0\x80\xAF", std::nullopt},

@@ -45,31 +45,21 @@ void CollectMenuTexts(const QList<QAction*>& actions, QStringList& texts) {
     }
 }
 
-class HelpTest : public UiTest {};
+using HelpTest = UiTest;
 
-TEST_F(HelpTest, EachHelpFileNamesEveryMenuItemAndWindowInItsOwnWords) {
+// Each help file, in its language's words, names every menu item of the real
+// main window; every link within it finds its place, and each number the
+// program can show has a row of its own in its table.
+TEST_F(HelpTest, EachHelpFileNamesEveryMenuItemKeepsItsLinksAndExplainsEveryNumber) {
     const QList<QStringList> words = Words();
     QStringList english;
     for (const QStringList& row : words) english << row.value(0);
-
     QStringList menuTexts;
     CollectMenuTexts(main->menuBar()->actions(), menuTexts);
     ASSERT_GE(menuTexts.size(), 10);
     for (const QString& text : menuTexts)
         EXPECT_TRUE(english.contains(text)) << "menu item \"" << text.toStdString() << "\" has no row in help_words.tsv";
 
-    for (const HelpFile& help : kHelpFiles) {
-        SCOPED_TRACE(help.name);
-        const QString shown = ShownText(SourceFile(QString("ui/help/") + help.name));
-        for (const QStringList& row : words)
-            EXPECT_TRUE(shown.contains(row.value(help.column)))
-                << "\"" << row.value(help.column).toStdString() << "\" (" << row.value(0).toStdString() << ")";
-    }
-}
-
-// Every link within a file finds its place, and each number the program can
-// show has a row of its own in every help's table.
-TEST(HelpFiles, EveryLinkFindsItsPlaceAndEveryErrorNumberIsExplained) {
     const QRegularExpression link(R"re(href="#([^"]+)")re"), place(R"re((?:name|id)="([^"]+)")re");
     const QRegularExpression declared(R"re(^\s*\w+ = (\d+),)re", QRegularExpression::MultilineOption);
     QStringList numbers;
@@ -78,7 +68,10 @@ TEST(HelpFiles, EveryLinkFindsItsPlaceAndEveryErrorNumberIsExplained) {
     ASSERT_GE(numbers.size(), 14);
     for (const HelpFile& help : kHelpFiles) {
         SCOPED_TRACE(help.name);
-        const QString html = SourceFile(QString("ui/help/") + help.name);
+        const QString html = SourceFile(QString("ui/help/") + help.name), shown = ShownText(html);
+        for (const QStringList& row : words)
+            EXPECT_TRUE(shown.contains(row.value(help.column)))
+                << "\"" << row.value(help.column).toStdString() << "\" (" << row.value(0).toStdString() << ")";
         QStringList places, links;
         for (const auto& match : place.globalMatch(html)) places << match.captured(1);
         for (const auto& match : link.globalMatch(html))

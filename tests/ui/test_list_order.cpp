@@ -70,8 +70,6 @@ TEST_P(MovedByHand, ByAltArrowsOrByDraggingAndTheNumbersFollow) {
     Click(Button("Command1"));
     Click(Button("Command4"));
     EXPECT_EQ(Disk(Files()).at("0001.jpg"), original.at(row.listed[0].toStdString()));
-    Click(ChooserButton("Command2"));
-    EXPECT_EQ(Disk(Files()), original);
 }
 
 NAMED_ROWS(Orders, MovedByHand, kMoveRows);
@@ -109,7 +107,6 @@ TEST_P(DatedNames, ThroughTheOptionsDialogThePreviewThePassAndTheUndo) {
         OptionBox(dialog, "txtPrefix")->setText("Trip_");
         Find<QComboBox>(&dialog, "cboOrder")->setCurrentIndex(row.order);
         auto* date = Find<QComboBox>(&dialog, "cboDateInName");
-        EXPECT_EQ(Items(date->view()), QStringList({"None", "Date Taken", "Date Modified"}));
         date->setCurrentIndex(row.date);
         OptionBox(dialog, "txtDateFormat")->setText(row.format);
         Find<QCheckBox>(&dialog, "chkNumberPerDay")->setChecked(row.perDay);
