@@ -216,6 +216,23 @@ TEST_F(WorkflowTest, AnUnusableJournalFolderIsNamedWithItsFault) {
                                            ". " + state + " is a file, where a folder is needed.", Original));
 }
 
+// Rename pressed while the chooser browses another folder: the chooser
+// becomes the review of the folder where the files were chosen.
+TEST_F(WorkflowTest, RenameWhileChoosingTurnsTheChooserIntoTheReview) {
+    std::filesystem::create_directory(Raw(Files() + "/other"));
+    MakeFile(Files() + "/other", "IMG_0099.JPG");
+    ChooseAndExtract(2, 3);
+    Click(Button("Command3"));  // the chooser opens; "Rename" stays enabled
+    frmDir* dialog = Chooser();
+    DoubleClickRow(Find<DirListBox>(dialog, "Dir1"), Find<DirListBox>(dialog, "Dir1")->count() - 1);
+    Click(Button("Command4"));  // works where the files were chosen, with the emptied list
+    ASSERT_EQ(Chooser(), dialog);
+    EXPECT_EQ((QStringList({ChooserButton("Command1")->text(), ChooserButton("Command2")->text()}) + Items(File1())).join('|'),
+              "Accept|Undo|IMG_0041.JPG|IMG_0042.JPG|IMG_0043.JPG|notes.txt");
+    Click(Find<QPushButton>(dialog, "Command1"));
+    EXPECT_EQ(Chooser(), nullptr);
+}
+
 // The window's worker threads held busy, so that the identities "OK" hands
 // them are not taken yet when the test goes on; Release lets them run.
 struct HeldWorkers {
